@@ -1,0 +1,45 @@
+#pragma once
+// What every command of the command-line host shares: the machine it runs
+// on (built from the global options once they are parsed) and the way it
+// prints module text.
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct Options {
+  std::string root;                 // --root: a sandbox for every drive and shell folder
+  std::vector<std::string> drives;  // --drive L=DIR[,type]
+};
+
+// Raised by a command for a failure the user should read; main prints the
+// message and exits with status 1.
+struct CommandError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Installs the platform the global options describe. Called before any
+// command runs; throws CommandError on a malformed --drive.
+void InstallPlatform(const Options& options);
+
+// Module text (Windows-1252) as UTF-8 for the terminal.
+std::string Out(const std::string& ansi);
+// Terminal text (UTF-8, or Windows-1252 already) as module text.
+std::string In(const std::string& terminal);
+
+// The host folder behind a Windows path, or "(none)".
+std::string HostPathText(const std::string& windowsPath);
+
+// Each command file provides one of these; main.cpp lists them.
+using CommandSetup = std::function<void(CLI::App& app, const Options& options)>;
+
+void AddFoldersCommand(CLI::App& app, const Options& options);
+void AddInstallCommand(CLI::App& app, const Options& options);
+
+}  // namespace host
