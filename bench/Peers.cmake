@@ -1,0 +1,2 @@
+# Peers that individual benchmarks compare against, linked to that benchmark
+# only.
