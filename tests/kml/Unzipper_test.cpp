@@ -1,0 +1,254 @@
+#include "kml/Unzipper.h"
+
+#include <gtest/gtest.h>
+
+#include "ZipWriter.h"
+#include "platform/fs/FileSystem.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+namespace fs = platform::fs;
+using testing_support::TestMachine;
+using tools::ZipEntry;
+using tools::ZipWriter;
+
+constexpr std::uint32_t Dos(unsigned y, unsigned mo, unsigned d, unsigned h, unsigned mi, unsigned s) {
+  return ((y - 1980) << 25) | (mo << 21) | (d << 16) | (h << 11) | (mi << 5) | (s / 2);
+}
+
+class UnzipperTest : public ::testing::Test {
+ protected:
+  // Writes an archive at a Windows path with the given entries.
+  void Archive(const std::string& path, const std::vector<std::pair<ZipEntry, std::string>>& entries) {
+    std::filesystem::create_directories(machine.Host(path).parent_path());
+    ZipWriter zip(machine.Host(path));
+    for (const auto& [entry, data] : entries) zip.Add(entry, data);
+    zip.Close();
+  }
+  static ZipEntry File(std::string name) {
+    ZipEntry e;
+    e.name = std::move(name);
+    return e;
+  }
+  static ZipEntry Folder(std::string name) {
+    ZipEntry e = File(std::move(name));
+    e.folder = true;
+    return e;
+  }
+  // Extracts every entry the way the KML reader does; returns how many succeeded.
+  static int ExtractAll(CUnzipper& zip, bool ignorePaths = false) {
+    int ok = 0;
+    if (!zip.GotoFirstFile()) return 0;
+    do ok += zip.UnzipFile(nullptr, ignorePaths) ? 1 : 0;
+    while (zip.GotoNextFile());
+    return ok;
+  }
+
+  TestMachine machine;
+};
+
+TEST_F(UnzipperTest, OpeningSetsTheOutputFolderBesideTheArchive) {
+  Archive("C:\\data\\chart.kmz", {{File("doc.kml"), "<kml/>"}});
+  CUnzipper zip("C:\\data\\chart.kmz");
+  EXPECT_EQ(zip.GetOutputFolder(), "C:\\data\\chart");
+  EXPECT_EQ(zip.GetFileCount(), 1);
+  EXPECT_TRUE(zip.CloseZip());
+  EXPECT_EQ(zip.GetOutputFolder(), "");
+  EXPECT_EQ(zip.GetFileCount(), 0);
+  EXPECT_FALSE(zip.CloseZip());
+}
+
+TEST_F(UnzipperTest, RelativePathsStartFromTheCurrentFolder) {
+  Archive("C:\\data\\chart.kmz", {{File("doc.kml"), "<kml/>"}});
+  machine.Edit([](fs::Platform& p) { p.currentDirectory = "C:\\data"; });
+  CUnzipper zip;
+  EXPECT_TRUE(zip.OpenZip("chart.kmz"));
+  EXPECT_EQ(zip.GetOutputFolder(), "C:\\data\\chart");
+}
+
+TEST_F(UnzipperTest, OpenRefusals) {
+  machine.Write("C:\\data\\not.kmz", "plain text, no archive");
+  CUnzipper zip;
+  EXPECT_FALSE(zip.OpenZip(nullptr));
+  EXPECT_FALSE(zip.OpenZip(""));
+  EXPECT_FALSE(zip.OpenZip("C:\\data\\missing.kmz"));
+  EXPECT_FALSE(zip.OpenZip("C:\\data\\not.kmz"));
+  EXPECT_FALSE(zip.OpenZip(("C:\\" + std::string(270, 'x') + ".kmz").c_str()));
+  EXPECT_FALSE(zip.GotoFirstFile());
+  EXPECT_FALSE(zip.UnzipFile());
+  UnzipFileInfo info;
+  EXPECT_FALSE(zip.GetFileInfo(info));
+}
+
+TEST_F(UnzipperTest, EntryInformation) {
+  ZipEntry entry = File("files/icons/a.png");
+  entry.dosDateTime = Dos(2019, 11, 5, 17, 30, 10);
+  entry.comment = "an icon";
+  Archive("C:\\x.zip", {{entry, std::string(5000, 'z')}});
+  CUnzipper zip("C:\\x.zip");
+  ASSERT_TRUE(zip.GotoFirstFile());
+  UnzipFileInfo info;
+  ASSERT_TRUE(zip.GetFileInfo(info));
+  EXPECT_EQ(info.name, "files\\icons\\a.png");
+  EXPECT_EQ(info.comment, "an icon");
+  EXPECT_EQ(info.dosDateTime, Dos(2019, 11, 5, 17, 30, 10));
+  EXPECT_EQ(info.uncompressedSize, 5000u);
+  EXPECT_LT(info.compressedSize, 5000u);
+  EXPECT_EQ(info.compressionMethod, 8u);
+  EXPECT_FALSE(info.folder);
+}
+
+TEST_F(UnzipperTest, ExtensionFilterIgnoresCaseAndPassesOverLongerExtensions) {
+  Archive("C:\\x.kmz", {{File("doc.KMLX"), "no"},
+                        {File("images/pic.png"), "png"},
+                        {File("doc.KML"), "yes"},
+                        {File("kml"), "no extension"},
+                        {File("more.kml/inside.txt"), "dot in a folder"},
+                        {File("second.kml"), "yes too"}});
+  CUnzipper zip("C:\\x.kmz");
+  UnzipFileInfo info;
+  ASSERT_TRUE(zip.GotoFirstFile("kml"));
+  ASSERT_TRUE(zip.GetFileInfo(info));
+  EXPECT_EQ(info.name, "doc.KML");
+  ASSERT_TRUE(zip.GotoNextFile("kml"));
+  ASSERT_TRUE(zip.GetFileInfo(info));
+  EXPECT_EQ(info.name, "second.kml");
+  EXPECT_FALSE(zip.GotoNextFile("kml"));
+  ASSERT_TRUE(zip.GotoFirstFile());
+  ASSERT_TRUE(zip.GetFileInfo(info));
+  EXPECT_EQ(info.name, "doc.KMLX");
+}
+
+TEST_F(UnzipperTest, PathsKeptAndIgnored) {
+  Archive("C:\\d\\pkg.zip", {{Folder("files/"), ""}, {File("files/icons/a.png"), "png bytes"}});
+  {
+    CUnzipper zip("C:\\d\\pkg.zip");
+    EXPECT_EQ(ExtractAll(zip), 2);
+    EXPECT_TRUE(fs::FolderExists("C:\\d\\pkg\\files"));
+    EXPECT_EQ(machine.Read("C:\\d\\pkg\\files\\icons\\a.png"), "png bytes");
+  }
+  {
+    CUnzipper zip("C:\\d\\pkg.zip");
+    ASSERT_TRUE(zip.SetOutputFolder("C:\\flat"));
+    EXPECT_EQ(ExtractAll(zip, true), 2);
+    EXPECT_EQ(machine.Read("C:\\flat\\a.png"), "png bytes");
+    EXPECT_FALSE(machine.Exists("C:\\flat\\icons"));
+  }
+}
+
+TEST_F(UnzipperTest, FolderEntriesGoUnderTheOutputFolderEvenWhenAFolderIsGiven) {
+  Archive("C:\\d\\pkg.zip", {{Folder("files/"), ""}});
+  CUnzipper zip("C:\\d\\pkg.zip");
+  ASSERT_TRUE(zip.GotoFirstFile());
+  EXPECT_TRUE(zip.UnzipFile("C:\\other"));
+  EXPECT_TRUE(fs::FolderExists("C:\\d\\pkg\\files"));
+  EXPECT_FALSE(fs::FolderExists("C:\\other\\files"));
+}
+
+TEST_F(UnzipperTest, SetOutputFolder) {
+  machine.Write("C:\\taken", "a file");
+  Archive("C:\\x.zip", {{File("a.txt"), "a"}});
+  CUnzipper zip("C:\\x.zip");
+  EXPECT_FALSE(zip.SetOutputFolder("C:\\taken"));
+  EXPECT_FALSE(zip.SetOutputFolder(""));
+  EXPECT_TRUE(zip.SetOutputFolder("C:\\new\\deep\\folder"));
+  EXPECT_TRUE(fs::FolderExists("C:\\new\\deep\\folder"));
+  EXPECT_FALSE(zip.SetOutputFolder("C:\\taken\\below"));
+}
+
+TEST_F(UnzipperTest, ExtractedFilesCarryTheEntryTime) {
+  ZipEntry entry = File("a.txt");
+  entry.dosDateTime = Dos(2001, 2, 3, 4, 5, 6);
+  Archive("C:\\x.zip", {{entry, "a"}});
+  CUnzipper zip("C:\\x.zip");
+  ASSERT_TRUE(zip.GotoFirstFile());
+  ASSERT_TRUE(zip.UnzipFile());
+  EXPECT_EQ(fs::LastWriteTime("C:\\x\\a.txt"), fs::TimeFromDos(Dos(2001, 2, 3, 4, 5, 6)));
+}
+
+TEST_F(UnzipperTest, ExistingFilesAreReplaced) {
+  machine.Write("C:\\x\\a.txt", "a much longer older content");
+  Archive("C:\\x.zip", {{File("a.txt"), "new"}});
+  CUnzipper zip("C:\\x.zip");
+  ASSERT_TRUE(zip.GotoFirstFile());
+  ASSERT_TRUE(zip.UnzipFile());
+  EXPECT_EQ(machine.Read("C:\\x\\a.txt"), "new");
+}
+
+TEST_F(UnzipperTest, StoredAndDeflatedEntriesAndUtf8Names) {
+  ZipEntry stored = File("stored.bin");
+  stored.level = 0;
+  ZipEntry utf8 = File("Soci\xC3\xA9t\xC3\xA9.txt");
+  utf8.utf8Name = true;
+  std::string binary;
+  for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
+  Archive("C:\\x.zip", {{stored, binary}, {utf8, "accents"}});
+  CUnzipper zip("C:\\x.zip");
+  EXPECT_EQ(ExtractAll(zip), 2);
+  EXPECT_EQ(machine.Read("C:\\x\\stored.bin"), binary);
+  // The name arrives in the module's code page and is UTF-8 again on disk.
+  EXPECT_EQ(machine.Read("C:\\x\\Soci\xE9t\xE9.txt"), "accents");
+  EXPECT_TRUE(std::filesystem::exists(machine.DriveFolder('C') / "x" / "Soci\xC3\xA9t\xC3\xA9.txt"));
+}
+
+// Names that would climb out of the destination are refused with nothing
+// written, and the rest of the archive still extracts.
+TEST_F(UnzipperTest, HostileNamesWriteNothingOutsideTheDestination) {
+  const char* hostile[] = {"../escaped.txt",       "..\\escaped2.txt",   "a/../../escaped3.txt",
+                           "/absolute.txt",        "\\absolute2.txt",    "C:\\Windows\\evil.txt",
+                           "C:evil.txt",           "sub/..",             "ok/../../../escaped4.txt"};
+  std::vector<std::pair<ZipEntry, std::string>> entries;
+  for (const char* name : hostile) entries.push_back({File(name), "evil"});
+  entries.push_back({File("good/inside.txt"), "fine"});
+  entries.push_back({Folder("../outfolder/"), ""});
+  Archive("C:\\jail\\x.zip", entries);
+
+  CUnzipper zip("C:\\jail\\x.zip");
+  EXPECT_EQ(ExtractAll(zip), 1);
+  EXPECT_EQ(machine.Read("C:\\jail\\x\\good\\inside.txt"), "fine");
+  // Nothing anywhere on the machine but the archive and the one good file.
+  std::vector<std::string> written;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(machine.Root()))
+    if (e.is_regular_file()) written.push_back(e.path().filename().string());
+  EXPECT_EQ(written.size(), 2u);
+  EXPECT_FALSE(machine.Exists("C:\\outfolder"));
+  EXPECT_FALSE(machine.Exists("C:\\Windows\\evil.txt"));
+}
+
+TEST_F(UnzipperTest, IgnoringPathsMakesAClimbingNameSafe) {
+  Archive("C:\\jail\\x.zip", {{File("../../flat.txt"), "flat"}});
+  CUnzipper zip("C:\\jail\\x.zip");
+  ASSERT_TRUE(zip.GotoFirstFile());
+  EXPECT_TRUE(zip.UnzipFile(nullptr, true));
+  EXPECT_EQ(machine.Read("C:\\jail\\x\\flat.txt"), "flat");
+}
+
+TEST_F(UnzipperTest, TruncatedArchiveFailsWithoutHarm) {
+  Archive("C:\\x.zip", {{File("a.txt"), std::string(100000, 'a')}, {File("b.txt"), "b"}});
+  const auto bytes = *machine.Read("C:\\x.zip");
+  for (std::size_t cut : {bytes.size() - 1, bytes.size() / 2, std::size_t{30}, std::size_t{4}}) {
+    SCOPED_TRACE(cut);
+    machine.Write("C:\\cut.zip", bytes.substr(0, cut));
+    CUnzipper zip("C:\\cut.zip");
+    ExtractAll(zip);  // must neither crash nor write outside C:\cut
+    EXPECT_FALSE(machine.Exists("C:\\a.txt"));
+  }
+}
+
+TEST_F(UnzipperTest, CorruptDataEndsTheCopyAndFails) {
+  ZipEntry entry = File("a.txt");
+  std::string data;
+  for (int i = 0; i < 200000; ++i) data += static_cast<char>('a' + (i * 31 % 26));
+  Archive("C:\\x.zip", {{entry, data}});
+  auto bytes = *machine.Read("C:\\x.zip");
+  // Scramble the middle of the deflate stream (the local header is 30 bytes
+  // plus the name), leaving the directory intact.
+  for (std::size_t i = 200; i < 400 && i < bytes.size(); ++i) bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+  machine.Write("C:\\bad.zip", bytes);
+  CUnzipper zip("C:\\bad.zip");
+  ASSERT_TRUE(zip.GotoFirstFile());
+  EXPECT_FALSE(zip.UnzipFile());
+}
+
+}  // namespace
