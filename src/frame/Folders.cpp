@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "frame/PathText.h"
+#include "frame/ReplaceAll.h"
 #include "platform/fs/FileSystem.h"
 
 namespace fs = platform::fs;
@@ -19,11 +20,6 @@ std::string FirstPackageIn(const std::string& folder, const char* extension) {
   for (const auto& found : fs::FindFiles(folder + "*." + extension))
     if (!found.folder) return folder + found.name;
   return {};
-}
-
-void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-    text.replace(at, what.size(), with);
 }
 
 bool IsFixed(char drive) { return fs::GetDriveType(drive) == fs::DriveType::Fixed; }

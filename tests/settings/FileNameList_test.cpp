@@ -1,0 +1,64 @@
+#include "frame/FileNameList.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "frame/ConfigFile.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+using testing_support::TestMachine;
+
+TEST(FileNameList, FindOrAddComparesExactlyAndRemembersTheLastAddedFolder) {
+  CFileNameList list("Shape Files");
+  EXPECT_EQ(list.FindOrAdd("C:\\Charts\\Coast.shp"), 0u);
+  EXPECT_EQ(list.GetRecentFolder(), "C:\\Charts");
+  EXPECT_EQ(list.FindOrAdd("D:\\More\\Sea.shp"), 1u);
+  EXPECT_EQ(list.GetRecentFolder(), "D:\\More");
+  // Found again: nothing added, the recent folder stays that of the last addition.
+  EXPECT_EQ(list.FindOrAdd("C:\\Charts\\Coast.shp"), 0u);
+  EXPECT_EQ(list.GetRecentFolder(), "D:\\More");
+  // Another spelling of the same file is another entry.
+  EXPECT_EQ(list.FindOrAdd("c:\\charts\\coast.shp"), 2u);
+  EXPECT_EQ(list.GetCount(), 3u);
+}
+
+TEST(FileNameList, FolderOfAnEntryEndsBeforeItsLastBackslash) {
+  const struct {
+    const char* path;
+    const char* folder;
+  } cases[] = {
+      {"C:\\Charts\\Coast.shp", "C:\\Charts"},
+      {"C:\\Coast.shp", "C:"},
+      {"C:\\Charts\\", "C:\\Charts"},
+      {"\\Coast.shp", "\\Coast.shp"},  // backslash at position 0: the whole entry
+      {"Coast.shp", "Coast.shp"},      // no backslash: the whole entry
+      {"", ""},
+  };
+  CFileNameList list;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(list.FolderOf(list.FindOrAdd(c.path)), c.folder);
+  }
+  EXPECT_THROW(list.FolderOf(list.GetCount()), std::invalid_argument);
+}
+
+TEST(FileNameList, SaveWritesTheNameLineThenOnePathALine) {
+  TestMachine machine;
+  CFileNameList list("KML Files");
+  list.FindOrAdd("C:\\Kml\\One.kmz");
+  list.FindOrAdd("C:\\Kml\\Two, with comma.kmz");
+  ASSERT_TRUE(list.Save());
+  const std::string path = CConfigFile().GetFilePath("KML Files", kFileListExtension);
+  EXPECT_EQ(path, "C:\\MySettings\\Host\\KML_Files.FLS");
+  // Paths are written as they are, without escapes.
+  EXPECT_EQ(machine.Read(path), "[KML Files]\nC:\\Kml\\One.kmz\nC:\\Kml\\Two, with comma.kmz\n");
+
+  CFileNameList empty("Empty");
+  ASSERT_TRUE(empty.Save());
+  EXPECT_EQ(machine.Read(CConfigFile().GetFilePath("Empty", "FLS")), "[Empty]\n");
+}
+
+}  // namespace
