@@ -1,0 +1,17 @@
+#pragma once
+// Runs the command-line host as a user would and captures what it prints.
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct CliResult {
+  int status = -1;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+CliResult RunCli(const std::vector<std::string>& args);
+
+}  // namespace testing_support
