@@ -10,3 +10,9 @@ endif()
 if(OVERLAYS_BENCH AND NOT OVERLAYS_SANITIZE)
   find_package(benchmark CONFIG REQUIRED)
 endif()
+# Peer implementations of the geodesy: oracles for the tests, baselines for
+# the benchmarks. The module itself never links them.
+if(OVERLAYS_TESTS OR (OVERLAYS_BENCH AND NOT OVERLAYS_SANITIZE))
+  pkg_check_modules(GEOGRAPHICLIB REQUIRED IMPORTED_TARGET geographiclib)
+  pkg_check_modules(PROJ REQUIRED IMPORTED_TARGET proj)
+endif()

@@ -1,0 +1,282 @@
+#include "geodesy/datum/Helmert.h"
+
+#include <gtest/gtest.h>
+#include <proj.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "geodesy/datum/Geocentric.h"
+#include "geodesy/ellipsoid/Spheroid.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+// Agreement asked of the step and of the whole datum shift: 0.1 mm.
+constexpr double kOracleTolerance = 1e-4;
+
+// One PROJ operation for the life of a test.
+class ProjOperation {
+ public:
+  explicit ProjOperation(const std::string& definition)
+      : context_(proj_context_create()), op_(proj_create(context_, definition.c_str())) {}
+  ~ProjOperation() {
+    proj_destroy(op_);
+    proj_context_destroy(context_);
+  }
+  ProjOperation(const ProjOperation&) = delete;
+  ProjOperation& operator=(const ProjOperation&) = delete;
+  bool Valid() const { return op_ != nullptr; }
+  PJ_COORD Forward(double x, double y, double z, double t) const {
+    return proj_trans(op_, PJ_FWD, proj_coord(x, y, z, t));
+  }
+
+ private:
+  PJ_CONTEXT* context_;
+  PJ* op_;
+};
+
+std::string Number(double v) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.17g", v);
+  return text;
+}
+
+// The same parameters as a PROJ helmert step.
+std::string ProjHelmert(const DatumShiftDef& p) {
+  std::string d = "+proj=helmert +x=" + Number(p.tX) + " +y=" + Number(p.tY) + " +z=" + Number(p.tZ) +
+                  " +rx=" + Number(p.rX) + " +ry=" + Number(p.rY) + " +rz=" + Number(p.rZ) + " +s=" + Number(p.s) +
+                  " +convention=" + (p.convention == kCoordinateFrame ? "coordinate_frame" : "position_vector");
+  if (p.timeDependent == 1)
+    d += " +dx=" + Number(p.dtX) + " +dy=" + Number(p.dtY) + " +dz=" + Number(p.dtZ) + " +drx=" + Number(p.drX) +
+         " +dry=" + Number(p.drY) + " +drz=" + Number(p.drZ) + " +ds=" + Number(p.ds) +
+         " +t_epoch=" + Number(p.referenceEpoch);
+  return d;
+}
+
+std::string ProjEllipsoid(const CSpheroid& s) {
+  return "+a=" + Number(s.a) + " +rf=" + Number(s.invFlattening);
+}
+
+DatumShiftDef Shift(double tX, double tY, double tZ, double rX, double rY, double rZ, double s,
+                    std::int32_t convention) {
+  DatumShiftDef p;
+  p.tX = tX, p.tY = tY, p.tZ = tZ, p.rX = rX, p.rY = rY, p.rZ = rZ, p.s = s;
+  p.convention = convention;
+  return p;
+}
+
+DatumShiftDef WithRates(DatumShiftDef p, double referenceEpoch, double epochOfUse) {
+  p.dtX = 0.0012, p.dtY = -0.0021, p.dtZ = 0.0035;
+  p.drX = 0.00011, p.drY = 0.00019, p.drZ = -0.00007;
+  p.ds = -0.0012;
+  p.referenceEpoch = referenceEpoch;
+  p.epochOfUse = epochOfUse;
+  p.timeDependent = 1;
+  p.fixedEpoch = 1;
+  return p;
+}
+
+struct HelmertCase {
+  const char* what;
+  DatumShiftDef shift;
+  std::uint32_t fromRow, toRow;
+};
+
+std::vector<HelmertCase> Cases() {
+  const DatumShiftDef osgb = Shift(-446.448, 125.157, -542.06, -0.1502, -0.247, -0.8421, 20.4894, kPositionVector);
+  const DatumShiftDef rd = Shift(-565.04, -49.91, -465.84, -0.4094, 0.3597, -1.8685, -4.0772, kCoordinateFrame);
+  const DatumShiftDef caspian = Shift(-926.4, 715.9, 186.4, 10.364, 20.78, -26.452, 7.224, kPositionVector);
+  return {
+      {"ETRS89 to OSGB36, position vector", osgb, 26, 0},
+      {"WGS 1984 to RD, coordinate frame", rd, 26, 3},
+      {"large rotations (Caspian Sea)", caspian, 26, 21},
+      {"position vector with rates", WithRates(osgb, 2010.0, 2026.5), 26, 0},
+      {"coordinate frame with rates", WithRates(rd, 1989.0, 2031.25), 26, 3},
+  };
+}
+
+TEST(Helmert, StepAgreesWithProj) {
+  std::mt19937_64 rng(5);
+  std::uniform_real_distribution<double> coord(-6.4e6, 6.4e6);
+  for (const auto& c : Cases()) {
+    SCOPED_TRACE(c.what);
+    const ProjOperation proj(ProjHelmert(c.shift));
+    ASSERT_TRUE(proj.Valid());
+    double worst = 0;
+    for (int i = 0; i < 2000; ++i) {
+      double X = coord(rng), Y = coord(rng), Z = coord(rng);
+      const PJ_COORD expected = proj.Forward(X, Y, Z, c.shift.epochOfUse);
+      HelmertStep(c.shift, kForward, X, Y, Z);
+      worst = std::max(worst, std::hypot(X - expected.xyz.x, Y - expected.xyz.y, Z - expected.xyz.z));
+    }
+    std::printf("Helmert step, %s: worst %.3g m\n", c.what, worst);
+    EXPECT_LT(worst, kOracleTolerance);
+  }
+}
+
+// Our reverse step negates every parameter; PROJ's forward step with the
+// negated parameters (rates included) is the same operation.
+TEST(Helmert, ReverseStepIsTheNegatedForwardStep) {
+  std::mt19937_64 rng(6);
+  std::uniform_real_distribution<double> coord(-6.4e6, 6.4e6);
+  for (const auto& c : Cases()) {
+    SCOPED_TRACE(c.what);
+    DatumShiftDef negated = c.shift;
+    for (double* p : {&negated.tX, &negated.tY, &negated.tZ, &negated.rX, &negated.rY, &negated.rZ, &negated.s,
+                      &negated.dtX, &negated.dtY, &negated.dtZ, &negated.drX, &negated.drY, &negated.drZ, &negated.ds})
+      *p = -*p;
+    const ProjOperation proj(ProjHelmert(negated));
+    ASSERT_TRUE(proj.Valid());
+    for (int i = 0; i < 200; ++i) {
+      double X = coord(rng), Y = coord(rng), Z = coord(rng);
+      const PJ_COORD expected = proj.Forward(X, Y, Z, c.shift.epochOfUse);
+      HelmertStep(c.shift, kReverse, X, Y, Z);
+      EXPECT_LT(std::hypot(X - expected.xyz.x, Y - expected.xyz.y, Z - expected.xyz.z), kOracleTolerance);
+    }
+  }
+}
+
+// Geographic -> geocentric -> Helmert -> geographic on the far ellipsoid,
+// against PROJ's cart + helmert + inverse cart pipeline with the same a and
+// 1/f given explicitly (PROJ's built-in Airy 1830 differs from ours).
+TEST(Helmert, DatumShiftAgreesWithProjPipeline) {
+  std::mt19937_64 rng(8);
+  std::uniform_real_distribution<double> u(-0.999, 0.999), lon(-180, 180), height(-100, 3000);
+  for (const auto& c : Cases()) {
+    SCOPED_TRACE(c.what);
+    CSpheroid from, to;
+    ASSERT_TRUE(from.SelectSpheroid(c.fromRow));
+    ASSERT_TRUE(to.SelectSpheroid(c.toRow));
+    const ProjOperation proj("+proj=pipeline +step +proj=cart " + ProjEllipsoid(from) + " +step " +
+                             ProjHelmert(c.shift) + " +step +inv +proj=cart " + ProjEllipsoid(to));
+    ASSERT_TRUE(proj.Valid());
+    double worstNorth = 0, worstEast = 0, worstUp = 0;
+    for (int i = 0; i < 2000; ++i) {
+      const double phi0 = std::asin(u(rng)), lam0 = lon(rng) * kDegree, h0 = height(rng);
+      const PJ_COORD expected = proj.Forward(lam0, phi0, h0, c.shift.epochOfUse);
+      double X, Y, Z;
+      GeographicToGeocentric(from, phi0, lam0, h0, X, Y, Z);
+      HelmertStep(c.shift, kForward, X, Y, Z);
+      double phi = phi0, lam = 0, h = 0;
+      ASSERT_TRUE(GeocentricToGeographic(to, X, Y, Z, phi, lam, h));
+      worstNorth = std::max(worstNorth, std::fabs(phi - expected.lpz.phi) * to.a);
+      worstEast = std::max(worstEast, std::fabs(std::remainder(lam - expected.lpz.lam, 2 * std::numbers::pi)) *
+                                          to.a * std::cos(phi));
+      worstUp = std::max(worstUp, std::fabs(h - expected.lpz.z));
+    }
+    std::printf("datum shift, %s: worst north %.3g m, east %.3g m, up %.3g m\n", c.what, worstNorth, worstEast,
+                worstUp);
+    EXPECT_LT(worstNorth, kOracleTolerance);
+    EXPECT_LT(worstEast, kOracleTolerance);
+    EXPECT_LT(worstUp, kOracleTolerance);
+  }
+}
+
+TEST(Helmert, ForwardThenReverseReturnsOnlyForTranslations) {
+  const double start[3] = {3980581.21, -111.159, 4966824.52};
+  const struct {
+    const char* what;
+    DatumShiftDef shift;
+    bool exact;
+  } cases[] = {
+      {"translations only", Shift(89.5, 93.75, 127.625, 0, 0, 0, 0, kPositionVector), true},
+      {"with rotations and scale", Shift(89.5, 93.8, 127.6, 0, 0, 0.97, -1.8, kPositionVector), false},
+      {"coordinate frame", Shift(0, 0, 0, 0.5, -0.2, 0.3, 0, kCoordinateFrame), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    double X = start[0], Y = start[1], Z = start[2];
+    HelmertStep(c.shift, kForward, X, Y, Z);
+    HelmertStep(c.shift, kReverse, X, Y, Z);
+    const double gap = std::hypot(X - start[0], Y - start[1], Z - start[2]);
+    if (c.exact) {
+      // Translations with few mantissa bits add and subtract exactly.
+      EXPECT_EQ(gap, 0);
+    } else {
+      // The second-order terms of rotation and scale are left behind:
+      // r²·|X|, a few tens of micrometres for these rotations, and s²·|X|.
+      EXPECT_GT(gap, 1e-6);
+      EXPECT_LT(gap, 1e-2);
+    }
+  }
+}
+
+TEST(Helmert, DecimalYearCountsEveryYearAs365Days) {
+  const struct {
+    platform::fs::LocalTime when;
+    double year;
+  } cases[] = {
+      {{2024, 1, 1, 0, 0, 0, 1, 0}, 2024.0},
+      {{2023, 7, 2, 12, 0, 0, 0, 182}, 2023.0 + 182.5 / 365},
+      // 31 December of a leap year, noon: the 366th day reaches the next year.
+      {{2024, 12, 31, 12, 0, 0, 2, 365}, 2024.0 + 365.5 / 365},
+      {{2025, 3, 1, 6, 30, 36, 6, 59}, 2025.0 + (59 + 23436.0 / 86400) / 365},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year);
+    EXPECT_DOUBLE_EQ(DecimalYear(c.when), c.year);
+  }
+}
+
+TEST(Helmert, EpochOfUseIsStoredOrToday) {
+  testing_support::TestMachine machine;
+  machine.SetClock(1751371200);  // 1 July 2025 12:00 UTC
+  DatumShiftDef p = WithRates(Shift(1, 2, 3, 0, 0, 0, 0, kPositionVector), 2000.0, 2010.5);
+  EXPECT_EQ(EpochOfUse(p), 2010.5);
+  p.fixedEpoch = 0;
+  const double today = DecimalYear(platform::fs::GetLocalTime());
+  EXPECT_EQ(EpochOfUse(p), today);
+  EXPECT_NEAR(today, 2025.5, 0.01);
+
+  // Moved by its rates to today's date: tX = 1 + 0.0012·(today − 2000).
+  double X = 0, Y = 0, Z = 0;
+  HelmertStep(p, kForward, X, Y, Z);
+  EXPECT_NEAR(X, 1 + 0.0012 * (today - 2000), 1e-12);
+  // Rates are ignored without the time-dependent flag.
+  p.timeDependent = 0;
+  X = Y = Z = 0;
+  HelmertStep(p, kForward, X, Y, Z);
+  EXPECT_EQ(X, 1);
+}
+
+TEST(DatumShiftDef, ReadsTheLittleEndianBlock) {
+  unsigned char block[144] = {};
+  const auto put = [&](std::size_t offset, auto value) { std::memcpy(block + offset, &value, sizeof value); };
+  const double values[] = {1.5, -2.5, 3.5, 0.1, 0.2, 0.3, 4.25};
+  for (int i = 0; i < 7; ++i) put(8 * i, values[i]);
+  put(56, std::int32_t{1});
+  for (int i = 0; i < 7; ++i) put(64 + 8 * i, values[i] / 100);
+  put(120, 2010.0);
+  put(128, 2024.5);
+  block[136] = 1;
+  block[137] = 0;
+  DatumShiftDef p;
+  std::memcpy(&p, block, sizeof p);
+  EXPECT_EQ(p.tX, 1.5);
+  EXPECT_EQ(p.tZ, 3.5);
+  EXPECT_EQ(p.rZ, 0.3);
+  EXPECT_EQ(p.s, 4.25);
+  EXPECT_EQ(p.convention, kCoordinateFrame);
+  EXPECT_EQ(p.dtX, 0.015);
+  EXPECT_EQ(p.ds, 0.0425);
+  EXPECT_EQ(p.referenceEpoch, 2010.0);
+  EXPECT_EQ(p.epochOfUse, 2024.5);
+  EXPECT_EQ(p.timeDependent, 1);
+  EXPECT_EQ(p.fixedEpoch, 0);
+}
+
+TEST(DatumShiftDef, DefaultIsAFixedEpochBlockWithoutRates) {
+  const DatumShiftDef p;
+  EXPECT_EQ(p.timeDependent, 0);
+  EXPECT_EQ(p.fixedEpoch, 1);
+  EXPECT_EQ(p.dtX, 0);
+  EXPECT_EQ(p.referenceEpoch, 0);
+}
+
+}  // namespace
