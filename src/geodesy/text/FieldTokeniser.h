@@ -1,30 +1,42 @@
 #pragma once
-// Reads delimited fields one at a time from a line of text: KML coordinate
-// tuples, comma-separated records. Quoted fields may hold the delimiter;
-// the escape markers of the settings files ("\xABCR>\xBB", "\xABLF>\xBB",
-// "\xABCOMMA>\xBB") are turned back into the characters they stand for.
+// Reads delimited fields one at a time: comma-separated values, and the
+// blank-separated coordinate tuples of KML. A field may be quoted ("a, b"
+// is one field); blanks around fields are dropped; the markers "«CR>»",
+// "«LF>»" and "«COMMA>»" inside a field stand for a carriage return, a line
+// feed and the delimiter.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-class CFieldTokeniser {
+#include "frame/Api.h"
+
+class OVERLAYS_API CFieldTokeniser {
  public:
   explicit CFieldTokeniser(std::string_view text, char delimiter = ',');
 
-  // The next field, trimmed of white space; empty, with the end flag set,
-  // once nothing is left.
+  // The next field; the empty text, with AtEnd() then true, when nothing is
+  // left.
   std::string NextField();
-
-  // The number that the leading run of "+-0123456789.e?" of the next field
-  // spells; the largest finite double when that run is empty or holds '?'
-  // (a value the sender did not know).
+  // The number at the start of the next field (its leading run of
+  // "+-0123456789.e?"); the largest finite double stands for a field with no
+  // number or with a '?' in it.
   double NextNumber();
 
-  bool AtEnd() const { return atEnd_; }
+  bool AtEnd() const { return end_; }
+  // Fields left: the delimiters in the text still to be read, plus one; 0
+  // when nothing is left.
+  std::size_t FieldCount() const;
   const std::string& Remaining() const { return rest_; }
 
  private:
+  std::string TakeQuotedField();
+  std::string TakePlainField();
+  void SkipDelimiter();
+
   std::string rest_;
   char delimiter_;
-  bool atEnd_ = false;
+  std::string delimiterText_;       // "%c"
+  std::string delimiterSpaceText_;  // "%c "
+  bool end_ = false;
 };

@@ -1,0 +1,131 @@
+#include "wrecks/WreckDatabase.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+#include "frame/PathText.h"
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1u << 16;
+constexpr std::size_t kPointBytes = 16;
+constexpr int kFirstDatabaseYear = 2016;
+constexpr int kLastDatabaseYear = 2100;
+constexpr const char* kMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                     "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+
+std::uint64_t SizeOf(std::FILE* file) {
+  if (!file || std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long size = std::ftell(file);
+  std::rewind(file);
+  return size < 0 ? 0 : static_cast<std::uint64_t>(size);
+}
+
+std::uint32_t LittleEndian32(const unsigned char* b) {
+  return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+}
+
+}  // namespace
+
+CWreckFileReader::CWreckFileReader(platform::fs::FilePtr file)
+    : file_(std::move(file)), buffer_(kBufferSize), remaining_(SizeOf(file_.get())) {}
+
+bool CWreckFileReader::Refill() {
+  begin_ = 0;
+  end_ = file_ ? std::fread(buffer_.data(), 1, buffer_.size(), file_.get()) : 0;
+  return end_ > 0;
+}
+
+std::size_t CWreckFileReader::Read(void* out, std::size_t size) {
+  auto* to = static_cast<char*>(out);
+  std::size_t done = 0;
+  while (done < size) {
+    if (begin_ == end_ && !Refill()) break;
+    const std::size_t n = std::min(size - done, end_ - begin_);
+    std::memcpy(to + done, buffer_.data() + begin_, n);
+    begin_ += n;
+    done += n;
+  }
+  remaining_ -= std::min<std::uint64_t>(remaining_, done);
+  return done;
+}
+
+void CWreckFileReader::Skip(std::uint64_t size) {
+  size = std::min(size, remaining_);
+  const std::uint64_t inBuffer = std::min<std::uint64_t>(size, end_ - begin_);
+  begin_ += inBuffer;
+  const std::uint64_t beyond = size - inBuffer;
+  if (beyond > 0) {
+    std::fseek(file_.get(), static_cast<long>(beyond), SEEK_CUR);
+    begin_ = end_ = 0;
+  }
+  remaining_ -= size;
+}
+
+std::string ReadStoredString(CWreckFileReader& file) {
+  unsigned char lengthBytes[4];
+  if (file.Read(lengthBytes, 4) < 4) return {};
+  const std::uint32_t length = LittleEndian32(lengthBytes);
+  if (length == 0) return {};
+  // A length beyond the end of the file is never allocated: the bytes that
+  // are there are passed over and the string stays empty.
+  if (length > file.Remaining()) {
+    file.Skip(length);
+    return {};
+  }
+  std::string text(length, '\0');
+  file.Read(text.data(), length);
+  for (char& c : text) c = static_cast<char>(~static_cast<unsigned char>(c));
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
+
+bool ReadWreckRecord(CWreckFileReader& file, WreckDef& record) {
+  ResetWreckRecord(record);
+  if (file.Read(&record.data, sizeof record.data) < sizeof record.data) return false;
+  record.data.nationality[0] = static_cast<char>(~record.data.nationality[0]);
+  record.data.nationality[1] = static_cast<char>(~record.data.nationality[1]);
+  unsigned char count = 0;
+  file.Read(&count, 1);
+  record.outline.Reserve(count);
+  for (unsigned i = 0; i < count; ++i) {
+    double xy[2];
+    if (file.Read(xy, kPointBytes) < kPointBytes) break;
+    record.outline.Add(tagXY{xy[0], xy[1]});
+  }
+  for (std::string* text : {&record.name, &record.chartingSymbol, &record.history, &record.survey, &record.comment})
+    *text = ReadStoredString(file);
+  return true;
+}
+
+bool ParseDatabaseDate(const std::string& title, int& month, int& year) {
+  std::string upper = title;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (int m = 0; m < 12; ++m) {
+    const auto at = upper.find(std::string(" ") + kMonths[m] + " ");
+    if (at == std::string::npos) continue;
+    // Only the first month found counts, whatever follows it.
+    month = m + 1;
+    year = std::atoi(upper.c_str() + at + 5);
+    return year >= kFirstDatabaseYear && year <= kLastDatabaseYear;
+  }
+  return false;
+}
+
+bool FindLatestDatabase(const std::string& folder, const char* extension, std::string& path) {
+  int best = 0;
+  path.clear();
+  for (const auto& found : platform::fs::FindFiles(folder + "*." + extension)) {
+    if (found.folder) continue;
+    int month = 0, year = 0;
+    if (!ParseDatabaseDate(GetPathTitle(found.name), month, year)) continue;
+    const int score = month - 1 + year * 12;
+    if (score > best) {
+      best = score;
+      path = folder + found.name;
+    }
+  }
+  return !path.empty();
+}

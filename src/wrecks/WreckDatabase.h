@@ -1,0 +1,59 @@
+#pragma once
+// The wreck database file: nothing but records, one after the other, with
+// no header, count or trailer. A record is the 160-byte fixed block (the two
+// nationality bytes stored complemented), a point count N (0..255), N points
+// of two little-endian doubles, and five strings (name, charting symbol,
+// history, survey, comment), each a little-endian uint32 length and that
+// many bytes, every byte stored complemented.
+//
+// The file comes from outside, so every length is checked against what is
+// left of the file before anything is allocated for it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "frame/Api.h"
+#include "platform/fs/FileSystem.h"
+#include "wrecks/WreckRecord.h"
+
+inline constexpr char kWreckDatabaseExtension[] = "WRK";
+
+// Sequential reads through a large buffer: a record is one fixed block and a
+// few small reads, and a database is read once from start to end.
+class CWreckFileReader {
+ public:
+  explicit CWreckFileReader(platform::fs::FilePtr file);
+  bool IsOpen() const { return file_ != nullptr; }
+  // Bytes copied into `out`, fewer than `size` only at the end of the file.
+  std::size_t Read(void* out, std::size_t size);
+  // Moves on by up to `size` bytes without reading them into memory.
+  void Skip(std::uint64_t size);
+  std::uint64_t Remaining() const { return remaining_; }
+
+ private:
+  bool Refill();
+
+  platform::fs::FilePtr file_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0, end_ = 0;
+  std::uint64_t remaining_ = 0;  // bytes of the file not yet consumed
+};
+
+// Reads the next record into `record` (reset first); false when the fixed
+// block could not be read whole, that is at the end of the file. A record
+// cut short after its fixed block still counts, with what could be read.
+OVERLAYS_API bool ReadWreckRecord(CWreckFileReader& file, WreckDef& record);
+
+// One stored string, decoded; empty when its length or bytes cannot be read
+// whole. The text ends at the first byte that decodes to 0.
+OVERLAYS_API std::string ReadStoredString(CWreckFileReader& file);
+
+// The month (1..12) and year (2016..2100) of a database title such as
+// "Wrecks Jan 2026": the first month abbreviation found between spaces, and
+// the year after it.
+OVERLAYS_API bool ParseDatabaseDate(const std::string& title, int& month, int& year);
+
+// The database file with the latest month and year in its title; the first
+// found wins among equals.
+OVERLAYS_API bool FindLatestDatabase(const std::string& folder, const char* extension, std::string& path);

@@ -1,0 +1,182 @@
+#include "wrecks/WreckDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "WreckDatabaseWriter.h"
+#include "platform/fs/FileSystem.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+using testing_support::TestMachine;
+
+WreckDef SampleRecord(std::uint32_t id, std::size_t points) {
+  WreckDef r;
+  ResetWreckRecord(r);
+  r.data.wreckId = id;
+  r.data.wreckCategory = static_cast<std::int16_t>(id % 2 ? 2 : 0);
+  r.data.latitude = 0.9 + id * 1e-4;
+  r.data.longitude = -0.05;
+  r.data.nationality[0] = 'G';
+  r.data.nationality[1] = 'B';
+  r.data.sunk = 19170512;
+  r.data.depth = -1.5f;
+  for (std::size_t i = 0; i < points; ++i) r.outline.Add({i * 1.0, -double(i)});
+  r.name = "SS Example " + std::to_string(id);
+  r.chartingSymbol = "Wk";
+  r.history = "Sunk in a gale.\r\nCrew saved, cargo \xB0 lost.";
+  r.survey = "Surveyed 1998";
+  r.comment = "";
+  return r;
+}
+
+CWreckFileReader ReaderOf(TestMachine& machine, const std::string& bytes) {
+  machine.Write("C:\\db.WRK", bytes);
+  return CWreckFileReader(platform::fs::OpenFile("C:\\db.WRK", "rb"));
+}
+
+void ExpectSame(const WreckDef& a, const WreckDef& b) {
+  EXPECT_EQ(std::memcmp(&a.data, &b.data, sizeof a.data), 0);
+  ASSERT_EQ(a.outline.GetSize(), b.outline.GetSize());
+  for (std::size_t i = 0; i < a.outline.GetSize(); ++i) {
+    EXPECT_EQ(a.outline[i].x, b.outline[i].x);
+    EXPECT_EQ(a.outline[i].y, b.outline[i].y);
+  }
+  EXPECT_EQ(a.name, b.name);
+  EXPECT_EQ(a.chartingSymbol, b.chartingSymbol);
+  EXPECT_EQ(a.history, b.history);
+  EXPECT_EQ(a.survey, b.survey);
+  EXPECT_EQ(a.comment, b.comment);
+}
+
+TEST(WreckDatabase, RecordsRoundTripThroughTheWriter) {
+  TestMachine machine;
+  std::string bytes;
+  std::vector<WreckDef> written;
+  for (std::size_t points : {0u, 1u, 255u, 3u}) {
+    written.push_back(SampleRecord(static_cast<std::uint32_t>(written.size() + 1), points));
+    tools::AppendWreckRecord(bytes, written.back());
+  }
+  // The nationality is complemented on disk.
+  EXPECT_EQ(static_cast<unsigned char>(bytes[66]), static_cast<unsigned char>(~'G'));
+  auto reader = ReaderOf(machine, bytes);
+  for (const auto& expected : written) {
+    WreckDef read;
+    ASSERT_TRUE(ReadWreckRecord(reader, read));
+    ExpectSame(read, expected);
+  }
+  WreckDef past;
+  EXPECT_FALSE(ReadWreckRecord(reader, past));
+  EXPECT_EQ(reader.Remaining(), 0u);
+}
+
+TEST(WreckDatabase, EmptyFileHasNoRecord) {
+  TestMachine machine;
+  auto reader = ReaderOf(machine, "");
+  WreckDef record;
+  EXPECT_FALSE(ReadWreckRecord(reader, record));
+}
+
+TEST(WreckDatabase, StringsEndAtTheFirstDecodedZero) {
+  TestMachine machine;
+  std::string bytes;
+  tools::AppendStoredString(bytes, std::string("abc\0def", 7));
+  tools::AppendStoredString(bytes, "");
+  tools::AppendStoredString(bytes, "\xFF\x01 bytes of every kind \x80");
+  auto reader = ReaderOf(machine, bytes);
+  EXPECT_EQ(ReadStoredString(reader), "abc");
+  EXPECT_EQ(ReadStoredString(reader), "");
+  EXPECT_EQ(ReadStoredString(reader), "\xFF\x01 bytes of every kind \x80");
+  EXPECT_EQ(ReadStoredString(reader), "");  // nothing left
+}
+
+TEST(WreckDatabase, AHugeLengthIsSkippedNeverAllocated) {
+  TestMachine machine;
+  std::string bytes = "\xF0\xFF\xFF\x7F";  // about 2 GiB claimed
+  bytes += "rest of the file";
+  auto reader = ReaderOf(machine, bytes);
+  EXPECT_EQ(ReadStoredString(reader), "");
+  EXPECT_EQ(reader.Remaining(), 0u);
+}
+
+// Cutting the file anywhere never crashes: records before the cut are read
+// whole, the record the cut falls in is read as far as it goes when its
+// fixed block is complete, and nothing comes after.
+TEST(WreckDatabase, CutAtEveryByteOffset) {
+  TestMachine machine;
+  std::string bytes;
+  std::vector<std::size_t> ends;
+  for (std::uint32_t id = 1; id <= 3; ++id) {
+    tools::AppendWreckRecord(bytes, SampleRecord(id, id));
+    ends.push_back(bytes.size());
+  }
+  for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+    auto reader = ReaderOf(machine, bytes.substr(0, cut));
+    std::size_t whole = 0;
+    while (whole < ends.size() && ends[whole] <= cut) ++whole;
+    const std::size_t start = whole == 0 ? 0 : ends[whole - 1];
+    const bool partial = whole < ends.size() && cut - start >= sizeof(WreckDataDef);
+    std::size_t read = 0;
+    WreckDef record;
+    while (ReadWreckRecord(reader, record)) {
+      if (read < whole) {
+        EXPECT_EQ(record.data.wreckId, read + 1) << "cut " << cut;
+      }
+      ++read;
+    }
+    ASSERT_EQ(read, whole + (partial ? 1 : 0)) << "cut " << cut;
+  }
+}
+
+TEST(DatabaseDate, TitlesAndTheirMonthAndYear) {
+  struct Case {
+    const char* title;
+    bool ok;
+    int month, year;
+  } cases[] = {
+      {"Wrecks Jan 2024", true, 1, 2024},
+      {"WRECKS DEC 2023", true, 12, 2023},
+      {"wrecks sep 2100", true, 9, 2100},
+      {"Wrecks Jan 2015", false, 1, 2015},
+      {"Wrecks Jan 2101", false, 1, 2101},
+      {"WrecksJan2024", false, 0, 0},
+      {"Wrecks January 2024", false, 0, 0},
+      // January is tried before February, whatever the order in the title.
+      {"Wrecks FEB 2030 and JAN 2024", true, 1, 2024},
+      {"Wrecks Mar 2027 x", true, 3, 2027},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    int month = 0, year = 0;
+    EXPECT_EQ(ParseDatabaseDate(c.title, month, year), c.ok);
+    if (c.ok || c.month) {
+      EXPECT_EQ(month, c.month);
+      EXPECT_EQ(year, c.year);
+    }
+  }
+}
+
+TEST(DatabaseDate, TheNewestDatabaseWins) {
+  TestMachine machine;
+  for (const char* name : {"Wrecks Dec 2023.WRK", "Wrecks Jan 2024.wrk", "Wrecks Jan 2015.WRK", "notes.WRK",
+                           "Wrecks Feb 2024.txt"})
+    machine.Write(std::string("C:\\MyData\\Wrecks\\") + name, "");
+  std::string path;
+  ASSERT_TRUE(FindLatestDatabase("C:\\MyData\\Wrecks\\", kWreckDatabaseExtension, path));
+  EXPECT_EQ(path, "C:\\MyData\\Wrecks\\Wrecks Jan 2024.wrk");
+}
+
+TEST(DatabaseDate, SameMonthTheFirstFoundWins) {
+  TestMachine machine;
+  machine.Write("C:\\W\\B Jan 2024.WRK", "");
+  machine.Write("C:\\W\\A Jan 2024.WRK", "");
+  std::string path;
+  ASSERT_TRUE(FindLatestDatabase("C:\\W\\", kWreckDatabaseExtension, path));
+  EXPECT_EQ(path, "C:\\W\\A Jan 2024.WRK");
+  EXPECT_FALSE(FindLatestDatabase("C:\\Nothing\\", kWreckDatabaseExtension, path));
+  EXPECT_EQ(path, "");
+}
+
+}  // namespace

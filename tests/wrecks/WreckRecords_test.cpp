@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "wrecks/CountryTable.h"
+#include "wrecks/DateText.h"
+#include "wrecks/WreckList.h"
+#include "wrecks/WreckRecord.h"
+
+namespace {
+
+TEST(DateText, YearMonthAndDayForms) {
+  struct Case {
+    long long number;
+    const char* text;
+    int year;
+  } cases[] = {
+      {0, "", 0},
+      {999, "", 0},
+      {1917, "1917", 1917},
+      {191705, "May 1917", 1917},
+      {19170512, "12 May 1917", 1917},
+      {19170501, "01 May 1917", 1917},
+      {18991231, "", 1899},  // before 1900: the year counts, the text does not
+      {191713, "", 1917},    // month 13
+      {19170532, "", 1917},  // day 32
+      {20240229, "29 Feb 2024", 2024},
+      {1917051, "May 1917", 1917},  // seven digits: a month but no day
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.number);
+    const auto result = DateText(c.number);
+    EXPECT_EQ(result.text, c.text);
+    EXPECT_EQ(result.year, c.year);
+    EXPECT_EQ(DateYear(c.number), c.year);
+  }
+}
+
+TEST(DateText, MonthNamesAreEnglishWhateverTheLocale) {
+  EXPECT_EQ(FormatDayMonthYear(3, 12, 2001), "03 Dec 2001");
+  EXPECT_EQ(FormatDayMonthYear(0, 12, 2001), "");
+  EXPECT_EQ(FormatDayMonthYear(1, 0, 2001), "");
+  EXPECT_EQ(FormatDayMonthYear(1, 1, 1899), "");
+}
+
+TEST(WreckRecord, ResetGivesZerosAndTheThreeNoneOrientations) {
+  WreckDef record;
+  std::memset(&record.data, 0x5A, sizeof record.data);
+  record.name = "x";
+  record.outline.Add({1, 2});
+  record.bearing = 12;
+  record.sunkYear = 1917;
+  ResetWreckRecord(record);
+  EXPECT_EQ(record.data.wreckId, 0u);
+  EXPECT_EQ(record.data.latitude, 0.0);
+  EXPECT_EQ(record.data.amended, 0u);
+  EXPECT_EQ(record.data.sonarOrientation, -1);
+  EXPECT_EQ(record.data.scourOrientation, -1);
+  EXPECT_EQ(record.data.debrisOrientation, -1.0f);
+  EXPECT_EQ(record.data.nationality[0], 0);
+  EXPECT_TRUE(record.name.empty());
+  EXPECT_TRUE(record.outline.IsEmpty());
+  EXPECT_EQ(record.bearing, 0.0);
+  EXPECT_EQ(record.sunkYear, 0);
+  // Padding keeps what was there.
+  EXPECT_EQ(record.data.padding10[0], 0x5A);
+  EXPECT_EQ(record.data.padding154[1], 0x5A);
+}
+
+TEST(WreckList, CountsFollowTheWreckCategoryAndEmptyingNeverDeletes) {
+  WreckDef wreck, obstruction;
+  ResetWreckRecord(wreck);
+  ResetWreckRecord(obstruction);
+  wreck.data.wreckCategory = 2;
+  obstruction.data.obstructionCategory = 3;  // a diffuser
+  CWreckList list;
+  list.Add(&wreck);
+  list.Add(&obstruction);
+  list.Add(&wreck);
+  EXPECT_EQ(list.GetSize(), 3u);
+  EXPECT_EQ(list.wreckCount, 2);
+  EXPECT_EQ(list.obstructionCount, 1);
+  EXPECT_EQ(list.GetAt(1), &obstruction);
+  list.earliestYear = 1900;
+  list.RemoveAll();
+  EXPECT_EQ(list.GetSize(), 0u);
+  EXPECT_EQ(list.wreckCount + list.obstructionCount, 0);
+  EXPECT_EQ(list.earliestYear, 1900);  // only the records and counts go
+  EXPECT_EQ(wreck.data.wreckCategory, 2);
+}
+
+TEST(CountryTable, NationalityCases) {
+  struct Case {
+    const char* code;
+    const char* name;
+    int flag;
+  } cases[] = {
+      {"GB", "United Kingdom", 1},
+      {"gb", "United Kingdom", 1},
+      {"GBR", "United Kingdom", 1},
+      {"RU", "Russian Federation", 0},  // no flag carries that name
+      {"NO", "Norway", 12},
+      {"US", "United States of America", 43},
+      {"CI", "C\xF4te d\x92Ivoire", 0},
+      {"", "", 0},
+      {"G", "", 0},
+      {"ZZ", "", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    EXPECT_EQ(CountryNameFromCode(c.code), c.name);
+    EXPECT_EQ(FlagIndexFromCode(c.code), c.flag);
+  }
+}
+
+TEST(CountryTable, FlagNamesIgnoreCaseAndNeverMatchUnknown) {
+  EXPECT_EQ(FlagIndexFromName("GENOA"), 96);
+  EXPECT_EQ(FlagIndexFromName("swizerland"), 84);
+  EXPECT_EQ(FlagIndexFromName("Unknown"), 0);
+  EXPECT_EQ(FlagIndexFromName(""), 0);
+  EXPECT_EQ(std::string(kCountries[kCountryCount - 1].code), "YE");
+  EXPECT_EQ(std::string(kFlagNames[kFlagCount - 1]), "Genoa");
+}
+
+}  // namespace

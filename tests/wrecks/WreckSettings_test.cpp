@@ -1,0 +1,80 @@
+#include "wrecks/WreckSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/Folders.h"
+#include "support/TestMachine.h"
+#include "wrecks/WreckList.h"
+
+namespace {
+
+using testing_support::TestMachine;
+
+const char* const kSettings = "C:\\MySettings\\Host\\WreckList.INI";
+
+TEST(WreckSettings, NoFileGivesTheDefaults) {
+  TestMachine machine;
+  CWreckList list;
+  list.searchName = "stale";
+  LoadSearchSettings(&list);
+  EXPECT_EQ(list.searchMethod, 0);
+  EXPECT_EQ(list.centreLatitude, 0.9250245035569791);
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(list.centreLatitude), 0x3FED99CCFCD8D3DAull);
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(list.centreLongitude), 0x3FA1DF46A2529CE4ull);
+  EXPECT_EQ(list.searchRadius, 1.0);
+  EXPECT_EQ(list.searchName, "");
+  EXPECT_TRUE(list.showWrecks);
+  EXPECT_TRUE(list.showObstructions);
+  EXPECT_FALSE(list.label);
+  EXPECT_FALSE(list.showSearchRadius);
+}
+
+TEST(WreckSettings, WrittenLinesAndRoundTrip) {
+  TestMachine machine;
+  CWreckList list;
+  list.searchMethod = 2;
+  list.centreLatitude = 0.92502;
+  list.centreLongitude = -0.0123456;
+  list.searchRadius = 2.5;
+  list.searchName = "Hook, Line\r\nand Sinker";
+  list.showWrecks = true;
+  list.showObstructions = false;
+  list.label = true;
+  list.showSearchRadius = false;
+  SaveSearchSettings(&list);
+  EXPECT_EQ(machine.Read(kSettings),
+            "Search Method = 2\n"
+            "Latitude = 0.925\n"
+            "Longitude = -0.012\n"
+            "Search Radius = 2.500\n"
+            "Search Name = Hook\xAB" "COMMA\xBB Line\xAB" "CR\xBB\xAB" "LF\xBB" "and Sinker\n"
+            "Show Wrecks = 1\n"
+            "Show Obstructions = 0\n"
+            "Label = 1\n"
+            "Show Search Radius = 0\n");
+  CWreckList back;
+  LoadSearchSettings(&back);
+  EXPECT_EQ(back.searchMethod, 2);
+  EXPECT_EQ(back.centreLatitude, 0.925);
+  EXPECT_EQ(back.centreLongitude, -0.012);
+  EXPECT_EQ(back.searchName, list.searchName);
+  EXPECT_FALSE(back.showObstructions);
+  EXPECT_TRUE(back.label);
+}
+
+TEST(WreckSettings, AShortFileFallsBackLineByLine) {
+  TestMachine machine;
+  machine.Write(kSettings, "Search Method = 1\r\nLatitude = 0.9\r\nLongitude = 0.01\r\nSearch Radius = 3\r\n");
+  CWreckList list;
+  LoadSearchSettings(&list);
+  EXPECT_EQ(list.searchMethod, 1);
+  EXPECT_EQ(list.centreLatitude, 0.9);
+  EXPECT_EQ(list.searchRadius, 3.0);
+  EXPECT_EQ(list.searchName, "");
+  EXPECT_TRUE(list.showWrecks);
+  EXPECT_TRUE(list.showObstructions);
+  EXPECT_FALSE(list.label);
+  EXPECT_FALSE(list.showSearchRadius);
+}
+
+}  // namespace
