@@ -4,8 +4,12 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 
 #include "frame/PathText.h"
+#include "wrecks/DateText.h"
+#include "wrecks/WreckList.h"
 
 namespace {
 
@@ -128,4 +132,24 @@ bool FindLatestDatabase(const std::string& folder, const char* extension, std::s
     }
   }
   return !path.empty();
+}
+
+bool ReadWreckDatabase(const std::string& path, CWreckList& list, bool* aborted) {
+  list.databaseTitle = GetPathTitle(path);
+  CWreckFileReader file(platform::fs::OpenFile(path, "rb"));
+  if (!file.IsOpen()) return false;
+  int earliest = 0;
+  for (;;) {
+    std::unique_ptr<WreckDef> record(new (std::nothrow) WreckDef);
+    if (!record) {
+      if (aborted) *aborted = true;
+      break;
+    }
+    if (!ReadWreckRecord(file, *record)) break;
+    record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
+    if (record->sunkYear != 0 && (earliest == 0 || record->sunkYear < earliest)) earliest = record->sunkYear;
+    list.Add(record.release());
+  }
+  list.earliestYear = static_cast<std::int16_t>(earliest);
+  return true;
 }

@@ -54,6 +54,15 @@ OVERLAYS_API std::string ReadStoredString(CWreckFileReader& file);
 // the year after it.
 OVERLAYS_API bool ParseDatabaseDate(const std::string& title, int& month, int& year);
 
+class CWreckList;
+
+// Reads every record of a database file into the list: the list takes the
+// file's title, owns the records, counts wrecks and obstructions and notes
+// the earliest sunk year. False when the file does not open. Records are
+// allocated one by one; when an allocation fails the read stops and the
+// records read so far stay (`aborted` tells).
+OVERLAYS_API bool ReadWreckDatabase(const std::string& path, CWreckList& list, bool* aborted = nullptr);
+
 // The database file with the latest month and year in its title; the first
 // found wins among equals.
 OVERLAYS_API bool FindLatestDatabase(const std::string& folder, const char* extension, std::string& path);

@@ -7,6 +7,7 @@
 #include "WreckDatabaseWriter.h"
 #include "platform/fs/FileSystem.h"
 #include "support/TestMachine.h"
+#include "wrecks/WreckList.h"
 
 namespace {
 
@@ -177,6 +178,42 @@ TEST(DatabaseDate, SameMonthTheFirstFoundWins) {
   EXPECT_EQ(path, "C:\\W\\A Jan 2024.WRK");
   EXPECT_FALSE(FindLatestDatabase("C:\\Nothing\\", kWreckDatabaseExtension, path));
   EXPECT_EQ(path, "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ReadWreckDatabase, FillsTheListAndNotesTheEarliestSunkYear) {
+  TestMachine machine;
+  std::string bytes;
+  const std::uint32_t sunk[] = {0, 19170512, 1850, 200001, 0};
+  for (std::uint32_t i = 0; i < std::size(sunk); ++i) {
+    WreckDef r = SampleRecord(i + 1, 0);
+    r.data.sunk = sunk[i];
+    tools::AppendWreckRecord(bytes, r);
+  }
+  machine.Write("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK", bytes);
+  CWreckList list;
+  ASSERT_TRUE(ReadWreckDatabase("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK", list));
+  EXPECT_EQ(list.databaseTitle, "Wrecks Jan 2026");
+  ASSERT_EQ(list.GetSize(), 5u);
+  EXPECT_EQ(list.wreckCount, 3);  // odd ids are wrecks
+  EXPECT_EQ(list.obstructionCount, 2);
+  EXPECT_EQ(list.earliestYear, 1850);
+  EXPECT_EQ(list.GetAt(1)->sunkYear, 1917);
+  EXPECT_EQ(list.GetAt(0)->sunkYear, 0);
+  for (WreckDef* r : list.records) delete r;
+}
+
+TEST(ReadWreckDatabase, MissingOrEmptyFiles) {
+  TestMachine machine;
+  CWreckList list;
+  EXPECT_FALSE(ReadWreckDatabase("C:\\none.WRK", list));
+  machine.Write("C:\\empty Jan 2026.WRK", "");
+  EXPECT_TRUE(ReadWreckDatabase("C:\\empty Jan 2026.WRK", list));
+  EXPECT_EQ(list.GetSize(), 0u);
+  EXPECT_EQ(list.earliestYear, 0);
 }
 
 }  // namespace

@@ -1,0 +1,127 @@
+// Loading a database of 1,000,000 wreck records, against a plain sequential
+// read of the same file once it is in the page cache, in one run. Prints the
+// records per second, the ratio of the two times, and the heap the loaded
+// list holds against the file's own bytes.
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <vector>
+
+#include "SampleWrecks.h"
+#include "WreckDatabaseWriter.h"
+#include "platform/fs/Platform.h"
+#include "wrecks/WreckDatabase.h"
+#include "wrecks/WreckList.h"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+constexpr std::size_t kRecords = 1'000'000;
+constexpr char kDatabase[] = "C:\\MyData\\Wrecks\\Bench Jan 2026.WRK";
+
+struct Fixture {
+  stdfs::path root = stdfs::temp_directory_path() / "overlays-wreck-bench";
+  stdfs::path host = root / "C" / "MyData" / "Wrecks" / "Bench Jan 2026.WRK";
+  std::uint64_t fileBytes = 0;
+
+  Fixture() {
+    stdfs::remove_all(root);
+    platform::fs::Install(std::make_shared<const platform::fs::Platform>(
+        platform::fs::MachineOnFolder(root / "C", "Bench", "bench")));
+    stdfs::create_directories(host.parent_path());
+    // Written in batches so that generating the file does not raise the
+    // process's memory before the load is measured.
+    std::ofstream out(host, std::ios::binary);
+    tools::SampleWreckGenerator generator(7);
+    std::string batch;
+    for (std::size_t i = 0; i < kRecords; ++i) {
+      tools::AppendWreckRecord(batch, generator.Next());
+      if (batch.size() > (8u << 20)) {
+        out.write(batch.data(), static_cast<std::streamsize>(batch.size()));
+        batch.clear();
+      }
+    }
+    out.write(batch.data(), static_cast<std::streamsize>(batch.size()));
+    out.close();
+    fileBytes = stdfs::file_size(host);
+  }
+  ~Fixture() { stdfs::remove_all(root); }
+};
+
+Fixture& TheFixture() {
+  static Fixture fixture;
+  return fixture;
+}
+
+void DeleteRecords(CWreckList& list) {
+  for (WreckDef* r : list.records) delete r;
+  list.RemoveAll();
+}
+
+void BM_PlainRead(benchmark::State& state) {
+  Fixture& f = TheFixture();
+  std::vector<char> buffer(1 << 16);
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(f.host.c_str(), "rb");
+    std::size_t total = 0, n = 0;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) total += n;
+    std::fclose(file);
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.fileBytes));
+}
+
+void BM_LoadWrecks(benchmark::State& state) {
+  Fixture& f = TheFixture();
+  std::size_t heap = 0;
+  for (auto _ : state) {
+    CWreckList list;
+    const std::size_t before = mallinfo2().uordblks;
+    ReadWreckDatabase(kDatabase, list);
+    heap = mallinfo2().uordblks - before;
+    if (list.GetSize() != kRecords) state.SkipWithError("wrong record count");
+    state.PauseTiming();
+    DeleteRecords(list);
+    state.ResumeTiming();
+  }
+  state.counters["records/s"] = benchmark::Counter(static_cast<double>(kRecords) * state.iterations(),
+                                                   benchmark::Counter::kIsRate);
+  state.counters["heap/file"] = static_cast<double>(heap) / static_cast<double>(f.fileBytes);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.fileBytes));
+}
+
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_LoadWrecks)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const auto& run : runs) ms_[run.run_name.function_name] = run.GetAdjustedRealTime();
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    if (ms_["BM_PlainRead"] > 0)
+      std::cout << "load time / plain read time: " << ms_["BM_LoadWrecks"] / ms_["BM_PlainRead"] << " (file "
+                << TheFixture().fileBytes / 1e6 << " MB, " << kRecords << " records)\n";
+  }
+
+ private:
+  std::map<std::string, double> ms_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  TheFixture();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+}
