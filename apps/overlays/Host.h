@@ -41,5 +41,6 @@ using CommandSetup = std::function<void(CLI::App& app, const Options& options)>;
 
 void AddFoldersCommand(CLI::App& app, const Options& options);
 void AddInstallCommand(CLI::App& app, const Options& options);
+void AddAngleCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

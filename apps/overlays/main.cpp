@@ -11,6 +11,7 @@ namespace {
 const host::CommandSetup kCommands[] = {
     host::AddFoldersCommand,
     host::AddInstallCommand,
+    host::AddAngleCommand,
 };
 
 }  // namespace

@@ -3,55 +3,71 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <string>
+#include <vector>
 
 namespace {
 
-std::vector<std::string> AllFields(std::string_view text, char delimiter = ',') {
-  CFieldTokeniser fields(text, delimiter);
-  std::vector<std::string> out;
-  for (std::string f = fields.NextField(); !fields.AtEnd(); f = fields.NextField()) out.push_back(f);
-  return out;
+std::vector<std::string> AllFields(CFieldTokeniser tokens) {
+  std::vector<std::string> fields;
+  for (std::string field = tokens.NextField(); !tokens.AtEnd(); field = tokens.NextField()) fields.push_back(field);
+  return fields;
 }
 
-TEST(FieldTokeniser, SplitsTrimsAndUnquotes) {
-  struct Case {
+using Fields = std::vector<std::string>;
+
+TEST(FieldTokeniser, FieldsQuotesBlanksAndMarkers) {
+  const struct {
     const char* text;
     char delimiter;
-    std::vector<std::string> fields;
+    Fields fields;
   } cases[] = {
-      {"-1.5,52.25,0", ',', {"-1.5", "52.25", "0"}},
-      {"  a ,  b  ,c  ", ',', {"a", "b", "c"}},
-      {"\"Hook, Line\" ignored,next", ',', {"Hook, Line", "next"}},
-      {"\"unclosed, quote", ',', {"unclosed, quote"}},
+      {"a, b ,c", ',', {"a", "b", "c"}},
       {"a,,b", ',', {"a", "", "b"}},
-      {"a;b;c", ';', {"a", "b", "c"}},
-      // A trailing delimiter leaves nothing behind, so no empty last field.
-      {"a,b,", ',', {"a", "b"}},
+      {"a,", ',', {"a"}},
       {"", ',', {}},
+      {"  lone  ", ',', {"lone"}},
+      // A quoted field keeps its delimiters; what follows the closing quote
+      // up to the delimiter is dropped.
+      {"\"x, y\" junk , z", ',', {"x, y", "z"}},
+      {"\"open", ',', {"open"}},
+      {"a\xAB" "COMMA>\xBB" "b,c\xAB" "CR>\xBB\xAB" "LF>\xBB", ',', {"a,b", "c\r\n"}},
+      // The markers without '>' are the settings file's, not these.
+      {"a\xAB" "COMMA\xBB" "b", ',', {"a\xAB" "COMMA\xBB" "b"}},
+      // KML tuples: a blank separates, commas stay inside.
+      {"1,2,3 4,5,6", ' ', {"1,2,3", "4,5,6"}},
+      {"a;b\xAB" "COMMA>\xBB" "c", ';', {"a", "b;c"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(AllFields(c.text, c.delimiter), c.fields);
+    EXPECT_EQ(AllFields(CFieldTokeniser(c.text, c.delimiter)), c.fields);
   }
 }
 
-TEST(FieldTokeniser, EscapeMarkersBecomeTheirCharacters) {
-  EXPECT_EQ(AllFields("one\xAB" "CR>\xBB\xAB" "LF>\xBBtwo,x\xAB" "COMMA>\xBBy"),
-            (std::vector<std::string>{"one\r\ntwo", "x,y"}));
-  EXPECT_EQ(AllFields("x\xAB" "COMMA>\xBBy;z", ';'), (std::vector<std::string>{"x;y", "z"}));
+TEST(FieldTokeniser, EndIsReportedOnceNothingIsLeft) {
+  CFieldTokeniser tokens("a");
+  EXPECT_EQ(tokens.FieldCount(), 1u);
+  EXPECT_EQ(tokens.NextField(), "a");
+  EXPECT_FALSE(tokens.AtEnd());
+  EXPECT_EQ(tokens.FieldCount(), 0u);
+  EXPECT_EQ(tokens.NextField(), "");
+  EXPECT_TRUE(tokens.AtEnd());
 }
 
-TEST(FieldTokeniser, NumbersFromTheLeadingNumericSpan) {
-  CFieldTokeniser fields("-2.5e1abc, 12.75 m,?,,+1e-3,?5");
-  EXPECT_DOUBLE_EQ(fields.NextNumber(), -25.0);
-  EXPECT_DOUBLE_EQ(fields.NextNumber(), 12.75);
-  EXPECT_EQ(fields.NextNumber(), DBL_MAX);  // unknown value
-  EXPECT_EQ(fields.NextNumber(), DBL_MAX);  // empty field
-  EXPECT_DOUBLE_EQ(fields.NextNumber(), 0.001);
-  EXPECT_EQ(fields.NextNumber(), DBL_MAX);
-  EXPECT_FALSE(fields.AtEnd());
-  EXPECT_EQ(fields.NextNumber(), DBL_MAX);
-  EXPECT_TRUE(fields.AtEnd());
+TEST(FieldTokeniser, FieldCountIsDelimitersPlusOne) {
+  EXPECT_EQ(CFieldTokeniser("").FieldCount(), 0u);
+  EXPECT_EQ(CFieldTokeniser("x").FieldCount(), 1u);
+  EXPECT_EQ(CFieldTokeniser("1,2,3").FieldCount(), 3u);
+  EXPECT_EQ(CFieldTokeniser("1,2,").FieldCount(), 3u);
+  EXPECT_EQ(CFieldTokeniser("1,2,3 4,5,6", ' ').FieldCount(), 2u);
+}
+
+TEST(FieldTokeniser, NumbersAreTheLeadingRunOfNumberCharacters) {
+  CFieldTokeniser tokens("1.5, abc, ?, 12e3x, -3, 4?, +2.5e-1, ");
+  const double expected[] = {1.5, DBL_MAX, DBL_MAX, 12000.0, -3.0, DBL_MAX, 0.25};
+  for (double value : expected) EXPECT_EQ(tokens.NextNumber(), value);
+  EXPECT_EQ(tokens.NextNumber(), DBL_MAX);  // nothing left
+  EXPECT_TRUE(tokens.AtEnd());
 }
 
 }  // namespace
