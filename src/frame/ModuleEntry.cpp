@@ -6,17 +6,22 @@
 namespace module_entry {
 namespace {
 
-const platform::ui::ResourceModule kResources{"overlays"};
+// A function-local object, so that the resource files under res/ can add
+// to it during static initialisation whatever the order of the objects.
+platform::ui::ResourceModule& Resources() {
+  static platform::ui::ResourceModule resources{"overlays"};
+  return resources;
+}
 
 // The extension module record: attached from load to unload.
 struct ExtensionModule {
   bool attached = false;
   ExtensionModule() {
-    platform::ui::ResourceChain::Join(&kResources);
+    platform::ui::ResourceChain::Join(&Resources());
     attached = true;
   }
   ~ExtensionModule() {
-    platform::ui::ResourceChain::Leave(&kResources);
+    platform::ui::ResourceChain::Leave(&Resources());
     attached = false;
   }
 };
@@ -38,7 +43,17 @@ const bool kAttached = Module().attached;
 
 }  // namespace
 
-const platform::ui::ResourceModule& ModuleResources() { return kResources; }
+const platform::ui::ResourceModule& ModuleResources() { return Resources(); }
+
+bool AddDialog(const platform::ui::DialogTemplate& dialog) {
+  Resources().AddDialog(dialog);
+  return true;
+}
+
+bool AddBitmap(const platform::ui::BitmapResource& bitmap) {
+  Resources().AddBitmap(bitmap);
+  return true;
+}
 
 bool IsAttached() { return kMessagesRegistered && Module().attached; }
 

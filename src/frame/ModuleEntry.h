@@ -12,6 +12,12 @@ namespace module_entry {
 // bitmaps), joined while the library is loaded.
 const platform::ui::ResourceModule& ModuleResources();
 
+// Called by the resource files under res/ while the library loads, one
+// call per template or bitmap:
+//   const bool kAdded = module_entry::AddDialog(kLoadingWrecksDialog);
+bool AddDialog(const platform::ui::DialogTemplate& dialog);
+bool AddBitmap(const platform::ui::BitmapResource& bitmap);
+
 bool IsAttached();
 
 }  // namespace module_entry

@@ -3,13 +3,33 @@
 // newest first, as the host's toolkit searches its extension modules. A
 // module joins when its library loads and leaves when it unloads.
 
+#include <mutex>
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/DialogTemplate.h"
+
 namespace platform::ui {
 
-struct ResourceModule {
-  std::string_view name;
+// One library's resources. Resources are added while the library loads
+// (static initialisation of its resource files) and stay for its lifetime.
+class ResourceModule {
+ public:
+  explicit ResourceModule(std::string_view name) : name_(name) {}
+  std::string_view Name() const { return name_; }
+
+  void AddDialog(const DialogTemplate& dialog);
+  void AddBitmap(const BitmapResource& bitmap);
+  const DialogTemplate* FindDialog(UINT id) const;
+  const BitmapResource* FindBitmap(UINT id) const;
+  std::vector<const DialogTemplate*> Dialogs() const;
+  std::vector<const BitmapResource*> Bitmaps() const;
+
+ private:
+  std::string_view name_;
+  mutable std::mutex mutex_;
+  std::vector<const DialogTemplate*> dialogs_;
+  std::vector<const BitmapResource*> bitmaps_;
 };
 
 class ResourceChain {
@@ -18,6 +38,9 @@ class ResourceChain {
   static void Leave(const ResourceModule* module);
   // Modules in search order (the last to join first).
   static std::vector<const ResourceModule*> Modules();
+  // The first module in search order that has the resource wins.
+  static const DialogTemplate* FindDialog(UINT id);
+  static const BitmapResource* FindBitmap(UINT id);
 };
 
 }  // namespace platform::ui

@@ -1,0 +1,264 @@
+#include "platform/ui/Automation.h"
+
+#include <cctype>
+#include <utility>
+
+#include "platform/ui/Button.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MessageQueue.h"
+
+namespace platform::ui {
+namespace {
+
+struct ThreadAutomation {
+  Automation::Hook hook;
+  // The window under the mouse, so moving off it can tell it.
+  HWND hovered = nullptr;
+};
+
+ThreadAutomation& Own() {
+  thread_local ThreadAutomation automation;
+  return automation;
+}
+
+// Depth first through the window tree; with `visibleOnly`, hidden windows
+// and everything inside them are skipped.
+CWnd* FindIn(const CWnd& parent, int id, bool visibleOnly) {
+  for (CWnd* child : parent.Children()) {
+    if (visibleOnly && !(child->GetStyle() & WS_VISIBLE)) continue;
+    if (child->GetDlgCtrlID() == id && child->IsControl()) return child;
+    if (CWnd* inner = FindIn(*child, id, visibleOnly)) return inner;
+  }
+  return nullptr;
+}
+
+// The virtual key of a typed character, for the key-down that precedes it.
+UINT KeyOfCharacter(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (std::isalnum(u)) return static_cast<UINT>(std::toupper(u));
+  if (c == ' ') return VK_SPACE;
+  if (c == '.') return 0xBE;
+  if (c == ',') return 0xBC;
+  if (c == '-') return 0xBD;
+  if (c == '+') return 0xBB;
+  return 0xBA;
+}
+
+// The character a key produces, 0 for none.
+char CharacterOfKey(UINT key, Modifiers modifiers) {
+  if (modifiers.control && key >= 'A' && key <= 'Z') return static_cast<char>(key - 'A' + 1);
+  switch (key) {
+    case VK_BACK: return '\b';
+    case VK_TAB: return '\t';
+    case VK_RETURN: return '\r';
+    case VK_ESCAPE: return 0x1B;
+    case VK_SPACE: return ' ';
+    default: return 0;
+  }
+}
+
+std::string Describe(int id) { return "control " + std::to_string(id); }
+
+}  // namespace
+
+bool Automation::Installed() { return static_cast<bool>(Own().hook); }
+
+Automation::Hook Automation::Install(Hook hook) {
+  Hook previous = std::move(Own().hook);
+  Own().hook = std::move(hook);
+  return previous;
+}
+
+void Automation::Turn(CDialog& dialog, ModalTurn turn) {
+  // Copied: the hook may install another for a nested dialog.
+  if (Hook hook = Own().hook) {
+    Driver driver(dialog, turn);
+    hook(driver);
+  }
+}
+
+UINT Automation::ChooseFromMenu(CMenu& menu) {
+  Hook hook = Own().hook;
+  if (!hook) return 0;
+  Driver driver(menu);
+  hook(driver);
+  return driver.ChosenMenuItem();
+}
+
+CDialog& Driver::Dialog() const {
+  if (!dialog_) throw AutomationError("a menu turn has no dialog");
+  return *dialog_;
+}
+
+UINT Driver::TemplateId() const { return dialog_ ? dialog_->TemplateId() : 0; }
+
+std::string Driver::Caption() const { return dialog_ ? dialog_->GetWindowText() : std::string(); }
+
+bool Driver::Has(int id) const { return dialog_ && FindIn(*dialog_, id, false); }
+
+CWnd& Driver::Item(int id) const {
+  CWnd* item = FindIn(Dialog(), id, true);
+  if (!item) item = FindIn(Dialog(), id, false);
+  if (!item) throw AutomationError("no " + Describe(id) + " in dialog \"" + Caption() + "\"");
+  return *item;
+}
+
+CWnd& Driver::Reachable(int id) const {
+  CWnd& item = Item(id);
+  if (!item.IsWindowVisible()) throw AutomationError(Describe(id) + " is hidden");
+  return item;
+}
+
+void Driver::Deliver(CWnd& target, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageQueue::NoteActivity();
+  for (const CWnd* w = &target; w; w = (w->GetStyle() & WS_CHILD) ? w->GetParent() : nullptr)
+    if (!w->IsWindowEnabled()) return;
+  MSG msg{target.m_hWnd, message, wParam, lParam};
+  for (CWnd* w = &target; w; w = (w->GetStyle() & WS_CHILD) ? w->GetParent() : nullptr)
+    if (w->PreTranslateMessage(&msg)) return;
+  if (dialog_ && dialog_->m_hWnd && dialog_->IsDialogMessage(&msg)) return;
+  if (CWnd* window = CWnd::FromHandle(msg.hwnd)) window->SendMessage(msg.message, msg.wParam, msg.lParam);
+}
+
+void Driver::Mouse(CWnd& target, UINT message) {
+  CRect client;
+  target.GetClientRect(&client);
+  Deliver(target, message, 0, client.CenterPoint().ToLParam());
+}
+
+void Driver::Hover(int id) {
+  CWnd& target = Reachable(id);
+  ThreadAutomation& own = Own();
+  if (own.hovered != target.m_hWnd) MoveAway();
+  own.hovered = target.m_hWnd;
+  Mouse(target, WM_MOUSEMOVE);
+}
+
+void Driver::MoveAway() {
+  ThreadAutomation& own = Own();
+  const HWND left = std::exchange(own.hovered, nullptr);
+  if (HWND tracked = TakeMouseLeaveTarget(left))
+    if (CWnd* window = CWnd::FromHandle(tracked)) Deliver(*window, WM_MOUSELEAVE, 0, 0);
+}
+
+void Driver::Press(int id) {
+  Hover(id);
+  Mouse(Reachable(id), WM_LBUTTONDOWN);
+}
+
+void Driver::Release(int id) { Mouse(Reachable(id), WM_LBUTTONUP); }
+
+void Driver::Click(int id) {
+  Press(id);
+  Release(id);
+}
+
+void Driver::DoubleClick(int id) {
+  Click(id);
+  Mouse(Reachable(id), WM_LBUTTONDBLCLK);
+  Release(id);
+}
+
+void Driver::RightClick(int id) {
+  Hover(id);
+  Mouse(Reachable(id), WM_RBUTTONDOWN);
+  Mouse(Reachable(id), WM_RBUTTONUP);
+}
+
+void Driver::Focus(int id) {
+  MessageQueue::NoteActivity();
+  CWnd& target = Reachable(id);
+  if (target.IsWindowEnabled()) target.SetFocus();
+}
+
+void Driver::KeyStroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers) {
+  SetModifierKeys(modifiers.shift, modifiers.control);
+  const HWND handle = target.m_hWnd;
+  Deliver(target, WM_KEYDOWN, virtualKey, 1);
+  // The key may have moved the focus or closed the window.
+  if (CWnd* still = CWnd::FromHandle(handle); still && character)
+    Deliver(*still, WM_CHAR, static_cast<unsigned char>(character), 1);
+  if (CWnd* still = CWnd::FromHandle(handle)) Deliver(*still, WM_KEYUP, virtualKey, 1);
+  SetModifierKeys(false, false);
+}
+
+void Driver::Type(int id, std::string_view text) {
+  Focus(id);
+  for (char c : text) {
+    CWnd* focus = CWnd::GetFocus();
+    KeyStroke(focus ? *focus : Reachable(id), KeyOfCharacter(c), c, {});
+  }
+}
+
+void Driver::Key(int id, UINT virtualKey, Modifiers modifiers) {
+  Focus(id);
+  KeyToFocus(virtualKey, modifiers);
+}
+
+void Driver::KeyToFocus(UINT virtualKey, Modifiers modifiers) {
+  CWnd* focus = CWnd::GetFocus();
+  CWnd& target = focus ? *focus : Dialog();
+  KeyStroke(target, virtualKey, CharacterOfKey(virtualKey, modifiers), modifiers);
+}
+
+void Driver::Choose(int id, std::string_view entry) {
+  const std::vector<std::string> rows = Rows(id);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (rows[i] == entry) return ChooseIndex(id, static_cast<int>(i));
+  throw AutomationError(Describe(id) + " has no entry \"" + std::string(entry) + "\"");
+}
+
+void Driver::ChooseIndex(int id, int index) {
+  MessageQueue::NoteActivity();
+  CWnd& target = Reachable(id);
+  if (!target.IsWindowEnabled()) return;
+  if (!target.ChooseRowByUser(index, false))
+    throw AutomationError(Describe(id) + " has no entry " + std::to_string(index));
+}
+
+void Driver::SelectTab(int index) { ChooseIndex(AFX_IDC_TAB_CONTROL, index); }
+
+void Driver::End(int result) {
+  MessageQueue::NoteActivity();
+  Dialog().EndDialog(result);
+}
+
+std::string Driver::Text(int id) const { return Item(id).GetWindowText(); }
+
+std::vector<std::string> Driver::Rows(int id) const { return Item(id).AccessibleRows(); }
+
+int Driver::Selection(int id) const { return Item(id).AccessibleSelection(); }
+
+bool Driver::IsChecked(int id) const {
+  auto* button = dynamic_cast<CButton*>(&Item(id));
+  return button && button->GetCheck() == BST_CHECKED;
+}
+
+bool Driver::IsEnabled(int id) const { return Item(id).IsWindowEnabled(); }
+
+bool Driver::IsVisible(int id) const { return Item(id).IsWindowVisible(); }
+
+int Driver::FocusId() const {
+  CWnd* focus = CWnd::GetFocus();
+  return focus ? focus->GetDlgCtrlID() : 0;
+}
+
+const CMenu& Driver::Menu() const {
+  if (!menu_) throw AutomationError("a dialog turn has no menu");
+  return *menu_;
+}
+
+std::vector<std::string> Driver::MenuTexts() const {
+  std::vector<std::string> texts;
+  for (const MenuItem& item : Menu().Items()) texts.push_back(item.text);
+  return texts;
+}
+
+void Driver::ChooseMenuItem(UINT id) {
+  if (Menu().GetMenuState(id, MF_BYCOMMAND) == static_cast<UINT>(-1))
+    throw AutomationError("the menu has no item " + std::to_string(id));
+  chosen_ = id;
+}
+
+}  // namespace platform::ui

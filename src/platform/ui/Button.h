@@ -1,0 +1,29 @@
+#pragma once
+// CButton: push button, check box, radio button or group box, by style.
+// A press (left button down, or Space) pushes it; the release over it
+// clicks it: check boxes toggle and the parent gets BN_CLICKED.
+
+#include "platform/ui/Wnd.h"
+
+class CButton : public CWnd {
+ public:
+  BOOL Create(std::string_view text, DWORD style, const CRect& rect, CWnd* parent, UINT id);
+  UINT ButtonType() const { return GetStyle() & BS_TYPEMASK; }
+  int GetCheck() const { return check_; }
+  void SetCheck(int check);
+  UINT GetState() const;
+  // Pushed look on or off (BM_SETSTATE).
+  void SetState(BOOL pushed);
+  void SetButtonStyle(UINT style, BOOL redraw = TRUE);
+
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  void TakeStateFrom(CWnd& standIn) override;
+  // The click that follows a release over a pushed button.
+  void Click();
+
+ private:
+  int check_ = BST_UNCHECKED;
+  bool pushed_ = false;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The process clipboard, holding text (Windows-1252). Thread-safe.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::ui {
+
+class Clipboard {
+ public:
+  static void SetText(std::string_view text);
+  // Nothing when the clipboard holds no text.
+  static std::optional<std::string> GetText();
+  static void Empty();
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,214 @@
+#include "platform/ui/MessageQueue.h"
+
+#include "platform/ui/WinConstants.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+namespace platform::ui {
+namespace {
+
+struct Timer {
+  HWND hwnd;
+  UINT_PTR id;
+  Millis period;
+  Millis due;
+};
+
+struct ThreadQueue {
+  std::deque<MSG> posted;
+  std::vector<Timer> timers;
+};
+
+struct WindowEntry {
+  CWnd* window;
+  std::thread::id owner;
+};
+
+// One lock for the whole system: posting is rare and short, and a single
+// condition variable lets a worker's end wake every waiting loop.
+struct System {
+  std::mutex mutex;
+  std::condition_variable wake;
+  std::unordered_map<HWND, WindowEntry> windows;
+  std::map<std::thread::id, ThreadQueue> queues;
+  std::uintptr_t nextHandle = 0x100;
+  std::uint64_t activity = 0;
+  int liveWorkers = 0;
+};
+
+System& TheSystem() {
+  static System system;
+  return system;
+}
+
+ThreadQueue& OwnQueue(System& system) { return system.queues[std::this_thread::get_id()]; }
+
+}  // namespace
+
+HWND MessageQueue::Register(CWnd* window) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  HWND hwnd = reinterpret_cast<HWND>(system.nextHandle);
+  system.nextHandle += 4;
+  system.windows.emplace(hwnd, WindowEntry{window, std::this_thread::get_id()});
+  return hwnd;
+}
+
+void MessageQueue::Unregister(HWND hwnd) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  auto it = system.windows.find(hwnd);
+  if (it == system.windows.end()) return;
+  ThreadQueue& queue = system.queues[it->second.owner];
+  std::erase_if(queue.posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+  std::erase_if(queue.timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
+  system.windows.erase(it);
+}
+
+void MessageQueue::Rebind(HWND hwnd, CWnd* window) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  auto it = system.windows.find(hwnd);
+  if (it != system.windows.end()) it->second.window = window;
+}
+
+CWnd* MessageQueue::Lookup(HWND hwnd) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  auto it = system.windows.find(hwnd);
+  if (it == system.windows.end() || it->second.owner != std::this_thread::get_id()) return nullptr;
+  return it->second.window;
+}
+
+bool MessageQueue::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  System& system = TheSystem();
+  {
+    std::lock_guard lock(system.mutex);
+    auto it = system.windows.find(hwnd);
+    if (it == system.windows.end()) return false;
+    system.queues[it->second.owner].posted.push_back(MSG{hwnd, message, wParam, lParam});
+    ++system.activity;
+  }
+  system.wake.notify_all();
+  return true;
+}
+
+bool MessageQueue::TakePosted(MSG& msg) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  ThreadQueue& queue = OwnQueue(system);
+  if (queue.posted.empty()) return false;
+  msg = queue.posted.front();
+  queue.posted.pop_front();
+  return true;
+}
+
+bool MessageQueue::HasPosted() {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  return !OwnQueue(system).posted.empty();
+}
+
+void MessageQueue::SetTimer(HWND hwnd, UINT_PTR id, UINT periodMs) {
+  // A zero period would fire on every turn; the platform raises it to its
+  // smallest resolution.
+  const Millis period = std::max<Millis>(periodMs, 10);
+  const Millis now = CurrentClock().Now();
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  auto& timers = OwnQueue(system).timers;
+  std::erase_if(timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+  timers.push_back(Timer{hwnd, id, period, now + period});
+}
+
+bool MessageQueue::KillTimer(HWND hwnd, UINT_PTR id) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  return std::erase_if(OwnQueue(system).timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
+}
+
+bool MessageQueue::TakeDueTimer(Millis now, MSG& msg) {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  auto& timers = OwnQueue(system).timers;
+  // The earliest due first; equal deadlines in the order the timers were set.
+  auto due = timers.end();
+  for (auto it = timers.begin(); it != timers.end(); ++it)
+    if (it->due <= now && (due == timers.end() || it->due < due->due)) due = it;
+  if (due == timers.end()) return false;
+  msg = MSG{due->hwnd, WM_TIMER, due->id, 0};
+  due->due += due->period;
+  if (due->due <= now) due->due += ((now - due->due) / due->period + 1) * due->period;
+  return true;
+}
+
+std::optional<Millis> MessageQueue::NextTimerDue() {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  std::optional<Millis> next;
+  for (const Timer& t : OwnQueue(system).timers)
+    if (!next || t.due < *next) next = t.due;
+  return next;
+}
+
+void MessageQueue::Wait(std::optional<Millis> deadline) {
+  System& system = TheSystem();
+  std::unique_lock lock(system.mutex);
+  const std::uint64_t seen = system.activity;
+  auto woken = [&] { return system.activity != seen || !OwnQueue(system).posted.empty(); };
+  if (!deadline) {
+    system.wake.wait(lock, woken);
+    return;
+  }
+  const Millis left = *deadline - CurrentClock().Now();
+  if (left > 0) system.wake.wait_for(lock, std::chrono::milliseconds(left), woken);
+}
+
+std::uint64_t MessageQueue::Activity() {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  return system.activity;
+}
+
+void MessageQueue::NoteActivity() {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  ++system.activity;
+}
+
+void MessageQueue::WorkerStarted() {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  ++system.liveWorkers;
+}
+
+void MessageQueue::WorkerEnded() {
+  System& system = TheSystem();
+  {
+    std::lock_guard lock(system.mutex);
+    --system.liveWorkers;
+    ++system.activity;
+  }
+  system.wake.notify_all();
+}
+
+int MessageQueue::LiveWorkers() {
+  System& system = TheSystem();
+  std::lock_guard lock(system.mutex);
+  return system.liveWorkers;
+}
+
+void MessageQueue::WaitForWorkers() {
+  System& system = TheSystem();
+  std::unique_lock lock(system.mutex);
+  system.wake.wait(lock, [&] { return system.liveWorkers == 0; });
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,207 @@
+// Modal dialogs built from templates, worked through the automation hook.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "TestDialogs.h"
+#include "platform/ui/Automation.h"
+#include "platform/ui/InvariantChecker.h"
+
+namespace {
+
+using namespace ui_test;
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+// A form that fills its controls when it opens and keeps what the user
+// left in them when it closes with OK.
+class CFormDlg : public CDialog {
+ public:
+  CFormDlg() : CDialog(kFormDialog) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    kinds.AddString("Wreck");
+    kinds.AddString("Obstruction");
+    kinds.AddString("Buoy");
+    rows.AddString("first");
+    rows.AddString("second");
+    progress.SetRange(0, 50);
+    progress.SetPos(20);
+    return TRUE;
+  }
+  void DoDataExchange(CDataExchange* dx) override {
+    DDX_Control(dx, kNameEdit, name);
+    DDX_Control(dx, kKindCombo, kinds);
+    DDX_Control(dx, kRowsList, rows);
+    DDX_Control(dx, kShowCheck, show);
+    DDX_Control(dx, kProgress, progress);
+  }
+  void OnOK() override {
+    nameAtEnd = name.GetWindowText();
+    kindAtEnd = kinds.GetCurSel() >= 0 ? kinds.GetLBText(kinds.GetCurSel()) : "";
+    CDialog::OnOK();
+  }
+  const MessageMap& GetMessageMap() const override {
+    using H = Handlers<CFormDlg>;
+    static const MessageMap map(&CDialog::GetMessageMap(), {
+        H::Control(CBN_SELCHANGE, kKindCombo, &CFormDlg::OnKindChanged),
+        H::Control(EN_CHANGE, kNameEdit, &CFormDlg::OnNameChanged),
+        H::Control(LBN_DBLCLK, kRowsList, &CFormDlg::OnRowOpened),
+    });
+    return map;
+  }
+  void OnKindChanged() { ++kindChanges; }
+  void OnNameChanged() { ++nameChanges; }
+  void OnRowOpened() { opened = rows.GetText(rows.GetCurSel()); }
+
+  CEdit name;
+  CComboBox kinds;
+  CListBox rows;
+  CButton show;
+  CProgressCtrl progress;
+  std::string nameAtEnd, kindAtEnd, opened;
+  int kindChanges = 0, nameChanges = 0;
+};
+
+class DialogTest : public testing::Test {
+ protected:
+  TestResources resources;
+  platform::ui::InvariantChecker checker;
+};
+
+TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
+  CFormDlg dialog;
+  std::vector<std::string> kinds;
+  CRect editRect;
+  ScopedAutomation automation([&](Driver& d) {
+    kinds = d.Rows(kKindCombo);
+    d.Item(kNameEdit).GetWindowRect(&editRect);
+    EXPECT_EQ(&d.Item(kNameEdit), &dialog.name) << "the member object took the template's place";
+    EXPECT_EQ(d.Caption(), "Form");
+    EXPECT_EQ(d.Text(kTitle), "Name");
+    d.End(IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  // A sorted drop-down list orders its entries whatever the order added.
+  EXPECT_THAT(kinds, ElementsAre("Buoy", "Obstruction", "Wreck"));
+  // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
+  EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
+  EXPECT_FALSE(dialog.IsWindow()) << "DoModal destroys the window it made";
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
+  CFormDlg dialog;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    d.Type(kNameEdit, "St Mary");
+    d.Key(kNameEdit, VK_BACK);
+    d.Choose(kKindCombo, "Wreck");
+    d.Click(kShowCheck);
+    d.KeyToFocus(VK_RETURN);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.nameAtEnd, "St Mar");
+  EXPECT_EQ(dialog.kindAtEnd, "Wreck");
+  EXPECT_EQ(dialog.show.GetCheck(), BST_CHECKED);
+  EXPECT_EQ(dialog.kindChanges, 1);
+  // Seven characters and one backspace, each a change of the text.
+  EXPECT_EQ(dialog.nameChanges, 8);
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+TEST_F(DialogTest, EscapeCancelsAndTabWalksTheTabStops) {
+  CFormDlg dialog;
+  std::vector<int> focus;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    focus.push_back(d.FocusId());
+    for (int i = 0; i < 6; ++i) {
+      d.KeyToFocus(VK_TAB);
+      focus.push_back(d.FocusId());
+    }
+    d.KeyToFocus(VK_TAB, {.shift = true});
+    focus.push_back(d.FocusId());
+    d.KeyToFocus(VK_ESCAPE);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_THAT(focus, ElementsAre(kNameEdit, kKindCombo, kRowsList, kShowCheck, IDOK, IDCANCEL, kNameEdit, IDCANCEL));
+}
+
+TEST_F(DialogTest, DoubleClickOnARowReachesTheDialog) {
+  CFormDlg dialog;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    d.Item(kRowsList).ChooseRowByUser(1, true);
+    d.End(IDOK);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(dialog.opened, "second");
+}
+
+TEST_F(DialogTest, DisabledControlsIgnoreTheUserAndHiddenOnesCannotBeReached) {
+  CFormDlg dialog;
+  std::string error;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    dialog.name.EnableWindow(FALSE);
+    d.Type(kNameEdit, "x");
+    dialog.show.ShowWindow(SW_HIDE);
+    try {
+      d.Click(kShowCheck);
+    } catch (const platform::ui::AutomationError& e) {
+      error = e.what();
+    }
+    d.End(IDCANCEL);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(dialog.name.GetWindowText(), "");
+  EXPECT_EQ(error, "control 104 is hidden");
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+TEST_F(DialogTest, WithoutAnyoneToAnswerAModalDialogCancels) {
+  // No hook, no worker, no timer: nothing could ever end the loop.
+  CFormDlg dialog;
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogTest, MissingTemplateFailsTheModalCall) {
+  CDialog dialog(4242);
+  EXPECT_EQ(dialog.DoModal(), -1);
+}
+
+TEST_F(DialogTest, PicturesLoadTheirBitmapFromTheChain) {
+  CFormDlg dialog;
+  CSize size;
+  ScopedAutomation automation([&](Driver& d) {
+    auto& picture = d.ItemAs<CStatic>(kPicture);
+    if (picture.GetBitmap()) size = picture.GetBitmap()->GetSize();
+    d.End(IDOK);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(size, CSize(4, 2));
+}
+
+TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
+  CFormDlg outer;
+  std::vector<std::string> seen;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    seen.push_back(std::to_string(d.TemplateId()) + (&d.Dialog() == &outer ? " outer" : " inner"));
+    if (&d.Dialog() == &outer) {
+      CFormDlg inner;
+      seen.push_back("inner returned " + std::to_string(inner.DoModal()));
+      d.End(IDOK);
+    } else {
+      d.End(IDCANCEL);
+    }
+  });
+  EXPECT_EQ(outer.DoModal(), IDOK);
+  EXPECT_THAT(seen, ElementsAre("9001 outer", "9001 inner", "inner returned 2"));
+}
+
+}  // namespace
