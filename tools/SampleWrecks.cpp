@@ -74,9 +74,9 @@ std::string SampleWreckGenerator::ShipName() {
          Pick(kSecondWords, std::size(kSecondWords));
 }
 
-std::string SampleWreckGenerator::HistoryText(const WreckDef& record) {
+std::string SampleWreckGenerator::HistoryText(const std::string& name) {
   char text[256];
-  const char* who = record.name.empty() ? "The vessel" : record.name.c_str();
+  const char* who = name.empty() ? "The vessel" : name.c_str();
   std::snprintf(text, sizeof text, "%s %s.\r\nOf her crew of %d, %d were saved.", who,
                 Pick(kCauses, std::size(kCauses)), 6 + Below(40), Below(6));
   return text;
@@ -153,11 +153,13 @@ WreckDef SampleWreckGenerator::Next() {
       r.outline.Add({d.longitude + 2e-6 * std::cos(angle), d.latitude + 1.5e-6 * std::sin(angle)});
     }
   }
-  if (d.wreckCategory != 0 && n % 11 != 5) r.name = ShipName();  // some wrecks are unnamed
-  r.chartingSymbol = Pick(kSymbols, std::size(kSymbols));
-  if (d.wreckCategory != 0) r.history = HistoryText(r);
-  r.survey = SurveyText(r);
-  if (n % 8 == 0) r.comment = std::string("Lies in the ") + box.sea + ". Fishermen report nets lost here.";
+  const std::string name = d.wreckCategory != 0 && n % 11 != 5 ? ShipName() : "";  // some wrecks are unnamed
+  const std::string symbol = Pick(kSymbols, std::size(kSymbols));
+  const std::string history = d.wreckCategory != 0 ? HistoryText(name) : "";
+  const std::string survey = SurveyText(r);
+  const std::string comment =
+      n % 8 == 0 ? std::string("Lies in the ") + box.sea + ". Fishermen report nets lost here." : "";
+  r.texts.Assign({name, symbol, history, survey, comment});
   return r;
 }
 

@@ -27,7 +27,7 @@ class SampleWreckGenerator {
   }
   std::uint32_t DateNumber(int firstYear, int lastYear);
   std::string ShipName();
-  std::string HistoryText(const WreckDef& record);
+  std::string HistoryText(const std::string& name);
   std::string SurveyText(const WreckDef& record);
 
   std::uint64_t state_;

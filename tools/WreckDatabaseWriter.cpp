@@ -34,8 +34,7 @@ void AppendWreckRecord(std::string& out, const WreckDef& record) {
     const double xy[2] = {record.outline[i].x, record.outline[i].y};
     AppendBytes(out, xy, sizeof xy);
   }
-  for (const std::string* text : {&record.name, &record.chartingSymbol, &record.history, &record.survey, &record.comment})
-    AppendStoredString(out, *text);
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) AppendStoredString(out, record.texts.Get(WreckText(i)));
 }
 
 void WriteHostFile(const std::filesystem::path& path, std::string_view bytes) {

@@ -1,6 +1,7 @@
 #include "wrecks/WreckDatabase.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -68,21 +69,28 @@ void CWreckFileReader::Skip(std::uint64_t size) {
   remaining_ -= size;
 }
 
-std::string ReadStoredString(CWreckFileReader& file) {
+void AppendStoredString(CWreckFileReader& file, std::string& out) {
   unsigned char lengthBytes[4];
-  if (file.Read(lengthBytes, 4) < 4) return {};
+  if (file.Read(lengthBytes, 4) < 4) return;
   const std::uint32_t length = LittleEndian32(lengthBytes);
-  if (length == 0) return {};
+  if (length == 0) return;
   // A length beyond the end of the file is never allocated: the bytes that
   // are there are passed over and the string stays empty.
   if (length > file.Remaining()) {
     file.Skip(length);
-    return {};
+    return;
   }
-  std::string text(length, '\0');
-  file.Read(text.data(), length);
-  for (char& c : text) c = static_cast<char>(~static_cast<unsigned char>(c));
-  text.resize(std::strlen(text.c_str()));
+  const std::size_t start = out.size();
+  out.resize(start + length);
+  file.Read(out.data() + start, length);
+  std::size_t end = start;
+  while (end < out.size() && out[end] != '\xFF') out[end++] ^= '\xFF';
+  out.resize(end);
+}
+
+std::string ReadStoredString(CWreckFileReader& file) {
+  std::string text;
+  AppendStoredString(file, text);
   return text;
 }
 
@@ -99,8 +107,19 @@ bool ReadWreckRecord(CWreckFileReader& file, WreckDef& record) {
     if (file.Read(xy, kPointBytes) < kPointBytes) break;
     record.outline.Add(tagXY{xy[0], xy[1]});
   }
-  for (std::string* text : {&record.name, &record.chartingSymbol, &record.history, &record.survey, &record.comment})
-    *text = ReadStoredString(file);
+  // The five texts go through one scratch buffer, reused from record to
+  // record, and into the record's block in a single exact allocation.
+  thread_local std::string scratch;
+  scratch.clear();
+  std::array<std::size_t, kWreckTextCount + 1> bounds{};
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) {
+    AppendStoredString(file, scratch);
+    bounds[i + 1] = scratch.size();
+  }
+  std::array<std::string_view, kWreckTextCount> texts;
+  for (std::size_t i = 0; i < kWreckTextCount; ++i)
+    texts[i] = std::string_view(scratch).substr(bounds[i], bounds[i + 1] - bounds[i]);
+  record.texts.Assign(texts);
   return true;
 }
 

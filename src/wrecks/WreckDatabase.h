@@ -48,6 +48,9 @@ OVERLAYS_API bool ReadWreckRecord(CWreckFileReader& file, WreckDef& record);
 // One stored string, decoded; empty when its length or bytes cannot be read
 // whole. The text ends at the first byte that decodes to 0.
 OVERLAYS_API std::string ReadStoredString(CWreckFileReader& file);
+// The same, appended to `out` (so that a record's five texts can be put
+// together without a string each).
+void AppendStoredString(CWreckFileReader& file, std::string& out);
 
 // The month (1..12) and year (2016..2100) of a database title such as
 // "Wrecks Jan 2026": the first month abbreviation found between spaces, and

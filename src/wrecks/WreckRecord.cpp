@@ -1,5 +1,38 @@
 #include "wrecks/WreckRecord.h"
 
+std::string_view CWreckTexts::Get(WreckText which) const {
+  const auto i = static_cast<std::size_t>(which);
+  const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+  return std::string_view(bytes_).substr(begin, ends_[i] - begin);
+}
+
+void CWreckTexts::Assign(const std::array<std::string_view, kWreckTextCount>& texts) {
+  std::size_t total = 0;
+  for (auto text : texts) total += text.size();
+  std::string bytes;
+  bytes.reserve(total);
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) {
+    bytes += texts[i];
+    ends_[i] = static_cast<std::uint32_t>(bytes.size());
+  }
+  bytes_ = std::move(bytes);
+}
+
+void CWreckTexts::Set(WreckText which, std::string_view text) {
+  std::array<std::string, kWreckTextCount> copies;
+  std::array<std::string_view, kWreckTextCount> views;
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) {
+    copies[i] = i == static_cast<std::size_t>(which) ? std::string(text) : std::string(Get(WreckText(i)));
+    views[i] = copies[i];
+  }
+  Assign(views);
+}
+
+void CWreckTexts::Clear() {
+  std::string().swap(bytes_);
+  ends_.fill(0);
+}
+
 void ResetWreckRecord(WreckDef& record) {
   WreckDataDef& d = record.data;
   // Field by field rather than one memset: the padding of a record read
@@ -33,11 +66,7 @@ void ResetWreckRecord(WreckDef& record) {
   d.originalSource = 0;
   d.amended = 0;
   record.outline.RemoveAll();
-  record.name.clear();
-  record.chartingSymbol.clear();
-  record.history.clear();
-  record.survey.clear();
-  record.comment.clear();
+  record.texts.Clear();
   record.bearing = 0;
   record.sunkYear = 0;
 }

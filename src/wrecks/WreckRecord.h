@@ -8,10 +8,12 @@
 // YYYYMMDD; 0 means unknown. Code fields are 1-based indices into the wreck
 // code tables; 0 means none.
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "frame/Api.h"
 #include "frame/XY.h"
@@ -122,19 +124,40 @@ static_assert(offsetof(WreckDataDef, lastSensorDate) == 148);
 static_assert(offsetof(WreckDataDef, originalSource) == 152);
 static_assert(offsetof(WreckDataDef, amended) == 156);
 
+// The five texts of a record, in their stored order.
+enum class WreckText { Name, ChartingSymbol, History, Survey, Comment };
+inline constexpr std::size_t kWreckTextCount = 5;
+
+// The five texts kept one after another in a single block. A database holds
+// a million records; five separate strings would cost four more allocations
+// and about a hundred bytes more per record than the texts themselves.
+class CWreckTexts {
+ public:
+  std::string_view Get(WreckText which) const;
+  void Set(WreckText which, std::string_view text);
+  // All five at once, in their stored order; the block is sized exactly.
+  void Assign(const std::array<std::string_view, kWreckTextCount>& texts);
+  void Clear();
+
+ private:
+  std::string bytes_;
+  std::array<std::uint32_t, kWreckTextCount> ends_{};
+};
+
 struct WreckDef {
   WreckDataDef data{};
   CXYArray outline;  // kept for the host; the module does not interpret it
-  std::string name;
-  std::string chartingSymbol;
-  std::string history;
-  std::string survey;
-  std::string comment;
+  CWreckTexts texts;
   // Derived at run time, never stored.
-  double bearing = 0;       // degrees from the search centre
+  double bearing = 0;         // degrees from the search centre
   std::int16_t sunkYear = 0;  // year of the sunk date; 0 unknown
 
   bool IsWreck() const { return data.wreckCategory != 0; }
+  std::string_view Name() const { return texts.Get(WreckText::Name); }
+  std::string_view ChartingSymbol() const { return texts.Get(WreckText::ChartingSymbol); }
+  std::string_view History() const { return texts.Get(WreckText::History); }
+  std::string_view Survey() const { return texts.Get(WreckText::Survey); }
+  std::string_view Comment() const { return texts.Get(WreckText::Comment); }
 };
 
 // Every field 0, strings and outline empty, the three orientations "none";

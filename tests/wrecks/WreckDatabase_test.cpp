@@ -25,11 +25,8 @@ WreckDef SampleRecord(std::uint32_t id, std::size_t points) {
   r.data.sunk = 19170512;
   r.data.depth = -1.5f;
   for (std::size_t i = 0; i < points; ++i) r.outline.Add({i * 1.0, -double(i)});
-  r.name = "SS Example " + std::to_string(id);
-  r.chartingSymbol = "Wk";
-  r.history = "Sunk in a gale.\r\nCrew saved, cargo \xB0 lost.";
-  r.survey = "Surveyed 1998";
-  r.comment = "";
+  const std::string name = "SS Example " + std::to_string(id);
+  r.texts.Assign({name, "Wk", "Sunk in a gale.\r\nCrew saved, cargo \xB0 lost.", "Surveyed 1998", ""});
   return r;
 }
 
@@ -45,11 +42,7 @@ void ExpectSame(const WreckDef& a, const WreckDef& b) {
     EXPECT_EQ(a.outline[i].x, b.outline[i].x);
     EXPECT_EQ(a.outline[i].y, b.outline[i].y);
   }
-  EXPECT_EQ(a.name, b.name);
-  EXPECT_EQ(a.chartingSymbol, b.chartingSymbol);
-  EXPECT_EQ(a.history, b.history);
-  EXPECT_EQ(a.survey, b.survey);
-  EXPECT_EQ(a.comment, b.comment);
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) EXPECT_EQ(a.texts.Get(WreckText(i)), b.texts.Get(WreckText(i)));
 }
 
 TEST(WreckDatabase, RecordsRoundTripThroughTheWriter) {

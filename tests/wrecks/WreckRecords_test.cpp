@@ -46,7 +46,7 @@ TEST(DateText, MonthNamesAreEnglishWhateverTheLocale) {
 TEST(WreckRecord, ResetGivesZerosAndTheThreeNoneOrientations) {
   WreckDef record;
   std::memset(&record.data, 0x5A, sizeof record.data);
-  record.name = "x";
+  record.texts.Set(WreckText::Name, "x");
   record.outline.Add({1, 2});
   record.bearing = 12;
   record.sunkYear = 1917;
@@ -58,13 +58,28 @@ TEST(WreckRecord, ResetGivesZerosAndTheThreeNoneOrientations) {
   EXPECT_EQ(record.data.scourOrientation, -1);
   EXPECT_EQ(record.data.debrisOrientation, -1.0f);
   EXPECT_EQ(record.data.nationality[0], 0);
-  EXPECT_TRUE(record.name.empty());
+  EXPECT_TRUE(record.Name().empty());
   EXPECT_TRUE(record.outline.IsEmpty());
   EXPECT_EQ(record.bearing, 0.0);
   EXPECT_EQ(record.sunkYear, 0);
   // Padding keeps what was there.
   EXPECT_EQ(record.data.padding10[0], 0x5A);
   EXPECT_EQ(record.data.padding154[1], 0x5A);
+}
+
+TEST(WreckTexts, EachTextKeepsItsPlace) {
+  WreckDef record;
+  record.texts.Assign({"Name", "", "History\r\nline two", "Survey", "Comment"});
+  EXPECT_EQ(record.Name(), "Name");
+  EXPECT_EQ(record.ChartingSymbol(), "");
+  EXPECT_EQ(record.History(), "History\r\nline two");
+  EXPECT_EQ(record.Comment(), "Comment");
+  record.texts.Set(WreckText::ChartingSymbol, "Wk");
+  record.texts.Set(WreckText::Comment, "");
+  EXPECT_EQ(record.Name(), "Name");
+  EXPECT_EQ(record.ChartingSymbol(), "Wk");
+  EXPECT_EQ(record.Survey(), "Survey");
+  EXPECT_EQ(record.Comment(), "");
 }
 
 TEST(WreckList, CountsFollowTheWreckCategoryAndEmptyingNeverDeletes) {
