@@ -20,9 +20,10 @@
 #include "frame/Api.h"
 #include "geodesy/angle/AngleKind.h"
 
-// The display names of formats 0..4, for choosers.
+// The display names of formats 0..4, for choosers (\261 is the plus-minus
+// sign of the code page).
 inline constexpr const char* kAngleFormatNames[kAngleFormatCount] = {
-    "DDD MM SS.SSS Q", "DDD MM.MMMMM Q", "DDD.DDDDDDDD Q", "\xB1" "DDD.DDDDDDDD", "GRADIANS"};
+    "DDD MM SS.SSS Q", "DDD MM.MMMMM Q", "DDD.DDDDDDDD Q", "\261DDD.DDDDDDDD", "GRADIANS"};
 
 // The value that stands for "no angle": it formats as the empty text.
 inline constexpr double kNoAngle = 1.79769313486231570815e+308;  // DBL_MAX
