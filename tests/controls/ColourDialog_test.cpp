@@ -1,0 +1,174 @@
+// A template-built colour dialog worked end to end through the automation
+// hook: typing, clicking colour buttons, choosing colours, reading back.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ColourTemplates.h"
+#include "controls/ColourButton.h"
+#include "controls/ColourDialogEx.h"
+#include "controls/ColourPickerComboBoxEx.h"
+#include "frame/MessageNames.h"
+#include "platform/ui/Automation.h"
+#include "platform/ui/InvariantChecker.h"
+
+namespace {
+
+using namespace controls_test;
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+const UINT UM_BUTTON_DOWN = RegisterWindowMessage(messages::kButtonDown);
+
+// A dialog in the module's manner: colour buttons and a colour picker
+// subclassed onto its template, the Apply button copying the name into the
+// caption text, the toggle button telling the dialog of its presses.
+class CEntryDlg : public CColourDialogEx {
+ public:
+  CEntryDlg() : CColourDialogEx(kEntryDialog) {}
+  void DoDataExchange(CDataExchange* dx) override {
+    DDX_Control(dx, kApplyButton, apply);
+    DDX_Control(dx, kToggleButton, toggle);
+    DDX_Control(dx, kColourPicker, picker);
+  }
+  BOOL OnInitDialog() override {
+    CColourDialogEx::OnInitDialog();
+    picker.Fill();
+    picker.SetColour(0x123456);
+    toggle.SetNotify(this, 77);
+    return TRUE;
+  }
+  const MessageMap& GetMessageMap() const override {
+    using H = Handlers<CEntryDlg>;
+    static const MessageMap map(&CColourDialogEx::GetMessageMap(), {
+        H::Command(kApplyButton, &CEntryDlg::OnApply),
+        H::Registered(UM_BUTTON_DOWN, &CEntryDlg::OnButtonDown),
+    });
+    return map;
+  }
+  void OnApply() { SetDlgItemText(kCaption, "Hello " + GetDlgItemText(kNameEdit)); }
+  LRESULT OnButtonDown(WPARAM id, LPARAM down) {
+    presses.push_back({static_cast<int>(id), static_cast<int>(down)});
+    return 0;
+  }
+  void OnOK() override {
+    chosen = picker.GetColour();
+    CColourDialogEx::OnOK();
+  }
+
+  CColourButton apply;
+  CColourButton toggle;
+  CColourPickerComboBoxEx picker;
+  std::vector<std::pair<int, int>> presses;
+  COLORREF chosen = 1;
+};
+
+class ColourDialogTest : public testing::Test {
+ protected:
+  ColourResources resources;
+  platform::ui::InvariantChecker checker;
+};
+
+TEST_F(ColourDialogTest, TypeIntoTheEditClickAColourButtonAndReadTheResult) {
+  CEntryDlg dialog;
+  std::string shown, pickerText;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    d.Type(kNameEdit, "Mary Rose");
+    d.Click(kApplyButton);
+    shown = d.Text(kCaption);
+    pickerText = d.Text(kColourPicker);
+    d.Choose(kColourPicker, "Dark Blue");
+    d.Click(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(shown, "Hello Mary Rose");
+  // 0x123456 is no standard colour: the picker falls back to the first.
+  EXPECT_EQ(pickerText, "Black");
+  EXPECT_EQ(dialog.chosen, 0x800000u);
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+  EXPECT_GT(checker.Checks(), 0);
+}
+
+TEST_F(ColourDialogTest, PressAndReleasePostButtonDownWithOneThenZero) {
+  CEntryDlg dialog;
+  std::vector<std::pair<int, int>> afterPress;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() == ModalTurn::Started) {
+      d.Press(kToggleButton);
+      return;
+    }
+    // Posted messages arrive on the loop's next turn.
+    if (afterPress.empty()) {
+      afterPress = dialog.presses;
+      d.Release(kToggleButton);
+      return;
+    }
+    d.End(IDOK);
+  });
+  dialog.DoModal();
+  EXPECT_THAT(afterPress, ElementsAre(std::pair{77, 1}));
+  EXPECT_THAT(dialog.presses, ElementsAre(std::pair{77, 1}, std::pair{77, 0}));
+}
+
+TEST_F(ColourDialogTest, HoverInAndOutSwapsTheCurrentColours) {
+  CEntryDlg dialog;
+  CColourButton::Colours inside, outside;
+  bool hotInside = false, hotOutside = true;
+  int paintsBefore = 0, paintsAfter = 0;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    paintsBefore = dialog.apply.PaintRequests();
+    d.Hover(kApplyButton);
+    inside = dialog.apply.GetColours();
+    hotInside = dialog.apply.IsHot();
+    d.Hover(kToggleButton);  // moving onto another control leaves the first
+    outside = dialog.apply.GetColours();
+    hotOutside = dialog.apply.IsHot();
+    paintsAfter = dialog.apply.PaintRequests();
+    d.End(IDCANCEL);
+  });
+  dialog.DoModal();
+  EXPECT_TRUE(hotInside);
+  EXPECT_EQ(inside.currentFace, 0xFF0000u);
+  EXPECT_EQ(inside.currentSecond, 0xFF0000u);
+  EXPECT_EQ(inside.currentText, 0xFFFFFFu);
+  EXPECT_FALSE(hotOutside);
+  EXPECT_EQ(outside.currentFace, 0xCC7B00u);
+  EXPECT_EQ(outside.currentSecond, 0x800000u);
+  EXPECT_GE(paintsAfter - paintsBefore, 2) << "redrawn on entering and on leaving";
+}
+
+TEST_F(ColourDialogTest, DarkLookAnswersTheControlColourRequest) {
+  CEntryDlg dialog;
+  struct Answer {
+    COLORREF brush;
+    bool hasBrush;
+    COLORREF text;
+    COLORREF background;
+  };
+  std::vector<Answer> answers;
+  ScopedAutomation automation([&](Driver& d) {
+    for (UINT message : {WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLOREDIT}) {
+      CDC dc;
+      auto* brush = reinterpret_cast<CBrush*>(
+          d.Dialog().SendMessage(message, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(&d.Item(kCaption))));
+      answers.push_back({brush ? brush->Colour() : 0, brush != nullptr, dc.GetTextColor(), dc.GetBkColor()});
+    }
+    d.End(IDCANCEL);
+  });
+  dialog.DoModal();
+  ASSERT_EQ(answers.size(), 4u);
+  EXPECT_TRUE(answers[0].hasBrush);
+  EXPECT_EQ(answers[0].brush, 0x555555u);
+  EXPECT_TRUE(answers[1].hasBrush);
+  EXPECT_EQ(answers[1].text, 0xFFFFFFu);
+  EXPECT_EQ(answers[1].background, 0x555555u);
+  EXPECT_FALSE(answers[2].hasBrush) << "a dialog leaves buttons to the toolkit";
+  EXPECT_FALSE(answers[3].hasBrush);
+}
+
+}  // namespace
