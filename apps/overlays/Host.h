@@ -42,5 +42,7 @@ using CommandSetup = std::function<void(CLI::App& app, const Options& options)>;
 void AddFoldersCommand(CLI::App& app, const Options& options);
 void AddInstallCommand(CLI::App& app, const Options& options);
 void AddAngleCommand(CLI::App& app, const Options& options);
+void AddWrecksCommand(CLI::App& app, const Options& options);
+void AddDemoCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

@@ -1,56 +1,64 @@
-// overlays install: find the data packages that are waiting and, with
-// --yes, install them.
+// overlays install: offer the data packages that are waiting, through the
+// module's install dialog; --yes accepts, otherwise the dialog is declined
+// and the package stays to be offered again.
 
 #include <iostream>
 
 #include "Host.h"
+#include "WreckReport.h"
 #include "frame/Folders.h"
 #include "frame/Packages.h"
+#include "wrecks/WreckDatabase.h"
 
 namespace host {
 namespace {
 
-struct PackageKind {
-  const char* label;
-  const char* extension;
-  const char* dataFolder;
-};
-
-constexpr PackageKind kPackages[] = {
-    {"wrecks", kWreckPackageExtension, kWrecksDataFolder},
-    {"wind farms", kWindFarmPackageExtension, kWindFarmsDataFolder},
-};
-
-void Install(bool yes) {
-  int found = 0;
-  for (const auto& kind : kPackages) {
-    std::string package;
-    if (!FindPackageFile(kind.extension, package)) {
-      std::cout << kind.label << ": no " << kind.extension << " package found\n";
-      continue;
-    }
-    ++found;
-    std::cout << kind.label << ": " << Out(package) << "\n";
-    if (!yes) continue;
-    std::string folder;
-    if (!FindDataFolder(folder, kind.dataFolder)) throw CommandError(std::string("no data folder for ") + kind.label);
-    const bool unpacked = UnpackPackage(folder, package);
-    // Filed away even when unpacking failed, so a broken package is not
-    // offered at every start.
-    MoveToInstalled(package);
-    if (!unpacked) throw CommandError("cannot unpack " + Out(package));
-    std::cout << "  installed into " << Out(folder) << "\n";
+// Wind farm packages are unpacked directly until their install dialog
+// exists in the module.
+void InstallWindFarmPackage(bool yes) {
+  std::string package;
+  if (!FindPackageFile(kWindFarmPackageExtension, package)) {
+    std::cout << "wind farms: no " << kWindFarmPackageExtension << " package found\n";
+    return;
   }
-  if (found > 0 && !yes) std::cout << "run with --yes to install\n";
+  std::cout << "wind farms: " << Out(package) << "\n";
+  if (!yes) return;
+  std::string folder;
+  if (!FindDataFolder(folder, kWindFarmsDataFolder)) throw CommandError("no data folder for wind farms");
+  const bool unpacked = UnpackPackage(folder, package);
+  // Filed away even when unpacking failed, so a broken package is not
+  // offered at every start.
+  MoveToInstalled(package);
+  if (!unpacked) throw CommandError("cannot unpack " + Out(package));
+  std::cout << "  installed into " << Out(folder) << "\n";
+}
+
+void InstallWreckPackage(bool yes) {
+  std::string package;
+  if (!FindPackageFile(kWreckPackageExtension, package)) {
+    std::cout << "wrecks: no " << kWreckPackageExtension << " package found\n";
+    return;
+  }
+  std::cout << "wrecks: " << Out(package) << "\n";
+  InstallWrecksWithDialog(std::cout, yes);
+  if (!yes) return;
+  std::string folder;
+  FindDataFolder(folder, kWrecksDataFolder);
+  std::string database;
+  if (!FindLatestDatabase(folder, "WRK", database)) throw CommandError("cannot unpack " + Out(package));
+  std::cout << "  installed into " << Out(folder) << "\n";
 }
 
 }  // namespace
 
 void AddInstallCommand(CLI::App& app, const Options&) {
-  auto* cmd = app.add_subcommand("install", "Find the waiting data packages and, with --yes, install them");
+  auto* cmd = app.add_subcommand("install", "Offer the waiting data packages; --yes accepts them");
   static bool yes = false;
-  cmd->add_flag("--yes", yes, "Install the packages found");
-  cmd->callback([] { Install(yes); });
+  cmd->add_flag("--yes", yes, "Accept (install) the packages offered");
+  cmd->callback([] {
+    InstallWreckPackage(yes);
+    InstallWindFarmPackage(yes);
+  });
 }
 
 }  // namespace host

@@ -12,6 +12,8 @@ const host::CommandSetup kCommands[] = {
     host::AddFoldersCommand,
     host::AddInstallCommand,
     host::AddAngleCommand,
+    host::AddWrecksCommand,
+    host::AddDemoCommand,
 };
 
 }  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+// What the command-line host prints of the wreck lists, shared by the
+// wrecks commands and the demo.
+
+#include <iosfwd>
+#include <string>
+
+class CWreckList;
+struct WreckDef;
+
+namespace host {
+
+enum class DumpFormat { Text, Csv, GeoJson };
+
+// Title, counts, earliest year and the search settings that were loaded.
+void PrintLoadSummary(std::ostream& out, const CWreckList& wrecks, const CWreckList& searchList);
+// Up to `limit` records (all when negative) with their code texts resolved.
+void PrintWrecks(std::ostream& out, const CWreckList& wrecks, long limit, DumpFormat format);
+
+// Runs the install through the module's install dialog, pressing Accept or
+// Decline; prints what the dialog showed. False when no package was offered.
+bool InstallWrecksWithDialog(std::ostream& out, bool accept);
+
+// Loads the installed database behind the loading dialog into the lists.
+void LoadWrecks(CWreckList& wrecks, CWreckList& searchList);
+
+// Deletes the records the wreck list owns.
+void DeleteWrecks(CWreckList& wrecks);
+
+}  // namespace host
