@@ -15,42 +15,97 @@ namespace {
 
 using namespace geodesic;
 
-// The longitude on the auxiliary sphere is settled when a step changes it by
-// less than this: 1e-12 rad moves a point by 6 micrometres.
-constexpr double kOmegaTolerance = 1e-12;
-// Each step shrinks the error by a factor of about f, so a settling line
-// needs at most five or six; only nearly antipodal lines, where the
-// iteration stalls or oscillates, reach the cap.
+// omega is found by Newton steps whose slope keeps only the leading term in
+// f, so each step leaves about f²·|step| of error (plus f/sigma·step²,
+// smaller still). Once a step is below 1e-7 rad the value it reaches is
+// within about 1e-12 rad (6 micrometres on the ground) of the root.
+constexpr double kOmegaTolerance = 1e-7;
+// A settling line needs two or three steps; only nearly antipodal lines,
+// where the iteration stalls or oscillates, reach the cap.
 constexpr int kMaxOmegaIterations = 40;
+// Steps of omega and sigma up to this size are taken by short series
+// instead of sin, cos and atan2: the first step is at most about f·pi ≈
+// 0.0105 rad, and the terms left out below are then under 1e-17.
+constexpr double kSmallAngle = 0.02;
+// The last step (below kOmegaTolerance) moves the arc to first order only
+// when the second-order terms, about step²/sigma, stay below 1e-15 rad.
+constexpr double kLinearStepFactor = 1e-15;
 
+// tan beta = (1 − f)·tan phi; since (1 − f)² = 1 − e², the norm of
+// ((1 − f)·sin phi, cos phi) is √(1 − e²·sin²phi) = a/nu, which the normal
+// section needs too.
 struct ReducedLatitude {
   double s, c;
+  double rootW;  // √(1 − e²·sin²phi)
 };
 
-ReducedLatitude Reduce(double phi, double oneMinusF) {
-  const double s = oneMinusF * std::sin(phi), c = std::cos(phi);
-  const double r = std::sqrt(s * s + c * c);
-  return {s / r, c / r};
+ReducedLatitude Reduce(double sPhi, double cPhi, double oneMinusF, double es) {
+  const double rootW = std::sqrt(1 - es * sPhi * sPhi);
+  const double r = 1 / rootW;
+  return {oneMinusF * sPhi * r, cPhi * r, rootW};
+}
+
+// sin and cos of x + d from those of x, for a small step d.
+void Rotate(double& sx, double& cx, double d) {
+  const double d2 = d * d;
+  const double sd = d * (1 - d2 / 6 * (1 - d2 / 20));
+  const double cd = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+  const double s = sx * cd + cx * sd;
+  cx = cx * cd - sx * sd;
+  sx = s;
+}
+
+// asin x for small x.
+double SmallAsin(double x) {
+  const double x2 = x * x;
+  return x * (1 + x2 * (1.0 / 6 + x2 * (3.0 / 40 + x2 * (5.0 / 112 + x2 * 35.0 / 1152))));
 }
 
 // The great circle of the auxiliary sphere for one value of omega.
 struct AuxiliaryArc {
   double sSigma, cSigma, sigma;
+  double invSSigma;          // 1/sin sigma, 0 where sin sigma vanishes
   double sAlpha0, c2Alpha0;  // sin alpha0 and cos² alpha0
   double c2SigmaM;           // cos 2sigma_m, sigma_m the midpoint of the arc
 };
 
-AuxiliaryArc ArcFor(const ReducedLatitude& p1, const ReducedLatitude& p2, double sOmega, double cOmega) {
-  AuxiliaryArc arc{};
+void CompleteArc(AuxiliaryArc& arc, const ReducedLatitude& p1, const ReducedLatitude& p2, double sOmega) {
+  // On a meridian (or pole to pole) sin sigma may vanish; the arc then
+  // crosses the equator at right angles.
+  arc.invSSigma = arc.sSigma > 0 ? 1 / arc.sSigma : 0.0;
+  arc.sAlpha0 = p1.c * p2.c * sOmega * arc.invSSigma;
+  arc.c2Alpha0 = 1 - arc.sAlpha0 * arc.sAlpha0;
+  arc.c2SigmaM = arc.c2Alpha0 > 0 ? arc.cSigma - 2 * p1.s * p2.s / arc.c2Alpha0 : 0.0;
+}
+
+void SinCosSigma(AuxiliaryArc& arc, const ReducedLatitude& p1, const ReducedLatitude& p2, double sOmega,
+                 double cOmega) {
   const double east = p2.c * sOmega, north = p1.c * p2.s - p1.s * p2.c * cOmega;
   arc.sSigma = std::sqrt(east * east + north * north);
   arc.cSigma = p1.s * p2.s + p1.c * p2.c * cOmega;
-  arc.sigma = std::atan2(arc.sSigma, arc.cSigma);
-  // On a meridian (or pole to pole) sin sigma may vanish; the arc then
-  // crosses the equator at right angles.
-  arc.sAlpha0 = arc.sSigma > 0 ? p1.c * p2.c * sOmega / arc.sSigma : 0.0;
-  arc.c2Alpha0 = 1 - arc.sAlpha0 * arc.sAlpha0;
-  arc.c2SigmaM = arc.c2Alpha0 > 0 ? arc.cSigma - 2 * p1.s * p2.s / arc.c2Alpha0 : 0.0;
+}
+
+// Short arcs (under about 125 km) take sigma from the series of asin,
+// which is exact to rounding there and several times cheaper than atan2.
+AuxiliaryArc ArcFor(const ReducedLatitude& p1, const ReducedLatitude& p2, double sOmega, double cOmega) {
+  AuxiliaryArc arc{};
+  SinCosSigma(arc, p1, p2, sOmega, cOmega);
+  arc.sigma = arc.sSigma < kSmallAngle && arc.cSigma > 0 ? SmallAsin(arc.sSigma) : std::atan2(arc.sSigma, arc.cSigma);
+  CompleteArc(arc, p1, p2, sOmega);
+  return arc;
+}
+
+// The arc for an omega close to that of `near`: sigma moves by the small
+// angle between the two, whose sine is the cross product of the two unit
+// vectors (sin sigma, cos sigma), so no atan2 is needed.
+AuxiliaryArc ArcNear(const AuxiliaryArc& near, const ReducedLatitude& p1, const ReducedLatitude& p2, double sOmega,
+                     double cOmega) {
+  AuxiliaryArc arc{};
+  SinCosSigma(arc, p1, p2, sOmega, cOmega);
+  const double across = arc.sSigma * near.cSigma - arc.cSigma * near.sSigma;
+  if (!(std::fabs(across) < kSmallAngle)) return ArcFor(p1, p2, sOmega, cOmega);
+  arc.sigma = near.sigma + SmallAsin(across);
+  CompleteArc(arc, p1, p2, sOmega);
   return arc;
 }
 
@@ -60,6 +115,33 @@ double LongitudeCorrection(const AuxiliaryArc& arc, double f) {
   const double C = f / 16 * arc.c2Alpha0 * (4 + f * (4 - 3 * arc.c2Alpha0));
   return (1 - C) * f * arc.sAlpha0 *
          (arc.sigma + C * arc.sSigma * (arc.c2SigmaM + C * arc.cSigma * (2 * arc.c2SigmaM * arc.c2SigmaM - 1)));
+}
+
+// d sin alpha0/d omega, from sin alpha0 = cos beta1·cos beta2·sin omega /
+// sin sigma and d sigma/d omega = sin alpha0.
+double SineAlpha0Slope(const AuxiliaryArc& arc, const ReducedLatitude& p1, const ReducedLatitude& p2,
+                       double cOmega) {
+  return (p1.c * p2.c * cOmega - arc.sAlpha0 * arc.sAlpha0 * arc.cSigma) * arc.invSSigma;
+}
+
+// d(omega + correction)/d omega to the leading order in f:
+// f·(sigma·d sin alpha0/d omega + sin² alpha0). The slope is only needed to
+// about f relative, which is what makes the Newton step leave an error of
+// order f²·step.
+double CorrectionSlope(const AuxiliaryArc& arc, double sAlpha0Slope, double f) {
+  return f * (arc.sigma * sAlpha0Slope + arc.sAlpha0 * arc.sAlpha0);
+}
+
+// The arc moved to first order by a tiny step of omega: all that the length
+// needs (sigma, its sine and cosine, cos² alpha0).
+void MoveArcLinearly(AuxiliaryArc& arc, double sAlpha0Slope, double step) {
+  const double dSigma = arc.sAlpha0 * step;
+  arc.sigma += dSigma;
+  const double s = arc.sSigma + arc.cSigma * dSigma;
+  arc.cSigma -= arc.sSigma * dSigma;
+  arc.sSigma = s;
+  arc.sAlpha0 += sAlpha0Slope * step;
+  arc.c2Alpha0 = 1 - arc.sAlpha0 * arc.sAlpha0;
 }
 
 // sin 2x and sin 4x of an angle given by an unnormalised sine and cosine.
@@ -85,7 +167,8 @@ double ArcLength(const AuxiliaryArc& arc, const ReducedLatitude& p1, const Reduc
   // tan sigma1 = tan beta1 / cos alpha1, alpha1 the azimuth of the arc.
   const double cAlpha1SSigma = p1.c * p2.s - p1.s * p2.c * cOmega;
   const DoubleAngles at1 = DoubleAnglesOf(p1.s * arc.sSigma, p1.c * cAlpha1SSigma);
-  const DoubleAngles arc2 = DoubleAnglesOf(arc.sSigma, arc.cSigma);
+  // (sin sigma, cos sigma) is a unit vector by construction.
+  const DoubleAngles arc2{2 * arc.sSigma * arc.cSigma, arc.cSigma * arc.cSigma - arc.sSigma * arc.sSigma, 0};
   const double s2Sigma2 = at1.s2 * arc2.c2 + at1.c2 * arc2.s2;
   const double c2Sigma2 = at1.c2 * arc2.c2 - at1.s2 * arc2.s2;
   const double s4Sigma2 = 2 * s2Sigma2 * c2Sigma2;
@@ -103,6 +186,41 @@ double NormalSectionAzimuth(double es, double sPhi1, double cPhi1, double sPhi2,
   return FullTurn(std::atan2(east, north));
 }
 
+struct OmegaSolution {
+  AuxiliaryArc arc;
+  double cOmega;
+  bool settled;
+};
+
+// Newton steps on omega = dlam + correction(omega), starting from the
+// ellipsoidal longitude difference; small steps move sin and cos of omega
+// and the arc by series rather than by fresh sin, cos and atan2 calls.
+OmegaSolution SettleOmega(const ReducedLatitude& p1, const ReducedLatitude& p2, double dlam, double sDlam,
+                          double cDlam, double f) {
+  double omega = dlam, sOmega = sDlam, cOmega = cDlam;
+  AuxiliaryArc arc = ArcFor(p1, p2, sOmega, cOmega);
+  bool settled = false;
+  for (int i = 0; i < kMaxOmegaIterations && !settled; ++i) {
+    const double residual = dlam + LongitudeCorrection(arc, f) - omega;
+    const double sAlpha0Slope = SineAlpha0Slope(arc, p1, p2, cOmega);
+    const double step = residual / (1 - CorrectionSlope(arc, sAlpha0Slope, f));
+    settled = !(std::fabs(step) > kOmegaTolerance);
+    omega += step;
+    if (settled && step * step < kLinearStepFactor * arc.sigma) {
+      Rotate(sOmega, cOmega, step);
+      MoveArcLinearly(arc, sAlpha0Slope, step);
+    } else if (std::fabs(step) < kSmallAngle) {
+      Rotate(sOmega, cOmega, step);
+      arc = ArcNear(arc, p1, p2, sOmega, cOmega);
+    } else {
+      sOmega = std::sin(omega);
+      cOmega = std::cos(omega);
+      arc = ArcFor(p1, p2, sOmega, cOmega);
+    }
+  }
+  return {arc, cOmega, settled};
+}
+
 }  // namespace
 
 bool AuxiliarySphereInverse(const CSpheroid& ellipsoid, double lat1, double lon1, double lat2, double lon2,
@@ -118,22 +236,12 @@ bool AuxiliarySphereInverse(const CSpheroid& ellipsoid, double lat1, double lon1
   const double sPhi1 = std::sin(lat1), cPhi1 = std::cos(lat1);
   const double sPhi2 = std::sin(lat2), cPhi2 = std::cos(lat2);
   const double sDlam = std::sin(dlam), cDlam = std::cos(dlam);
-  const double nuRatio = std::sqrt((1 - k.es * sPhi2 * sPhi2) / (1 - k.es * sPhi1 * sPhi1));
+  const double oneMinusF = 1 - k.f;
+  const ReducedLatitude p1 = Reduce(sPhi1, cPhi1, oneMinusF, k.es), p2 = Reduce(sPhi2, cPhi2, oneMinusF, k.es);
+  const double nuRatio = p2.rootW / p1.rootW;
   azimuth = NormalSectionAzimuth(k.es, sPhi1, cPhi1, sPhi2, cPhi2, sDlam, cDlam, nuRatio);
 
-  const double oneMinusF = 1 - k.f;
-  const ReducedLatitude p1 = Reduce(lat1, oneMinusF), p2 = Reduce(lat2, oneMinusF);
-  double omega = dlam, sOmega = sDlam, cOmega = cDlam;
-  AuxiliaryArc arc = ArcFor(p1, p2, sOmega, cOmega);
-  bool settled = false;
-  for (int i = 0; i < kMaxOmegaIterations && !settled; ++i) {
-    const double next = dlam + LongitudeCorrection(arc, k.f);
-    settled = !(std::fabs(next - omega) > kOmegaTolerance);
-    omega = next;
-    sOmega = std::sin(omega);
-    cOmega = std::cos(omega);
-    arc = ArcFor(p1, p2, sOmega, cOmega);
-  }
-  distance = ArcLength(arc, p1, p2, cOmega, b, k.eps);
-  return settled;
+  const OmegaSolution solved = SettleOmega(p1, p2, dlam, sDlam, cDlam, k.f);
+  distance = ArcLength(solved.arc, p1, p2, solved.cOmega, b, k.eps);
+  return solved.settled;
 }
