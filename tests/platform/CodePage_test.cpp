@@ -45,3 +45,25 @@ TEST(CodePage, CaseFoldingAsTheFileSystemDoes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CodePage, LowerCaseIsTheInverseOfUpperCase) {
+  // Every byte that upper-casing changes comes back by lower-casing, and
+  // lower-casing changes no other byte: "ÀÉÎ" and "Š" lower, "×" stays.
+  for (int c = 0; c < 256; ++c) {
+    const auto byte = static_cast<unsigned char>(c);
+    const unsigned char upper = platform::text::AnsiToUpper(byte);
+    if (upper != byte) {
+      EXPECT_EQ(platform::text::AnsiToLower(upper), byte) << c;
+    }
+    const unsigned char lower = platform::text::AnsiToLower(byte);
+    if (lower != byte) {
+      EXPECT_EQ(platform::text::AnsiToUpper(lower), byte) << c;
+    }
+  }
+  EXPECT_EQ(platform::text::AnsiToLower(0xD7), 0xD7);
+  EXPECT_EQ(platform::text::AnsiToLower('Q'), 'q');
+}
+
+}  // namespace

@@ -22,6 +22,8 @@ std::string AnsiFromUtf8(std::string_view utf8);
 // names: ASCII letters, the accented letters of the upper half, and the
 // three Latin Extended pairs.
 unsigned char AnsiToUpper(unsigned char c);
+// Lower case of one Windows-1252 byte: the inverse of AnsiToUpper.
+unsigned char AnsiToLower(unsigned char c);
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

@@ -1,0 +1,22 @@
+#include "kml/KMLFileList.h"
+
+#include "platform/text/CodePage.h"
+
+CKMLFileList::CKMLFileList() = default;
+
+int CKMLFileList::Find(const std::string& path) const {
+  for (std::size_t i = 0; i < files_.size(); ++i)
+    if (platform::text::EqualsIgnoringCase(files_[i]->GetPath(), path)) return static_cast<int>(i);
+  return -1;
+}
+
+bool CKMLFileList::Add(const std::string& path) {
+  if (Find(path) >= 0) return false;
+  auto kml = std::make_unique<CKML>();
+  if (!kml->Load(path)) return false;
+  files_.push_back(std::move(kml));
+  modified = 1;
+  names.FindOrAdd(path);
+  names.Save();
+  return true;
+}

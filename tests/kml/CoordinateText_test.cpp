@@ -1,0 +1,142 @@
+// Coordinates text: the tuples of three fields, and the one-pass walk held
+// to the field tokeniser's answers on every text it could meet.
+
+#include "kml/CoordinateText.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "geodesy/text/FieldTokeniser.h"
+
+namespace {
+
+// The rules as the tokeniser states them: the text split at blanks, each
+// tuple split at commas, kept when it has exactly three fields.
+CXYArray ByTokeniser(std::string_view text) {
+  CXYArray points;
+  CFieldTokeniser tuples(text, ' ');
+  for (;;) {
+    const std::string tuple = tuples.NextField();
+    if (tuples.AtEnd()) break;
+    CFieldTokeniser fields(tuple, ',');
+    if (fields.FieldCount() != 3) continue;
+    tagXY p;
+    p.x = fields.NextNumber() * kRadiansPerDegree;
+    p.y = fields.NextNumber() * kRadiansPerDegree;
+    points.Add(p);
+  }
+  return points;
+}
+
+std::vector<std::pair<double, double>> Degrees(const CXYArray& points) {
+  std::vector<std::pair<double, double>> out;
+  for (const auto& p : points) out.emplace_back(p.x / kRadiansPerDegree, p.y / kRadiansPerDegree);
+  return out;
+}
+
+CXYArray Walk(std::string_view text) {
+  CXYArray points;
+  AppendCoordinateTuples(text, points);
+  return points;
+}
+
+struct TupleCase {
+  const char* name;
+  const char* text;
+  std::vector<std::pair<double, double>> degrees;
+};
+
+TEST(CoordinateTuples, OnlyTuplesOfThreeFieldsCount) {
+  // Degrees come back through the same factor they went in with, so 1e-12
+  // covers the one rounding of the division.
+  const TupleCase cases[] = {
+      {"three fields", "1.5,52.0,0", {{1.5, 52.0}}},
+      {"two fields are passed over", "1.5,52.0", {}},
+      {"four fields are passed over", "1.5,52.0,0,9", {}},
+      {"runs of blanks separate like one", "  1,2,0     3,4,0 \r 5,6,0  ", {{1, 2}, {3, 4}, {5, 6}}},
+      {"tabs do not separate", "1,2,0\t3,4,0\t5,6,0", {}},
+      {"a tab inside a run of blanks does", "1,2,0 \t 3,4,0", {{1, 2}, {3, 4}}},
+      {"blanks after a comma belong to the tuple split", "1, 2,0 3,4,0", {{3, 4}}},
+      {"negative and exponent", "-0.5,-6.25e1,10", {{-0.5, -62.5}}},
+      {"leading plus", "+7,+8,0", {{7, 8}}},
+      {"a number ends at the first other character", "7.5deg,8x,0", {{7.5, 8}}},
+      {"empty text", "", {}},
+  };
+  for (const auto& c : cases) {
+    const auto got = Degrees(Walk(c.text));
+    ASSERT_EQ(got.size(), c.degrees.size()) << c.name;
+    for (std::size_t i = 0; i < got.size(); ++i) {
+      EXPECT_NEAR(got[i].first, c.degrees[i].first, 1e-12) << c.name;
+      EXPECT_NEAR(got[i].second, c.degrees[i].second, 1e-12) << c.name;
+    }
+  }
+}
+
+TEST(CoordinateTuples, UnknownOrMissingNumbersReadAsTheLargestDouble) {
+  // The degree factor is applied to DBL_MAX too: the record keeps the
+  // marker value scaled, exactly as the multiplication gives it.
+  const CXYArray points = Walk("?,,0 1?,x,0");
+  ASSERT_EQ(points.GetSize(), 2u);
+  EXPECT_EQ(points[0].x, DBL_MAX * kRadiansPerDegree);
+  EXPECT_EQ(points[0].y, DBL_MAX * kRadiansPerDegree);
+  EXPECT_EQ(points[1].x, DBL_MAX * kRadiansPerDegree);
+  EXPECT_EQ(points[1].y, DBL_MAX * kRadiansPerDegree);
+}
+
+TEST(CoordinateTuples, PointTextCountsEveryCommaOfTheLine) {
+  tagXY p;
+  // A point's coordinates line keeps its closing tag; it is the third field.
+  ASSERT_TRUE(ReadCoordinateTuple("1.5,52,0</coordinates>", p));
+  EXPECT_NEAR(p.x, 1.5 * kRadiansPerDegree, 1e-15);
+  EXPECT_NEAR(p.y, 52 * kRadiansPerDegree, 1e-15);
+  EXPECT_FALSE(ReadCoordinateTuple("1.5,52</coordinates>", p));
+  EXPECT_FALSE(ReadCoordinateTuple("1,2,3 4,5,6", p));  // five fields
+}
+
+// Texts built from the characters that matter to either splitter: blanks,
+// tabs, commas, quotes, the escape markers, number characters and others.
+std::string RandomText(std::mt19937& rng) {
+  static const std::vector<std::string> pieces = {
+      "1", "52.5", "-0.25", "+3", "e", "1e3", ".", "?", ",", ",", ",", " ", " ", "  ", "\t", "\"", "x",
+      "\xAB" "COMMA>\xBB", "\xAB" "CR>\xBB", "\xAB" "LF>\xBB", "\xAB", "1,2,3", "4.5,6.5,0", " ", "--", "\r"};
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1), length(0, 24);
+  std::string text;
+  for (std::size_t n = length(rng); n > 0; --n) text += pieces[pick(rng)];
+  return text;
+}
+
+TEST(CoordinateTuples, TheWalkGivesTheTokenisersAnswersExactly) {
+  // Same conversion, same bits: equality is exact, NaN-free by
+  // construction (no "nan" can be spelt from the number characters).
+  std::mt19937 rng(20240612);
+  for (int i = 0; i < 50000; ++i) {
+    const std::string text = RandomText(rng);
+    const CXYArray expected = ByTokeniser(text);
+    const CXYArray got = Walk(text);
+    ASSERT_EQ(got.GetSize(), expected.GetSize()) << "text: [" << text << "]";
+    for (std::size_t k = 0; k < got.GetSize(); ++k) {
+      ASSERT_EQ(got[k].x, expected[k].x) << "text: [" << text << "]";
+      ASSERT_EQ(got[k].y, expected[k].y) << "text: [" << text << "]";
+    }
+  }
+}
+
+TEST(CoordinateTuples, NumberConversionMatchesStrtodOnOddRuns) {
+  // Runs where a fast decimal conversion and strtod could part: a leading
+  // '+', signs in the wrong place, a bare exponent, out-of-range values.
+  const char* runs[] = {"+1.5", "+-1", "-+1", "--1", "e5", "1e", "1e+", "1e-", ".", ".5", "5.", "1.2.3",
+                        "1e400", "-1e400", "1e-400", "4.9e-324", "0.000000000000000000001", "+", "-", "1-2"};
+  for (const char* run : runs) {
+    const std::string tuple = std::string(run) + "," + run + ",0";
+    tagXY p;
+    ASSERT_TRUE(ReadCoordinateTuple(tuple, p)) << run;
+    EXPECT_EQ(p.x, std::strtod(run, nullptr) * kRadiansPerDegree) << run;
+    EXPECT_EQ(p.x, ByTokeniser(tuple)[0].x) << run;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,383 @@
+// The KML reader over KMZ archives written by an independent zip writer:
+// what each parser takes and passes over, the load's result, and the
+// temporary folder beside the archive.
+
+#include "kml/KML.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "kml/CoordinateText.h"
+#include "kml/KmzArchive.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+using testing_support::KmzEntries;
+using testing_support::TestMachine;
+using testing_support::WriteKmz;
+
+// Positions are stored as degrees times the module's factor; reading them
+// back through the same factor leaves one rounding, far below 1e-12°.
+constexpr double kDegreeTolerance = 1e-12;
+
+constexpr char kArchive[] = "C:\\Charts\\overlay.kmz";
+
+std::string Kml(const std::string& body) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n" +
+         body + "</Document>\n</kml>\n";
+}
+
+class KMLTest : public ::testing::Test {
+ protected:
+  void Archive(const KmzEntries& entries, const std::string& path = kArchive) {
+    WriteKmz(machine.Host(path), entries);
+  }
+  bool LoadOne(const std::string& kml) {
+    Archive({{"doc.kml", kml}});
+    return overlay.Load(kArchive);
+  }
+  // Names in a host folder, for what the load leaves behind.
+  std::set<std::string> Listing(const std::string& windowsFolder) const {
+    std::set<std::string> names;
+    std::error_code ec;
+    for (const auto& e : stdfs::recursive_directory_iterator(machine.Host(windowsFolder), ec))
+      names.insert(stdfs::relative(e.path(), machine.Host(windowsFolder)).string());
+    return names;
+  }
+  static void ExpectDegrees(const tagXY& p, double lon, double lat) {
+    EXPECT_NEAR(p.x / kRadiansPerDegree, lon, kDegreeTolerance);
+    EXPECT_NEAR(p.y / kRadiansPerDegree, lat, kDegreeTolerance);
+  }
+
+  TestMachine machine;
+  CKML overlay;
+};
+
+TEST_F(KMLTest, StylesKeepWidthAndColoursAndDropStylesThatSetNothing) {
+  EXPECT_TRUE(LoadOne(Kml(R"(<Style id="Red">
+  <LineStyle>
+    <color>ff0000ff</color>
+    <width>3</width>
+  </LineStyle>
+  <PolyStyle>
+    <color>7f00ff00</color>
+  </PolyStyle>
+</Style>
+<Style id="OnlyUnknown">
+  <LineStyle>
+    <gx:outerWidth>2</gx:outerWidth>
+  </LineStyle>
+</Style>
+<style ID=  "FillOnly">
+<PolyStyle>
+<color>ff112233</color>
+</PolyStyle>
+</style>
+<StyleMap id="Pair">
+<LineStyle>
+<width>9</width>
+</LineStyle>
+</StyleMap>
+<Placemark>
+<Point>
+<coordinates>1,2,0</coordinates>
+</Point>
+</Placemark>
+)")));
+  const auto& styles = overlay.Styles();
+  ASSERT_EQ(styles.size(), 2u);
+  EXPECT_EQ(styles[0]->id, "Red");  // ids keep their case
+  EXPECT_EQ(styles[0]->width, 3);
+  EXPECT_EQ(styles[0]->lineColour, 0xFF0000u);
+  EXPECT_EQ(styles[0]->polygonColour, 0x00FF00u);
+  // Leading blanks and every '"' and '>' go from the id; defaults stay.
+  EXPECT_EQ(styles[1]->id, "FillOnly");
+  EXPECT_EQ(styles[1]->width, 1);
+  EXPECT_EQ(styles[1]->lineColour, 0xFF0000u);
+  EXPECT_EQ(styles[1]->polygonColour, 0x332211u);
+}
+
+TEST_F(KMLTest, PlacemarkGeometryPointLineAndTwoRings) {
+  ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
+<name>North Buoy</name>
+<styleUrl>#Red</styleUrl>
+<Point>
+<coordinates>1.5,52.0,0</coordinates>
+</Point>
+</Placemark>
+<Placemark>
+  <name>Route</name>
+  <LineString>
+    <tessellate>1</tessellate>
+    <coordinates>
+      -1.25,50.5,0     -1.5,50.75,0
+      1.5,52.0   -2,51,0
+         -3,52,10</coordinates>
+  </LineString>
+</Placemark>
+<Placemark>
+<name>Harbour</name>
+<styleUrl>#Fill</styleUrl>
+<Polygon>
+<outerBoundaryIs>
+<LinearRing>
+<coordinates>0,0,0 1,0,0 1,1,0 0,0,0</coordinates>
+</LinearRing>
+</outerBoundaryIs>
+<innerBoundaryIs>
+<LinearRing>
+<coordinates>0.2,0.2,0 0.4,0.2,0 0.2,0.4,0 0.2,0.2,0
+</coordinates>
+</LinearRing>
+</innerBoundaryIs>
+</Polygon>
+</Placemark>
+)")));
+  ASSERT_EQ(overlay.Points().size(), 1u);
+  const auto& point = *overlay.Points()[0];
+  EXPECT_EQ(point.name, "north buoy");
+  EXPECT_EQ(point.styleUrl, "#red");
+  ExpectDegrees({point.x, point.y}, 1.5, 52.0);
+
+  ASSERT_EQ(overlay.Lines().size(), 1u);
+  const auto& line = *overlay.Lines()[0];
+  EXPECT_EQ(line.name, "route");
+  EXPECT_EQ(line.styleUrl, "");
+  // The two-field tuple 1.5,52.0 is passed over.
+  ASSERT_EQ(line.points.GetSize(), 4u);
+  ExpectDegrees(line.points[0], -1.25, 50.5);
+  ExpectDegrees(line.points[1], -1.5, 50.75);
+  ExpectDegrees(line.points[2], -2, 51);
+  ExpectDegrees(line.points[3], -3, 52);
+
+  // Outer and inner ring: two polygons with the same name.
+  ASSERT_EQ(overlay.Polygons().size(), 2u);
+  for (const auto& ring : overlay.Polygons()) {
+    EXPECT_EQ(ring->name, "harbour");
+    EXPECT_EQ(ring->styleUrl, "#fill");
+    EXPECT_EQ(ring->points.GetSize(), 4u);
+  }
+  ExpectDegrees(overlay.Polygons()[1]->points[1], 0.4, 0.2);
+}
+
+TEST_F(KMLTest, WhatThePointParserPassesOver) {
+  ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
+<name>Single Line</name>
+<Point><coordinates>5,6,0</coordinates></Point>
+</Placemark>
+<Placemark>
+<name>Two Fields</name>
+<Point>
+<coordinates>5,6</coordinates>
+</Point>
+</Placemark>
+<Placemark>
+<name>Four Fields</name>
+<Point>
+<coordinates>5,6,0,1</coordinates>
+</Point>
+</Placemark>
+<Placemark>
+<name>Split</name>
+<Point>
+<coordinates>
+7,8,0
+</coordinates>
+</Point>
+</Placemark>
+)")));
+  // The single-line point opens a point whose closing tag never comes on
+  // a later line: it ends at the next "</Point>", that of "Two Fields",
+  // taking that point's coordinates... which have two fields. So it is
+  // kept unnamed at 0, 0. The four-field point is likewise unnamed at 0,
+  // 0, and so is the point whose coordinates sit on their own line.
+  const auto& points = overlay.Points();
+  ASSERT_EQ(points.size(), 3u);
+  for (const auto& p : points) {
+    EXPECT_EQ(p->name, "");
+    EXPECT_EQ(p->styleUrl, "");
+    EXPECT_EQ(p->x, 0.0);
+    EXPECT_EQ(p->y, 0.0);
+  }
+}
+
+TEST_F(KMLTest, NamesAreLowerCaseAndTakenFromUtf8) {
+  // "Île Verte" in UTF-8 becomes the Windows-1252 "île verte".
+  ASSERT_TRUE(LoadOne(Kml("<Placemark>\n<name>\xC3\x8Ele Verte</name>\n<styleUrl>#Wreck-A</styleUrl>\n"
+                          "<LineString>\n<coordinates>1,2,0 3,4,0</coordinates>\n</LineString>\n</Placemark>\n")));
+  ASSERT_EQ(overlay.Lines().size(), 1u);
+  EXPECT_EQ(overlay.Lines()[0]->name, "\xEEle verte");
+  EXPECT_EQ(overlay.Lines()[0]->styleUrl, "#wreck-a");
+}
+
+TEST_F(KMLTest, AGeometryTakesTheNameAndStyleReadBeforeIt) {
+  ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
+<LineString>
+<coordinates>1,2,0 3,4,0</coordinates>
+</LineString>
+<name>Late</name>
+<MultiGeometry>
+<LineString>
+<coordinates>5,6,0 7,8,0</coordinates>
+</LineString>
+</MultiGeometry>
+</Placemark>
+)")));
+  ASSERT_EQ(overlay.Lines().size(), 2u);
+  EXPECT_EQ(overlay.Lines()[0]->name, "");
+  EXPECT_EQ(overlay.Lines()[1]->name, "late");
+}
+
+struct TruncatedCase {
+  const char* name;
+  const char* body;  // the file ends after it
+  std::size_t styles, points, lines, polygons;
+};
+
+TEST_F(KMLTest, AFileEndingInsideARecordDropsThatRecord) {
+  const char* kept = "<Style id=\"Kept\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n"
+                     "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+  const TruncatedCase cases[] = {
+      {"inside a style", "<Style id=\"Cut\">\n<LineStyle>\n<width>4</width>\n</LineStyle>\n", 1, 1, 0, 0},
+      {"inside a line style", "<Style id=\"Cut\">\n<LineStyle>\n<width>4</width>\n", 1, 1, 0, 0},
+      {"inside a point", "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n", 1, 1, 0, 0},
+      {"inside a ring's coordinates", "<Placemark>\n<Polygon><outerBoundaryIs>\n<LinearRing>\n<coordinates>\n1,2,0\n",
+       1, 1, 0, 0},
+      {"inside a ring", "<Placemark>\n<LinearRing>\n<coordinates>1,2,0 3,4,0</coordinates>\n", 1, 1, 0, 0},
+      {"inside a line", "<Placemark>\n<LineString>\n<coordinates>1,2,0 3,4,0</coordinates>\n", 1, 1, 0, 0},
+      {"after a whole ring", "<Placemark>\n<LinearRing>\n<coordinates>1,2,0</coordinates>\n</LinearRing>\n", 1, 1, 0,
+       1},
+  };
+  for (const auto& c : cases) {
+    Archive({{"doc.kml", std::string("<kml>\n") + kept + c.body}});
+    EXPECT_TRUE(overlay.Load(kArchive)) << c.name;
+    EXPECT_EQ(overlay.Styles().size(), c.styles) << c.name;
+    EXPECT_EQ(overlay.Points().size(), c.points) << c.name;
+    EXPECT_EQ(overlay.Lines().size(), c.lines) << c.name;
+    EXPECT_EQ(overlay.Polygons().size(), c.polygons) << c.name;
+  }
+}
+
+struct ResultCase {
+  const char* name;
+  KmzEntries entries;
+  bool loaded;
+};
+
+TEST_F(KMLTest, LoadIsTrueOnlyWhenGeometryWasRead) {
+  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+  const ResultCase cases[] = {
+      {"a point", {{"doc.kml", Kml(point)}}, true},
+      {"styles alone", {{"doc.kml", Kml("<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n")}},
+       false},
+      {"no KML in the archive", {{"doc.txt", Kml(point)}, {"images/", ""}}, false},
+      {"declaration sharing the kml line", {{"doc.kml", "<?xml version=\"1.0\"?><kml>\n" + point}}, false},
+      {"KML only in a sub-folder of the archive", {{"files/doc.kml", Kml(point)}}, false},
+      {"upper-case extension", {{"DOC.KML", Kml(point)}}, true},
+      {"a refused file beside an accepted one", {{"a.kml", "<gpx>\n" + point}, {"b.kml", Kml(point)}}, true},
+  };
+  for (const auto& c : cases) {
+    Archive(c.entries);
+    EXPECT_EQ(overlay.Load(kArchive), c.loaded) << c.name;
+    EXPECT_EQ(overlay.GetPath(), kArchive);
+  }
+}
+
+TEST_F(KMLTest, EveryKmlFileOfTheArchiveIsReadInNameOrder) {
+  const auto line = [](const char* name) {
+    return Kml(std::string("<Placemark>\n<name>") + name +
+               "</name>\n<LineString>\n<coordinates>1,2,0 3,4,0</coordinates>\n</LineString>\n</Placemark>\n");
+  };
+  Archive({{"zeta.kml", line("Zeta")}, {"Alpha.kml", line("Alpha")}, {"mid.KML", line("Mid")}});
+  ASSERT_TRUE(overlay.Load(kArchive));
+  ASSERT_EQ(overlay.Lines().size(), 3u);
+  EXPECT_EQ(overlay.Lines()[0]->name, "alpha");
+  EXPECT_EQ(overlay.Lines()[1]->name, "mid");
+  EXPECT_EQ(overlay.Lines()[2]->name, "zeta");
+}
+
+TEST_F(KMLTest, LoadingAgainStartsEmptyAndAFailedLoadLeavesNothing) {
+  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+  ASSERT_TRUE(LoadOne(Kml(point + point)));
+  ASSERT_TRUE(overlay.Load(kArchive));
+  EXPECT_EQ(overlay.Points().size(), 2u);
+  machine.Write("C:\\Charts\\plain.kml", Kml(point));
+  // A plain KML file opens no archive.
+  EXPECT_FALSE(overlay.Load("C:\\Charts\\plain.kml"));
+  EXPECT_TRUE(overlay.Points().empty());
+  EXPECT_FALSE(overlay.Load("C:\\Charts\\missing.kmz"));
+  overlay.Clear();
+  EXPECT_FALSE(overlay.HasGeometry());
+}
+
+TEST_F(KMLTest, ATempFolderMadeByTheLoadIsRemovedWithEverythingExtracted) {
+  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+  Archive({{"doc.kml", Kml(point)}, {"files/", ""}, {"files/icons/buoy.png", "png"}, {"files/readme.txt", "x"}});
+  ASSERT_TRUE(overlay.Load(kArchive));
+  EXPECT_FALSE(machine.Exists("C:\\Charts\\Temp"));
+  EXPECT_EQ(Listing("C:\\Charts\\"), std::set<std::string>{"overlay.kmz"});
+}
+
+TEST_F(KMLTest, TheUsersFilesInAnExistingTempFolderSurviveLoadsAndFailedLoads) {
+  // The user's own Temp folder holds files with the names of the archive's
+  // entries, and even a folder with the name our extraction would try first.
+  const std::pair<const char*, const char*> userFiles[] = {
+      {"C:\\Charts\\Temp\\doc.kml", "the user's own doc.kml"},
+      {"C:\\Charts\\Temp\\notes.txt", "keep me"},
+      {"C:\\Charts\\Temp\\files\\icons\\buoy.png", "the user's icon"},
+      {"C:\\Charts\\Temp\\~kmz1\\mine.txt", "mine"},
+  };
+  for (const auto& [path, text] : userFiles) machine.Write(path, text);
+  const auto before = Listing("C:\\Charts\\Temp\\");
+
+  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+  const ResultCase loads[] = {
+      {"a load", {{"doc.kml", Kml(point)}, {"files/icons/buoy.png", "png"}}, true},
+      {"a load of nothing", {{"doc.kml", "<gpx>\n"}, {"notes.txt", "theirs"}}, false},
+      {"an entry refused half way", {{"doc.kml", Kml(point)}, {"../escape.kml", Kml(point)}, {"b.kml", Kml(point)}},
+       true},
+  };
+  for (const auto& c : loads) {
+    Archive(c.entries);
+    EXPECT_EQ(overlay.Load(kArchive), c.loaded) << c.name;
+    EXPECT_EQ(Listing("C:\\Charts\\Temp\\"), before) << c.name;
+    for (const auto& [path, text] : userFiles) EXPECT_EQ(machine.Read(path), text) << c.name << ": " << path;
+  }
+  // Not an archive at all: nothing is extracted, nothing is touched.
+  machine.Write(kArchive, "PK but not really");
+  EXPECT_FALSE(overlay.Load(kArchive));
+  EXPECT_EQ(Listing("C:\\Charts\\Temp\\"), before);
+}
+
+TEST_F(KMLTest, AnEmptyTempFolderOfTheUserStays) {
+  machine.Write("C:\\Charts\\Temp\\x", "");
+  std::filesystem::remove(machine.Host("C:\\Charts\\Temp\\x"));
+  EXPECT_TRUE(LoadOne(Kml("<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n")));
+  EXPECT_TRUE(stdfs::is_directory(machine.Host("C:\\Charts\\Temp")));
+  EXPECT_TRUE(Listing("C:\\Charts\\Temp\\").empty());
+}
+
+TEST_F(KMLTest, AnArchiveWithoutAFolderExtractsIntoTempOfTheCurrentFolder) {
+  // A bare file name: the temporary folder is "Temp\" of the current
+  // folder, the root of C: on the test machine.
+  Archive({{"doc.kml", Kml("<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n")}},
+          "C:\\bare.kmz");
+  machine.Edit([](platform::fs::Platform& p) { p.currentDirectory = "C:\\"; });
+  EXPECT_TRUE(overlay.Load("bare.kmz"));
+  EXPECT_FALSE(machine.Exists("C:\\Temp"));
+}
+
+TEST_F(KMLTest, ReadingOneFileDirectlyAddsToWhatIsThere) {
+  machine.Write("C:\\k\\a.kml", Kml("<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n"));
+  EXPECT_TRUE(overlay.ReadKMLFile("C:\\k\\a.kml"));
+  EXPECT_TRUE(overlay.ReadKMLFile("C:\\k\\a.kml"));
+  EXPECT_EQ(overlay.Points().size(), 2u);
+  machine.Write("C:\\k\\b.kml", "<gpx>\n");
+  EXPECT_FALSE(overlay.ReadKMLFile("C:\\k\\b.kml"));
+}
+
+}  // namespace

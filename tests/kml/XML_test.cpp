@@ -1,0 +1,214 @@
+// The line-oriented reader: the header check of a KML file, the line reader
+// across its buffer, and the tag tests the KML reader builds on.
+
+#include "kml/XML.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/TestMachine.h"
+
+namespace {
+
+using testing_support::TestMachine;
+
+struct TagCase {
+  const char* line;
+  const char* tag;
+  bool expected;
+};
+
+TEST(XMLTags, OpenTagIsAPrefixTestIgnoringCase) {
+  const TagCase cases[] = {
+      {"<Point>", "Point", true},
+      {"<point>", "<Point>", true},           // brackets on the tag are dropped
+      {"<PointX>", "Point", true},            // a prefix, not a whole name
+      {"<Placemark id=\"a\">", "Placemark", true},
+      {"<Poin", "Point", false},              // too short
+      {" <Point>", "Point", false},           // lines come trimmed; this one is not
+      {"</Point>", "Point", false},
+      {"", "Point", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CXML::IsOpenTag(c.line, c.tag), c.expected) << c.line << " / " << c.tag;
+}
+
+TEST(XMLTags, CloseTagAtTheStartOfALine) {
+  const TagCase cases[] = {
+      {"</Style>", "Style", true},
+      {"</STYLE>", "</Style>", true},         // '/' and brackets dropped from the tag
+      {"</Style> trailing", "Style", true},
+      {"</StyleMap>", "Style", false},        // the '>' is part of the test
+      {"<Style>", "Style", false},
+      {"</Styl", "Style", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CXML::BeginsWithCloseTag(c.line, c.tag), c.expected) << c.line << " / " << c.tag;
+}
+
+TEST(XMLTags, CloseTagAtTheEndOfALineIgnoresTrailingBlanks) {
+  const TagCase cases[] = {
+      {"1,2,3</coordinates>", "coordinates", true},
+      {"1,2,3</Coordinates> \t ", "<coordinates>", true},
+      {"</coordinates>", "coordinates", true},
+      {"1,2,3</coordinates>x", "coordinates", false},
+      {"1,2,3</coordinate>", "coordinates", false},
+      {"coordinates>", "coordinates", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CXML::EndsWithCloseTag(c.line, c.tag), c.expected) << c.line << " / " << c.tag;
+}
+
+struct TextCase {
+  const char* line;
+  const char* tag;
+  bool found;
+  const char* text;
+};
+
+TEST(XMLElementText, IsLowerCaseAndStartsWhereTheBareOpenTagEnds) {
+  const TextCase cases[] = {
+      {"<name>Wreck Site</name>", "name", true, "wreck site"},
+      {"<NAME>Wreck Site</Name>", "<name>", true, "wreck site"},
+      {"<styleUrl>#Red</styleUrl>", "styleUrl", true, "#red"},
+      {"<name></name>", "name", true, ""},
+      // Attributes are cut into, not skipped: the text starts 6 characters
+      // in, as far as "<name>" reaches.
+      {"<name id=\"7\">Buoy</name>", "name", true, "id=\"7\">buoy"},
+      // The close tag before the end of "<name>" gives empty text.
+      {"<name</name>", "name", true, ""},
+      {"<name>Open only", "name", false, ""},
+      {"<names>A</names>", "name", false, ""},  // "</name>" is not in it
+      {"x<name>A</name>", "name", false, ""},
+      // Windows-1252 letters are lowered too: "Île" becomes "île".
+      {"<name>\xCEle</name>", "name", true, "\xEEle"},
+  };
+  for (const auto& c : cases) {
+    std::string text = "untouched";
+    EXPECT_EQ(CXML::GetElementText(c.line, c.tag, text), c.found) << c.line;
+    EXPECT_EQ(text, c.found ? c.text : "untouched") << c.line;
+  }
+}
+
+struct ColourCase {
+  const char* line;
+  std::uint32_t colour;
+};
+
+TEST(XMLColour, ReadsAabbggrrAsRedGreenBlue) {
+  const ColourCase cases[] = {
+      {"<color>ff0000ff</color>", 0xFF0000},  // opaque red in KML
+      {"<color>7f00ff00</color>", 0x00FF00},  // half-transparent green: alpha is dropped
+      {"<color>00ff0000</color>", 0x0000FF},
+      {"<color>FFABCDEF</color>", 0xEFCDAB},  // upper case digits read the same
+      {"<color>ff12</color>", 0x000012},      // missing digits read as 0
+      {"<color></color>", 0x000000},
+      {"<color>ffzz00gg</color>", 0x000000},  // non-hex digits count as 0
+      {"<color>ff1a2b3c4d</color>", 0x3C2B1A},  // beyond 8 digits is not read
+  };
+  for (const auto& c : cases) {
+    std::uint32_t colour = 0xDEADBEEF;
+    ASSERT_TRUE(CXML::GetColour(c.line, "color", colour)) << c.line;
+    EXPECT_EQ(colour, c.colour) << c.line;
+  }
+  std::uint32_t colour = 0xDEADBEEF;
+  EXPECT_FALSE(CXML::GetColour("<colour>ff0000ff</colour>", "color", colour));
+  EXPECT_EQ(colour, 0xDEADBEEFu);
+}
+
+TEST(XMLCoordinates, OpenStripRemovesThirteenCharacters) {
+  std::string_view line = "<coordinates>1,2,3 4,5,6";
+  EXPECT_TRUE(CXML::StripCoordinatesOpen(line));
+  EXPECT_EQ(line, "1,2,3 4,5,6");
+  // The length of "<coordinates>", whatever stands there.
+  line = "<Coordinates a>1,2,3";
+  EXPECT_TRUE(CXML::StripCoordinatesOpen(line));
+  EXPECT_EQ(line, "a>1,2,3");
+  line = "<coordinates";
+  EXPECT_TRUE(CXML::StripCoordinatesOpen(line));
+  EXPECT_EQ(line, "");
+  line = "<coord>1,2,3";
+  EXPECT_FALSE(CXML::StripCoordinatesOpen(line));
+  EXPECT_EQ(line, "<coord>1,2,3");
+}
+
+TEST(XMLCoordinates, CloseStripTrimsThenRemovesTheClosingTag) {
+  std::string_view line = "1,2,3 4,5,6</COORDINATES>  \t";
+  EXPECT_TRUE(CXML::StripCoordinatesClose(line));
+  EXPECT_EQ(line, "1,2,3 4,5,6");
+  line = "1,2,3   ";
+  EXPECT_FALSE(CXML::StripCoordinatesClose(line));
+  EXPECT_EQ(line, "1,2,3");
+}
+
+struct HeaderCase {
+  const char* name;
+  const char* text;
+  bool accepted;
+};
+
+TEST(XMLOpen, HeaderCheck) {
+  const HeaderCase cases[] = {
+      {"kml first", "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n</kml>\n", true},
+      {"blank line and declaration first", "\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml>\n", true},
+      {"upper case, indented, CRLF", "  \r\n\t<?xml version=\"1.0\"?>\r\n   <KML>\r\n", true},
+      {"blank lines after the declaration", "<?xml version=\"1.0\"?>\n\n \n<kml>", true},
+      {"declaration sharing the kml line", "<?xml version=\"1.0\"?><kml>\n", false},
+      {"comment between", "<?xml version=\"1.0\"?>\n<!-- made by hand -->\n<kml>\n", false},
+      {"document type between", "<?xml version=\"1.0\"?>\n<!DOCTYPE kml>\n<kml>\n", false},
+      {"no kml element", "<gpx>\n</gpx>\n", false},
+      {"only blank lines", "\n  \n\t\n", false},
+      {"empty", "", false},
+      {"declaration alone", "<?xml version=\"1.0\"?>\n", false},
+  };
+  TestMachine machine;
+  for (const auto& c : cases) {
+    machine.Write("C:\\k\\doc.kml", c.text);
+    CXML xml;
+    EXPECT_EQ(xml.OpenKML("C:\\k\\doc.kml"), c.accepted) << c.name;
+    EXPECT_EQ(xml.IsOpen(), c.accepted) << c.name;
+  }
+  CXML xml;
+  EXPECT_FALSE(xml.OpenKML("C:\\k\\missing.kml"));
+  EXPECT_FALSE(xml.OpenKML("C:\\k"));  // a folder is no file
+}
+
+TEST(XMLOpen, ReadingGoesOnAfterTheKmlLine) {
+  TestMachine machine;
+  machine.Write("C:\\doc.kml", "<?xml version=\"1.0\"?>\n<kml>\n\n  <Document>  \n</kml>");
+  CXML xml;
+  ASSERT_TRUE(xml.OpenKML("C:\\doc.kml"));
+  std::string_view line;
+  ASSERT_TRUE(xml.ReadNextLine(line));
+  EXPECT_EQ(line, "<Document>");
+  ASSERT_TRUE(xml.ReadNextLine(line));
+  EXPECT_EQ(line, "</kml>");  // the last line needs no line feed
+  EXPECT_FALSE(xml.ReadNextLine(line));
+  EXPECT_FALSE(xml.ReadNextLine(line));  // and the end stays the end
+}
+
+TEST(XMLReadString, LinesLongerThanTheReadBlockComeWhole) {
+  // 3 MB in one line crosses the 256 KB read block many times; the short
+  // lines around it must keep their bounds.
+  const std::string longLine(3u << 20, 'x');
+  TestMachine machine;
+  machine.Write("C:\\long.kml", "<kml>\n" + longLine + "\nshort\r\n" + longLine);
+  CXML xml;
+  ASSERT_TRUE(xml.OpenKML("C:\\long.kml"));
+  std::string_view line;
+  ASSERT_TRUE(xml.ReadString(line));
+  EXPECT_EQ(line, longLine);
+  ASSERT_TRUE(xml.ReadString(line));
+  EXPECT_EQ(line, "short\r");  // raw: only the reader of next lines trims
+  ASSERT_TRUE(xml.ReadString(line));
+  EXPECT_EQ(line, longLine);
+  EXPECT_FALSE(xml.ReadString(line));
+}
+
+TEST(XMLTrim, BlanksAreTheSixWhiteSpaceCharacters) {
+  EXPECT_EQ(TrimBlanks(" \t\r\n\v\fa b\f\v\n\r\t "), "a b");
+  EXPECT_EQ(TrimBlanks(" \t "), "");
+  EXPECT_EQ(TrimBlanks("\xA0" "a"), "\xA0" "a");  // a no-break space is text
+}
+
+}  // namespace
