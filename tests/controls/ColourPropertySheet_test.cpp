@@ -1,0 +1,133 @@
+// The colour property sheet: its own buttons, and the page it reopens on,
+// kept in the settings file "<caption>_PS" of a throw-away machine.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ColourTemplates.h"
+#include "controls/ColourPropertyPage.h"
+#include "controls/ColourPropertySheet.h"
+#include "frame/ConfigFile.h"
+#include "platform/ui/Automation.h"
+#include "platform/ui/InvariantChecker.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+using namespace controls_test;
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
+using testing::IsEmpty;
+
+constexpr char kCaption[] = "Wreck Properties";
+
+class SheetTest : public testing::Test {
+ protected:
+  // Runs a four-page sheet with `act` on its first turn; the sheet's result.
+  int Run(const std::function<void(Driver&, CColourPropertySheet&)>& act) {
+    CColourPropertyPage pages[4] = {CColourPropertyPage(kFirstPageTemplate), CColourPropertyPage(kFirstPageTemplate + 1),
+                                    CColourPropertyPage(kFirstPageTemplate + 2),
+                                    CColourPropertyPage(kFirstPageTemplate + 3)};
+    CColourPropertySheet sheet(kCaption);
+    for (CColourPropertyPage& page : pages) sheet.AddPage(&page);
+    ScopedAutomation automation([&](Driver& d) {
+      if (d.Turn() == ModalTurn::Started) act(d, sheet);
+    });
+    return sheet.DoModal();
+  }
+  std::string SettingsPath() const { return CConfigFile().GetFilePath("Wreck Properties_PS"); }
+
+  testing_support::TestMachine machine;
+  ColourResources resources;
+  platform::ui::InvariantChecker checker;
+};
+
+TEST_F(SheetTest, OwnOkAndCancelReplaceTheStandardButtons) {
+  CRect ok, cancel, client;
+  bool help = true, apply = true, sysMenu = true;
+  std::string okText;
+  Run([&](Driver& d, CColourPropertySheet& sheet) {
+    d.Item(IDOK).GetWindowRect(&ok);
+    d.Item(IDCANCEL).GetWindowRect(&cancel);
+    okText = d.Text(IDOK);
+    sheet.GetClientRect(&client);
+    help = d.Has(IDHELP);
+    apply = d.Has(ID_APPLY_NOW);
+    sysMenu = (sheet.GetStyle() & WS_SYSMENU) != 0;
+    EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(IDOK)), nullptr);
+    EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(IDCANCEL)), nullptr);
+    d.End(IDCANCEL);
+  });
+  EXPECT_EQ(okText, "Ok");
+  EXPECT_FALSE(help);
+  EXPECT_FALSE(apply);
+  EXPECT_FALSE(sysMenu);
+  const CSize standard = CPropertySheet::StandardButtonSize();
+  EXPECT_EQ(ok.left, 15);
+  EXPECT_EQ(ok.bottom, client.bottom - 10);
+  EXPECT_EQ(ok.Size(), standard);
+  EXPECT_EQ(cancel.Size(), standard);
+  EXPECT_EQ(cancel.top, ok.top);
+  EXPECT_GT(cancel.left, ok.right) << "Cancel follows Ok along the bottom";
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+TEST_F(SheetTest, ReopensOnTheLastPage) {
+  Run([](Driver& d, CColourPropertySheet&) {
+    d.SelectTab(2);
+    d.Click(IDOK);
+  });
+  EXPECT_EQ(machine.Read(SettingsPath()), "Active Page = 2\n");
+  int shown = -1;
+  std::string caption;
+  Run([&](Driver& d, CColourPropertySheet& sheet) {
+    shown = sheet.GetActiveIndex();
+    caption = sheet.GetActivePage()->GetWindowText();
+    d.Click(IDCANCEL);
+  });
+  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(caption, "History");
+}
+
+TEST_F(SheetTest, OpensOnTheFirstPageWhenTheStoredPageIsBeyondTheLast) {
+  machine.Write(SettingsPath(), "Active Page = 7\n");
+  int shown = -1;
+  EXPECT_EQ(Run([&](Driver& d, CColourPropertySheet& sheet) {
+              shown = sheet.GetActiveIndex();
+              d.Click(IDCANCEL);
+            }),
+            IDCANCEL);
+  EXPECT_EQ(shown, 0);
+  // Cancel is a command too: the page in hand is written first.
+  EXPECT_EQ(machine.Read(SettingsPath()), "Active Page = 0\n");
+}
+
+TEST_F(SheetTest, OpensOnTheFirstPageWithoutASettingsFile) {
+  int shown = -1;
+  Run([&](Driver& d, CColourPropertySheet& sheet) {
+    shown = sheet.GetActiveIndex();
+    d.End(IDCANCEL);
+  });
+  EXPECT_EQ(shown, 0);
+  EXPECT_FALSE(machine.Exists(SettingsPath())) << "ended without a command, nothing is written";
+}
+
+TEST_F(SheetTest, PagesAreCreatedWhenFirstShownAndAnswerInTheDarkLook) {
+  std::vector<bool> created;
+  COLORREF buttonBrush = 0;
+  Run([&](Driver& d, CColourPropertySheet& sheet) {
+    for (int i = 0; i < 4; ++i) created.push_back(sheet.GetPage(i)->IsWindow());
+    d.SelectTab(3);
+    created.push_back(sheet.GetPage(3)->IsWindow());
+    CDC dc;
+    auto* brush = reinterpret_cast<CBrush*>(
+        sheet.GetPage(3)->SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&dc), 0));
+    buttonBrush = brush ? brush->Colour() : 1;
+    d.End(IDOK);
+  });
+  EXPECT_EQ(created, std::vector<bool>({true, false, false, false, true}));
+  EXPECT_EQ(buttonBrush, 0x555555u) << "pages give buttons the dark brush";
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// The common controls as state: what typing, clicking and the control
+// messages do to them, and the invariant checker that watches them.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "TestDialogs.h"
+#include "platform/ui/Automation.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/InvariantChecker.h"
+
+namespace {
+
+using namespace ui_test;
+using platform::ui::Clipboard;
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+// Controls on a bare parent that records the commands they send.
+class CommandLog : public CWnd {
+ public:
+  BOOL OnCommand(WPARAM wParam, LPARAM) override {
+    codes.push_back(HIWORD(wParam));
+    return TRUE;
+  }
+  std::vector<UINT> codes;
+};
+
+class ControlsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
+    Clipboard::Empty();
+  }
+  void Chars(CWnd& target, std::string_view text) {
+    for (char c : text) target.SendMessage(WM_CHAR, static_cast<unsigned char>(c));
+  }
+  CommandLog parent;
+};
+
+TEST_F(ControlsTest, EditTypingReplacesTheSelectionWithinTheLimit) {
+  CEdit edit;
+  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
+  edit.SetLimitText(6);
+  Chars(edit, "abcdefgh");
+  EXPECT_EQ(edit.GetWindowText(), "abcdef") << "typing stops at the limit";
+  edit.SetSel(1, 3);
+  Chars(edit, "X");
+  EXPECT_EQ(edit.GetWindowText(), "aXdef");
+  int start = 0, end = 0;
+  edit.GetSel(start, end);
+  EXPECT_EQ(std::pair(start, end), std::pair(2, 2));
+  edit.SendMessage(WM_KEYDOWN, VK_HOME);
+  edit.SendMessage(WM_KEYDOWN, VK_DELETE);
+  Chars(edit, "\b");  // at the start: nothing to remove
+  EXPECT_EQ(edit.GetWindowText(), "Xdef");
+  // Both refused characters, "g" and "h", were reported as the limit.
+  EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), EN_MAXTEXT), 2);
+}
+
+TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
+  CEdit edit;
+  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
+  edit.SetWindowText("51.5 N");
+  edit.SetSel(0, 4);
+  Chars(edit, std::string(1, kCtrlC));
+  EXPECT_EQ(Clipboard::GetText(), "51.5");
+  Chars(edit, std::string(1, kCtrlX));
+  EXPECT_EQ(edit.GetWindowText(), " N");
+  edit.SetSel(2, 2);
+  Chars(edit, std::string(1, kCtrlV));
+  EXPECT_EQ(edit.GetWindowText(), " N51.5");
+}
+
+TEST_F(ControlsTest, ReadOnlyEditsOnlyCopy) {
+  CEdit edit;
+  edit.Create(WS_CHILD | WS_VISIBLE | ES_READONLY, CRect(0, 0, 100, 20), &parent, 1);
+  edit.SetWindowText("fixed");
+  edit.SetSel(0, -1);
+  Chars(edit, std::string("x\b") + kCtrlX + kCtrlV + kCtrlC);
+  edit.SendMessage(WM_KEYDOWN, VK_DELETE);
+  EXPECT_EQ(edit.GetWindowText(), "fixed");
+  EXPECT_EQ(Clipboard::GetText(), "fixed");
+}
+
+TEST_F(ControlsTest, ClickingAnEditPutsTheCaretUnderTheMouse) {
+  CEdit edit;
+  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
+  edit.SetWindowText("N 51 30");
+  // 6 pixels a character: x = 20 lies in the fourth character, nearer its left.
+  edit.SendMessage(WM_LBUTTONDOWN, 0, CPoint(20, 5).ToLParam());
+  EXPECT_EQ(edit.GetCaret(), 3);
+  EXPECT_EQ(CWnd::GetFocus(), &edit);
+}
+
+TEST_F(ControlsTest, ProgressRangeMessagesAndClamping) {
+  CProgressCtrl bar;
+  bar.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 10), &parent, 2);
+  bar.SetRange(1, 1000);
+  int lower = 0, upper = 0;
+  bar.GetRange(lower, upper);
+  EXPECT_EQ(std::pair(lower, upper), std::pair(1, 1000));
+  EXPECT_EQ(bar.SetPos(1500), 1) << "the previous position";
+  EXPECT_EQ(bar.GetPos(), 1000);
+  // The 16-bit message packs both ends into lParam.
+  bar.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(10, 20));
+  bar.GetRange(lower, upper);
+  EXPECT_EQ(std::pair(lower, upper), std::pair(10, 20));
+  EXPECT_EQ(bar.GetPos(), 20);
+  bar.SetRange32(0, 100000);
+  bar.SetPos(70000);
+  EXPECT_EQ(bar.GetPos(), 70000) << "the 32-bit range goes past 16 bits";
+}
+
+TEST_F(ControlsTest, ComboBoxChoosesByUserWithNotificationsInOrder) {
+  CComboBox combo;
+  combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 100, 100), &parent, 3);
+  combo.AddString("1950");
+  combo.AddString("1900");
+  EXPECT_EQ(combo.SetCurSel(5), CB_ERR);
+  EXPECT_EQ(combo.GetCurSel(), -1);
+  parent.codes.clear();
+  combo.ChooseByUser(1);
+  EXPECT_THAT(parent.codes, ElementsAre(CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP));
+  EXPECT_EQ(combo.GetWindowText(), "1900");
+  combo.DeleteString(0);
+  EXPECT_EQ(combo.GetCurSel(), 0) << "the selection stays on its entry";
+  EXPECT_EQ(combo.FindStringExact(-1, "1900"), 0);
+  combo.DeleteString(0);
+  EXPECT_EQ(combo.GetWindowText(), "") << "deleting the selected entry clears the text";
+}
+
+TEST_F(ControlsTest, ImageListCutsAStripAndMasksOneColour) {
+  TestResources resources;
+  CBitmap strip;
+  ASSERT_TRUE(strip.LoadBitmap(kStripBitmap));
+  CImageList images;
+  images.Create(2, 2, ILC_COLOR24 | ILC_MASK, 2, 0);
+  EXPECT_EQ(images.Add(&strip, kM), 0);
+  EXPECT_EQ(images.Add(&strip, kM), 2) << "the index of the first image added";
+  EXPECT_EQ(images.GetImageCount(), 4);
+  EXPECT_TRUE(images.IsTransparent(0, 1, 0));
+  EXPECT_FALSE(images.IsTransparent(0, 0, 0));
+  EXPECT_EQ(images.ExtractIcon(1)->GetPixel(0, 0), kB);
+  EXPECT_EQ(images.ExtractIcon(4), nullptr);
+  CImageList tooWide;
+  tooWide.Create(8, 2, ILC_MASK, 1, 0);
+  EXPECT_EQ(tooWide.Add(&strip, kM), -1) << "a strip narrower than one image adds nothing";
+}
+
+TEST_F(ControlsTest, FontsAndBrushesAreKeptAsDescriptors) {
+  CFont font;
+  font.CreateFont(32, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_TT_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
+                  VARIABLE_PITCH | FF_SWISS, "Tahoma");
+  CStatic text;
+  text.Create("Loading", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 4);
+  text.SetFont(&font);
+  LOGFONT seen;
+  ASSERT_EQ(text.GetFont()->GetLogFont(&seen), 1);
+  EXPECT_EQ(seen.lfHeight, 32);
+  EXPECT_EQ(seen.lfWeight, FW_BOLD);
+  EXPECT_EQ(seen.lfQuality, DRAFT_QUALITY);
+  EXPECT_EQ(seen.lfFaceName, "Tahoma");
+  EXPECT_FALSE(font.CreatePointFont(95, "MS Serif")) << "one font per object until it is deleted";
+  font.DeleteObject();
+  ASSERT_TRUE(font.CreatePointFont(95, "MS Serif"));
+  EXPECT_EQ(font.Descriptor().lfHeight, -13) << "9.5 points at 96 dpi, rounded";
+  CBrush brush(RGB(0x55, 0x55, 0x55));
+  EXPECT_EQ(brush.Colour(), 0x555555u);
+}
+
+TEST_F(ControlsTest, ToolTipsKeepATextPerTool) {
+  CStatic label;
+  label.Create("x", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &parent, 5);
+  CToolTipCtrl tips;
+  tips.Create(&parent);
+  EXPECT_TRUE(tips.AddTool(&label, "Angle"));
+  tips.UpdateTipText("Latitude", &label);
+  EXPECT_EQ(tips.GetText(&label), "Latitude");
+  EXPECT_EQ(tips.GetToolCount(), 1);
+  MSG msg{label.m_hWnd, WM_MOUSEMOVE, 0, 0};
+  tips.RelayEvent(&msg);
+  EXPECT_EQ(tips.RelayedCount(), 1);
+}
+
+// A list box that, deliberately, leaves its selection past the end.
+class CBrokenListBox : public CListBox {
+ public:
+  void CheckInvariants(std::vector<std::string>& problems) const override {
+    CListBox::CheckInvariants(problems);
+    if (broken) problems.push_back("list box 9: selection 3 outside the list");
+  }
+  bool broken = false;
+};
+
+TEST_F(ControlsTest, TheInvariantCheckerReportsWhatBrokeAndAfterWhichMessage) {
+  platform::ui::InvariantChecker checker;
+  CBrokenListBox list;
+  list.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &parent, 9);
+  list.SetFocus();
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+  list.broken = true;
+  list.SendMessage(WM_KEYDOWN, VK_DOWN);
+  EXPECT_THAT(checker.Problems(), ElementsAre("after message 0x0100: list box 9: selection 3 outside the list"));
+}
+
+TEST_F(ControlsTest, TheInvariantCheckerFindsAFocusOnAHiddenControl) {
+  CEdit edit;
+  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 6);
+  edit.SetFocus();
+  EXPECT_THAT(platform::ui::CheckWindowTree(parent), IsEmpty());
+  edit.ModifyStyle(WS_VISIBLE, 0);  // hidden behind the window system's back
+  EXPECT_THAT(platform::ui::CheckWindowTree(parent), ElementsAre("focus on 6: a hidden window"));
+  edit.ShowWindow(SW_SHOW);
+  edit.ShowWindow(SW_HIDE);  // hiding it properly takes the focus away
+  EXPECT_EQ(CWnd::GetFocus(), nullptr);
+}
+
+class CVetoPage : public CPropertyPage {
+ public:
+  explicit CVetoPage(UINT id) : CPropertyPage(id) {}
+  BOOL OnKillActive() override { return allowLeave; }
+  BOOL OnSetActive() override { return ++activations, TRUE; }
+  bool allowLeave = true;
+  int activations = 0;
+};
+
+TEST(PropertySheetTest, APageMayRefuseToBeLeft) {
+  TestResources resources;
+  CVetoPage first(kPageOne), second(kPageTwo);
+  CPropertySheet sheet("Sheet");
+  sheet.AddPage(&first);
+  sheet.AddPage(&second);
+  std::vector<int> active;
+  platform::ui::ScopedAutomation automation([&](platform::ui::Driver& d) {
+    if (d.Turn() != platform::ui::ModalTurn::Started) return;
+    EXPECT_THAT(d.Rows(AFX_IDC_TAB_CONTROL), ElementsAre("First", "Second"));
+    first.allowLeave = false;
+    d.SelectTab(1);
+    active.push_back(sheet.GetActiveIndex());
+    first.allowLeave = true;
+    d.SelectTab(1);
+    active.push_back(sheet.GetActiveIndex());
+    d.Click(kPageCheck);  // on the second page
+    d.KeyToFocus(VK_RETURN);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_THAT(active, ElementsAre(0, 1));
+  EXPECT_EQ(first.activations, 1);
+  EXPECT_EQ(second.activations, 1);
+}
+
+}  // namespace
