@@ -27,22 +27,25 @@ double LongitudeOf(double X, double Y) {
   return lam;
 }
 
-// (nu + h)·cos phi is the distance from the axis; it is recovered from the
-// larger of |X| and |Y|, whose trigonometric factor is then at least
-// cos 45°, so neither meridian X = 0 nor Y = 0 divides by a vanishing sine
-// or cosine.
-double HeightAboveEllipsoid(double X, double Y, double phi, double lam, double nu) {
-  const double cosPhi = std::cos(phi);
-  const bool useY = std::fabs(Y) > std::fabs(X);
-  const double along = useY ? std::sin(lam) * cosPhi : std::cos(lam) * cosPhi;
-  const double radius = along == 0 ? 0.0 : (useY ? Y : X) / along;
-  return radius - nu;
+// The latitude iteration runs on t = tan phi, so the step
+// atan((Z + e²·nu·sin phi)/p) is just that quotient and the angle is taken
+// once, at the end. With sin phi = t/√(1 + t²), e²·nu·sin phi becomes
+// e²·a·t/√(1 + (1 − e²)·t²): one square root a step.
+double TangentStep(double a, double es, double Z, double invP, double t) {
+  return (Z + es * a * t / std::sqrt(1 + (1 - es) * t * t)) * invP;
 }
 
-// One step of the fixed-point map phi -> atan((Z + e²·nu(phi)·sin phi)/p).
-double LatitudeStep(double a, double es, double Z, double p, double phi) {
-  const double sinPhi = std::sin(phi);
-  return std::atan((Z + es * PrimeVerticalRadius(a, es, sinPhi) * sinPhi) / p);
+// A last step below this leaves at most e²·1e-10 rad (4 micrometres) to go,
+// so no further step is needed.
+constexpr double kPolishedTolerance = 1e-10;
+
+// |phi − phi′| > tolerance for the latitudes of two tangents:
+// tan(phi − phi′) = (t − t′)/(1 + t·t′), and the tangent of these tiny
+// tolerances equals them to far below rounding. Latitudes more than 90°
+// apart (1 + t·t′ ≤ 0) differ by more in any case.
+bool StepExceedsTolerance(double t, double next, double tolerance) {
+  const double across = 1 + t * next;
+  return !(across > 0) || std::fabs(t - next) > tolerance * across;
 }
 
 }  // namespace
@@ -71,17 +74,27 @@ bool GeocentricToGeographic(const CSpheroid& ellipsoid, double X, double Y, doub
     phi = 0;
     return false;
   }
+  const double invP = 1 / p;
+  double t = std::tan(phi);
   bool settled = false;
+  bool polish = true;
   for (int i = 0; i < kMaxLatitudeIterations && !settled; ++i) {
-    const double next = LatitudeStep(a, es, Z, p, phi);
-    settled = !(std::fabs(phi - next) > kLatitudeTolerance);
-    phi = next;
+    const double next = TangentStep(a, es, Z, invP, t);
+    settled = !StepExceedsTolerance(t, next, kLatitudeTolerance);
+    polish = StepExceedsTolerance(t, next, kPolishedTolerance);
+    t = next;
   }
   // The rule above stops when a step is below 0.001 arc-second, which can
   // leave the latitude e²·0.001" (0.2 mm) short of the fixed point after a
-  // shift of a kilometre; one more step removes that for the price of a
-  // sine and an arc tangent.
-  phi = LatitudeStep(a, es, Z, p, phi);
-  h = HeightAboveEllipsoid(X, Y, phi, lam, PrimeVerticalRadius(a, es, std::sin(phi)));
+  // shift of a kilometre; one more step removes that whenever the last one
+  // was not already small enough.
+  if (polish) t = TangentStep(a, es, Z, invP, t);
+  phi = std::atan(t);
+  // The height h′ = Y/(sin lam·cos phi) = X/(cos lam·cos phi) is, since
+  // X = p·cos lam and Y = p·sin lam, p/cos phi = p·√(1 + t²): the same
+  // value without the division by a vanishing sine or cosine on the
+  // meridians X = 0 and Y = 0.
+  const double secPhi = std::sqrt(1 + t * t);
+  h = p * secPhi - PrimeVerticalRadius(a, es, t / secPhi);
   return settled;
 }

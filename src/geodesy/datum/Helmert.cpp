@@ -8,11 +8,16 @@ constexpr double kPartsPerMillion = 1000000.0;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kDaysPerYear = 365.0;
 
-// Parameters actually applied: the stored ones, or those moved to the
-// epoch of use when the block is time-dependent.
-DatumShiftDef EffectiveParameters(const DatumShiftDef& shift) {
-  if (shift.timeDependent != 1) return shift;
-  return ParametersAtEpoch(shift, EpochOfUse(shift));
+// The step with the parameters as given (already moved to the epoch).
+void ApplyParameters(const DatumShiftDef& p, int direction, double& X, double& Y, double& Z) {
+  const double d = direction < 0 ? -1.0 : 1.0;
+  const double toRadians = (p.convention == kCoordinateFrame ? -d : d) * kRadiansPerDegree / kSecondsPerDegree;
+  const double rX = p.rX * toRadians, rY = p.rY * toRadians, rZ = p.rZ * toRadians;
+  const double m = 1 + d * p.s / kPartsPerMillion;
+  const double x = X, y = Y, z = Z;
+  X = (x - rZ * y + rY * z) * m + d * p.tX;
+  Y = (rZ * x + y - rX * z) * m + d * p.tY;
+  Z = (-rY * x + rX * y + z) * m + d * p.tZ;
 }
 
 }  // namespace
@@ -40,13 +45,8 @@ DatumShiftDef ParametersAtEpoch(const DatumShiftDef& shift, double t) {
 }
 
 void HelmertStep(const DatumShiftDef& stored, int direction, double& X, double& Y, double& Z) {
-  const DatumShiftDef p = EffectiveParameters(stored);
-  const double d = direction < 0 ? -1.0 : 1.0;
-  const double toRadians = (p.convention == kCoordinateFrame ? -d : d) * kRadiansPerDegree / kSecondsPerDegree;
-  const double rX = p.rX * toRadians, rY = p.rY * toRadians, rZ = p.rZ * toRadians;
-  const double m = 1 + d * p.s / kPartsPerMillion;
-  const double x = X, y = Y, z = Z;
-  X = (x - rZ * y + rY * z) * m + d * p.tX;
-  Y = (rZ * x + y - rX * z) * m + d * p.tY;
-  Z = (-rY * x + rX * y + z) * m + d * p.tZ;
+  if (stored.timeDependent == 1)
+    ApplyParameters(ParametersAtEpoch(stored, EpochOfUse(stored)), direction, X, Y, Z);
+  else
+    ApplyParameters(stored, direction, X, Y, Z);
 }
