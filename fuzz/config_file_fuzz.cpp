@@ -1,33 +1,20 @@
 // Any bytes as a settings file: every reader, in any order, must read
-// within the file and give a value; a file list saved from the lines must
-// write the bytes the format says.
+// within the file and give a value; escaped text must read back as written;
+// a file list made of the lines must find, take apart and save them.
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include "frame/ConfigFile.h"
 #include "frame/FileNameList.h"
-#include "platform/fs/Platform.h"
+#include "FuzzMachine.h"
 
 namespace {
 
 namespace stdfs = std::filesystem;
-
-const stdfs::path& Root() {
-  static const stdfs::path root = [] {
-    auto r = stdfs::temp_directory_path() / ("overlays-config-fuzz-" + std::to_string(getpid()));
-    stdfs::create_directories(r / "C");
-    platform::fs::Install(
-        std::make_shared<const platform::fs::Platform>(platform::fs::MachineOnFolder(r / "C", "Fuzz", "fuzz")));
-    return r;
-  }();
-  return root;
-}
 
 void ReadEveryWay(const std::string& path, std::uint8_t order) {
   CConfigFile file;
@@ -60,7 +47,7 @@ void RoundTripText(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const stdfs::path host = Root() / "C" / "Fuzz.INI";
+  const stdfs::path host = fuzz_support::FuzzDriveC("config_file") / "Fuzz.INI";
   if (std::FILE* f = std::fopen(host.c_str(), "wb")) {
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
