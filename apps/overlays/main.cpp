@@ -12,8 +12,12 @@ const host::CommandSetup kCommands[] = {
     host::AddFoldersCommand,
     host::AddInstallCommand,
     host::AddAngleCommand,
+    host::AddIconsCommand,
     host::AddWrecksCommand,
     host::AddDemoCommand,
+    host::AddEllipsoidsCommand,
+    host::AddGeodesicCommand,
+    host::AddHelmertCommand,
 };
 
 }  // namespace

@@ -1,0 +1,203 @@
+#include "wrecks/WrecksImageList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "frame/ModuleEntry.h"
+#include "platform/ui/ResourceChain.h"
+#include "wrecks/CountryTable.h"
+
+namespace {
+
+constexpr int kSymbolImages = 13;
+constexpr int kAllImages = kSymbolImages + kFlagCount;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+WreckDataDef RecordWith(std::string_view nationality, std::int16_t status = 0) {
+  WreckDataDef data;
+  std::memset(&data, 0, sizeof data);
+  std::memcpy(data.nationality, nationality.data(), std::min(nationality.size(), sizeof data.nationality));
+  data.status = status;
+  return data;
+}
+
+int StripImages(UINT id) {
+  const platform::ui::BitmapResource* strip = platform::ui::ResourceChain::FindBitmap(id);
+  return strip ? strip->width / CWrecksImageList::kImageWidth : 0;
+}
+
+TEST(WrecksImageList, NationalityPicksTheFlag) {
+  struct Case {
+    const char* nationality;
+    int flag;
+  } cases[] = {
+      {"GB", 1},   // United Kingdom
+      {"gb", 1},   // codes are upper-cased
+      {"Gb", 1},
+      {"RU", 0},   // "Russian Federation" is no flag name
+      {"", 0},     // both bytes zero
+      {"US", 43},  // United States of America
+      {"NO", 12},  // Norway
+      {"ZZ", 0},   // no such country
+      {"G", 0},    // one character is not a code
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.nationality);
+    EXPECT_EQ(CWrecksImageList::GetCountryCode(RecordWith(c.nationality)), c.flag);
+  }
+  // The flag's image follows the symbols.
+  EXPECT_EQ(CWrecksImageList::GetCountryCode(RecordWith("GB")) + CWrecksImageList::kFirstFlagImage, 14);
+}
+
+TEST(WrecksImageList, StatusAndCautionImages) {
+  struct Case {
+    std::int16_t status;
+    int image;
+  } cases[] = {{0, 2}, {1, 3}, {3, 5}, {9, 11}};
+  for (const auto& c : cases) EXPECT_EQ(CWrecksImageList::GetStatus(RecordWith("GB", c.status)), c.image) << c.status;
+  EXPECT_EQ(CWrecksImageList::GetCaution(), 12);
+}
+
+TEST(WrecksImageList, HoldsEverySymbolAndFlagAtThirtyTwoByEighteen) {
+  const CWrecksImageList list;
+  EXPECT_EQ(list.GetImageCount(), kAllImages);
+  EXPECT_EQ(list.GetImageSize().cx, 32);
+  EXPECT_EQ(list.GetImageSize().cy, 18);
+  EXPECT_NE(list.Flags() & ILC_MASK, 0u);
+}
+
+TEST(WrecksImageList, OnlyPureWhiteIsTransparent) {
+  const CWrecksImageList list;
+  int transparent = 0;
+  for (int i = 0; i < list.GetImageCount(); ++i)
+    for (int y = 0; y < 18; ++y)
+      for (int x = 0; x < 32; ++x) {
+        const bool white = list.ExtractIcon(i)->GetPixel(x, y) == kWhite;
+        ASSERT_EQ(list.IsTransparent(i, x, y), white) << "image " << i << " at " << x << "," << y;
+        transparent += white;
+      }
+  // The symbols stand on a transparent ground; flags (from image 13 on) are
+  // opaque throughout, their white parts drawn in near-white.
+  EXPECT_GT(transparent, 0);
+  for (int i = kSymbolImages; i < kAllImages; ++i)
+    for (COLORREF colour : list.ExtractIcon(i)->Pixels()) ASSERT_NE(colour, kWhite) << "flag image " << i;
+}
+
+TEST(WrecksImageList, NoTwoImagesAreAlike) {
+  const CWrecksImageList list;
+  for (int a = 0; a < list.GetImageCount(); ++a)
+    for (int b = a + 1; b < list.GetImageCount(); ++b)
+      EXPECT_NE(list.ExtractIcon(a)->Pixels(), list.ExtractIcon(b)->Pixels()) << "images " << a << " and " << b;
+}
+
+// A pixel that only the right flag has at that place: it catches a flag
+// drawn out of order or a strip added in the wrong order.
+TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
+  constexpr COLORREF kRed = RGB(206, 17, 38);
+  constexpr COLORREF kShownWhite = RGB(254, 254, 254);
+  constexpr COLORREF kBlue = RGB(0, 56, 168);
+  constexpr COLORREF kBlack = RGB(0, 0, 0);
+  constexpr COLORREF kYellow = RGB(252, 209, 22);
+  constexpr COLORREF kGreen = RGB(0, 122, 61);
+  constexpr COLORREF kBorder = RGB(128, 128, 128);
+  struct Landmark {
+    int flag;
+    int x, y;
+    COLORREF colour;
+  } landmarks[] = {
+      {0, 16, 9, RGB(192, 192, 192)},  // Unknown: plain grey
+      {0, 0, 0, kBorder},              // every flag has a one-pixel frame
+      {1, 16, 9, kRed},                // United Kingdom: red cross in the middle
+      {1, 8, 1, kBlue},                //   on blue
+      {2, 16, 9, kRed},                // England: red cross
+      {2, 3, 3, kShownWhite},          //   on white
+      {15, 16, 2, kBlack},             // Germany: black over red over gold
+      {15, 16, 9, kRed},
+      {15, 16, 15, kYellow},
+      {18, 3, 9, kBlue},               // France: blue, white, red upright
+      {18, 28, 9, kRed},
+      {23, 3, 9, kGreen},              // Italy: green, white, red
+      {64, 16, 9, kRed},               // Japan: red disc on white
+      {64, 3, 3, kShownWhite},
+      {84, 16, 9, kShownWhite},        // Switzerland: white cross on red
+      {84, 3, 3, kRed},
+      {96, 16, 9, RGB(128, 0, 32)},    // Genoa: a darker, broader cross than England's
+  };
+  const CWrecksImageList list;
+  for (const auto& l : landmarks) {
+    SCOPED_TRACE(kFlagNames[l.flag]);
+    EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + l.flag)->GetPixel(l.x, l.y), l.colour);
+  }
+}
+
+TEST(WrecksImageList, StripsAreFoundThroughTheResourceChain) {
+  EXPECT_EQ(StripImages(kWreckSymbolsBitmap), 2);
+  EXPECT_EQ(StripImages(kWreckStatusBitmap), 10);
+  EXPECT_EQ(StripImages(kWreckCautionBitmap), 1);
+  int flags = 0;
+  for (UINT id : kFlagStripBitmaps) {
+    SCOPED_TRACE(id);
+    const platform::ui::BitmapResource* strip = platform::ui::ResourceChain::FindBitmap(id);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->height, 18);
+    EXPECT_EQ(strip->width % 32, 0);
+    flags += StripImages(id);
+  }
+  EXPECT_EQ(flags, kFlagCount);
+}
+
+// Stands in for the host's resources: a module of its own at the head of
+// the chain, optionally with the overlays module's own resources taken out.
+class ChainedResources {
+ public:
+  explicit ChainedResources(bool withoutModule) : withoutModule_(withoutModule) {
+    if (withoutModule_) platform::ui::ResourceChain::Leave(&module_entry::ModuleResources());
+  }
+  ~ChainedResources() {
+    platform::ui::ResourceChain::Leave(&host_);
+    if (withoutModule_) platform::ui::ResourceChain::Join(&module_entry::ModuleResources());
+  }
+  void Join() { platform::ui::ResourceChain::Join(&host_); }
+  platform::ui::ResourceModule& Host() { return host_; }
+
+ private:
+  bool withoutModule_;
+  platform::ui::ResourceModule host_{"host"};
+};
+
+// Three flags of the host, side by side, all black.
+constexpr COLORREF kHostFlagPixels[3 * 32 * 18] = {};
+constexpr platform::ui::BitmapResource kHostFlags{25502, 3 * 32, 18, kHostFlagPixels};
+// A strip of one and a half images: the half is dropped.
+constexpr COLORREF kRaggedPixels[48 * 18] = {};
+constexpr platform::ui::BitmapResource kRaggedCaution{17011, 48, 18, kRaggedPixels};
+
+TEST(WrecksImageList, AFlagStripOfTheHostWinsOverOurs) {
+  ChainedResources resources(false);
+  resources.Host().AddBitmap(kHostFlags);
+  resources.Join();
+  const CWrecksImageList list;
+  const int ourSecondStrip = 24;  // flags 25..48
+  EXPECT_EQ(list.GetImageCount(), kAllImages - ourSecondStrip + 3);
+  // The host's strip follows the first flag strip.
+  EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + 25)->GetPixel(5, 5), RGB(0, 0, 0));
+}
+
+TEST(WrecksImageList, StripsThatCannotBeFoundAddNothing) {
+  ChainedResources resources(true);
+  {
+    const CWrecksImageList empty;
+    EXPECT_TRUE(empty.IsCreated());
+    EXPECT_EQ(empty.GetImageCount(), 0);
+  }
+  resources.Host().AddBitmap(kRaggedCaution);
+  resources.Host().AddBitmap(kHostFlags);
+  resources.Join();
+  const CWrecksImageList list;
+  EXPECT_EQ(list.GetImageCount(), 1 + 3);
+}
+
+}  // namespace
