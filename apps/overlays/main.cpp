@@ -15,9 +15,6 @@ const host::CommandSetup kCommands[] = {
     host::AddIconsCommand,
     host::AddWrecksCommand,
     host::AddDemoCommand,
-    host::AddEllipsoidsCommand,
-    host::AddGeodesicCommand,
-    host::AddHelmertCommand,
 };
 
 }  // namespace
