@@ -45,5 +45,8 @@ void AddAngleCommand(CLI::App& app, const Options& options);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 void AddDemoCommand(CLI::App& app, const Options& options);
+void AddEllipsoidsCommand(CLI::App& app, const Options& options);
+void AddGeodesicCommand(CLI::App& app, const Options& options);
+void AddHelmertCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

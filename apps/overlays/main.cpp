@@ -15,6 +15,9 @@ const host::CommandSetup kCommands[] = {
     host::AddIconsCommand,
     host::AddWrecksCommand,
     host::AddDemoCommand,
+    host::AddEllipsoidsCommand,
+    host::AddGeodesicCommand,
+    host::AddHelmertCommand,
 };
 
 }  // namespace
