@@ -5,30 +5,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 
+#include "FuzzMachine.h"
 #include "kml/Unzipper.h"
-#include "platform/fs/Platform.h"
-
-namespace {
-
-namespace stdfs = std::filesystem;
-
-const stdfs::path& Root() {
-  static const stdfs::path root = [] {
-    auto r = stdfs::temp_directory_path() / ("overlays-unzip-fuzz-" + std::to_string(getpid()));
-    stdfs::create_directories(r / "C");
-    platform::fs::Install(
-        std::make_shared<const platform::fs::Platform>(platform::fs::MachineOnFolder(r / "C", "Fuzz", "fuzz")));
-    return r;
-  }();
-  return root;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const stdfs::path archive = Root() / "C" / "in.zip";
+  namespace stdfs = std::filesystem;
+  const stdfs::path& c = fuzz_support::FuzzDriveC("unzipper");
+  const stdfs::path archive = c / "in.zip";
   if (std::FILE* f = std::fopen(archive.c_str(), "wb")) {
     std::fwrite(data, 1, size, f);
     std::fclose(f);
@@ -46,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::error_code ec;
   // Anything written outside C:\in and C:\flat would be an escape.
-  for (const auto& entry : stdfs::directory_iterator(Root() / "C", ec)) {
+  for (const auto& entry : stdfs::directory_iterator(c, ec)) {
     const auto name = entry.path().filename();
     if (name != "in.zip" && name != "in" && name != "flat" && name != "ProgramData" && name != "Users" &&
         name != "Windows")
       __builtin_trap();
   }
-  stdfs::remove_all(Root() / "C" / "in", ec);
-  stdfs::remove_all(Root() / "C" / "flat", ec);
+  stdfs::remove_all(c / "in", ec);
+  stdfs::remove_all(c / "flat", ec);
   return 0;
 }

@@ -4,32 +4,13 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 
-#include "platform/fs/Platform.h"
+#include "FuzzMachine.h"
 #include "wrecks/WreckDatabase.h"
 #include "wrecks/WreckList.h"
 
-namespace {
-
-namespace stdfs = std::filesystem;
-
-const stdfs::path& Root() {
-  static const stdfs::path root = [] {
-    auto r = stdfs::temp_directory_path() / ("overlays-wreck-fuzz-" + std::to_string(getpid()));
-    stdfs::create_directories(r / "C");
-    platform::fs::Install(
-        std::make_shared<const platform::fs::Platform>(platform::fs::MachineOnFolder(r / "C", "Fuzz", "fuzz")));
-    return r;
-  }();
-  return root;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (std::FILE* f = std::fopen((Root() / "C" / "in Jan 2026.WRK").c_str(), "wb")) {
+  if (std::FILE* f = std::fopen((fuzz_support::FuzzDriveC("wreck_database") / "in Jan 2026.WRK").c_str(), "wb")) {
     std::fwrite(data, 1, size, f);
     std::fclose(f);
   }

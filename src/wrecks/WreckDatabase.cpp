@@ -82,10 +82,14 @@ void AppendStoredString(CWreckFileReader& file, std::string& out) {
   }
   const std::size_t start = out.size();
   out.resize(start + length);
-  file.Read(out.data() + start, length);
-  std::size_t end = start;
-  while (end < out.size() && out[end] != '\xFF') out[end++] ^= '\xFF';
-  out.resize(end);
+  char* text = out.data() + start;
+  file.Read(text, length);
+  // The text ends where a stored byte decodes to 0; finding that first and
+  // then complementing in one plain loop lets both run a word at a time.
+  const void* stop = std::memchr(text, 0xFF, length);
+  const std::size_t kept = stop ? static_cast<std::size_t>(static_cast<const char*>(stop) - text) : length;
+  for (std::size_t i = 0; i < kept; ++i) text[i] = static_cast<char>(~text[i]);
+  out.resize(start + kept);
 }
 
 std::string ReadStoredString(CWreckFileReader& file) {
