@@ -209,13 +209,17 @@ void Driver::Choose(int id, std::string_view entry) {
   throw AutomationError(Describe(id) + " has no entry \"" + std::string(entry) + "\"");
 }
 
-void Driver::ChooseIndex(int id, int index) {
+void Driver::ChooseRow(int id, int index, bool doubleClick) {
   MessageQueue::NoteActivity();
   CWnd& target = Reachable(id);
   if (!target.IsWindowEnabled()) return;
-  if (!target.ChooseRowByUser(index, false))
+  if (!target.ChooseRowByUser(index, doubleClick))
     throw AutomationError(Describe(id) + " has no entry " + std::to_string(index));
 }
+
+void Driver::ChooseIndex(int id, int index) { ChooseRow(id, index, false); }
+
+void Driver::DoubleClickRow(int id, int index) { ChooseRow(id, index, true); }
 
 void Driver::SelectTab(int index) { ChooseIndex(AFX_IDC_TAB_CONTROL, index); }
 

@@ -82,6 +82,8 @@ class Driver {
   // Combo box, list box or tab control entry by its exact text, or by index.
   void Choose(int id, std::string_view entry);
   void ChooseIndex(int id, int index);
+  // A double-click on a row of a list, list box or combo box.
+  void DoubleClickRow(int id, int index);
   void SelectTab(int index);
   void End(int result);
 
@@ -102,6 +104,7 @@ class Driver {
 
  private:
   CWnd& Reachable(int id) const;
+  void ChooseRow(int id, int index, bool doubleClick);
   void Deliver(CWnd& target, UINT message, WPARAM wParam, LPARAM lParam);
   void Mouse(CWnd& target, UINT message);
   void KeyStroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers);

@@ -4,6 +4,7 @@
 #include "platform/ui/ComboBoxEx.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/ProgressCtrl.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/TabCtrl.h"
@@ -30,6 +31,7 @@ constexpr Maker kMakers[] = {
     {ControlKind::ComboBox, Make<CComboBox>},
     {ControlKind::ComboBoxEx, Make<CComboBoxEx>},
     {ControlKind::ListBox, Make<CListBox>},
+    {ControlKind::ListView, Make<CListCtrl>},
     {ControlKind::ProgressBar, Make<CProgressCtrl>},
     {ControlKind::TabControl, Make<CTabCtrl>},
 };

@@ -16,6 +16,9 @@ struct ThreadState {
   bool shift = false;
   bool control = false;
   HWND mouseLeaveTarget = nullptr;
+  // Set while an object's destructor takes its window down: the window's
+  // tree then holds objects half destroyed, which must not be checked.
+  int observerMuted = 0;
 };
 
 ThreadState& State() {
@@ -24,6 +27,7 @@ ThreadState& State() {
 }
 
 void Observe(CWnd& window, const MSG& msg) {
+  if (State().observerMuted) return;
   // Copied: the observer may replace itself.
   if (auto observer = State().observer) observer(window, msg);
 }
@@ -84,7 +88,10 @@ HWND TakeMouseLeaveTarget(HWND leaving) {
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-  if (m_hWnd) DestroyWindow();
+  if (!m_hWnd) return;
+  ++State().observerMuted;
+  DestroyWindow();
+  --State().observerMuted;
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) { return hwnd ? platform::ui::MessageQueue::Lookup(hwnd) : nullptr; }

@@ -1,0 +1,152 @@
+#pragma once
+// CListCtrl: a report-view list: columns under a header, rows of cells
+// (text and image per cell), item data, and per-row selected and focused
+// states. Rows are one line of the list's font plus 4 pixels high, below a
+// header of the same height, so hit tests and cell rectangles are exact
+// for tests and in-place editors. A user's click selects and focuses a row
+// and tells the parent (LVN_ITEMCHANGED, NM_CLICK; NM_DBLCLK; NM_RCLICK).
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/HeaderCtrl.h"
+#include "platform/ui/Wnd.h"
+
+class CImageList;
+
+inline constexpr DWORD LVS_REPORT = 0x0001;
+inline constexpr DWORD LVS_SINGLESEL = 0x0004;
+inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+inline constexpr DWORD LVS_EDITLABELS = 0x0200;
+inline constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
+inline constexpr DWORD LVS_EX_SUBITEMIMAGES = 0x0002;
+inline constexpr DWORD LVS_EX_FULLROWSELECT = 0x0020;
+inline constexpr UINT LVIS_FOCUSED = 0x0001;
+inline constexpr UINT LVIS_SELECTED = 0x0002;
+inline constexpr UINT LVNI_ALL = 0x0000;
+inline constexpr UINT LVNI_FOCUSED = 0x0001;
+inline constexpr UINT LVNI_SELECTED = 0x0002;
+inline constexpr UINT LVIF_TEXT = 0x0001;
+inline constexpr UINT LVIF_IMAGE = 0x0002;
+inline constexpr UINT LVIF_PARAM = 0x0004;
+inline constexpr UINT LVIF_STATE = 0x0008;
+inline constexpr int LVSIL_NORMAL = 0;
+inline constexpr int LVSIL_SMALL = 1;
+inline constexpr int LVCFMT_LEFT = 0;
+inline constexpr int LVCFMT_RIGHT = 1;
+inline constexpr int LVCFMT_CENTER = 2;
+inline constexpr UINT LVHT_ONITEM = 0x000E;
+inline constexpr UINT LVHT_NOWHERE = 0x0001;
+
+struct LVITEM {
+  UINT mask = 0;
+  int iItem = 0;
+  int iSubItem = 0;
+  UINT state = 0;
+  UINT stateMask = 0;
+  std::string pszText;
+  int cchTextMax = 0;
+  int iImage = -1;
+  LPARAM lParam = 0;
+};
+
+// What a list tells its parent about an item (LVN_ITEMCHANGED) or an edit
+// (LVN_ENDLABELEDIT: the item's text, or none when cancelled).
+struct NMLISTVIEW {
+  NMHDR hdr;
+  int iItem = -1;
+  int iSubItem = 0;
+  UINT uNewState = 0;
+  UINT uOldState = 0;
+  CPoint ptAction;
+  LPARAM lParam = 0;
+};
+struct NMLVDISPINFO {
+  NMHDR hdr;
+  LVITEM item;
+  bool hasText = true;
+};
+struct LVHITTESTINFO {
+  CPoint pt;
+  UINT flags = 0;
+  int iItem = -1;
+  int iSubItem = 0;
+};
+
+class CListCtrl : public CWnd {
+ public:
+  // Takes the window down while the header member still exists.
+  ~CListCtrl() override;
+  BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
+
+  // Columns.
+  int InsertColumn(int index, std::string_view heading, int format = LVCFMT_LEFT, int width = -1);
+  BOOL DeleteColumn(int index);
+  int GetColumnCount() const { return static_cast<int>(header_.items_.size()); }
+  int GetColumnWidth(int index) const;
+  BOOL SetColumnWidth(int index, int width);
+  CHeaderCtrl* GetHeaderCtrl() { return &header_; }
+  const CHeaderCtrl* GetHeaderCtrl() const { return &header_; }
+
+  // Rows.
+  int InsertItem(int index, std::string_view text, int image = -1);
+  int InsertItem(const LVITEM* item);
+  BOOL DeleteItem(int index);
+  BOOL DeleteAllItems();
+  int GetItemCount() const { return static_cast<int>(rows_.size()); }
+  BOOL SetItemText(int index, int subItem, std::string_view text);
+  std::string GetItemText(int index, int subItem) const;
+  BOOL SetItem(const LVITEM* item);
+  BOOL GetItem(LVITEM* item) const;
+  BOOL SetItemData(int index, UINT_PTR data);
+  UINT_PTR GetItemData(int index) const;
+  BOOL SetItemState(int index, UINT state, UINT mask);
+  UINT GetItemState(int index, UINT mask) const;
+  int GetNextItem(int start, UINT flags) const;
+  UINT GetSelectedCount() const;
+  BOOL EnsureVisible(int, BOOL) { return TRUE; }
+
+  DWORD GetExtendedStyle() const { return extended_; }
+  DWORD SetExtendedStyle(DWORD style);
+  CImageList* SetImageList(CImageList* images, int which);
+  CImageList* GetImageList(int which) const;
+
+  // Geometry.
+  int RowHeight() const;
+  BOOL GetItemRect(int index, CRect* rect) const;
+  BOOL GetSubItemRect(int index, int subItem, CRect* rect) const;
+  int HitTest(LVHITTESTINFO* info) const;
+  int SubItemHitTest(LVHITTESTINFO* info) const;
+
+  // What a user's click on a row does (select, focus, notify).
+  void ClickRow(int index, UINT message);
+
+  std::vector<std::string> AccessibleRows() const override;
+  int AccessibleSelection() const override { return GetNextItem(-1, LVNI_SELECTED); }
+  bool ChooseRowByUser(int index, bool doubleClick) override;
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void CheckInvariants(std::vector<std::string>& problems) const override;
+
+ protected:
+  void OnWindowCreated() override;
+  void TakeStateFrom(CWnd& standIn) override;
+
+ private:
+  struct Cell {
+    std::string text;
+    int image = -1;
+  };
+  struct Row {
+    std::vector<Cell> cells;
+    UINT state = 0;
+    UINT_PTR data = 0;
+  };
+  Cell* CellAt(int index, int subItem);
+  void ChangeState(int index, UINT state, UINT mask);
+  LRESULT Notify(UINT code, int item = -1, int subItem = 0, CPoint point = {});
+
+  CHeaderCtrl header_;
+  std::vector<Row> rows_;
+  DWORD extended_ = 0;
+  CImageList* images_[2] = {nullptr, nullptr};
+};
