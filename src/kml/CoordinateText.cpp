@@ -26,18 +26,67 @@ constexpr std::array<bool, 256> NumberCharacterTable() {
 }
 constexpr std::array<bool, 256> kNumberCharacter = NumberCharacterTable();
 
-std::string_view TrimLeft(std::string_view text) {
-  return text.substr(std::min(text.find_first_not_of(kWhiteSpace), text.size()));
+constexpr std::array<bool, 256> WhiteSpaceTable() {
+  std::array<bool, 256> table{};
+  for (char c : kWhiteSpace) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}
+constexpr std::array<bool, 256> kIsWhiteSpace = WhiteSpaceTable();
+
+// What a single pass over a tuple needs to know of each character.
+enum class Kind : unsigned char { Other, Comma, Blank, TokeniserOnly };
+
+constexpr std::array<Kind, 256> KindTable() {
+  std::array<Kind, 256> table{};
+  table[static_cast<unsigned char>(kFieldDelimiter)] = Kind::Comma;
+  table[static_cast<unsigned char>(kTupleDelimiter)] = Kind::Blank;
+  for (char c : kTokeniserOnly) table[static_cast<unsigned char>(c)] = Kind::TokeniserOnly;
+  return table;
+}
+constexpr std::array<Kind, 256> kKind = KindTable();
+
+// A tuple as one pass sees it: where it ends, where its first two commas
+// are, how many commas it has, and whether the tokeniser must read it.
+struct TupleShape {
+  std::size_t end = 0;
+  std::size_t commas = 0;
+  std::size_t first = 0;
+  std::size_t second = 0;
+  bool tokeniserOnly = false;
+};
+
+// Scans from `start` to the end of the text or, when `stopAtBlank`, to the
+// first blank.
+TupleShape Scan(std::string_view text, std::size_t start, bool stopAtBlank) {
+  TupleShape shape;
+  std::size_t i = start;
+  for (; i < text.size(); ++i) {
+    const Kind kind = kKind[static_cast<unsigned char>(text[i])];
+    if (kind == Kind::Other) continue;
+    if (kind == Kind::Blank) {
+      if (stopAtBlank) break;
+    } else if (kind == Kind::Comma) {
+      if (shape.commas == 0) shape.first = i - start;
+      if (shape.commas == 1) shape.second = i - start;
+      ++shape.commas;
+    } else {
+      shape.tokeniserOnly = true;
+    }
+  }
+  shape.end = i;
+  return shape;
 }
 
-std::string_view TrimRight(std::string_view text) {
-  const auto last = text.find_last_not_of(kWhiteSpace);
-  return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+// Tuples mostly follow a single blank: a table test beats the general
+// search for a character outside a set.
+std::size_t SkipWhiteSpace(std::string_view text, std::size_t from) {
+  while (from < text.size() && kIsWhiteSpace[static_cast<unsigned char>(text[from])]) ++from;
+  return from;
 }
 
 // The number of a comma field, as CFieldTokeniser::NextNumber reads it.
 double NumberOf(std::string_view field) {
-  field = TrimLeft(field);
+  field.remove_prefix(SkipWhiteSpace(field, 0));
   std::size_t length = 0;
   while (length < field.size() && kNumberCharacter[static_cast<unsigned char>(field[length])]) ++length;
   const std::string_view run = field.substr(0, length);
@@ -53,14 +102,10 @@ double NumberOf(std::string_view field) {
   return std::strtod(std::string(run).c_str(), nullptr);
 }
 
-bool ReadPlainTuple(std::string_view tuple, tagXY& position) {
-  const auto first = tuple.find(kFieldDelimiter);
-  if (first == std::string_view::npos) return false;
-  const auto second = tuple.find(kFieldDelimiter, first + 1);
-  if (second == std::string_view::npos || tuple.find(kFieldDelimiter, second + 1) != std::string_view::npos)
-    return false;
-  position.x = NumberOf(tuple.substr(0, first)) * kRadiansPerDegree;
-  position.y = NumberOf(tuple.substr(first + 1, second - first - 1)) * kRadiansPerDegree;
+bool ReadPlainTuple(std::string_view tuple, const TupleShape& shape, tagXY& position) {
+  if (shape.commas != 2) return false;
+  position.x = NumberOf(tuple.substr(0, shape.first)) * kRadiansPerDegree;
+  position.y = NumberOf(tuple.substr(shape.first + 1, shape.second - shape.first - 1)) * kRadiansPerDegree;
   return true;
 }
 
@@ -85,28 +130,48 @@ std::size_t TupleEnd(std::string_view text, std::size_t start) {
   return std::min(text.find(kTupleDelimiter, from), text.size());
 }
 
+// A long text reserves its points once from the tuples read so far rather
+// than growing the array by doubling, which on a line of tens of megabytes
+// costs more in copies and fresh pages than the parsing. The estimate
+// assumes at least 16 characters a tuple ("-1.5,50.25,0 " has 13), so
+// whatever the text, no more is reserved than its own size in bytes.
+constexpr std::size_t kSampleTuples = 1024;
+constexpr std::size_t kLeastBytesPerTuple = 16;
+
+void ReserveForTheRest(std::string_view text, std::size_t done, std::size_t tuples, CXYArray& points) {
+  const std::size_t bytesPerTuple = std::max(done / tuples, kLeastBytesPerTuple);
+  points.Reserve(points.GetSize() + (text.size() - done) / bytesPerTuple + 1);
+}
+
 }  // namespace
 
 bool ReadCoordinateTuple(std::string_view tuple, tagXY& position) {
-  if (tuple.find_first_of(kTokeniserOnly) != std::string_view::npos) return ReadTokenisedTuple(tuple, position);
-  return ReadPlainTuple(tuple, position);
+  const TupleShape shape = Scan(tuple, 0, false);
+  return shape.tokeniserOnly ? ReadTokenisedTuple(tuple, position) : ReadPlainTuple(tuple, shape, position);
 }
 
 void AppendCoordinateTuples(std::string_view text, CXYArray& points) {
   std::size_t start = 0;
-  while ((start = text.find_first_not_of(kWhiteSpace, start)) != std::string_view::npos) {
-    const std::size_t end = TupleEnd(text, start);
-    const std::string_view raw = text.substr(start, end - start);
+  std::size_t tuples = 0;
+  while ((start = SkipWhiteSpace(text, start)) < text.size()) {
     tagXY position;
     bool read = false;
-    if (raw.find_first_of(kTokeniserOnly) == std::string_view::npos) {
-      read = ReadPlainTuple(TrimRight(raw), position);
+    const TupleShape shape = text[start] == kQuote ? TupleShape{TupleEnd(text, start), 0, 0, 0, true}
+                                                   : Scan(text, start, true);
+    const std::string_view raw = text.substr(start, shape.end - start);
+    if (!shape.tokeniserOnly) {
+      // Blanks at the end of a plain tuple are other white space (a tab, a
+      // carriage return), which holds no comma: the shape stays right.
+      read = ReadPlainTuple(raw, shape, position);
     } else {
       // Quotes and escape markers change the field itself, so the tokeniser
       // takes it before its fields are read.
       read = ReadCoordinateTuple(CFieldTokeniser(raw, kTupleDelimiter).NextField(), position);
     }
-    if (read) points.Add(position);
-    start = end;
+    if (read) {
+      points.Add(position);
+      if (++tuples == kSampleTuples) ReserveForTheRest(text, shape.end, tuples, points);
+    }
+    start = shape.end;
   }
 }

@@ -33,6 +33,22 @@ std::string StyleId(std::string_view rest) {
   return platform::text::AnsiFromUtf8(id);
 }
 
+// A path of at least this many points leaves with the gathering array
+// itself; a smaller one is copied out at its exact size, and the gathering
+// array keeps its room for the next path.
+constexpr std::size_t kPointsMovedWhole = 1 << 16;
+
+CXYArray TakePoints(CXYArray& gathered) {
+  CXYArray points;
+  if (gathered.GetSize() >= kPointsMovedWhole) {
+    std::swap(points, gathered);
+    return points;
+  }
+  points.Reserve(gathered.GetSize());
+  for (const auto& p : gathered) points.Add(p);
+  return points;
+}
+
 // A width as a decimal integer, as atoi reads it, kept to 16 bits.
 std::uint16_t WidthOf(const std::string& text) {
   return static_cast<std::uint16_t>(std::strtol(text.c_str(), nullptr, 10));
@@ -153,10 +169,14 @@ bool CKML::ReadPath(std::string_view line, std::string_view tag, const Placemark
   auto path = std::make_unique<Def>();
   path->name = placemark.name;
   path->styleUrl = placemark.styleUrl;
+  scratch_.RemoveAll();
   const bool closed = ReadUntilClose(tag, [&](std::string_view inner) {
-    if (StripCoordinatesOpen(inner)) ReadCoordinateLines(inner, path->points);
+    if (StripCoordinatesOpen(inner)) ReadCoordinateLines(inner, scratch_);
   });
-  if (closed) into.push_back(std::move(path));
+  if (closed) {
+    path->points = TakePoints(scratch_);
+    into.push_back(std::move(path));
+  }
   return true;
 }
 

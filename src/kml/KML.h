@@ -102,4 +102,7 @@ class OVERLAYS_API CKML : public CXML {
   std::vector<std::unique_ptr<KMLPointDef>> points_;
   std::vector<std::unique_ptr<KMLLineDef>> lines_;
   std::vector<std::unique_ptr<KMLPolygonDef>> polygons_;
+  // Where a path's points gather before they go into their record, so the
+  // growing is paid once per load rather than once per path.
+  CXYArray scratch_;
 };

@@ -105,6 +105,7 @@ bool CXML::OpenKML(const std::string& path) {
   if (!file_) return false;
   buffer_.resize(kReadBlock);
   Reset();
+  unread_ = platform::fs::FileSize(path).value_or(0);
   std::string_view line;
   bool accepted = ReadNextLine(line);
   // An XML declaration may stand on its own line before the kml element,
@@ -124,6 +125,7 @@ bool CXML::Refill() {
   if (atEnd_ || !file_) return false;
   begin_ = 0;
   end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+  unread_ -= std::min<std::uint64_t>(unread_, end_);
   if (end_ == 0) atEnd_ = true;
   return end_ > 0;
 }
@@ -136,6 +138,12 @@ bool CXML::ReadString(std::string_view& line) {
     const char* start = buffer_.data() + begin_;
     const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
     if (!newline) {
+      // A whole block without a line end: a coordinates line of a large
+      // overlay, which may run to the end of the file. One allocation of
+      // what is left, bounded by the file's real size, spares the copies
+      // and fresh pages of growing it block by block.
+      if (begin_ == 0 && long_.capacity() < long_.size() + end_ + unread_)
+        long_.reserve(long_.size() + end_ + static_cast<std::size_t>(unread_));
       long_.append(start, end_ - begin_);
       begin_ = end_;
       continue;

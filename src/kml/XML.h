@@ -70,6 +70,7 @@ class OVERLAYS_API CXML {
   std::size_t begin_ = 0;  // first unread byte in buffer_
   std::size_t end_ = 0;    // one past the last byte read into buffer_
   std::string long_;       // a line that did not fit in what was buffered
+  std::uint64_t unread_ = 0;  // bytes of the file not yet in buffer_
   bool atEnd_ = true;
 };
 

@@ -140,3 +140,34 @@ TEST(CoordinateTuples, NumberConversionMatchesStrtodOnOddRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CoordinateTuples, LongTextsReadEveryTupleWhateverTheirSpacing) {
+  // Past 1024 tuples the array is reserved from an estimate; the estimate
+  // must never lose or invent a tuple, with tuples long, short, or mixed
+  // with junk that reads nothing.
+  const std::string texts[] = {[] {
+                                 std::string t;
+                                 for (int i = 0; i < 5000; ++i) t += "-1.234567,50.123456,0 ";
+                                 return t;
+                               }(),
+                               [] {
+                                 std::string t;
+                                 for (int i = 0; i < 5000; ++i) t += "1,2,3 ";
+                                 return t;
+                               }(),
+                               [] {
+                                 std::string t;
+                                 for (int i = 0; i < 3000; ++i) t += "1,2,3 ";
+                                 return t + std::string(100000, 'x') + " 4,5,6";
+                               }()};
+  for (const auto& text : texts) {
+    const CXYArray expected = ByTokeniser(text);
+    const CXYArray got = Walk(text);
+    ASSERT_EQ(got.GetSize(), expected.GetSize());
+    for (std::size_t k = 0; k < got.GetSize(); ++k) ASSERT_EQ(got[k].x, expected[k].x) << k;
+  }
+}
+
+}  // namespace
