@@ -42,11 +42,13 @@ using CommandSetup = std::function<void(CLI::App& app, const Options& options)>;
 void AddFoldersCommand(CLI::App& app, const Options& options);
 void AddInstallCommand(CLI::App& app, const Options& options);
 void AddAngleCommand(CLI::App& app, const Options& options);
+void AddKmlCommand(CLI::App& app, const Options& options);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 void AddDemoCommand(CLI::App& app, const Options& options);
 void AddEllipsoidsCommand(CLI::App& app, const Options& options);
 void AddGeodesicCommand(CLI::App& app, const Options& options);
 void AddHelmertCommand(CLI::App& app, const Options& options);
+void AddResourcesCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

@@ -12,12 +12,14 @@ const host::CommandSetup kCommands[] = {
     host::AddFoldersCommand,
     host::AddInstallCommand,
     host::AddAngleCommand,
+    host::AddKmlCommand,
     host::AddIconsCommand,
     host::AddWrecksCommand,
     host::AddDemoCommand,
     host::AddEllipsoidsCommand,
     host::AddGeodesicCommand,
     host::AddHelmertCommand,
+    host::AddResourcesCommand,
 };
 
 }  // namespace
