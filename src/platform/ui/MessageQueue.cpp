@@ -43,9 +43,11 @@ struct System {
   int liveWorkers = 0;
 };
 
+// Never destroyed: a detached worker may still be leaving it while the
+// process exits.
 System& TheSystem() {
-  static System system;
-  return system;
+  static System* system = new System;
+  return *system;
 }
 
 ThreadQueue& OwnQueue(System& system) { return system.queues[std::this_thread::get_id()]; }
@@ -191,11 +193,11 @@ void MessageQueue::WorkerStarted() {
 
 void MessageQueue::WorkerEnded() {
   System& system = TheSystem();
-  {
-    std::lock_guard lock(system.mutex);
-    --system.liveWorkers;
-    ++system.activity;
-  }
+  // Notified under the lock: a waiter for the last worker may end the
+  // process as soon as it can see the count.
+  std::lock_guard lock(system.mutex);
+  --system.liveWorkers;
+  ++system.activity;
   system.wake.notify_all();
 }
 
