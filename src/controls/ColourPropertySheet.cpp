@@ -11,19 +11,14 @@ constexpr int kButtonGap = 6;
 }  // namespace
 
 CColourPropertySheet::CColourPropertySheet(std::string_view caption, CWnd* parent, UINT selectPage)
-    : CPropertySheet(caption, parent, selectPage) {}
+    : WithDarkLook(caption, parent, selectPage) {}
 
 const MessageMap& CColourPropertySheet::GetMessageMap() const {
   using H = Handlers<CColourPropertySheet>;
-  static const MessageMap map(&CPropertySheet::GetMessageMap(), {
-      H::CtlColor(&CColourPropertySheet::OnCtlColor),
+  static const MessageMap map(&WithDarkLook::GetMessageMap(), {
       H::Message(WM_SHOWWINDOW, &CColourPropertySheet::OnShowWindow),
   });
   return map;
-}
-
-CBrush* CColourPropertySheet::OnCtlColor(CDC* dc, CWnd*, UINT ctlColor) {
-  return look_.Answer(LookOwner::PageOrSheet, dc, ctlColor);
 }
 
 std::string CColourPropertySheet::SettingsName() const { return GetWindowText() + "_PS"; }
@@ -39,7 +34,7 @@ void CColourPropertySheet::CreateOwnButton(CColourButton& button, const char* te
 }
 
 BOOL CColourPropertySheet::OnInitDialog() {
-  const BOOL result = CPropertySheet::OnInitDialog();
+  const BOOL result = WithDarkLook::OnInitDialog();
   for (int id : {IDCANCEL, IDHELP, ID_APPLY_NOW})
     if (CWnd* standard = GetDlgItem(id)) standard->DestroyWindow();
   ModifyStyle(WS_SYSMENU, 0);
@@ -67,5 +62,5 @@ BOOL CColourPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam) {
     file.WriteInt(kActivePageKey, GetActiveIndex());
     file.Close();
   }
-  return CPropertySheet::OnCommand(wParam, lParam);
+  return WithDarkLook::OnCommand(wParam, lParam);
 }

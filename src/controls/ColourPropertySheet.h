@@ -6,19 +6,14 @@
 // sheet is shown and written before every command it handles.
 
 #include "controls/ColourButton.h"
-#include "controls/DarkLook.h"
+#include "controls/WithDarkLook.h"
 #include "frame/Api.h"
 #include "platform/ui/PropertySheet.h"
 
-class OVERLAYS_API CColourPropertySheet : public CPropertySheet {
+class OVERLAYS_API CColourPropertySheet : public WithDarkLook<CPropertySheet, LookOwner::PageOrSheet> {
  public:
   explicit CColourPropertySheet(std::string_view caption, CWnd* parent = nullptr, UINT selectPage = 0);
 
-  void SetDark(BYTE dark) { look_.SetDark(dark); }
-  BYTE GetDark() const { return look_.Dark(); }
-  COLORREF GetBackgroundColour() const { return look_.Background(); }
-  COLORREF GetTextColour() const { return look_.Text(); }
-  CBrush* GetBackgroundBrush() { return look_.Brush(); }
   void ShowOk(bool show) { showOk_ = show; }
   void ShowCancel(bool show) { showCancel_ = show; }
 
@@ -31,12 +26,10 @@ class OVERLAYS_API CColourPropertySheet : public CPropertySheet {
   const MessageMap& GetMessageMap() const override;
 
  private:
-  CBrush* OnCtlColor(CDC* dc, CWnd* control, UINT ctlColor);
   LRESULT OnShowWindow(WPARAM show, LPARAM);
   std::string SettingsName() const;
   void CreateOwnButton(CColourButton& button, const char* text, int id, int& left);
 
-  DarkLook look_;
   bool showOk_ = true;
   bool showCancel_ = true;
   CColourButton ok_;
