@@ -194,76 +194,61 @@ void RecordRun(const std::string& who, int layout, std::size_t bytes, std::pair<
   Record(who + "/cpu/" + kLayoutNames[layout], Megabytes(bytes) / times.second);
 }
 
-void BM_LoadKmz(benchmark::State& state) {
-  Fixture& f = TheFixture();
+// Runs `work` once an iteration on the layout of the benchmark's argument
+// and times it by the wall clock and by `cpuClock`; `work` returns why it
+// failed, or null. `who` names the figures kept for the ratios, if any.
+template <class Work>
+void RunTimed(benchmark::State& state, const char* who, double (*cpuClock)(), Work&& work) {
   const int layout = static_cast<int>(state.range(0));
-  const Generated& g = f.generated[layout];
+  const Generated& g = TheFixture().generated[layout];
   for (auto _ : state) {
-    CKML overlay;
-    bool loaded = false;
-    const auto times = Time(ThreadCpuSeconds, [&] { loaded = overlay.Load(Fixture::Archive(layout)); });
-    std::size_t tuples = 0;
-    for (const auto& line : overlay.Lines()) tuples += line->points.GetSize();
-    if (!loaded || tuples != g.tuples) {
-      state.SkipWithError("the load did not read every tuple");
+    const char* failure = nullptr;
+    const auto times = Time(cpuClock, [&] { failure = work(layout); });
+    if (failure) {
+      state.SkipWithError(failure);
       return;
     }
     state.SetIterationTime(times.first);
-    RecordRun("ours", layout, g.kmlBytes, times);
+    if (who) RecordRun(who, layout, g.kmlBytes, times);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * g.kmlBytes));
   state.SetLabel(kLayoutNames[layout]);
 }
 
+void BM_LoadKmz(benchmark::State& state) {
+  RunTimed(state, "ours", ThreadCpuSeconds, [](int layout) -> const char* {
+    CKML overlay;
+    const bool loaded = overlay.Load(Fixture::Archive(layout));
+    std::size_t tuples = 0;
+    for (const auto& line : overlay.Lines()) tuples += line->points.GetSize();
+    return loaded && tuples == TheFixture().generated[layout].tuples ? nullptr : "the load did not read every tuple";
+  });
+}
+
 void BM_GdalOgrinfo(benchmark::State& state) {
-  Fixture& f = TheFixture();
-  const int layout = static_cast<int>(state.range(0));
-  const Generated& g = f.generated[layout];
-  const std::string command = "ogrinfo -ro -al -so '" + f.HostArchive(layout).string() + "' > /dev/null 2>&1";
-  for (auto _ : state) {
-    int status = 0;
-    const auto times = Time(ChildrenCpuSeconds, [&] { status = std::system(command.c_str()); });
-    if (status != 0) {
-      state.SkipWithError("ogrinfo failed (is gdal-bin installed?)");
-      return;
-    }
-    state.SetIterationTime(times.first);
-    RecordRun("gdal", layout, g.kmlBytes, times);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * g.kmlBytes));
-  state.SetLabel(kLayoutNames[layout]);
+  RunTimed(state, "gdal", ChildrenCpuSeconds, [](int layout) -> const char* {
+    const std::string command =
+        "ogrinfo -ro -al -so '" + TheFixture().HostArchive(layout).string() + "' > /dev/null 2>&1";
+    return std::system(command.c_str()) == 0 ? nullptr : "ogrinfo failed (is gdal-bin installed?)";
+  });
 }
 
 // The two halves of the load apart, to see where its time goes: the
 // extraction alone, and the reading of an already extracted KML file.
 void BM_ExtractOnly(benchmark::State& state) {
-  TheFixture();
-  const int layout = static_cast<int>(state.range(0));
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    {
-      CTemporaryExtraction extraction("C:\\Charts\\Temp\\");
-      if (!extraction.Extract(Fixture::Archive(layout))) state.SkipWithError("extraction failed");
-    }
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * TheFixture().generated[layout].kmlBytes));
-  state.SetLabel(kLayoutNames[layout]);
+  RunTimed(state, nullptr, ThreadCpuSeconds, [](int layout) -> const char* {
+    CTemporaryExtraction extraction("C:\\Charts\\Temp\\");
+    return extraction.Extract(Fixture::Archive(layout)) ? nullptr : "extraction failed";
+  });
 }
 
 void BM_ReadKmlFileOnly(benchmark::State& state) {
-  Fixture& f = TheFixture();
-  const int layout = static_cast<int>(state.range(0));
   CTemporaryExtraction extraction("C:\\Charts\\Temp\\");
-  extraction.Extract(Fixture::Archive(layout));
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
+  extraction.Extract(Fixture::Archive(static_cast<int>(state.range(0))));
+  RunTimed(state, nullptr, ThreadCpuSeconds, [&](int) -> const char* {
     CKML overlay;
-    if (!overlay.ReadKMLFile(extraction.Folder() + "doc.kml")) state.SkipWithError("read failed");
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.generated[layout].kmlBytes));
-  state.SetLabel(kLayoutNames[layout]);
+    return overlay.ReadKMLFile(extraction.Folder() + "doc.kml") ? nullptr : "read failed";
+  });
 }
 
 BENCHMARK(BM_ExtractOnly)->Arg(kManyLines)->Arg(kOneHugeLine)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -30,6 +30,9 @@ class BareName {
       if (strip.find(c) == std::string_view::npos) storage_.push_back(c);
     name_ = storage_;
   }
+  // The view may point into the object itself: it must stay put.
+  BareName(const BareName&) = delete;
+  BareName& operator=(const BareName&) = delete;
   std::string_view View() const { return name_; }
 
  private:
@@ -180,14 +183,16 @@ bool CXML::BeginsWithCloseTag(std::string_view line, std::string_view tag) {
 }
 
 bool CXML::EndsWithCloseTag(std::string_view line, std::string_view tag) {
-  const std::string_view name = BareName(tag, true).View();
+  const BareName bare(tag, true);
+  const std::string_view name = bare.View();
   const std::string_view trimmed = TrimRight(line);
   const std::size_t length = name.size() + 3;  // "</" name ">"
   return trimmed.size() >= length && HasTagAt(trimmed, trimmed.size() - length, "</", name, ">");
 }
 
 bool CXML::GetElementText(std::string_view line, std::string_view tag, std::string& text) {
-  const std::string_view name = BareName(tag, false).View();
+  const BareName open(tag, false);
+  const std::string_view name = open.View();
   if (!HasTagAt(line, 0, "<", name, "")) return false;
   const std::string lower = Lower(line);
   const auto close = lower.find("</" + Lower(BareName(tag, true).View()) + ">");
