@@ -13,23 +13,23 @@ namespace {
 constexpr char kProgramName[] = "overlays";
 
 // "E=/media/stick,removable" -> letter, folder, type.
-void AddDrive(platform::fs::Platform& platform, const std::string& spec) {
-  const auto eq = spec.find('=');
-  if (eq != 1 || !std::isalpha(static_cast<unsigned char>(spec[0])))
-    throw CommandError("--drive wants L=DIR[,fixed|removable|cdrom], not '" + spec + "'");
-  std::string folder = spec.substr(2);
+void AddDrive(platform::fs::Platform& platform, const std::string& mapping) {
+  const auto eq = mapping.find('=');
+  if (eq != 1 || !std::isalpha(static_cast<unsigned char>(mapping[0])))
+    throw CommandError("--drive wants L=DIR[,fixed|removable|cdrom], not '" + mapping + "'");
+  std::string folder = mapping.substr(2);
   auto type = platform::fs::DriveType::Fixed;
   if (const auto comma = folder.rfind(','); comma != std::string::npos) {
     const auto named = platform::fs::DriveTypeFromName(folder.substr(comma + 1));
-    if (!named) throw CommandError("unknown drive type '" + folder.substr(comma + 1) + "' in --drive " + spec);
+    if (!named) throw CommandError("unknown drive type '" + folder.substr(comma + 1) + "' in --drive " + mapping);
     type = *named;
     folder.erase(comma);
   }
-  if (folder.empty()) throw CommandError("--drive " + spec + " names no folder");
+  if (folder.empty()) throw CommandError("--drive " + mapping + " names no folder");
   std::error_code ec;
   if (type != platform::fs::DriveType::Absent && !std::filesystem::is_directory(folder, ec))
-    throw CommandError("--drive " + spec + ": '" + folder + "' is not a folder");
-  platform.drives.MapDrive(static_cast<char>(std::toupper(static_cast<unsigned char>(spec[0]))),
+    throw CommandError("--drive " + mapping + ": '" + folder + "' is not a folder");
+  platform.drives.MapDrive(static_cast<char>(std::toupper(static_cast<unsigned char>(mapping[0]))),
                            std::filesystem::absolute(folder), type);
 }
 
