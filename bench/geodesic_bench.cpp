@@ -2,7 +2,7 @@
 // the same random lines, in one run. The lines at the end give GeographicLib's
 // time per line over ours: the speed-up.
 
-#include <benchmark/benchmark.h>
+#include "Compare.h"
 
 #include <GeographicLib/Geodesic.hpp>
 
@@ -96,38 +96,13 @@ BENCHMARK_CAPTURE(Ours, method1_short, kShort, kNormalSectionMethod);
 BENCHMARK_CAPTURE(GeographicLibInverse, global, kGlobal);
 BENCHMARK_CAPTURE(Ours, method0_global, kGlobal, kAuxiliarySphereMethod);
 
-// Prints the usual table, then the time per line of each and the speed-up
-// over GeographicLib on the same lines.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) nanosPerLine_[run.benchmark_name()] = run.GetAdjustedCPUTime() / kLines;
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const struct {
-      const char *ours, *peer;
-    } pairs[] = {{"Ours/method0_short", "GeographicLibInverse/short"},
-                 {"Ours/method1_short", "GeographicLibInverse/short"},
-                 {"Ours/method0_global", "GeographicLibInverse/global"}};
-    for (const auto& p : pairs) {
-      const double ours = nanosPerLine_[p.ours], peer = nanosPerLine_[p.peer];
-      if (ours > 0 && peer > 0)
-        std::printf("%-20s %7.1f ns/line, GeographicLib %7.1f ns/line: %.2fx faster\n", p.ours, ours, peer,
-                    peer / ours);
-    }
-  }
-
- private:
-  std::map<std::string, double> nanosPerLine_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  // CPU time, which a machine shared with other work disturbs less.
+  return bench_support::RunAndCompare(
+      argc, argv,
+      {{"method 0, lines 1-200 km", "Ours/method0_short", "GeographicLibInverse/short", kLines, "line"},
+       {"method 1, lines 1-200 km", "Ours/method1_short", "GeographicLibInverse/short", kLines, "line"},
+       {"method 0, global lines", "Ours/method0_global", "GeographicLibInverse/global", kLines, "line"}});
 }

@@ -5,7 +5,7 @@
 // (proj_trans_generic), its fastest path; the lines at the end give PROJ's
 // time per point over ours.
 
-#include <benchmark/benchmark.h>
+#include "Compare.h"
 #include <proj.h>
 
 #include <cmath>
@@ -134,34 +134,12 @@ BENCHMARK(Ours);
 BENCHMARK(ProjPointByPoint);
 BENCHMARK(ProjArray);
 
-// Prints the usual table, then PROJ's time per point over ours (CPU time,
-// which a machine shared with other work disturbs less than wall time).
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) nanosPerPoint_[run.benchmark_name()] = run.GetAdjustedCPUTime() / kPoints;
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const double ours = nanosPerPoint_["Ours"];
-    for (const char* peer : {"ProjPointByPoint", "ProjArray"}) {
-      const double theirs = nanosPerPoint_[peer];
-      if (ours > 0 && theirs > 0)
-        std::printf("datum shift: ours %.1f ns/point, %s %.1f ns/point: %.2fx faster\n", ours, peer, theirs,
-                    theirs / ours);
-    }
-  }
-
- private:
-  std::map<std::string, double> nanosPerPoint_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  // CPU time, which a machine shared with other work disturbs less.
+  return bench_support::RunAndCompare(
+      argc, argv,
+      {{"datum shift, PROJ point by point", "Ours", "ProjPointByPoint", kPoints, "point"},
+       {"datum shift, PROJ whole array", "Ours", "ProjArray", kPoints, "point"}});
 }
