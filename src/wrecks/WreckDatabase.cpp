@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr std::size_t kBufferSize = 1u << 16;
 constexpr std::size_t kPointBytes = 16;
 constexpr int kFirstDatabaseYear = 2016;
 constexpr int kLastDatabaseYear = 2100;
@@ -32,98 +33,150 @@ std::uint32_t LittleEndian32(const unsigned char* b) {
   return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
 }
 
+// Complements stored bytes into text eight at a time and stops at the first
+// byte that decodes to 0; returns how many were kept. Reads and writes up to
+// seven bytes past `size`, which both sides leave room for.
+std::size_t DecodeStoredText(char* to, const unsigned char* from, std::size_t size) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+  for (std::size_t i = 0; i < size; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, from + i, 8);
+    word = ~word;
+    std::memcpy(to + i, &word, 8);
+    // The lowest flagged byte is the first zero byte exactly; flags above
+    // it may be false.
+    const std::uint64_t zeros = (word - kOnes) & ~word & kHighBits;
+    if (zeros != 0) {
+      const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
+      if (at < size) return at;
+    }
+  }
+  return size;
+}
+
+// A read cut short by the end of the file takes what was left with it.
+const unsigned char* Take(CWreckFileReader& file, std::size_t bytes) {
+  const unsigned char* piece = file.Peek(bytes);
+  file.Consume(piece ? bytes : file.Remaining());
+  return piece;
+}
+
+// Decodes one stored string onto the end of `text`, which already holds
+// `used` bytes, and returns the length kept.
+std::uint32_t AppendStoredText(CWreckFileReader& file, std::vector<char>& text, std::size_t used) {
+  const unsigned char* lengthBytes = Take(file, 4);
+  if (!lengthBytes) return 0;
+  const std::uint32_t length = LittleEndian32(lengthBytes);
+  if (length == 0) return 0;
+  // A length beyond the end of the file is never allocated: what is left of
+  // the file is passed over and the text stays empty. So is one that cannot
+  // be held, with its bytes skipped.
+  if (length > file.Remaining()) {
+    file.Consume(file.Remaining());
+    return 0;
+  }
+  const unsigned char* stored = used + length <= UINT32_MAX ? file.Peek(length) : nullptr;
+  if (!stored) {
+    file.Consume(length);
+    return 0;
+  }
+  if (text.size() < used + length + CWreckFileReader::kSlackBytes)
+    text.resize(used + length + CWreckFileReader::kSlackBytes);
+  const std::size_t kept = DecodeStoredText(text.data() + used, stored, length);
+  file.Consume(length);
+  return static_cast<std::uint32_t>(kept);
+}
+
+void ReadOutline(CWreckFileReader& file, CXYArray& outline) {
+  outline.RemoveAll();
+  const unsigned char* countByte = Take(file, 1);
+  if (!countByte || *countByte == 0) return;
+  const unsigned count = *countByte;
+  outline.Reserve(count);
+  for (unsigned i = 0; i < count; ++i) {
+    const unsigned char* stored = Take(file, kPointBytes);
+    if (!stored) break;
+    tagXY point;
+    std::memcpy(&point.x, stored, 8);
+    std::memcpy(&point.y, stored + 8, 8);
+    outline.Add(point);
+  }
+}
+
+// The five texts are decoded into one scratch buffer, reused from record to
+// record, and copied into the record's block in a single exact allocation.
+// (Decoding straight into the block measured slower: the block's memory is
+// new to the cache, and one wide copy fills it faster than word stores.)
+void ReadTexts(CWreckFileReader& file, CWreckTexts& texts) {
+  thread_local std::vector<char> scratch;
+  std::array<std::uint32_t, kWreckTextCount> lengths{};
+  std::size_t used = 0;
+  for (auto& length : lengths) used += length = AppendStoredText(file, scratch, used);
+  char* block = texts.MakeRoom(lengths);
+  if (used) std::memcpy(block, scratch.data(), used);
+}
+
 }  // namespace
 
-CWreckFileReader::CWreckFileReader(platform::fs::FilePtr file)
-    : file_(std::move(file)), buffer_(kBufferSize), remaining_(SizeOf(file_.get())) {}
+CWreckFileReader::CWreckFileReader(platform::fs::FilePtr file, std::size_t bufferBytes)
+    : file_(std::move(file)), buffer_(std::max<std::size_t>(bufferBytes, 1) + kSlackBytes), remaining_(SizeOf(file_.get())) {}
 
-bool CWreckFileReader::Refill() {
-  begin_ = 0;
-  end_ = file_ ? std::fread(buffer_.data(), 1, buffer_.size(), file_.get()) : 0;
-  return end_ > 0;
-}
-
-std::size_t CWreckFileReader::Read(void* out, std::size_t size) {
-  auto* to = static_cast<char*>(out);
-  std::size_t done = 0;
-  while (done < size) {
-    if (begin_ == end_ && !Refill()) break;
-    const std::size_t n = std::min(size - done, end_ - begin_);
-    std::memcpy(to + done, buffer_.data() + begin_, n);
-    begin_ += n;
-    done += n;
+const unsigned char* CWreckFileReader::PeekBeyondBuffer(std::size_t bytes) {
+  if (bytes > remaining_) return nullptr;
+  if (bytes > Capacity()) {
+    // Bounded by the bytes the file really has.
+    try {
+      std::vector<unsigned char> larger(bytes + kSlackBytes);
+      std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
+                larger.begin());
+      buffer_.swap(larger);
+    } catch (const std::bad_alloc&) {
+      return nullptr;
+    }
+  } else {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
   }
-  remaining_ -= std::min<std::uint64_t>(remaining_, done);
-  return done;
+  end_ -= begin_;
+  begin_ = 0;
+  while (end_ < bytes) {
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, Capacity() - end_, file_.get());
+    if (got == 0) return nullptr;
+    end_ += got;
+  }
+  return buffer_.data();
 }
 
-void CWreckFileReader::Skip(std::uint64_t size) {
-  size = std::min(size, remaining_);
-  const std::uint64_t inBuffer = std::min<std::uint64_t>(size, end_ - begin_);
+void CWreckFileReader::ConsumeBeyondBuffer(std::uint64_t bytes) {
+  bytes = std::min(bytes, remaining_);
+  const std::uint64_t inBuffer = std::min<std::uint64_t>(bytes, end_ - begin_);
   begin_ += inBuffer;
-  const std::uint64_t beyond = size - inBuffer;
-  if (beyond > 0) {
-    std::fseek(file_.get(), static_cast<long>(beyond), SEEK_CUR);
+  if (bytes > inBuffer) {
+    std::fseek(file_.get(), static_cast<long>(bytes - inBuffer), SEEK_CUR);
     begin_ = end_ = 0;
   }
-  remaining_ -= size;
-}
-
-void AppendStoredString(CWreckFileReader& file, std::string& out) {
-  unsigned char lengthBytes[4];
-  if (file.Read(lengthBytes, 4) < 4) return;
-  const std::uint32_t length = LittleEndian32(lengthBytes);
-  if (length == 0) return;
-  // A length beyond the end of the file is never allocated: the bytes that
-  // are there are passed over and the string stays empty.
-  if (length > file.Remaining()) {
-    file.Skip(length);
-    return;
-  }
-  const std::size_t start = out.size();
-  out.resize(start + length);
-  char* text = out.data() + start;
-  file.Read(text, length);
-  // The text ends where a stored byte decodes to 0; finding that first and
-  // then complementing in one plain loop lets both run a word at a time.
-  const void* stop = std::memchr(text, 0xFF, length);
-  const std::size_t kept = stop ? static_cast<std::size_t>(static_cast<const char*>(stop) - text) : length;
-  for (std::size_t i = 0; i < kept; ++i) text[i] = static_cast<char>(~text[i]);
-  out.resize(start + kept);
+  remaining_ -= bytes;
 }
 
 std::string ReadStoredString(CWreckFileReader& file) {
-  std::string text;
-  AppendStoredString(file, text);
-  return text;
+  std::vector<char> text;
+  return std::string(text.data(), AppendStoredText(file, text, 0));
 }
 
 bool ReadWreckRecord(CWreckFileReader& file, WreckDef& record) {
-  ResetWreckRecord(record);
-  if (file.Read(&record.data, sizeof record.data) < sizeof record.data) return false;
+  const unsigned char* block = Take(file, sizeof record.data);
+  if (!block) {
+    ResetWreckRecord(record);
+    return false;
+  }
+  // The fixed block is read over whole, so only what follows it needs the
+  // reset; the result is the same as resetting everything first.
+  std::memcpy(&record.data, block, sizeof record.data);
   record.data.nationality[0] = static_cast<char>(~record.data.nationality[0]);
   record.data.nationality[1] = static_cast<char>(~record.data.nationality[1]);
-  unsigned char count = 0;
-  file.Read(&count, 1);
-  record.outline.Reserve(count);
-  for (unsigned i = 0; i < count; ++i) {
-    double xy[2];
-    if (file.Read(xy, kPointBytes) < kPointBytes) break;
-    record.outline.Add(tagXY{xy[0], xy[1]});
-  }
-  // The five texts go through one scratch buffer, reused from record to
-  // record, and into the record's block in a single exact allocation.
-  thread_local std::string scratch;
-  scratch.clear();
-  std::array<std::size_t, kWreckTextCount + 1> bounds{};
-  for (std::size_t i = 0; i < kWreckTextCount; ++i) {
-    AppendStoredString(file, scratch);
-    bounds[i + 1] = scratch.size();
-  }
-  std::array<std::string_view, kWreckTextCount> texts;
-  for (std::size_t i = 0; i < kWreckTextCount; ++i)
-    texts[i] = std::string_view(scratch).substr(bounds[i], bounds[i + 1] - bounds[i]);
-  record.texts.Assign(texts);
+  record.bearing = 0;
+  record.sunkYear = 0;
+  ReadOutline(file, record.outline);
+  ReadTexts(file, record.texts);
   return true;
 }
 
@@ -168,7 +221,14 @@ bool ReadWreckDatabase(const std::string& path, CWreckList& list, bool* aborted)
       if (aborted) *aborted = true;
       break;
     }
-    if (!ReadWreckRecord(file, *record)) break;
+    try {
+      if (!ReadWreckRecord(file, *record)) break;
+    } catch (const std::bad_alloc&) {
+      // A text block or outline that could not be held ends the read like
+      // a record that could not be.
+      if (aborted) *aborted = true;
+      break;
+    }
     record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
     if (record->sunkYear != 0 && (earliest == 0 || record->sunkYear < earliest)) earliest = record->sunkYear;
     list.Add(record.release());

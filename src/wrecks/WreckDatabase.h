@@ -20,22 +20,42 @@
 inline constexpr char kWreckDatabaseExtension[] = "WRK";
 
 // Sequential reads through a large buffer: a record is one fixed block and a
-// few small reads, and a database is read once from start to end.
+// few small pieces, and a database is read once from start to end. Pieces
+// are looked at where they lie in the buffer rather than copied out of it.
 class CWreckFileReader {
  public:
-  explicit CWreckFileReader(platform::fs::FilePtr file);
+  static constexpr std::size_t kDefaultBufferBytes = std::size_t{1} << 20;
+  // A piece from Peek may be read this many bytes past its end (the bytes
+  // there are unspecified), so that it can be decoded a word at a time.
+  static constexpr std::size_t kSlackBytes = 8;
+
+  explicit CWreckFileReader(platform::fs::FilePtr file, std::size_t bufferBytes = kDefaultBufferBytes);
   bool IsOpen() const { return file_ != nullptr; }
-  // Bytes copied into `out`, fewer than `size` only at the end of the file.
-  std::size_t Read(void* out, std::size_t size);
-  // Moves on by up to `size` bytes without reading them into memory.
-  void Skip(std::uint64_t size);
+
+  // The next `bytes` bytes of the file in one piece, valid until the next
+  // call; nullptr when fewer are left, or when a piece larger than the
+  // buffer cannot be held. Nothing is consumed.
+  const unsigned char* Peek(std::size_t bytes) {
+    return end_ - begin_ >= bytes ? buffer_.data() + begin_ : PeekBeyondBuffer(bytes);
+  }
+  // Moves on by up to `bytes` bytes, whether or not they were looked at.
+  void Consume(std::uint64_t bytes) {
+    if (end_ - begin_ >= bytes) {
+      begin_ += bytes;
+      remaining_ -= bytes;
+    } else {
+      ConsumeBeyondBuffer(bytes);
+    }
+  }
   std::uint64_t Remaining() const { return remaining_; }
 
  private:
-  bool Refill();
+  const unsigned char* PeekBeyondBuffer(std::size_t bytes);
+  std::size_t Capacity() const { return buffer_.size() - kSlackBytes; }
+  void ConsumeBeyondBuffer(std::uint64_t bytes);
 
   platform::fs::FilePtr file_;
-  std::vector<char> buffer_;
+  std::vector<unsigned char> buffer_;
   std::size_t begin_ = 0, end_ = 0;
   std::uint64_t remaining_ = 0;  // bytes of the file not yet consumed
 };
@@ -48,9 +68,6 @@ OVERLAYS_API bool ReadWreckRecord(CWreckFileReader& file, WreckDef& record);
 // One stored string, decoded; empty when its length or bytes cannot be read
 // whole. The text ends at the first byte that decodes to 0.
 OVERLAYS_API std::string ReadStoredString(CWreckFileReader& file);
-// The same, appended to `out` (so that a record's five texts can be put
-// together without a string each).
-void AppendStoredString(CWreckFileReader& file, std::string& out);
 
 // The month (1..12) and year (2016..2100) of a database title such as
 // "Wrecks Jan 2026": the first month abbreviation found between spaces, and

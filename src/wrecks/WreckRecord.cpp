@@ -1,37 +1,82 @@
 #include "wrecks/WreckRecord.h"
 
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "platform/memory/BlockPool.h"
+
+namespace memory = platform::memory;
+
+CWreckTexts::CWreckTexts(const CWreckTexts& other) { Assign(other.Views()); }
+
+CWreckTexts::CWreckTexts(CWreckTexts&& other) noexcept
+    : bytes_(std::exchange(other.bytes_, nullptr)), ends_(std::exchange(other.ends_, {})) {}
+
+CWreckTexts& CWreckTexts::operator=(CWreckTexts other) noexcept {
+  std::swap(bytes_, other.bytes_);
+  std::swap(ends_, other.ends_);
+  return *this;
+}
+
+CWreckTexts::~CWreckTexts() { memory::FreeSmall(bytes_, Size()); }
+
 std::string_view CWreckTexts::Get(WreckText which) const {
   const auto i = static_cast<std::size_t>(which);
   const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
-  return std::string_view(bytes_).substr(begin, ends_[i] - begin);
+  return std::string_view(bytes_ + begin, ends_[i] - begin);
+}
+
+std::array<std::string_view, kWreckTextCount> CWreckTexts::Views() const {
+  std::array<std::string_view, kWreckTextCount> views;
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) views[i] = Get(WreckText(i));
+  return views;
 }
 
 void CWreckTexts::Assign(const std::array<std::string_view, kWreckTextCount>& texts) {
-  std::size_t total = 0;
-  for (auto text : texts) total += text.size();
-  std::string bytes;
-  bytes.reserve(total);
-  for (std::size_t i = 0; i < kWreckTextCount; ++i) {
-    bytes += texts[i];
-    ends_[i] = static_cast<std::uint32_t>(bytes.size());
+  std::array<std::uint32_t, kWreckTextCount> lengths{};
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) lengths[i] = static_cast<std::uint32_t>(texts[i].size());
+  // Filled in before the old block goes, so a record can be given its own
+  // texts.
+  CWreckTexts fresh;
+  char* at = fresh.MakeRoom(lengths);
+  for (auto text : texts) {
+    if (!text.empty()) std::memcpy(at, text.data(), text.size());
+    at += text.size();
   }
-  bytes_ = std::move(bytes);
+  *this = std::move(fresh);
+}
+
+char* CWreckTexts::MakeRoom(const std::array<std::uint32_t, kWreckTextCount>& lengths) {
+  std::array<std::uint32_t, kWreckTextCount> ends{};
+  std::uint32_t at = 0;
+  for (std::size_t i = 0; i < kWreckTextCount; ++i) ends[i] = at += lengths[i];
+  char* bytes = at ? static_cast<char*>(memory::AllocateSmall(at)) : nullptr;
+  Clear();
+  bytes_ = bytes;
+  ends_ = ends;
+  return bytes_;
 }
 
 void CWreckTexts::Set(WreckText which, std::string_view text) {
-  std::array<std::string, kWreckTextCount> copies;
-  std::array<std::string_view, kWreckTextCount> views;
-  for (std::size_t i = 0; i < kWreckTextCount; ++i) {
-    copies[i] = i == static_cast<std::size_t>(which) ? std::string(text) : std::string(Get(WreckText(i)));
-    views[i] = copies[i];
-  }
+  auto views = Views();
+  views[static_cast<std::size_t>(which)] = text;
   Assign(views);
 }
 
 void CWreckTexts::Clear() {
-  std::string().swap(bytes_);
+  memory::FreeSmall(bytes_, Size());
+  bytes_ = nullptr;
   ends_.fill(0);
 }
+
+void* WreckDef::operator new(std::size_t bytes) { return memory::AllocateSmall(bytes); }
+
+void* WreckDef::operator new(std::size_t bytes, const std::nothrow_t&) noexcept {
+  return memory::TryAllocateSmall(bytes);
+}
+
+void WreckDef::operator delete(void* record, std::size_t bytes) noexcept { memory::FreeSmall(record, bytes); }
 
 void ResetWreckRecord(WreckDef& record) {
   WreckDataDef& d = record.data;

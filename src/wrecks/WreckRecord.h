@@ -12,6 +12,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -131,16 +132,29 @@ inline constexpr std::size_t kWreckTextCount = 5;
 // The five texts kept one after another in a single block. A database holds
 // a million records; five separate strings would cost four more allocations
 // and about a hundred bytes more per record than the texts themselves.
-class CWreckTexts {
+class OVERLAYS_API CWreckTexts {
  public:
+  CWreckTexts() = default;
+  CWreckTexts(const CWreckTexts& other);
+  CWreckTexts(CWreckTexts&& other) noexcept;
+  CWreckTexts& operator=(CWreckTexts other) noexcept;
+  ~CWreckTexts();
+
   std::string_view Get(WreckText which) const;
   void Set(WreckText which, std::string_view text);
   // All five at once, in their stored order; the block is sized exactly.
   void Assign(const std::array<std::string_view, kWreckTextCount>& texts);
+  // Room for five texts of these lengths, one after another in their stored
+  // order, for the caller to fill in; the old texts are gone. The lengths
+  // must add up to less than 4 GiB.
+  char* MakeRoom(const std::array<std::uint32_t, kWreckTextCount>& lengths);
   void Clear();
 
  private:
-  std::string bytes_;
+  std::size_t Size() const { return ends_.back(); }
+  std::array<std::string_view, kWreckTextCount> Views() const;
+
+  char* bytes_ = nullptr;  // from the record pool; Size() bytes
   std::array<std::uint32_t, kWreckTextCount> ends_{};
 };
 
@@ -158,6 +172,13 @@ struct WreckDef {
   std::string_view History() const { return texts.Get(WreckText::History); }
   std::string_view Survey() const { return texts.Get(WreckText::Survey); }
   std::string_view Comment() const { return texts.Get(WreckText::Comment); }
+
+  // Records are made by the million when a database loads and deleted
+  // together by the host, so they come from the record pool rather than
+  // the heap; a plain new and delete are all the host ever writes.
+  OVERLAYS_API static void* operator new(std::size_t bytes);
+  OVERLAYS_API static void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept;
+  OVERLAYS_API static void operator delete(void* record, std::size_t bytes) noexcept;
 };
 
 // Every field 0, strings and outline empty, the three orientations "none";

@@ -30,10 +30,15 @@ WreckDef SampleRecord(std::uint32_t id, std::size_t points) {
   return r;
 }
 
-CWreckFileReader ReaderOf(TestMachine& machine, const std::string& bytes) {
+CWreckFileReader ReaderOf(TestMachine& machine, const std::string& bytes,
+                          std::size_t bufferBytes = CWreckFileReader::kDefaultBufferBytes) {
   machine.Write("C:\\db.WRK", bytes);
-  return CWreckFileReader(platform::fs::OpenFile("C:\\db.WRK", "rb"));
+  return CWreckFileReader(platform::fs::OpenFile("C:\\db.WRK", "rb"), bufferBytes);
 }
+
+// Buffers smaller than a record make every piece cross a refill; one byte
+// makes every piece larger than the buffer.
+constexpr std::size_t kBufferSizes[] = {1, 7, 64, CWreckFileReader::kDefaultBufferBytes};
 
 void ExpectSame(const WreckDef& a, const WreckDef& b) {
   EXPECT_EQ(std::memcmp(&a.data, &b.data, sizeof a.data), 0);
@@ -55,15 +60,18 @@ TEST(WreckDatabase, RecordsRoundTripThroughTheWriter) {
   }
   // The nationality is complemented on disk.
   EXPECT_EQ(static_cast<unsigned char>(bytes[66]), static_cast<unsigned char>(~'G'));
-  auto reader = ReaderOf(machine, bytes);
-  for (const auto& expected : written) {
-    WreckDef read;
-    ASSERT_TRUE(ReadWreckRecord(reader, read));
-    ExpectSame(read, expected);
+  for (std::size_t bufferBytes : kBufferSizes) {
+    SCOPED_TRACE(bufferBytes);
+    auto reader = ReaderOf(machine, bytes, bufferBytes);
+    for (const auto& expected : written) {
+      WreckDef read;
+      ASSERT_TRUE(ReadWreckRecord(reader, read));
+      ExpectSame(read, expected);
+    }
+    WreckDef past;
+    EXPECT_FALSE(ReadWreckRecord(reader, past));
+    EXPECT_EQ(reader.Remaining(), 0u);
   }
-  WreckDef past;
-  EXPECT_FALSE(ReadWreckRecord(reader, past));
-  EXPECT_EQ(reader.Remaining(), 0u);
 }
 
 TEST(WreckDatabase, EmptyFileHasNoRecord) {
@@ -86,6 +94,26 @@ TEST(WreckDatabase, StringsEndAtTheFirstDecodedZero) {
   EXPECT_EQ(ReadStoredString(reader), "");  // nothing left
 }
 
+// Texts are decoded eight bytes at a time: a zero in any place of a word,
+// in texts of every length around the word size, ends the text there.
+TEST(WreckDatabase, ADecodedZeroEndsTheTextWhereverItFalls) {
+  TestMachine machine;
+  std::string bytes;
+  std::vector<std::string> expected;
+  for (std::size_t length = 1; length <= 20; ++length) {
+    for (std::size_t zeroAt = 0; zeroAt <= length; ++zeroAt) {
+      std::string text(length, 'a');
+      for (std::size_t i = 0; i < length; ++i) text[i] = static_cast<char>('a' + i);
+      if (zeroAt < length) text[zeroAt] = '\0';
+      tools::AppendStoredString(bytes, text);
+      expected.push_back(text.substr(0, zeroAt));
+    }
+  }
+  auto reader = ReaderOf(machine, bytes);
+  for (const auto& text : expected) ASSERT_EQ(ReadStoredString(reader), text);
+  EXPECT_EQ(reader.Remaining(), 0u);
+}
+
 TEST(WreckDatabase, AHugeLengthIsSkippedNeverAllocated) {
   TestMachine machine;
   std::string bytes = "\xF0\xFF\xFF\x7F";  // about 2 GiB claimed
@@ -106,21 +134,23 @@ TEST(WreckDatabase, CutAtEveryByteOffset) {
     tools::AppendWreckRecord(bytes, SampleRecord(id, id));
     ends.push_back(bytes.size());
   }
-  for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
-    auto reader = ReaderOf(machine, bytes.substr(0, cut));
-    std::size_t whole = 0;
-    while (whole < ends.size() && ends[whole] <= cut) ++whole;
-    const std::size_t start = whole == 0 ? 0 : ends[whole - 1];
-    const bool partial = whole < ends.size() && cut - start >= sizeof(WreckDataDef);
-    std::size_t read = 0;
-    WreckDef record;
-    while (ReadWreckRecord(reader, record)) {
-      if (read < whole) {
-        EXPECT_EQ(record.data.wreckId, read + 1) << "cut " << cut;
+  for (std::size_t bufferBytes : kBufferSizes) {
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+      auto reader = ReaderOf(machine, bytes.substr(0, cut), bufferBytes);
+      std::size_t whole = 0;
+      while (whole < ends.size() && ends[whole] <= cut) ++whole;
+      const std::size_t start = whole == 0 ? 0 : ends[whole - 1];
+      const bool partial = whole < ends.size() && cut - start >= sizeof(WreckDataDef);
+      std::size_t read = 0;
+      WreckDef record;
+      while (ReadWreckRecord(reader, record)) {
+        if (read < whole) {
+          EXPECT_EQ(record.data.wreckId, read + 1) << "cut " << cut;
+        }
+        ++read;
       }
-      ++read;
+      ASSERT_EQ(read, whole + (partial ? 1 : 0)) << "cut " << cut << ", buffer " << bufferBytes;
     }
-    ASSERT_EQ(read, whole + (partial ? 1 : 0)) << "cut " << cut;
   }
 }
 

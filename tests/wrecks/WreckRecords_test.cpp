@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "wrecks/CountryTable.h"
 #include "wrecks/DateText.h"
@@ -80,6 +83,37 @@ TEST(WreckTexts, EachTextKeepsItsPlace) {
   EXPECT_EQ(record.ChartingSymbol(), "Wk");
   EXPECT_EQ(record.Survey(), "Survey");
   EXPECT_EQ(record.Comment(), "");
+}
+
+TEST(WreckTexts, CopiesAreTheirOwnAndMovesLeaveNothingBehind) {
+  WreckDef record;
+  record.texts.Assign({"Name", "Wk", "History", "", "Comment"});
+  WreckDef copy = record;
+  record.texts.Set(WreckText::Name, "Changed");
+  EXPECT_EQ(copy.Name(), "Name");
+  EXPECT_EQ(copy.Comment(), "Comment");
+  WreckDef moved = std::move(copy);
+  EXPECT_EQ(moved.History(), "History");
+  EXPECT_TRUE(copy.Name().empty());
+  // A record given its own texts back, in another order.
+  moved.texts.Assign({moved.Comment(), moved.Name(), moved.History(), moved.Name(), ""});
+  EXPECT_EQ(moved.Name(), "Comment");
+  EXPECT_EQ(moved.Survey(), "Name");
+  moved.texts.Set(WreckText::Comment, moved.History());
+  EXPECT_EQ(moved.Comment(), "History");
+}
+
+TEST(WreckDef, RecordsComeAndGoThroughPlainNewAndDelete) {
+  std::vector<WreckDef*> records;
+  for (int i = 0; i < 1000; ++i) {
+    records.push_back(new WreckDef);
+    records.back()->texts.Set(WreckText::Name, "Record " + std::to_string(i));
+  }
+  for (int i = 0; i < 1000; ++i) EXPECT_EQ(records[i]->Name(), "Record " + std::to_string(i));
+  for (WreckDef* r : records) delete r;
+  std::unique_ptr<WreckDef> nothrow(new (std::nothrow) WreckDef);
+  ASSERT_NE(nothrow, nullptr);
+  EXPECT_EQ(nothrow->data.wreckId, 0u);
 }
 
 TEST(WreckList, CountsFollowTheWreckCategoryAndEmptyingNeverDeletes) {

@@ -1,0 +1,39 @@
+#pragma once
+// Memory for small objects that are made by the hundred thousand and given
+// back together, such as the records of a loaded database.
+//
+// Objects are cut one after another from 2 MiB blocks, each thread from a
+// block of its own, so making one costs a few instructions and no lock.
+// A block counts the objects still alive in it; when the last one goes, the
+// whole block is offered back to the system lazily and kept for the next
+// load. Blocks ask for transparent huge pages: on a virtual machine the
+// fresh-page faults of a million separate heap allocations cost more than
+// reading the file they came from.
+//
+// An object may be freed on any thread. Requests larger than
+// kLargestPooledBytes go to the global operator new. Freeing must pass the
+// size that was asked for.
+
+#include <cstddef>
+
+#include "frame/Api.h"
+
+namespace platform::memory {
+
+inline constexpr std::size_t kPoolBlockBytes = std::size_t{2} << 20;
+inline constexpr std::size_t kLargestPooledBytes = std::size_t{16} << 10;
+
+// Throws std::bad_alloc when the system has no memory left.
+OVERLAYS_API void* AllocateSmall(std::size_t bytes);
+// nullptr when the system has no memory left.
+OVERLAYS_API void* TryAllocateSmall(std::size_t bytes) noexcept;
+OVERLAYS_API void FreeSmall(void* object, std::size_t bytes) noexcept;
+
+struct PoolUsage {
+  std::size_t blocksInUse = 0;  // holding live objects or being cut from
+  std::size_t spareBlocks = 0;  // emptied, kept for reuse
+  std::size_t BytesInUse() const { return blocksInUse * kPoolBlockBytes; }
+};
+OVERLAYS_API PoolUsage GetPoolUsage();
+
+}  // namespace platform::memory
