@@ -116,6 +116,18 @@ void ReadTexts(CWreckFileReader& file, CWreckTexts& texts) {
   if (used) std::memcpy(block, scratch.data(), used);
 }
 
+// Room for as many records as the file could hold, so that the list never
+// grows by copying. Pages of the room that stay unused are never touched,
+// so they cost address space only.
+void ReserveForRecords(CWreckList& list, std::uint64_t fileBytes) {
+  constexpr std::uint64_t kSmallestRecordBytes = sizeof(WreckDataDef) + 1 + 4 * kWreckTextCount;
+  try {
+    list.records.reserve(list.records.size() + static_cast<std::size_t>(fileBytes / kSmallestRecordBytes + 1));
+  } catch (const std::exception&) {
+    // Then it grows as records come, as far as memory allows.
+  }
+}
+
 }  // namespace
 
 CWreckFileReader::CWreckFileReader(platform::fs::FilePtr file, std::size_t bufferBytes)
@@ -214,6 +226,7 @@ bool ReadWreckDatabase(const std::string& path, CWreckList& list, bool* aborted)
   list.databaseTitle = GetPathTitle(path);
   CWreckFileReader file(platform::fs::OpenFile(path, "rb"));
   if (!file.IsOpen()) return false;
+  ReserveForRecords(list, file.Remaining());
   int earliest = 0;
   for (;;) {
     std::unique_ptr<WreckDef> record(new (std::nothrow) WreckDef);
@@ -223,15 +236,16 @@ bool ReadWreckDatabase(const std::string& path, CWreckList& list, bool* aborted)
     }
     try {
       if (!ReadWreckRecord(file, *record)) break;
+      record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
+      list.Add(record.get());
     } catch (const std::bad_alloc&) {
-      // A text block or outline that could not be held ends the read like
-      // a record that could not be.
+      // A text block, outline or list entry that could not be held ends
+      // the read like a record that could not be.
       if (aborted) *aborted = true;
       break;
     }
-    record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
     if (record->sunkYear != 0 && (earliest == 0 || record->sunkYear < earliest)) earliest = record->sunkYear;
-    list.Add(record.release());
+    record.release();
   }
   list.earliestYear = static_cast<std::int16_t>(earliest);
   return true;
