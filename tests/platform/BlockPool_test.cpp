@@ -71,4 +71,34 @@ TEST(BlockPool, LargeRequestsLeaveThePoolAlone) {
   FreeSmall(nullptr, 10);  // like delete of a null pointer
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+#define OVERLAYS_POOL_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define OVERLAYS_POOL_UNDER_ASAN 1
+#endif
+#endif
+
+#ifdef OVERLAYS_POOL_UNDER_ASAN
+// The pool must not hide a deleted record from the sanitizer builds.
+TEST(BlockPoolDeathTest, AnObjectUsedAfterItIsFreedIsCaught) {
+  EXPECT_DEATH(
+      {
+        auto* object = static_cast<volatile char*>(AllocateSmall(32));
+        FreeSmall(const_cast<char*>(object), 32);
+        object[0] = 1;
+      },
+      "use-after-poison");
+}
+
+TEST(BlockPoolDeathTest, WritingPastAnObjectIsCaught) {
+  EXPECT_DEATH(
+      {
+        auto* object = static_cast<volatile char*>(AllocateSmall(20));
+        object[20] = 1;
+      },
+      "use-after-poison");
+}
+#endif
+
 }  // namespace
