@@ -130,8 +130,12 @@ void ReserveForRecords(CWreckList& list, std::uint64_t fileBytes) {
 
 }  // namespace
 
+// A file smaller than the buffer gets a buffer of its own size.
 CWreckFileReader::CWreckFileReader(platform::fs::FilePtr file, std::size_t bufferBytes)
-    : file_(std::move(file)), buffer_(std::max<std::size_t>(bufferBytes, 1) + kSlackBytes), remaining_(SizeOf(file_.get())) {}
+    : file_(std::move(file)), remaining_(SizeOf(file_.get())) {
+  buffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max<std::size_t>(bufferBytes, 1), remaining_)) +
+                 kSlackBytes);
+}
 
 const unsigned char* CWreckFileReader::PeekBeyondBuffer(std::size_t bytes) {
   if (bytes > remaining_) return nullptr;

@@ -194,7 +194,7 @@ void* AllocateSmall(std::size_t bytes) {
 void FreeSmall(void* object, std::size_t bytes) noexcept {
   if (!object) return;
   if (bytes > kLargestPooledBytes) {
-    ::operator delete(object, bytes);
+    ::operator delete(object);
     return;
   }
   // Poisoned so that a record used after it was deleted is caught in the
