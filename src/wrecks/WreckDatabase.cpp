@@ -233,7 +233,7 @@ bool ReadWreckDatabase(const std::string& path, CWreckList& list, bool* aborted)
   ReserveForRecords(list, file.Remaining());
   int earliest = 0;
   for (;;) {
-    std::unique_ptr<WreckDef> record(new (std::nothrow) WreckDef);
+    std::unique_ptr<WreckDef> record(new (std::nothrow) WreckDef(WreckDef::DataToBeRead{}));
     if (!record) {
       if (aborted) *aborted = true;
       break;

@@ -159,7 +159,13 @@ class OVERLAYS_API CWreckTexts {
 };
 
 struct WreckDef {
-  WreckDataDef data{};
+  WreckDef() : data{} {}
+  // For the database reader, which reads the fixed block over whole or
+  // resets it, so zeroing it first would be wasted on a million records.
+  struct DataToBeRead {};
+  explicit WreckDef(DataToBeRead) {}
+
+  WreckDataDef data;
   CXYArray outline;  // kept for the host; the module does not interpret it
   CWreckTexts texts;
   // Derived at run time, never stored.
