@@ -6,9 +6,10 @@
 // block of its own, so making one costs a few instructions and no lock.
 // A block counts the objects still alive in it; when the last one goes, the
 // whole block is offered back to the system lazily and kept for the next
-// load. Blocks ask for transparent huge pages: on a virtual machine the
-// fresh-page faults of a million separate heap allocations cost more than
-// reading the file they came from.
+// load. A block asks for a transparent huge page and has its pages put in
+// place when it is taken: on a virtual machine the page faults of a million
+// heap allocations filled in one by one cost more than reading the file
+// they came from.
 //
 // An object may be freed on any thread. Requests larger than
 // kLargestPooledBytes go to the global operator new. Freeing must pass the
