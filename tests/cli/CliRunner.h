@@ -14,4 +14,8 @@ struct CliResult {
 
 CliResult RunCli(const std::vector<std::string>& args);
 
+inline bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 }  // namespace testing_support

@@ -12,11 +12,10 @@
 namespace {
 
 using testing_support::CliResult;
+using testing_support::Contains;
 using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 void WritePackage(const stdfs::path& path, const std::string& fileName) {
   stdfs::create_directories(path.parent_path());

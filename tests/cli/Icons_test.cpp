@@ -14,11 +14,10 @@
 namespace {
 
 using testing_support::CliResult;
+using testing_support::Contains;
 using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::uint32_t BigEndianAt(const std::string& bytes, std::size_t at) {
   std::uint32_t value = 0;

@@ -12,12 +12,11 @@
 namespace {
 
 using testing_support::CliResult;
+using testing_support::Contains;
 using testing_support::RunCli;
 using testing_support::TempFolder;
 using testing_support::WriteKmz;
 namespace stdfs = std::filesystem;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 const char kOverlay[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <kml xmlns="http://www.opengis.net/kml/2.2">

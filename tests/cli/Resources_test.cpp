@@ -9,10 +9,9 @@
 namespace {
 
 using testing_support::CliResult;
+using testing_support::Contains;
 using testing_support::RunCli;
 using testing_support::TempFolder;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(ResourcesCommandTest, ListsTheMessagesAndTheTemplates) {
   TempFolder root;

@@ -11,11 +11,10 @@
 namespace {
 
 using testing_support::CliResult;
+using testing_support::Contains;
 using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 int CountLines(const std::string& text) {
   int n = 0;
