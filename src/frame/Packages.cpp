@@ -7,18 +7,31 @@
 
 namespace fs = platform::fs;
 
+namespace {
+
+// The install dialogs call UnpackPackage inside the module; the host reads
+// the outcome afterwards on the same thread.
+thread_local UnzipRefusal lastRefusal;
+
+}  // namespace
+
+const UnzipRefusal& LastUnpackRefusal() { return lastRefusal; }
+
 bool UnpackPackage(const std::string& dataFolder, const std::string& package) {
   bool unpacked = false;
   {
     CUnzipper zip;
-    if (!zip.OpenZip(package.c_str())) return false;
+    const bool opened = zip.OpenZip(package.c_str());
+    lastRefusal = zip.Refusal();
+    if (!opened) return false;
     zip.SetOutputFolder(dataFolder.c_str());
     if (zip.GotoFirstFile()) {
       do {
         zip.UnzipFile();
       } while (zip.GotoNextFile());
-      unpacked = true;
+      unpacked = !zip.Refusal().IsBomb();
     }
+    lastRefusal = zip.Refusal();
   }
   MoveToInstalled(package);
   return unpacked;

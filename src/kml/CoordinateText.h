@@ -15,9 +15,7 @@
 #include <string_view>
 
 #include "frame/XY.h"
-
-// Degrees to radians as the module has always converted them.
-inline constexpr double kRadiansPerDegree = 0.017453292519943;
+#include "geodesy/angle/AngleUnits.h"
 
 // The tuple's position in radians when its text has exactly three comma
 // fields (longitude, latitude, altitude).

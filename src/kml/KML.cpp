@@ -70,12 +70,24 @@ void CKML::Clear() {
 bool CKML::Load(const std::string& path) {
   Clear();
   path_ = path;
+  outcome_ = {};
   {
     CTemporaryExtraction extraction(FolderOfPath(path) + kTempFolderName);
-    if (extraction.Extract(path)) ReadExtractedFiles(extraction.Folder());
+    const bool extracted = extraction.Extract(path);
+    outcome_.archive = extraction.Refusal();
+    if (extracted) ReadExtractedFiles(extraction.Folder());
     Close();
+    const bool noFolder = outcome_.archive.problem == UnzipProblem::CannotWrite && outcome_.archive.entry.empty();
+    outcome_.problem = noFolder     ? KMLLoadProblem::NoTemporaryFolder
+                       : !extracted ? KMLLoadProblem::Archive
+                                    : ProblemAfterReading();
   }
   return HasGeometry();
+}
+
+KMLLoadProblem CKML::ProblemAfterReading() const {
+  if (HasGeometry()) return KMLLoadProblem::None;
+  return outcome_.kmlFiles == 0 ? KMLLoadProblem::NoKMLFile : KMLLoadProblem::NothingRead;
 }
 
 void CKML::ReadExtractedFiles(const std::string& folder) {
@@ -85,6 +97,7 @@ void CKML::ReadExtractedFiles(const std::string& folder) {
 
 bool CKML::ReadKMLFile(const std::string& path) {
   if (!OpenKML(path)) return false;
+  ++outcome_.kmlFiles;
   std::string_view line;
   while (ReadNextLine(line))
     if (!ReadStyle(line)) ReadPlacemark(line);
@@ -142,10 +155,11 @@ bool CKML::ReadPlacemark(std::string_view line) {
     if (ReadPath(inner, "LineString", placemark, lines_)) return;
     ReadPath(inner, "LinearRing", placemark, polygons_);
   });
+  if (placemark.positioned) ++outcome_.placemarksRead;
   return true;
 }
 
-bool CKML::ReadPoint(std::string_view line, const Placemark& placemark) {
+bool CKML::ReadPoint(std::string_view line, Placemark& placemark) {
   if (!IsOpenTag(line, "Point")) return false;
   auto point = std::make_unique<KMLPointDef>();
   // Only coordinates of exactly three fields give the point its position
@@ -157,13 +171,14 @@ bool CKML::ReadPoint(std::string_view line, const Placemark& placemark) {
     point->styleUrl = placemark.styleUrl;
     point->x = position.x;
     point->y = position.y;
+    placemark.positioned = true;
   });
   if (closed) points_.push_back(std::move(point));
   return true;
 }
 
 template <class Def>
-bool CKML::ReadPath(std::string_view line, std::string_view tag, const Placemark& placemark,
+bool CKML::ReadPath(std::string_view line, std::string_view tag, Placemark& placemark,
                     std::vector<std::unique_ptr<Def>>& into) {
   if (!IsOpenTag(line, tag)) return false;
   auto path = std::make_unique<Def>();
@@ -174,6 +189,7 @@ bool CKML::ReadPath(std::string_view line, std::string_view tag, const Placemark
     if (StripCoordinatesOpen(inner)) ReadCoordinateLines(inner, scratch_);
   });
   if (closed) {
+    placemark.positioned |= scratch_.GetSize() > 0;
     path->points = TakePoints(scratch_);
     into.push_back(std::move(path));
   }

@@ -29,6 +29,7 @@
 
 #include "frame/Api.h"
 #include "frame/XY.h"
+#include "kml/Unzipper.h"
 #include "kml/XML.h"
 
 // Colours are 0x00RRGGBB.
@@ -55,6 +56,23 @@ struct KMLPathDef {
 struct KMLLineDef : KMLPathDef {};
 struct KMLPolygonDef : KMLPathDef {};
 
+// Why a load read nothing, and how much it read, for a host to say; the
+// module itself shows nothing.
+enum class KMLLoadProblem {
+  None,
+  Archive,            // not a readable archive, or refused: see `archive`
+  NoTemporaryFolder,  // "Temp\" beside the archive, or a folder in it, cannot be made
+  NoKMLFile,          // no KML file at the top of the archive passed the header check
+  NothingRead,        // KML was read but gave no point, line or polygon
+};
+
+struct KMLLoadOutcome {
+  KMLLoadProblem problem = KMLLoadProblem::None;
+  UnzipRefusal archive;  // the archive reader's first problem, also after a load that read something
+  std::size_t kmlFiles = 0;         // files that passed the header check
+  std::size_t placemarksRead = 0;   // placemarks that gave a position
+};
+
 class OVERLAYS_API CKML : public CXML {
  public:
   CKML();
@@ -72,6 +90,7 @@ class OVERLAYS_API CKML : public CXML {
   void Clear();
 
   const std::string& GetPath() const { return path_; }
+  const KMLLoadOutcome& Outcome() const { return outcome_; }
   const std::vector<std::unique_ptr<KMLStyleDef>>& Styles() const { return styles_; }
   const std::vector<std::unique_ptr<KMLPointDef>>& Points() const { return points_; }
   const std::vector<std::unique_ptr<KMLLineDef>>& Lines() const { return lines_; }
@@ -82,6 +101,7 @@ class OVERLAYS_API CKML : public CXML {
   struct Placemark {
     std::string name;
     std::string styleUrl;
+    bool positioned = false;  // a geometry of it took coordinates
   };
 
   void ReadExtractedFiles(const std::string& folder);
@@ -91,10 +111,11 @@ class OVERLAYS_API CKML : public CXML {
   bool ReadStyle(std::string_view line);
   bool ReadStyleBody(KMLStyleDef& style);
   bool ReadPlacemark(std::string_view line);
-  bool ReadPoint(std::string_view line, const Placemark& placemark);
+  bool ReadPoint(std::string_view line, Placemark& placemark);
   template <class Def>
-  bool ReadPath(std::string_view line, std::string_view tag, const Placemark& placemark,
+  bool ReadPath(std::string_view line, std::string_view tag, Placemark& placemark,
                 std::vector<std::unique_ptr<Def>>& into);
+  KMLLoadProblem ProblemAfterReading() const;
   void ReadCoordinateLines(std::string_view line, CXYArray& points);
 
   std::string path_;
@@ -102,6 +123,7 @@ class OVERLAYS_API CKML : public CXML {
   std::vector<std::unique_ptr<KMLPointDef>> points_;
   std::vector<std::unique_ptr<KMLLineDef>> lines_;
   std::vector<std::unique_ptr<KMLPolygonDef>> polygons_;
+  KMLLoadOutcome outcome_;
   // Where a path's points gather before they go into their record, so the
   // growing is paid once per load rather than once per path.
   CXYArray scratch_;

@@ -13,7 +13,9 @@ int CKMLFileList::Find(const std::string& path) const {
 bool CKMLFileList::Add(const std::string& path) {
   if (Find(path) >= 0) return false;
   auto kml = std::make_unique<CKML>();
-  if (!kml->Load(path)) return false;
+  const bool loaded = kml->Load(path);
+  lastOutcome_ = kml->Outcome();
+  if (!loaded) return false;
   files_.push_back(std::move(kml));
   modified = 1;
   names.FindOrAdd(path);

@@ -34,10 +34,13 @@ class OVERLAYS_API CKMLFileList {
   // read is it appended, the list marked modified and the path remembered
   // and saved. True when it was added.
   bool Add(const std::string& path);
+  // What the last load of Add met, also when it added nothing.
+  const KMLLoadOutcome& LastOutcome() const { return lastOutcome_; }
 
   CFileNameList names{kKMLFileListName};
   std::uint8_t modified = 0;
 
  private:
   std::vector<std::unique_ptr<CKML>> files_;
+  KMLLoadOutcome lastOutcome_;
 };

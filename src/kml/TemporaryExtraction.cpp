@@ -58,8 +58,13 @@ bool CTemporaryExtraction::MakeOwnFolder() {
 
 bool CTemporaryExtraction::Extract(const std::string& archivePath) {
   CUnzipper zip;
-  if (!zip.OpenZip(archivePath.c_str())) return false;
-  if (!MakeOwnFolder() || !zip.SetOutputFolder(folder_.c_str())) return false;
+  const bool opened = zip.OpenZip(archivePath.c_str());
+  refusal_ = zip.Refusal();
+  if (!opened) return false;
+  if (!MakeOwnFolder() || !zip.SetOutputFolder(folder_.c_str())) {
+    refusal_ = {UnzipProblem::CannotWrite, {}};
+    return false;
+  }
   // The count comes from the archive's directory record, which a damaged
   // archive may overstate: the walk also ends at the last entry there is.
   const int count = zip.GetFileCount();
@@ -68,6 +73,6 @@ bool CTemporaryExtraction::Extract(const std::string& archivePath) {
     zip.UnzipFile();
     more = zip.GotoNextFile();
   }
-  zip.CloseZip();
-  return true;
+  refusal_ = zip.Refusal();
+  return !refusal_.IsBomb();
 }

@@ -14,6 +14,8 @@
 
 #include <string>
 
+#include "kml/Unzipper.h"
+
 class CTemporaryExtraction {
  public:
   // `tempFolder` is a Windows folder path ending with '\', absolute or
@@ -25,9 +27,12 @@ class CTemporaryExtraction {
 
   // Extracts every entry of the archive in archive order, keeping the
   // entries' own folders. False when the archive is not a readable ZIP
-  // archive or no folder could be made for it; entries that fail to
-  // extract are passed over.
+  // archive, is refused as a ZIP bomb, or no folder could be made for it
+  // (a refusal of CannotWrite with no entry); entries that fail to extract
+  // are passed over.
   bool Extract(const std::string& archivePath);
+  // The first problem met, also with a true result (an entry passed over).
+  const UnzipRefusal& Refusal() const { return refusal_; }
   // The folder the entries went into, ending with '\'; empty before a
   // successful Extract.
   const std::string& Folder() const { return folder_; }
@@ -38,4 +43,5 @@ class CTemporaryExtraction {
   std::string temp_;
   bool madeTemp_ = false;
   std::string folder_;
+  UnzipRefusal refusal_;
 };

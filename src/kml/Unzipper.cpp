@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "frame/FormatText.h"
 #include "frame/PathText.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
@@ -54,7 +55,41 @@ std::string FileNameOf(const std::string& name) {
   return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
+struct EntrySizes {
+  std::uint64_t compressed = 0;
+  std::uint64_t inflated = 0;
+};
+
+// The current entry's sizes in full 64 bits, as the directory declares
+// them; the information record keeps only 32.
+bool CurrentSizes(unzFile archive, EntrySizes& sizes) {
+  unz_file_info64 raw{};
+  if (unzGetCurrentFileInfo64(archive, &raw, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) return false;
+  sizes = {raw.compressed_size, raw.uncompressed_size};
+  return true;
+}
+
 }  // namespace
+
+std::string DescribeRefusal(const UnzipRefusal& refusal, const InflationLimits& limits) {
+  const std::string entry = refusal.entry.empty() ? std::string() : "entry " + refusal.entry + " ";
+  switch (refusal.problem) {
+    case UnzipProblem::None: return "no problem";
+    case UnzipProblem::MissingFile: return "no such file";
+    case UnzipProblem::NotAnArchive: return "not a ZIP archive";
+    case UnzipProblem::OutOfProportion:
+      return FormatText("refused as a ZIP bomb: %sinflates to more than %llu times its compressed size",
+                        entry.c_str(), static_cast<unsigned long long>(limits.ratio));
+    case UnzipProblem::TooMuchInAll:
+      return FormatText("refused as a ZIP bomb: the archive would write more than %llu MiB in all",
+                        static_cast<unsigned long long>(limits.total >> 20));
+    case UnzipProblem::Damaged: return entry + "is damaged: its data do not match its declared size and checksum";
+    case UnzipProblem::NameOutside: return entry + "would land outside the folder it is extracted into";
+    case UnzipProblem::NoRoom: return entry + "is larger than the free space";
+    case UnzipProblem::CannotWrite: return entry + "cannot be written: a folder or file cannot be created";
+  }
+  return "unknown problem";
+}
 
 bool CreateFolderWithParents(const std::string& folder) {
   std::string path = folder;
@@ -81,15 +116,28 @@ CUnzipper::CUnzipper(const char* archivePath) {
 
 CUnzipper::~CUnzipper() { CloseZip(); }
 
+bool CUnzipper::Refuse(UnzipProblem problem, const std::string& entry) {
+  if (refusal_.problem == UnzipProblem::None) refusal_ = {problem, entry};
+  return false;
+}
+
 bool CUnzipper::OpenZip(const char* path) {
   CloseZip();
-  if (!path || !*path) return false;
+  refusal_ = {};
+  if (!path || !*path) return Refuse(UnzipProblem::MissingFile);
   const std::string full = fs::FullPath(path, kMaxPath);
-  if (full.empty()) return false;
+  if (full.empty()) return Refuse(UnzipProblem::MissingFile);
   const auto host = fs::ToHost(full);
-  if (!host || !fs::FileExists(full)) return false;
+  if (!host || !fs::FileExists(full)) return Refuse(UnzipProblem::MissingFile);
   archive_ = unzOpen64(host->c_str());
-  if (!archive_) return false;
+  if (!archive_) return Refuse(UnzipProblem::NotAnArchive);
+  const std::uint64_t archiveSize = fs::FileSize(full).value_or(0);
+  if (DeclaresABomb(archiveSize)) {
+    CloseZip();
+    return false;
+  }
+  archiveSize_ = archiveSize;
+  budget_ = CInflationBudget(limits_, archiveSize);
   outputFolder_ = PathWithoutExtension(full);
   // A dot in a folder name must not cut the folder: only the file's own
   // extension goes.
@@ -144,10 +192,24 @@ bool CUnzipper::GetFileInfo(UnzipFileInfo& info) {
   return true;
 }
 
-std::uint64_t CUnzipper::DeclaredSize() {
-  unz_file_info64 raw{};
-  if (unzGetCurrentFileInfo64(Handle(archive_), &raw, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) return 0;
-  return raw.uncompressed_size;
+// Refuses before a byte is written an archive whose directory admits to
+// being a bomb. The walk ends at the last entry the directory really holds.
+bool CUnzipper::DeclaresABomb(std::uint64_t archiveSize) {
+  CInflationBudget declared(limits_, archiveSize);
+  EntrySizes sizes;
+  for (int result = unzGoToFirstFile(Handle(archive_)); result == UNZ_OK; result = unzGoToNextFile(Handle(archive_))) {
+    if (!CurrentSizes(Handle(archive_), sizes)) break;
+    if (!declared.Admits(sizes.compressed, sizes.inflated)) {
+      UnzipFileInfo info;
+      GetFileInfo(info);
+      Refuse(declared.TotalIsTheLimit(sizes.compressed) ? UnzipProblem::TooMuchInAll : UnzipProblem::OutOfProportion,
+             info.name);
+      return true;
+    }
+    declared.Spend(sizes.inflated);
+  }
+  unzGoToFirstFile(Handle(archive_));
+  return false;
 }
 
 bool CUnzipper::SeekMatching(int step, const char* extension) {
@@ -166,63 +228,84 @@ bool CUnzipper::GotoFirstFile(const char* extension) { return SeekMatching(0, ex
 
 bool CUnzipper::GotoNextFile(const char* extension) { return SeekMatching(1, extension); }
 
+void CUnzipper::SetLimits(const InflationLimits& limits) {
+  limits_ = limits;
+  budget_ = CInflationBudget(limits_, archiveSize_);
+}
+
 bool CUnzipper::SetOutputFolder(const char* folder) {
   if (!folder || !*folder) return false;
   const std::string path = folder;
-  if (fs::FileExists(path)) return false;
+  if (fs::FileExists(path)) return Refuse(UnzipProblem::CannotWrite);
   outputFolder_ = path;
-  return CreateFolderWithParents(path);
+  return CreateFolderWithParents(path) || Refuse(UnzipProblem::CannotWrite);
 }
 
 bool CUnzipper::UnzipFile(const char* folder, bool ignorePaths) { return UnzipFile(folder, ignorePaths, nullptr); }
 
 bool CUnzipper::UnzipFile(const char* folder, bool ignorePaths, const char* password) {
-  if (!archive_) return false;
+  // Nothing more of an archive found to be a bomb is written.
+  if (!archive_ || refusal_.IsBomb()) return false;
   const std::string destination = folder && *folder ? std::string(folder) : outputFolder_;
-  if (!CreateFolderWithParents(destination)) return false;
+  if (!CreateFolderWithParents(destination)) return Refuse(UnzipProblem::CannotWrite);
   UnzipFileInfo info;
   if (!GetFileInfo(info)) return false;
   return info.folder ? ExtractFolderEntry(info) : ExtractFileEntry(info, destination, ignorePaths, password);
 }
 
 bool CUnzipper::ExtractFolderEntry(const UnzipFileInfo& info) {
-  if (!StaysInside(info.name)) return false;
-  return CreateFolderWithParents(Join(outputFolder_, info.name));
+  if (!StaysInside(info.name)) return Refuse(UnzipProblem::NameOutside, info.name);
+  return CreateFolderWithParents(Join(outputFolder_, info.name)) || Refuse(UnzipProblem::CannotWrite, info.name);
 }
 
 bool CUnzipper::ExtractFileEntry(const UnzipFileInfo& info, const std::string& destination, bool ignorePaths,
                                  const char* password) {
   const std::string name = ignorePaths ? FileNameOf(info.name) : info.name;
-  if (!StaysInside(name) || EndsWithSeparator(name)) return false;
+  if (!StaysInside(name) || EndsWithSeparator(name)) return Refuse(UnzipProblem::NameOutside, info.name);
   const std::string target = Join(destination, name);
   const auto slash = target.find_last_of('\\');
-  if (!CreateFolderWithParents(target.substr(0, slash))) return false;
+  if (!CreateFolderWithParents(target.substr(0, slash))) return Refuse(UnzipProblem::CannotWrite, info.name);
   // Refused before a byte is written: an entry that cannot fit would only
   // fill the disk and leave a partial file behind.
   const auto free = fs::FreeSpace(target.substr(0, slash + 1));
-  if (!free || DeclaredSize() > *free) return false;
-  if (!CopyCurrentEntry(target, password)) return false;
+  EntrySizes sizes;
+  if (!free || !CurrentSizes(Handle(archive_), sizes) || sizes.inflated > *free)
+    return Refuse(UnzipProblem::NoRoom, info.name);
+  if (!CopyCurrentEntry(target, password, info)) return false;
   fs::SetFileTimesFromDos(target, info.dosDateTime);
   return true;
 }
 
-bool CUnzipper::CopyCurrentEntry(const std::string& target, const char* password) {
+// Copies in blocks, counting what was really inflated: the sizes that the
+// opening checked are the archive's word, and the data may disagree.
+bool CUnzipper::CopyCurrentEntry(const std::string& target, const char* password, const UnzipFileInfo& info) {
+  EntrySizes sizes;
+  if (!CurrentSizes(Handle(archive_), sizes)) return Refuse(UnzipProblem::Damaged, info.name);
+  const std::uint64_t allowance = budget_.Allowance(sizes.compressed);
+  const UnzipProblem pastAllowance =
+      budget_.TotalIsTheLimit(sizes.compressed) ? UnzipProblem::TooMuchInAll : UnzipProblem::OutOfProportion;
   auto out = fs::OpenFile(target, "wb");
-  if (!out) return false;
+  if (!out) return Refuse(UnzipProblem::CannotWrite, info.name);
   const int opened = password ? unzOpenCurrentFilePassword(Handle(archive_), password)
                               : unzOpenCurrentFile(Handle(archive_));
-  if (opened != UNZ_OK) return false;
   std::array<char, kCopyBlock> block;
+  std::uint64_t written = 0;
+  UnzipProblem problem = opened == UNZ_OK ? UnzipProblem::None : UnzipProblem::Damaged;
   int read = 0;
-  // minizip never returns more than the entry's declared size, so a lying
-  // deflate stream cannot write past what the free-space check allowed.
-  while ((read = unzReadCurrentFile(Handle(archive_), block.data(), block.size())) > 0) {
-    if (std::fwrite(block.data(), 1, static_cast<std::size_t>(read), out.get()) != static_cast<std::size_t>(read)) {
-      read = -1;
-      break;
-    }
+  while (problem == UnzipProblem::None && (read = unzReadCurrentFile(Handle(archive_), block.data(), block.size())) > 0) {
+    written += static_cast<std::uint64_t>(read);
+    if (written > allowance)
+      problem = pastAllowance;
+    else if (std::fwrite(block.data(), 1, static_cast<std::size_t>(read), out.get()) != static_cast<std::size_t>(read))
+      problem = UnzipProblem::CannotWrite;
   }
-  const bool flushed = std::fclose(out.release()) == 0;
-  unzCloseCurrentFile(Handle(archive_));
-  return read == 0 && flushed;
+  if (read < 0) problem = UnzipProblem::Damaged;
+  if (std::fclose(out.release()) != 0 && problem == UnzipProblem::None) problem = UnzipProblem::CannotWrite;
+  // A checksum that does not match shows only at the close.
+  if (opened == UNZ_OK && unzCloseCurrentFile(Handle(archive_)) != UNZ_OK && problem == UnzipProblem::None)
+    problem = UnzipProblem::Damaged;
+  budget_.Spend(written);
+  if (problem == UnzipProblem::None) return true;
+  fs::DeleteFile(target);
+  return Refuse(problem, info.name);
 }

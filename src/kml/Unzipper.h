@@ -8,9 +8,21 @@
 // is refused with nothing written, and an entry larger than the free space
 // of the destination is refused before a byte is written. The rest of the
 // archive still extracts.
+//
+// An archive that would inflate out of all proportion (CInflationBudget
+// states the limits) is refused as a ZIP bomb: at opening when its
+// directory declares it, and while copying when an entry's data inflate
+// past what its sizes allowed; the partial file is removed and nothing more
+// of that archive is extracted. An entry whose data do not match its
+// declared size and checksum is removed too.
+//
+// Failures stay quiet, as every caller of the module expects, but the first
+// problem met is kept, so that a host can say what was wrong.
 
 #include <cstdint>
 #include <string>
+
+#include "kml/InflationBudget.h"
 
 // Longest path the module forms, in characters, as on its original platform.
 inline constexpr std::size_t kMaxPath = 260;
@@ -30,6 +42,30 @@ struct UnzipFileInfo {
   std::uint32_t externalAttributes = 0;
   bool folder = false;  // external attribute bit 0x10
 };
+
+enum class UnzipProblem {
+  None,
+  MissingFile,      // no file at the path
+  NotAnArchive,     // not a readable ZIP archive
+  OutOfProportion,  // an entry inflates past its ratio allowance: a ZIP bomb
+  TooMuchInAll,     // the archive would write more than its total: a ZIP bomb
+  Damaged,          // an entry's data do not inflate to what it declares
+  NameOutside,      // an entry's name would land outside the destination
+  NoRoom,           // an entry is larger than the free space
+  CannotWrite,      // a folder or file of the destination cannot be made
+};
+
+// What went wrong with an archive, for a host to show: the kind of problem
+// and the entry it was met at (empty when it concerns the whole archive).
+struct UnzipRefusal {
+  UnzipProblem problem = UnzipProblem::None;
+  std::string entry;
+  bool IsBomb() const { return problem == UnzipProblem::OutOfProportion || problem == UnzipProblem::TooMuchInAll; }
+};
+
+// One line in English, for example "refused as a ZIP bomb: entry doc.kml
+// would inflate more than 100 times its compressed size".
+std::string DescribeRefusal(const UnzipRefusal& refusal, const InflationLimits& limits = {});
 
 class CUnzipper {
  public:
@@ -63,16 +99,29 @@ class CUnzipper {
   bool UnzipFile(const char* folder = nullptr, bool ignorePaths = false);
   bool UnzipFile(const char* folder, bool ignorePaths, const char* password);
 
+  // The first problem met since the archive was opened (or the failed
+  // opening itself).
+  const UnzipRefusal& Refusal() const { return refusal_; }
+  // Limits for what is extracted from now on and for the directories of
+  // archives opened later; the defaults suit real files.
+  void SetLimits(const InflationLimits& limits);
+  const InflationLimits& Limits() const { return limits_; }
+
  private:
   bool SeekMatching(int step, const char* extension);
   bool ExtractFolderEntry(const UnzipFileInfo& info);
   bool ExtractFileEntry(const UnzipFileInfo& info, const std::string& destination, bool ignorePaths,
                         const char* password);
-  bool CopyCurrentEntry(const std::string& target, const char* password);
-  std::uint64_t DeclaredSize();
+  bool CopyCurrentEntry(const std::string& target, const char* password, const UnzipFileInfo& info);
+  bool Refuse(UnzipProblem problem, const std::string& entry = {});
+  bool DeclaresABomb(std::uint64_t archiveSize);
 
   void* archive_ = nullptr;
   std::string outputFolder_;
+  InflationLimits limits_;
+  std::uint64_t archiveSize_ = 0;
+  CInflationBudget budget_{limits_, 0};
+  UnzipRefusal refusal_;
 };
 
 // Creates a folder and any missing parents; false for an empty path or when
