@@ -1,17 +1,26 @@
 // overlays kml load FILE.kmz [--format text|geojson]: load a KMZ overlay
 // into the host's KML file list, as the file selector does, and print what
 // was read: counts, styles and records as text, or a GeoJSON
-// FeatureCollection that any GIS opens.
+// FeatureCollection that any GIS opens. What the module passes over in
+// silence (why nothing loaded, placemarks in layouts its reader does not
+// read) is said on standard error.
+//
+// overlays kml normalise IN OUT: rewrites a KMZ of any producer into the
+// layout the module reads in full.
 
 #include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "GeoJson.h"
 #include "Host.h"
+#include "Normaliser.h"
 #include "frame/FormatText.h"
-#include "kml/CoordinateText.h"
+#include "frame/PathText.h"
+#include "geodesy/angle/AngleUnits.h"
 #include "kml/KMLFileList.h"
 #include "platform/fs/Platform.h"
 #include "platform/text/CodePage.h"
@@ -21,7 +30,7 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-constexpr double kDegreesPerRadian = 57.2957795131;
+constexpr char kNormaliseHint[] = "`overlays kml normalise` rewrites the file so they are";
 
 bool IsWindowsPath(const std::string& path) {
   return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
@@ -89,67 +98,108 @@ void PrintText(const CKML& kml) {
   printPaths("polygon", kml.Polygons());
 }
 
-std::string JsonString(const std::string& ansi) {
-  std::string out = "\"";
-  for (const char c : Out(ansi)) {
-    if (c == '"' || c == '\\')
-      out += std::string("\\") + c;
-    else if (static_cast<unsigned char>(c) < 0x20)
-      out += FormatText("\\u%04x", static_cast<unsigned>(c));
-    else
-      out += c;
-  }
-  return out + "\"";
-}
-
-std::string JsonPosition(double x, double y) { return "[" + Degrees(x) + "," + Degrees(y) + "]"; }
-
-std::string JsonPositions(const CXYArray& points) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < points.GetSize(); ++i)
-    out += (i ? "," : "") + JsonPosition(points[i].x, points[i].y);
-  return out + "]";
-}
-
 // Name and style URL, and the style's look under the simplestyle names
 // that GIS viewers draw with.
-std::string JsonProperties(const CKML& kml, const std::string& name, const std::string& url) {
-  std::string out = "{\"name\":" + JsonString(name) + ",\"styleUrl\":" + JsonString(url);
-  if (const KMLStyleDef* style = StyleOf(kml, url))
-    out += ",\"stroke\":\"" + Colour(style->lineColour) + "\",\"stroke-width\":" + std::to_string(style->width) +
-           ",\"fill\":\"" + Colour(style->polygonColour) + "\"";
-  return out + "}";
+geojson::Json Properties(const CKML& kml, const std::string& name, const std::string& url) {
+  geojson::Json properties{{"name", Out(name)}, {"styleUrl", Out(url)}};
+  if (const KMLStyleDef* style = StyleOf(kml, url)) {
+    properties["stroke"] = Colour(style->lineColour);
+    properties["stroke-width"] = style->width;
+    properties["fill"] = Colour(style->polygonColour);
+  }
+  return properties;
 }
 
+// Lines of fewer than two points and rings of fewer than three have no
+// GeoJSON form: they are left out and counted.
 void PrintGeoJson(const CKML& kml) {
-  std::vector<std::string> features;
-  const auto feature = [&](const std::string& geometry, const std::string& properties) {
-    features.push_back("{\"type\":\"Feature\",\"geometry\":" + geometry + ",\"properties\":" + properties + "}");
+  std::vector<geojson::Json> features;
+  std::size_t leftOut = 0;
+  const auto add = [&](geojson::Json geometry, geojson::Json properties) {
+    geojson::Json feature = geojson::Feature(std::move(geometry), std::move(properties));
+    if (feature.is_null())
+      ++leftOut;
+    else
+      features.push_back(std::move(feature));
   };
-  for (const auto& p : kml.Points())
-    feature("{\"type\":\"Point\",\"coordinates\":" + JsonPosition(p->x, p->y) + "}",
-            JsonProperties(kml, p->name, p->styleUrl));
-  for (const auto& l : kml.Lines())
-    feature("{\"type\":\"LineString\",\"coordinates\":" + JsonPositions(l->points) + "}",
-            JsonProperties(kml, l->name, l->styleUrl));
-  for (const auto& r : kml.Polygons())
-    feature("{\"type\":\"Polygon\",\"coordinates\":[" + JsonPositions(r->points) + "]}",
-            JsonProperties(kml, r->name, r->styleUrl));
-  std::cout << "{\"type\":\"FeatureCollection\",\"features\":[";
-  for (std::size_t i = 0; i < features.size(); ++i) std::cout << (i ? ",\n" : "\n") << features[i];
-  std::cout << "\n]}\n";
+  for (const auto& p : kml.Points()) add(geojson::Point({p->x, p->y}), Properties(kml, p->name, p->styleUrl));
+  for (const auto& l : kml.Lines()) add(geojson::LineString(l->points), Properties(kml, l->name, l->styleUrl));
+  for (const auto& r : kml.Polygons()) add(geojson::Polygon(r->points), Properties(kml, r->name, r->styleUrl));
+  geojson::PrintCollection(std::cout, features);
+  if (leftOut)
+    std::cerr << "warning: " << leftOut
+              << " lines or polygons with too few points to draw were left out of the GeoJSON\n";
+}
+
+// Placemarks with a geometry in every KML file of the archive, in any
+// layout, as the normaliser reads them; none when it cannot read them.
+std::optional<std::size_t> PlacemarksInArchive(const std::string& windowsPath) {
+  const auto hostPath = platform::fs::ToHost(windowsPath);
+  if (!hostPath) return std::nullopt;
+  try {
+    return normalise::ReadKmlDocument(*hostPath).placemarks.size();
+  } catch (const normalise::NormaliseError&) {
+    return std::nullopt;
+  }
+}
+
+std::string WhyNothingLoaded(const KMLLoadOutcome& outcome, const std::string& path) {
+  const auto placemarks = PlacemarksInArchive(path);
+  const std::string unread =
+      placemarks && *placemarks > 0 ? FormatText("; it holds %zu placemarks: %s", *placemarks, kNormaliseHint) : "";
+  switch (outcome.problem) {
+    case KMLLoadProblem::Archive: return DescribeRefusal(outcome.archive);
+    case KMLLoadProblem::NoTemporaryFolder:
+      return "cannot create the temporary folder " + HostPathText(FolderOfPath(path) + "Temp\\");
+    case KMLLoadProblem::NoKMLFile: return "no KML file at the top of the archive that the reader accepts" + unread;
+    case KMLLoadProblem::NothingRead: return "no point, line or polygon in the layout the reader reads" + unread;
+    case KMLLoadProblem::None: break;
+  }
+  return "nothing the reader could load";
+}
+
+// What the reader passed over in an archive it did load.
+void WarnOfWhatWasPassedOver(const KMLLoadOutcome& outcome, const std::string& path) {
+  if (outcome.archive.problem != UnzipProblem::None)
+    std::cerr << "warning: " << Out(DescribeRefusal(outcome.archive)) << "\n";
+  const auto placemarks = PlacemarksInArchive(path);
+  if (placemarks && *placemarks > outcome.placemarksRead)
+    std::cerr << "warning: " << *placemarks - outcome.placemarksRead << " of " << *placemarks
+              << " placemarks were not read; " << kNormaliseHint << "\n";
 }
 
 void Load(const std::string& argument, const std::string& format) {
   const std::string path = ArchivePath(argument);
   CKMLFileList list;
   if (!list.Add(path))
-    throw CommandError("nothing loaded from " + argument +
-                       ": not a KMZ archive, no KML file in it, or no point, line or polygon");
+    throw CommandError("nothing loaded from " + argument + ": " + Out(WhyNothingLoaded(list.LastOutcome(), path)));
+  WarnOfWhatWasPassedOver(list.LastOutcome(), path);
   if (format == "geojson")
     PrintGeoJson(list.GetAt(0));
   else
     PrintText(list.GetAt(0));
+}
+
+// A host path, or a Windows path through the drive table.
+stdfs::path HostPathOf(const std::string& argument) {
+  if (!IsWindowsPath(argument)) return argument;
+  const auto host = platform::fs::ToHost(In(argument));
+  if (!host) throw CommandError("no drive is mapped for " + argument);
+  return *host;
+}
+
+void Normalise(const std::string& in, const std::string& out) {
+  normalise::NormaliseSummary s;
+  try {
+    s = normalise::NormaliseKmz(HostPathOf(in), HostPathOf(out));
+  } catch (const normalise::NormaliseError& e) {
+    throw CommandError(e.what());
+  }
+  std::cout << "wrote " << out << ": " << s.placemarks << " placemarks (" << s.points << " points, " << s.lines
+            << " lines, " << s.rings << " rings), " << s.styles << " styles, from " << s.kmlFiles << " KML files\n";
+  if (s.tuplesPassedOver)
+    std::cerr << "warning: " << s.tuplesPassedOver
+              << " coordinate tuples were not two or three numbers in range and were left out\n";
 }
 
 }  // namespace
@@ -165,6 +215,14 @@ void AddKmlCommand(CLI::App& app, const Options&) {
   load->add_option("--format", format, "text (counts and records) or geojson (a FeatureCollection)")
       ->check(CLI::IsMember({"text", "geojson"}));
   load->callback([] { Load(file, format); });
+
+  auto* normalise = kml->add_subcommand(
+      "normalise", "Rewrite a KMZ (or KML) of any producer into the layout the overlay reads in full");
+  static std::string in;
+  static std::string out;
+  normalise->add_option("IN", in, "The KMZ archive or KML file to read")->required();
+  normalise->add_option("OUT", out, "The KMZ archive to write")->required();
+  normalise->callback([] { Normalise(in, out); });
 }
 
 }  // namespace host

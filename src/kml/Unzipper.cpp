@@ -9,6 +9,7 @@
 
 #include "frame/FormatText.h"
 #include "frame/PathText.h"
+#include "kml/EntryInflation.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
 
@@ -16,7 +17,6 @@ namespace fs = platform::fs;
 
 namespace {
 
-constexpr std::size_t kCopyBlock = 2048;
 constexpr std::size_t kMaxComment = 255;
 constexpr std::uint32_t kFolderAttribute = 0x10;
 constexpr std::uint32_t kUtf8NameFlag = 0x800;
@@ -53,20 +53,6 @@ bool ExtensionEquals(const std::string& name, const char* extension) {
 std::string FileNameOf(const std::string& name) {
   const auto slash = name.find_last_of('\\');
   return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
-struct EntrySizes {
-  std::uint64_t compressed = 0;
-  std::uint64_t inflated = 0;
-};
-
-// The current entry's sizes in full 64 bits, as the directory declares
-// them; the information record keeps only 32.
-bool CurrentSizes(unzFile archive, EntrySizes& sizes) {
-  unz_file_info64 raw{};
-  if (unzGetCurrentFileInfo64(archive, &raw, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) return false;
-  sizes = {raw.compressed_size, raw.uncompressed_size};
-  return true;
 }
 
 }  // namespace
@@ -193,23 +179,14 @@ bool CUnzipper::GetFileInfo(UnzipFileInfo& info) {
 }
 
 // Refuses before a byte is written an archive whose directory admits to
-// being a bomb. The walk ends at the last entry the directory really holds.
+// being a bomb.
 bool CUnzipper::DeclaresABomb(std::uint64_t archiveSize) {
-  CInflationBudget declared(limits_, archiveSize);
-  EntrySizes sizes;
-  for (int result = unzGoToFirstFile(Handle(archive_)); result == UNZ_OK; result = unzGoToNextFile(Handle(archive_))) {
-    if (!CurrentSizes(Handle(archive_), sizes)) break;
-    if (!declared.Admits(sizes.compressed, sizes.inflated)) {
-      UnzipFileInfo info;
-      GetFileInfo(info);
-      Refuse(declared.TotalIsTheLimit(sizes.compressed) ? UnzipProblem::TooMuchInAll : UnzipProblem::OutOfProportion,
-             info.name);
-      return true;
-    }
-    declared.Spend(sizes.inflated);
-  }
-  unzGoToFirstFile(Handle(archive_));
-  return false;
+  const UnzipProblem problem = ScreenDeclaredSizes(archive_, limits_, archiveSize);
+  if (problem == UnzipProblem::None) return false;
+  UnzipFileInfo info;
+  GetFileInfo(info);
+  Refuse(problem, info.name);
+  return true;
 }
 
 bool CUnzipper::SeekMatching(int step, const char* extension) {
@@ -268,44 +245,21 @@ bool CUnzipper::ExtractFileEntry(const UnzipFileInfo& info, const std::string& d
   // Refused before a byte is written: an entry that cannot fit would only
   // fill the disk and leave a partial file behind.
   const auto free = fs::FreeSpace(target.substr(0, slash + 1));
-  EntrySizes sizes;
-  if (!free || !CurrentSizes(Handle(archive_), sizes) || sizes.inflated > *free)
-    return Refuse(UnzipProblem::NoRoom, info.name);
+  if (!free || info.uncompressedSize > *free) return Refuse(UnzipProblem::NoRoom, info.name);
   if (!CopyCurrentEntry(target, password, info)) return false;
   fs::SetFileTimesFromDos(target, info.dosDateTime);
   return true;
 }
 
-// Copies in blocks, counting what was really inflated: the sizes that the
-// opening checked are the archive's word, and the data may disagree.
 bool CUnzipper::CopyCurrentEntry(const std::string& target, const char* password, const UnzipFileInfo& info) {
-  EntrySizes sizes;
-  if (!CurrentSizes(Handle(archive_), sizes)) return Refuse(UnzipProblem::Damaged, info.name);
-  const std::uint64_t allowance = budget_.Allowance(sizes.compressed);
-  const UnzipProblem pastAllowance =
-      budget_.TotalIsTheLimit(sizes.compressed) ? UnzipProblem::TooMuchInAll : UnzipProblem::OutOfProportion;
   auto out = fs::OpenFile(target, "wb");
   if (!out) return Refuse(UnzipProblem::CannotWrite, info.name);
-  const int opened = password ? unzOpenCurrentFilePassword(Handle(archive_), password)
-                              : unzOpenCurrentFile(Handle(archive_));
-  std::array<char, kCopyBlock> block;
-  std::uint64_t written = 0;
-  UnzipProblem problem = opened == UNZ_OK ? UnzipProblem::None : UnzipProblem::Damaged;
-  int read = 0;
-  while (problem == UnzipProblem::None && (read = unzReadCurrentFile(Handle(archive_), block.data(), block.size())) > 0) {
-    written += static_cast<std::uint64_t>(read);
-    if (written > allowance)
-      problem = pastAllowance;
-    else if (std::fwrite(block.data(), 1, static_cast<std::size_t>(read), out.get()) != static_cast<std::size_t>(read))
-      problem = UnzipProblem::CannotWrite;
-  }
-  if (read < 0) problem = UnzipProblem::Damaged;
+  UnzipProblem problem = InflateCurrentEntry(archive_, password, budget_, [&](const char* data, std::size_t size) {
+    return std::fwrite(data, 1, size, out.get()) == size;
+  });
   if (std::fclose(out.release()) != 0 && problem == UnzipProblem::None) problem = UnzipProblem::CannotWrite;
-  // A checksum that does not match shows only at the close.
-  if (opened == UNZ_OK && unzCloseCurrentFile(Handle(archive_)) != UNZ_OK && problem == UnzipProblem::None)
-    problem = UnzipProblem::Damaged;
-  budget_.Spend(written);
   if (problem == UnzipProblem::None) return true;
+  // What was written of a refused or damaged entry is no use to anyone.
   fs::DeleteFile(target);
   return Refuse(problem, info.name);
 }
