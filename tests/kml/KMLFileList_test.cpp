@@ -26,35 +26,30 @@ class KMLFileListTest : public ::testing::Test {
   CKMLFileList list;
 };
 
-TEST_F(KMLFileListTest, AnAddedArchiveIsRememberedAndSaved) {
+TEST_F(KMLFileListTest, AnAddedArchiveIsRememberedAndSavedOnceWhateverItsCase) {
   Archive("C:\\Charts\\a.kmz", kPoint);
   Archive("C:\\Maps\\b.kmz", kPoint);
   ASSERT_TRUE(list.Add("C:\\Charts\\a.kmz"));
   ASSERT_TRUE(list.Add("C:\\Maps\\b.kmz"));
+  EXPECT_FALSE(list.Add("c:\\CHARTS\\A.KMZ"));
   EXPECT_EQ(list.GetCount(), 2u);
-  EXPECT_EQ(list.GetAt(1).GetPath(), "C:\\Maps\\b.kmz");
+  EXPECT_EQ(list.Find("C:\\maps\\B.kmz"), 1);
   EXPECT_EQ(list.GetAt(1).Points().size(), 1u);
   EXPECT_EQ(list.modified, 1);
   EXPECT_EQ(list.names.GetRecentFolder(), "C:\\Maps");
   EXPECT_EQ(SavedNames(), "[KML Files]\nC:\\Charts\\a.kmz\nC:\\Maps\\b.kmz\n");
 }
 
-TEST_F(KMLFileListTest, AnArchiveAlreadyLoadedIsNotAddedAgainWhateverItsCase) {
-  Archive("C:\\Charts\\a.kmz", kPoint);
-  ASSERT_TRUE(list.Add("C:\\Charts\\a.kmz"));
-  EXPECT_FALSE(list.Add("c:\\CHARTS\\A.KMZ"));
-  EXPECT_EQ(list.GetCount(), 1u);
-  EXPECT_EQ(list.names.GetCount(), 1u);
-  EXPECT_EQ(list.Find("C:\\charts\\a.kmz"), 0);
-  EXPECT_EQ(list.Find("C:\\Charts\\b.kmz"), -1);
-}
-
-TEST_F(KMLFileListTest, AnArchiveThatLoadsNothingIsNotAddedNorRemembered) {
+TEST_F(KMLFileListTest, AnArchiveThatLoadsNothingIsNotAddedNorRememberedButSaysWhy) {
   Archive("C:\\Charts\\styles.kmz", kStylesOnly);
-  machine.Write("C:\\Charts\\plain.kml", kPoint);
-  EXPECT_FALSE(list.Add("C:\\Charts\\styles.kmz"));
-  EXPECT_FALSE(list.Add("C:\\Charts\\plain.kml"));
-  EXPECT_FALSE(list.Add("C:\\Charts\\missing.kmz"));
+  const std::pair<const char*, KMLLoadProblem> cases[] = {
+      {"C:\\Charts\\styles.kmz", KMLLoadProblem::NothingRead},
+      {"C:\\Charts\\missing.kmz", KMLLoadProblem::Archive},
+  };
+  for (const auto& [path, problem] : cases) {
+    EXPECT_FALSE(list.Add(path)) << path;
+    EXPECT_EQ(list.LastOutcome().problem, problem) << path;
+  }
   EXPECT_EQ(list.GetCount(), 0u);
   EXPECT_EQ(list.modified, 0);
   EXPECT_EQ(list.names.GetCount(), 0u);

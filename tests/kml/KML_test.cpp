@@ -16,6 +16,7 @@
 namespace {
 
 namespace stdfs = std::filesystem;
+using testing_support::Files;
 using testing_support::KmzEntries;
 using testing_support::TestMachine;
 using testing_support::WriteKmz;
@@ -31,6 +32,8 @@ std::string Kml(const std::string& body) {
          body + "</Document>\n</kml>\n";
 }
 
+const std::string kPoint = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+
 class KMLTest : public ::testing::Test {
  protected:
   void Archive(const KmzEntries& entries, const std::string& path = kArchive) {
@@ -40,14 +43,7 @@ class KMLTest : public ::testing::Test {
     Archive({{"doc.kml", kml}});
     return overlay.Load(kArchive);
   }
-  // Names in a host folder, for what the load leaves behind.
-  std::set<std::string> Listing(const std::string& windowsFolder) const {
-    std::set<std::string> names;
-    std::error_code ec;
-    for (const auto& e : stdfs::recursive_directory_iterator(machine.Host(windowsFolder), ec))
-      names.insert(stdfs::relative(e.path(), machine.Host(windowsFolder)).string());
-    return names;
-  }
+  std::set<std::string> Listing(const std::string& windowsFolder) const { return Files(machine.Host(windowsFolder)); }
   static void ExpectDegrees(const tagXY& p, double lon, double lat) {
     EXPECT_NEAR(p.x / kRadiansPerDegree, lon, kDegreeTolerance);
     EXPECT_NEAR(p.y / kRadiansPerDegree, lat, kDegreeTolerance);
@@ -164,62 +160,34 @@ TEST_F(KMLTest, PlacemarkGeometryPointLineAndTwoRings) {
   ExpectDegrees(overlay.Polygons()[1]->points[1], 0.4, 0.2);
 }
 
+// Only coordinates of exactly three fields on the line after "<Point>"
+// give a point its position and its placemark's name; other points stay
+// unnamed at 0, 0.
 TEST_F(KMLTest, WhatThePointParserPassesOver) {
-  ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
-<name>Single Line</name>
-<Point><coordinates>5,6,0</coordinates></Point>
-</Placemark>
-<Placemark>
-<name>Two Fields</name>
-<Point>
-<coordinates>5,6</coordinates>
-</Point>
-</Placemark>
-<Placemark>
-<name>Four Fields</name>
-<Point>
-<coordinates>5,6,0,1</coordinates>
-</Point>
-</Placemark>
-<Placemark>
-<name>Split</name>
-<Point>
-<coordinates>
-7,8,0
-</coordinates>
-</Point>
-</Placemark>
-)")));
-  // The single-line point opens a point whose closing tag never comes on
-  // a later line: it ends at the next "</Point>", that of "Two Fields",
-  // taking that point's coordinates... which have two fields. So it is
-  // kept unnamed at 0, 0. The four-field point is likewise unnamed at 0,
-  // 0, and so is the point whose coordinates sit on their own line.
-  const auto& points = overlay.Points();
-  ASSERT_EQ(points.size(), 3u);
-  for (const auto& p : points) {
-    EXPECT_EQ(p->name, "");
-    EXPECT_EQ(p->styleUrl, "");
-    EXPECT_EQ(p->x, 0.0);
-    EXPECT_EQ(p->y, 0.0);
+  const std::pair<const char*, bool> cases[] = {
+      {"<coordinates>1.5,52,0</coordinates>", true},
+      {"<coordinates>5,6</coordinates>", false},
+      {"<coordinates>5,6,0,1</coordinates>", false},
+      {"<coordinates>\n7,8,0\n</coordinates>", false},
+  };
+  for (const auto& [coordinates, positioned] : cases) {
+    ASSERT_TRUE(LoadOne(Kml(std::string("<Placemark>\n<name>P</name>\n<Point>\n") + coordinates +
+                            "\n</Point>\n</Placemark>\n")));
+    ASSERT_EQ(overlay.Points().size(), 1u);
+    const auto& p = *overlay.Points()[0];
+    EXPECT_EQ(p.name, positioned ? "p" : "") << coordinates;
+    ExpectDegrees({p.x, p.y}, positioned ? 1.5 : 0, positioned ? 52 : 0);
   }
 }
 
-TEST_F(KMLTest, NamesAreLowerCaseAndTakenFromUtf8) {
+TEST_F(KMLTest, AGeometryTakesTheNameAndStyleReadBeforeItInLowerCaseFromUtf8) {
   // "Île Verte" in UTF-8 becomes the Windows-1252 "île verte".
-  ASSERT_TRUE(LoadOne(Kml("<Placemark>\n<name>\xC3\x8Ele Verte</name>\n<styleUrl>#Wreck-A</styleUrl>\n"
-                          "<LineString>\n<coordinates>1,2,0 3,4,0</coordinates>\n</LineString>\n</Placemark>\n")));
-  ASSERT_EQ(overlay.Lines().size(), 1u);
-  EXPECT_EQ(overlay.Lines()[0]->name, "\xEEle verte");
-  EXPECT_EQ(overlay.Lines()[0]->styleUrl, "#wreck-a");
-}
-
-TEST_F(KMLTest, AGeometryTakesTheNameAndStyleReadBeforeIt) {
   ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
 <LineString>
 <coordinates>1,2,0 3,4,0</coordinates>
 </LineString>
-<name>Late</name>
+<name>)" "\xC3\x8Ele Verte" R"(</name>
+<styleUrl>#Wreck-A</styleUrl>
 <MultiGeometry>
 <LineString>
 <coordinates>5,6,0 7,8,0</coordinates>
@@ -229,7 +197,9 @@ TEST_F(KMLTest, AGeometryTakesTheNameAndStyleReadBeforeIt) {
 )")));
   ASSERT_EQ(overlay.Lines().size(), 2u);
   EXPECT_EQ(overlay.Lines()[0]->name, "");
-  EXPECT_EQ(overlay.Lines()[1]->name, "late");
+  EXPECT_EQ(overlay.Lines()[1]->name, "\xEEle verte");
+  EXPECT_EQ(overlay.Lines()[1]->styleUrl, "#wreck-a");
+  EXPECT_EQ(overlay.Outcome().placemarksRead, 1u);
 }
 
 struct TruncatedCase {
@@ -239,8 +209,7 @@ struct TruncatedCase {
 };
 
 TEST_F(KMLTest, AFileEndingInsideARecordDropsThatRecord) {
-  const char* kept = "<Style id=\"Kept\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n"
-                     "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+  const std::string kept = "<Style id=\"Kept\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n" + kPoint;
   const TruncatedCase cases[] = {
       {"inside a style", "<Style id=\"Cut\">\n<LineStyle>\n<width>4</width>\n</LineStyle>\n", 1, 1, 0, 0},
       {"inside a line style", "<Style id=\"Cut\">\n<LineStyle>\n<width>4</width>\n", 1, 1, 0, 0},
@@ -253,7 +222,7 @@ TEST_F(KMLTest, AFileEndingInsideARecordDropsThatRecord) {
        1},
   };
   for (const auto& c : cases) {
-    Archive({{"doc.kml", std::string("<kml>\n") + kept + c.body}});
+    Archive({{"doc.kml", "<kml>\n" + kept + c.body}});
     EXPECT_TRUE(overlay.Load(kArchive)) << c.name;
     EXPECT_EQ(overlay.Styles().size(), c.styles) << c.name;
     EXPECT_EQ(overlay.Points().size(), c.points) << c.name;
@@ -266,25 +235,53 @@ struct ResultCase {
   const char* name;
   KmzEntries entries;
   bool loaded;
+  KMLLoadProblem problem = KMLLoadProblem::None;
+  std::size_t placemarksRead = 0;
 };
 
-TEST_F(KMLTest, LoadIsTrueOnlyWhenGeometryWasRead) {
-  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
+TEST_F(KMLTest, LoadIsTrueOnlyWhenGeometryWasReadAndOtherwiseSaysWhy) {
   const ResultCase cases[] = {
-      {"a point", {{"doc.kml", Kml(point)}}, true},
+      {"a point", {{"doc.kml", Kml(kPoint + kPoint)}}, true, KMLLoadProblem::None, 2},
       {"styles alone", {{"doc.kml", Kml("<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n")}},
-       false},
-      {"no KML in the archive", {{"doc.txt", Kml(point)}, {"images/", ""}}, false},
-      {"declaration sharing the kml line", {{"doc.kml", "<?xml version=\"1.0\"?><kml>\n" + point}}, false},
-      {"KML only in a sub-folder of the archive", {{"files/doc.kml", Kml(point)}}, false},
-      {"upper-case extension", {{"DOC.KML", Kml(point)}}, true},
-      {"a refused file beside an accepted one", {{"a.kml", "<gpx>\n" + point}, {"b.kml", Kml(point)}}, true},
+       false, KMLLoadProblem::NothingRead},
+      {"a point on one line",
+       {{"doc.kml", Kml("<Placemark><Point><coordinates>1,2,0</coordinates></Point></Placemark>\n")}}, false,
+       KMLLoadProblem::NothingRead},
+      {"no KML in the archive", {{"doc.txt", Kml(kPoint)}, {"images/", ""}}, false, KMLLoadProblem::NoKMLFile},
+      {"declaration sharing the kml line", {{"doc.kml", "<?xml version=\"1.0\"?><kml>\n" + kPoint}}, false,
+       KMLLoadProblem::NoKMLFile},
+      {"KML only in a sub-folder of the archive", {{"files/doc.kml", Kml(kPoint)}}, false, KMLLoadProblem::NoKMLFile},
+      {"upper-case extension", {{"DOC.KML", Kml(kPoint)}}, true, KMLLoadProblem::None, 1},
+      {"a refused file beside an accepted one", {{"a.kml", "<gpx>\n" + kPoint}, {"b.kml", Kml(kPoint)}}, true,
+       KMLLoadProblem::None, 1},
   };
   for (const auto& c : cases) {
     Archive(c.entries);
     EXPECT_EQ(overlay.Load(kArchive), c.loaded) << c.name;
     EXPECT_EQ(overlay.GetPath(), kArchive);
+    EXPECT_EQ(overlay.Outcome().problem, c.problem) << c.name;
+    EXPECT_EQ(overlay.Outcome().placemarksRead, c.placemarksRead) << c.name;
   }
+}
+
+TEST_F(KMLTest, WhatOpensNoArchiveSaysWhyAndLeavesNothing) {
+  ASSERT_TRUE(LoadOne(Kml(kPoint)));
+  machine.Write("C:\\Charts\\plain.kml", Kml(kPoint));
+  const std::pair<const char*, UnzipProblem> cases[] = {
+      {"C:\\Charts\\plain.kml", UnzipProblem::NotAnArchive},  // a plain KML file opens no archive
+      {"C:\\Charts\\missing.kmz", UnzipProblem::MissingFile},
+  };
+  for (const auto& [path, problem] : cases) {
+    EXPECT_FALSE(overlay.Load(path)) << path;
+    EXPECT_FALSE(overlay.HasGeometry()) << path;
+    EXPECT_EQ(overlay.Outcome().problem, KMLLoadProblem::Archive) << path;
+    EXPECT_EQ(overlay.Outcome().archive.problem, problem) << path;
+  }
+  // A file named Temp where the temporary folder would go.
+  machine.Write("C:\\Charts\\Temp", "a file");
+  EXPECT_FALSE(overlay.Load(kArchive));
+  EXPECT_EQ(overlay.Outcome().problem, KMLLoadProblem::NoTemporaryFolder);
+  EXPECT_EQ(machine.Read("C:\\Charts\\Temp"), "a file");
 }
 
 TEST_F(KMLTest, EveryKmlFileOfTheArchiveIsReadInNameOrder) {
@@ -300,26 +297,18 @@ TEST_F(KMLTest, EveryKmlFileOfTheArchiveIsReadInNameOrder) {
   EXPECT_EQ(overlay.Lines()[2]->name, "zeta");
 }
 
-TEST_F(KMLTest, LoadingAgainStartsEmptyAndAFailedLoadLeavesNothing) {
-  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
-  ASSERT_TRUE(LoadOne(Kml(point + point)));
-  ASSERT_TRUE(overlay.Load(kArchive));
-  EXPECT_EQ(overlay.Points().size(), 2u);
-  machine.Write("C:\\Charts\\plain.kml", Kml(point));
-  // A plain KML file opens no archive.
-  EXPECT_FALSE(overlay.Load("C:\\Charts\\plain.kml"));
-  EXPECT_TRUE(overlay.Points().empty());
-  EXPECT_FALSE(overlay.Load("C:\\Charts\\missing.kmz"));
-  overlay.Clear();
-  EXPECT_FALSE(overlay.HasGeometry());
-}
-
-TEST_F(KMLTest, ATempFolderMadeByTheLoadIsRemovedWithEverythingExtracted) {
-  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
-  Archive({{"doc.kml", Kml(point)}, {"files/", ""}, {"files/icons/buoy.png", "png"}, {"files/readme.txt", "x"}});
-  ASSERT_TRUE(overlay.Load(kArchive));
-  EXPECT_FALSE(machine.Exists("C:\\Charts\\Temp"));
-  EXPECT_EQ(Listing("C:\\Charts\\"), std::set<std::string>{"overlay.kmz"});
+// A Temp folder the load made goes with everything extracted; an empty
+// one of the user's stays.
+TEST_F(KMLTest, TheTemporaryFolderLeavesNothingBehind) {
+  for (const bool usersTemp : {false, true}) {
+    if (usersTemp) stdfs::create_directories(machine.Host("C:\\Charts\\Temp"));
+    Archive({{"doc.kml", Kml(kPoint)}, {"files/", ""}, {"files/icons/buoy.png", "png"}, {"files/readme.txt", "x"}});
+    ASSERT_TRUE(overlay.Load(kArchive));
+    EXPECT_EQ(machine.Exists("C:\\Charts\\Temp"), usersTemp);
+    const std::set<std::string> left = usersTemp ? std::set<std::string>{"overlay.kmz", "Temp"}
+                                                 : std::set<std::string>{"overlay.kmz"};
+    EXPECT_EQ(Listing("C:\\Charts\\"), left);
+  }
 }
 
 TEST_F(KMLTest, TheUsersFilesInAnExistingTempFolderSurviveLoadsAndFailedLoads) {
@@ -334,11 +323,10 @@ TEST_F(KMLTest, TheUsersFilesInAnExistingTempFolderSurviveLoadsAndFailedLoads) {
   for (const auto& [path, text] : userFiles) machine.Write(path, text);
   const auto before = Listing("C:\\Charts\\Temp\\");
 
-  const std::string point = "<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n";
   const ResultCase loads[] = {
-      {"a load", {{"doc.kml", Kml(point)}, {"files/icons/buoy.png", "png"}}, true},
+      {"a load", {{"doc.kml", Kml(kPoint)}, {"files/icons/buoy.png", "png"}}, true},
       {"a load of nothing", {{"doc.kml", "<gpx>\n"}, {"notes.txt", "theirs"}}, false},
-      {"an entry refused half way", {{"doc.kml", Kml(point)}, {"../escape.kml", Kml(point)}, {"b.kml", Kml(point)}},
+      {"an entry refused half way", {{"doc.kml", Kml(kPoint)}, {"../escape.kml", Kml(kPoint)}, {"b.kml", Kml(kPoint)}},
        true},
   };
   for (const auto& c : loads) {
@@ -353,31 +341,13 @@ TEST_F(KMLTest, TheUsersFilesInAnExistingTempFolderSurviveLoadsAndFailedLoads) {
   EXPECT_EQ(Listing("C:\\Charts\\Temp\\"), before);
 }
 
-TEST_F(KMLTest, AnEmptyTempFolderOfTheUserStays) {
-  machine.Write("C:\\Charts\\Temp\\x", "");
-  std::filesystem::remove(machine.Host("C:\\Charts\\Temp\\x"));
-  EXPECT_TRUE(LoadOne(Kml("<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n")));
-  EXPECT_TRUE(stdfs::is_directory(machine.Host("C:\\Charts\\Temp")));
-  EXPECT_TRUE(Listing("C:\\Charts\\Temp\\").empty());
-}
-
 TEST_F(KMLTest, AnArchiveWithoutAFolderExtractsIntoTempOfTheCurrentFolder) {
   // A bare file name: the temporary folder is "Temp\" of the current
   // folder, the root of C: on the test machine.
-  Archive({{"doc.kml", Kml("<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n")}},
-          "C:\\bare.kmz");
+  Archive({{"doc.kml", Kml(kPoint)}}, "C:\\bare.kmz");
   machine.Edit([](platform::fs::Platform& p) { p.currentDirectory = "C:\\"; });
   EXPECT_TRUE(overlay.Load("bare.kmz"));
   EXPECT_FALSE(machine.Exists("C:\\Temp"));
-}
-
-TEST_F(KMLTest, ReadingOneFileDirectlyAddsToWhatIsThere) {
-  machine.Write("C:\\k\\a.kml", Kml("<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n"));
-  EXPECT_TRUE(overlay.ReadKMLFile("C:\\k\\a.kml"));
-  EXPECT_TRUE(overlay.ReadKMLFile("C:\\k\\a.kml"));
-  EXPECT_EQ(overlay.Points().size(), 2u);
-  machine.Write("C:\\k\\b.kml", "<gpx>\n");
-  EXPECT_FALSE(overlay.ReadKMLFile("C:\\k\\b.kml"));
 }
 
 }  // namespace

@@ -1,8 +1,15 @@
 #pragma once
-// Writes a KMZ archive for a test with the independent zip writer: each
-// entry a name and its text.
+// Archives for tests, written by minizip's zip API (through the zip writer
+// of tools/ or directly): KMZ archives of named texts, and ZIP bombs whose
+// entries deflate about a thousand times or whose directory declares a
+// false inflated size (the deflate stream is made here and stored raw).
+
+#include <minizip/zip.h>
+#include <zlib.h>
 
 #include <filesystem>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +30,56 @@ inline void WriteKmz(const std::filesystem::path& host, const KmzEntries& entrie
       zip.AddFile(name, text);
   }
   zip.Close();
+}
+
+// Every file and folder under a host folder, relative to it.
+inline std::set<std::string> Files(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  std::error_code ec;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(folder, ec))
+    names.insert(std::filesystem::relative(e.path(), folder).string());
+  return names;
+}
+
+struct BombEntry {
+  std::string name;
+  std::string data;
+  long long declaredSize = -1;  // the size the directory states; -1: the true one
+};
+
+inline std::string RawDeflate(const std::string& data) {
+  z_stream z{};
+  if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    throw std::runtime_error("deflateInit2");
+  std::string out(deflateBound(&z, data.size()), '\0');
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+  z.avail_in = static_cast<uInt>(data.size());
+  z.next_out = reinterpret_cast<Bytef*>(out.data());
+  z.avail_out = static_cast<uInt>(out.size());
+  deflate(&z, Z_FINISH);
+  out.resize(z.total_out);
+  deflateEnd(&z);
+  return out;
+}
+
+inline void WriteBomb(const std::filesystem::path& host, const std::vector<BombEntry>& entries) {
+  std::filesystem::create_directories(host.parent_path());
+  zipFile zip = zipOpen64(host.c_str(), APPEND_STATUS_CREATE);
+  if (!zip) throw std::runtime_error("zipOpen64");
+  for (const auto& e : entries) {
+    const zip_fileinfo info{};
+    const bool raw = e.declaredSize >= 0;
+    zipOpenNewFileInZip2_64(zip, e.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 9, raw, 1);
+    const std::string stored = raw ? RawDeflate(e.data) : e.data;
+    zipWriteInFileInZip(zip, stored.data(), static_cast<unsigned>(stored.size()));
+    if (raw) {
+      const auto crc = crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()));
+      zipCloseFileInZipRaw64(zip, static_cast<ZPOS64_T>(e.declaredSize), crc);
+    } else {
+      zipCloseFileInZip(zip);
+    }
+  }
+  zipClose(zip, nullptr);
 }
 
 }  // namespace testing_support

@@ -13,50 +13,47 @@ namespace {
 
 using testing_support::TestMachine;
 
+enum class TagTest { Open, CloseAtStart, CloseAtEnd };
+
 struct TagCase {
+  TagTest test;
   const char* line;
   const char* tag;
   bool expected;
 };
 
-TEST(XMLTags, OpenTagIsAPrefixTestIgnoringCase) {
-  const TagCase cases[] = {
-      {"<Point>", "Point", true},
-      {"<point>", "<Point>", true},           // brackets on the tag are dropped
-      {"<PointX>", "Point", true},            // a prefix, not a whole name
-      {"<Placemark id=\"a\">", "Placemark", true},
-      {"<Poin", "Point", false},              // too short
-      {" <Point>", "Point", false},           // lines come trimmed; this one is not
-      {"</Point>", "Point", false},
-      {"", "Point", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CXML::IsOpenTag(c.line, c.tag), c.expected) << c.line << " / " << c.tag;
+bool Apply(const TagCase& c) {
+  switch (c.test) {
+    case TagTest::Open: return CXML::IsOpenTag(c.line, c.tag);
+    case TagTest::CloseAtStart: return CXML::BeginsWithCloseTag(c.line, c.tag);
+    case TagTest::CloseAtEnd: return CXML::EndsWithCloseTag(c.line, c.tag);
+  }
+  return false;
 }
 
-TEST(XMLTags, CloseTagAtTheStartOfALine) {
+TEST(XMLTags, PrefixAndSuffixTestsIgnoringCase) {
+  using enum TagTest;
   const TagCase cases[] = {
-      {"</Style>", "Style", true},
-      {"</STYLE>", "</Style>", true},         // '/' and brackets dropped from the tag
-      {"</Style> trailing", "Style", true},
-      {"</StyleMap>", "Style", false},        // the '>' is part of the test
-      {"<Style>", "Style", false},
-      {"</Styl", "Style", false},
+      {Open, "<Point>", "Point", true},
+      {Open, "<point>", "<Point>", true},  // brackets on the tag are dropped
+      {Open, "<PointX>", "Point", true},   // a prefix, not a whole name
+      {Open, "<Placemark id=\"a\">", "Placemark", true},
+      {Open, "<Poin", "Point", false},
+      {Open, " <Point>", "Point", false},  // lines come trimmed; this one is not
+      {Open, "</Point>", "Point", false},
+      {Open, "", "Point", false},
+      {CloseAtStart, "</STYLE>", "</Style>", true},  // '/' and brackets dropped from the tag
+      {CloseAtStart, "</Style> trailing", "Style", true},
+      {CloseAtStart, "</StyleMap>", "Style", false},  // the '>' is part of the test
+      {CloseAtStart, "<Style>", "Style", false},
+      {CloseAtStart, "</Styl", "Style", false},
+      {CloseAtEnd, "1,2,3</Coordinates> \t ", "<coordinates>", true},
+      {CloseAtEnd, "</coordinates>", "coordinates", true},
+      {CloseAtEnd, "1,2,3</coordinates>x", "coordinates", false},
+      {CloseAtEnd, "1,2,3</coordinate>", "coordinates", false},
+      {CloseAtEnd, "coordinates>", "coordinates", false},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(CXML::BeginsWithCloseTag(c.line, c.tag), c.expected) << c.line << " / " << c.tag;
-}
-
-TEST(XMLTags, CloseTagAtTheEndOfALineIgnoresTrailingBlanks) {
-  const TagCase cases[] = {
-      {"1,2,3</coordinates>", "coordinates", true},
-      {"1,2,3</Coordinates> \t ", "<coordinates>", true},
-      {"</coordinates>", "coordinates", true},
-      {"1,2,3</coordinates>x", "coordinates", false},
-      {"1,2,3</coordinate>", "coordinates", false},
-      {"coordinates>", "coordinates", false},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(CXML::EndsWithCloseTag(c.line, c.tag), c.expected) << c.line << " / " << c.tag;
+  for (const auto& c : cases) EXPECT_EQ(Apply(c), c.expected) << c.line << " / " << c.tag;
 }
 
 struct TextCase {
@@ -116,29 +113,27 @@ TEST(XMLColour, ReadsAabbggrrAsRedGreenBlue) {
   EXPECT_EQ(colour, 0xDEADBEEFu);
 }
 
-TEST(XMLCoordinates, OpenStripRemovesThirteenCharacters) {
-  std::string_view line = "<coordinates>1,2,3 4,5,6";
-  EXPECT_TRUE(CXML::StripCoordinatesOpen(line));
-  EXPECT_EQ(line, "1,2,3 4,5,6");
-  // The length of "<coordinates>", whatever stands there.
-  line = "<Coordinates a>1,2,3";
-  EXPECT_TRUE(CXML::StripCoordinatesOpen(line));
-  EXPECT_EQ(line, "a>1,2,3");
-  line = "<coordinates";
-  EXPECT_TRUE(CXML::StripCoordinatesOpen(line));
-  EXPECT_EQ(line, "");
-  line = "<coord>1,2,3";
-  EXPECT_FALSE(CXML::StripCoordinatesOpen(line));
-  EXPECT_EQ(line, "<coord>1,2,3");
-}
+struct StripCase {
+  bool open;
+  const char* line;
+  bool stripped;
+  const char* rest;
+};
 
-TEST(XMLCoordinates, CloseStripTrimsThenRemovesTheClosingTag) {
-  std::string_view line = "1,2,3 4,5,6</COORDINATES>  \t";
-  EXPECT_TRUE(CXML::StripCoordinatesClose(line));
-  EXPECT_EQ(line, "1,2,3 4,5,6");
-  line = "1,2,3   ";
-  EXPECT_FALSE(CXML::StripCoordinatesClose(line));
-  EXPECT_EQ(line, "1,2,3");
+TEST(XMLCoordinates, StripsTheOpenTagByLengthAndTheCloseTagAfterTrimming) {
+  const StripCase cases[] = {
+      {true, "<coordinates>1,2,3 4,5,6", true, "1,2,3 4,5,6"},
+      {true, "<Coordinates a>1,2,3", true, "a>1,2,3"},  // the length of "<coordinates>", whatever stands there
+      {true, "<coordinates", true, ""},
+      {true, "<coord>1,2,3", false, "<coord>1,2,3"},
+      {false, "1,2,3 4,5,6</COORDINATES>  \t", true, "1,2,3 4,5,6"},
+      {false, "1,2,3   ", false, "1,2,3"},
+  };
+  for (const auto& c : cases) {
+    std::string_view line = c.line;
+    EXPECT_EQ(c.open ? CXML::StripCoordinatesOpen(line) : CXML::StripCoordinatesClose(line), c.stripped) << c.line;
+    EXPECT_EQ(line, c.rest) << c.line;
+  }
 }
 
 struct HeaderCase {
@@ -203,12 +198,6 @@ TEST(XMLReadString, LinesLongerThanTheReadBlockComeWhole) {
   ASSERT_TRUE(xml.ReadString(line));
   EXPECT_EQ(line, longLine);
   EXPECT_FALSE(xml.ReadString(line));
-}
-
-TEST(XMLTrim, BlanksAreTheSixWhiteSpaceCharacters) {
-  EXPECT_EQ(TrimBlanks(" \t\r\n\v\fa b\f\v\n\r\t "), "a b");
-  EXPECT_EQ(TrimBlanks(" \t "), "");
-  EXPECT_EQ(TrimBlanks("\xA0" "a"), "\xA0" "a");  // a no-break space is text
 }
 
 }  // namespace
