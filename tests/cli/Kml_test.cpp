@@ -1,9 +1,16 @@
-// overlays kml load, end to end: the counts and records as text, the
-// GeoJSON a GIS opens, and a clear failure for a file that loads nothing.
+// overlays kml load and kml normalise, end to end: the records as text and
+// GeoJSON, a clear line for every reason nothing loaded, the warning for
+// placemarks the reader passed over, and KMZ files of other producers
+// (GDAL's ogr2ogr among them) made readable by the normaliser.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
 #include "kml/KmzArchive.h"
@@ -13,75 +20,278 @@ namespace {
 
 using testing_support::CliResult;
 using testing_support::Contains;
+using testing_support::KmzEntries;
 using testing_support::RunCli;
 using testing_support::TempFolder;
+using testing_support::WriteBomb;
 using testing_support::WriteKmz;
 namespace stdfs = std::filesystem;
+using Json = nlohmann::json;
 
-const char kOverlay[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<kml xmlns="http://www.opengis.net/kml/2.2">
-<Style id="Red">
-<LineStyle>
-<color>ff0000ff</color>
-<width>3</width>
-</LineStyle>
-</Style>
-<Placemark>
-<name>North Buoy</name>
-<styleUrl>#Red</styleUrl>
-<Point>
-<coordinates>1.5,52.25,0</coordinates>
-</Point>
-</Placemark>
-<Placemark>
-<name>Route</name>
-<styleUrl>#Red</styleUrl>
-<LineString>
-<coordinates>-1.25,50.5,0 -1.5,50.75,0</coordinates>
-</LineString>
-</Placemark>
-</kml>
-)";
+std::string Kml(const std::string& body) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n" + body +
+         "</kml>\n";
+}
 
-TEST(CliKml, PrintsCountsAndRecordsOfAnArchiveOutsideEveryDrive) {
+const std::string kStyle = "<Style id=\"Red\">\n<LineStyle>\n<color>ff0000ff</color>\n<width>3</width>\n"
+                           "</LineStyle>\n</Style>\n";
+const std::string kPoint = "<Placemark>\n<name>North Buoy</name>\n<styleUrl>#Red</styleUrl>\n<Point>\n"
+                           "<coordinates>1.5,52.25,0</coordinates>\n</Point>\n</Placemark>\n";
+const std::string kRoute = "<Placemark>\n<name>Route</name>\n<styleUrl>#Red</styleUrl>\n<LineString>\n"
+                           "<coordinates>-1.25,50.5,0 -1.5,50.75,0</coordinates>\n</LineString>\n</Placemark>\n";
+const std::string kOneLinePoint = "<Placemark><name>Flat</name><Point><coordinates>3,4,0</coordinates></Point></Placemark>\n";
+
+class CliKml : public ::testing::Test {
+ public:
+  stdfs::path Kmz(const std::string& name, const KmzEntries& entries) {
+    WriteKmz(charts.Path() / name, entries);
+    return charts.Path() / name;
+  }
+  CliResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", sandbox.Path().string()});
+    return RunCli(args);
+  }
+  CliResult Load(const stdfs::path& file, const char* format = "text") {
+    return Run({"kml", "load", file.string(), "--format", format});
+  }
+
   TempFolder sandbox, charts;
-  WriteKmz(charts.Path() / "overlay.kmz", {{"doc.kml", kOverlay}});
-  const CliResult r =
-      RunCli({"--root", sandbox.Path().string(), "kml", "load", (charts.Path() / "overlay.kmz").string()});
+};
+
+TEST_F(CliKml, PrintsTheRecordsOfAnArchiveOutsideEveryDriveAndLeavesNothingBehind) {
+  const CliResult r = Load(Kmz("overlay.kmz", {{"doc.kml", Kml(kStyle + kPoint + kRoute)}}));
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
   EXPECT_TRUE(Contains(r.out, "1 styles, 1 points, 1 lines, 0 polygons")) << r.out;
   EXPECT_TRUE(Contains(r.out, "style Red: width 3, line #FF0000, polygon #008000")) << r.out;
   EXPECT_TRUE(Contains(r.out, "point \"north buoy\" #red: 1.50000000 52.25000000")) << r.out;
   EXPECT_TRUE(Contains(r.out, "  -1.50000000 50.75000000")) << r.out;
-  // The extraction beside the archive leaves nothing behind.
-  EXPECT_FALSE(stdfs::exists(charts.Path() / "Temp"));
+  EXPECT_EQ(testing_support::Files(charts.Path()), std::set<std::string>{"overlay.kmz"});
 }
 
-TEST(CliKml, WritesGeoJsonWithTheStylesLook) {
-  TempFolder sandbox;
-  WriteKmz(sandbox.Path() / "C" / "Charts" / "overlay.kmz", {{"doc.kml", kOverlay}});
-  const CliResult r = RunCli(
-      {"--root", sandbox.Path().string(), "kml", "load", "C:\\Charts\\overlay.kmz", "--format", "geojson"});
+// A line of one point and a ring of two have no GeoJSON form: they are
+// left out and counted, and rings are closed.
+TEST_F(CliKml, WritesValidGeoJsonWithTheStylesLook) {
+  const std::string shortLine =
+      "<Placemark>\n<LineString>\n<coordinates>1,1,0</coordinates>\n</LineString>\n</Placemark>\n";
+  const std::string openRing =
+      "<Placemark>\n<LinearRing>\n<coordinates>0,0,0 1,0,0 1,1,0</coordinates>\n</LinearRing>\n</Placemark>\n";
+  const std::string twoPointRing =
+      "<Placemark>\n<LinearRing>\n<coordinates>0,0,0 1,0,0 0,0,0</coordinates>\n</LinearRing>\n</Placemark>\n";
+  const CliResult r =
+      Load(Kmz("o.kmz", {{"doc.kml", Kml(kStyle + kPoint + kRoute + shortLine + openRing + twoPointRing)}}),
+           "geojson");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Contains(r.out, "{\"type\":\"FeatureCollection\"")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "{\"type\":\"Point\",\"coordinates\":[1.50000000,52.25000000]}")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "\"type\":\"LineString\"")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "\"name\":\"route\",\"styleUrl\":\"#red\",\"stroke\":\"#FF0000\",\"stroke-width\":3"))
-      << r.out;
+  EXPECT_TRUE(Contains(r.err, "warning: 2 lines or polygons with too few points")) << r.err;
+  const Json collection = Json::parse(r.out);
+  const Json& features = collection["features"];
+  ASSERT_EQ(features.size(), 3u);
+  EXPECT_EQ(features[0]["geometry"]["coordinates"], Json::parse("[1.5,52.25]"));
+  EXPECT_EQ(features[1]["properties"], Json::parse(R"({"name":"route","styleUrl":"#red","stroke":"#FF0000",
+                                                      "stroke-width":3,"fill":"#008000"})"));
+  EXPECT_EQ(features[2]["geometry"]["coordinates"], Json::parse("[[[0,0],[1,0],[1,1],[0,0]]]"));
 }
 
-TEST(CliKml, AFileThatLoadsNothingFailsWithAClearMessage) {
-  TempFolder sandbox;
-  WriteKmz(sandbox.Path() / "C" / "styles.kmz",
-           {{"doc.kml", "<kml>\n<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n"}});
-  const std::pair<std::string, std::string> cases[] = {
-      {"C:\\styles.kmz", "nothing loaded from C:\\styles.kmz"},
-      {(sandbox.Path() / "missing.kmz").string(), "no such file"},
+struct FailureCase {
+  const char* name;
+  std::function<stdfs::path(CliKml&)> make;
+  const char* message;
+};
+
+TEST_F(CliKml, AFileThatLoadsNothingSaysWhyInOneLine) {
+  const FailureCase cases[] = {
+      {"missing", [](CliKml& t) { return t.charts.Path() / "missing.kmz"; }, "no such file"},
+      {"not an archive",
+       [](CliKml& t) {
+         std::ofstream(t.charts.Path() / "text.kmz") << "just text";
+         return t.charts.Path() / "text.kmz";
+       },
+       "text.kmz: not a ZIP archive"},
+      {"a bomb",
+       [](CliKml& t) {
+         WriteBomb(t.charts.Path() / "bomb.kmz", {{"doc.kml", std::string(16u << 20, ' ')}});
+         return t.charts.Path() / "bomb.kmz";
+       },
+       "refused as a ZIP bomb: entry doc.kml inflates to more than 100 times its compressed size"},
+      {"no KML", [](CliKml& t) { return t.Kmz("none.kmz", {{"doc.txt", "x"}}); },
+       "no KML file at the top of the archive"},
+      {"styles alone", [](CliKml& t) { return t.Kmz("styles.kmz", {{"doc.kml", Kml(kStyle)}}); },
+       "no point, line or polygon in the layout the reader reads"},
+      {"another layout", [](CliKml& t) { return t.Kmz("flat.kmz", {{"doc.kml", Kml(kOneLinePoint)}}); },
+       "it holds 1 placemarks: `overlays kml normalise` rewrites the file so they are"},
+      {"Temp is a file",
+       [](CliKml& t) {
+         std::ofstream(t.charts.Path() / "Temp") << "mine";
+         return t.Kmz("o.kmz", {{"doc.kml", Kml(kPoint)}});
+       },
+       "cannot create the temporary folder"},
   };
-  for (const auto& [file, message] : cases) {
-    const CliResult r = RunCli({"--root", sandbox.Path().string(), "kml", "load", file});
-    EXPECT_EQ(r.status, 1) << file;
+  for (const auto& c : cases) {
+    const CliResult r = Load(c.make(*this));
+    EXPECT_EQ(r.status, 1) << c.name;
+    EXPECT_TRUE(Contains(r.err, c.message)) << c.name << ": " << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.name << ": " << r.err;
+  }
+}
+
+TEST_F(CliKml, PlacemarksTheReaderPassedOverAreCountedInAWarning) {
+  const CliResult r = Load(Kmz("mixed.kmz", {{"doc.kml", Kml(kPoint + kOneLinePoint)}}));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Contains(r.err, "warning: 1 of 2 placemarks were not read; `overlays kml normalise`")) << r.err;
+}
+
+// KML as other producers write it: one line per document, styles in style
+// maps and inline, placemarks in folders and multi-geometries, two-field
+// tuples, a polygon with a hole, and the features in "layers/" behind a
+// NetworkLink.
+const std::string kForeign =
+    "<?xml version=\"1.0\"?><kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>"
+    "<Style id=\"s1\"><LineStyle><color>ff00ff00</color><width>2.6</width></LineStyle></Style>"
+    "<StyleMap id=\"m1\"><Pair><key>normal</key><styleUrl>#s1</styleUrl></Pair>"
+    "<Pair><key>highlight</key><styleUrl>#nothing</styleUrl></Pair></StyleMap>"
+    "<Folder><name>Marks</name><Folder><Placemark><name>Deep &amp; Low</name><styleUrl>#m1</styleUrl>"
+    "<Point><coordinates>-4.123456,50.654321</coordinates></Point></Placemark></Folder></Folder>"
+    "<Placemark><name>Pair</name><Style><PolyStyle><color>80ff0000</color></PolyStyle></Style><MultiGeometry>"
+    "<LineString><coordinates>1,2 3,4\n5,6</coordinates></LineString>"
+    "<Polygon><outerBoundaryIs><LinearRing><coordinates>0,0 4,0 4,4 0,0</coordinates></LinearRing>"
+    "</outerBoundaryIs><innerBoundaryIs><LinearRing><coordinates>1,1 2,1 2,2 1,1</coordinates></LinearRing>"
+    "</innerBoundaryIs></Polygon></MultiGeometry></Placemark>"
+    "<NetworkLink><Link><href>layers/more.kml</href></Link></NetworkLink></Document></kml>";
+
+TEST_F(CliKml, NormaliseMakesEveryPlacemarkOfAnotherLayoutReadable) {
+  const auto in = Kmz("foreign.kmz", {{"doc.kml", kForeign}, {"layers/more.kml", Kml(kOneLinePoint)}});
+  const auto out = charts.Path() / "normal.kmz";
+  const CliResult n = Run({"kml", "normalise", in.string(), out.string()});
+  ASSERT_EQ(n.status, 0) << n.err;
+  EXPECT_TRUE(Contains(n.out, "3 placemarks (2 points, 1 lines, 2 rings), 2 styles, from 2 KML files")) << n.out;
+  const CliResult r = Load(out);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");  // nothing passed over
+  const char* lines[] = {
+      "2 styles, 2 points, 1 lines, 2 polygons",
+      "style s1: width 3, line #00FF00, polygon #008000",
+      "style inline1: width 1, line #FF0000, polygon #0000FF",
+      "point \"deep &amp; low\" #s1: -4.12345600 50.65432100",
+      "point \"flat\" : 3.00000000 4.00000000",
+      "line \"pair\" #inline1: 3 points",
+      "polygon \"pair\" #inline1: 4 points\n  0.00000000 0.00000000\n  4.00000000 0.00000000",
+      "polygon \"pair\" #inline1: 4 points\n  1.00000000 1.00000000",
+  };
+  for (const char* line : lines) EXPECT_TRUE(Contains(r.out, line)) << line << "\n" << r.out;
+}
+
+TEST_F(CliKml, NormaliseRefusesHostileOrBrokenInputInOneLineAndWritesNothing) {
+  const std::pair<KmzEntries, const char*> cases[] = {
+      {{{"doc.kml", "<kml><Placemark></kml>"}}, "doc.kml line 1: mismatched tag"},
+      {{{"doc.kml", "<?xml version=\"1.0\"?>\n<!DOCTYPE kml [<!ENTITY a \"aaaa\">]>\n<kml>&a;</kml>"}},
+       "doc.kml line 2: document type declarations are not accepted"},
+      {{{"doc.kml", Kml(kStyle)}}, "no placemark with a point, line or polygon"},
+      {{{"doc.txt", "x"}}, "no KML file in the archive"},
+      {{{"doc.kml", Kml("<Placemark>" + std::string(300, '<') + "</Placemark>\n")}}, "not well-formed"},
+  };
+  const auto out = charts.Path() / "out.kmz";
+  for (const auto& [entries, message] : cases) {
+    const CliResult r = Run({"kml", "normalise", Kmz("in.kmz", entries).string(), out.string()});
+    EXPECT_EQ(r.status, 1) << message;
     EXPECT_TRUE(Contains(r.err, message)) << r.err;
+    EXPECT_FALSE(stdfs::exists(out)) << message;
+  }
+  WriteBomb(charts.Path() / "bomb.kmz", {{"doc.kml", std::string(16u << 20, ' ')}});
+  const std::pair<stdfs::path, const char*> files[] = {
+      {charts.Path() / "bomb.kmz", "refused as a ZIP bomb"},
+      {charts.Path() / "missing.kmz", "no such file"},
+  };
+  for (const auto& [file, message] : files) {
+    const CliResult r = Run({"kml", "normalise", file.string(), out.string()});
+    EXPECT_EQ(r.status, 1) << message;
+    EXPECT_TRUE(Contains(r.err, message)) << r.err;
+  }
+  EXPECT_EQ(testing_support::Files(charts.Path()), (std::set<std::string>{"in.kmz", "bomb.kmz"}));
+}
+
+// GDAL's ogr2ogr as the independent producer: a shapefile made from
+// GeoJSON, written by its KML driver (zipped here) and its LIBKML driver,
+// normalised and loaded. The module prints 8 decimals of a degree, and its
+// two rounded degree factors differ from exact inverses by 3e-13 of the
+// value, so every position must come back within 1e-8 degree.
+constexpr double kDegreeTolerance = 1e-8;
+
+// One shapefile a geometry type; ogr2ogr reads their folder as one
+// source of three layers.
+const char* const kSources[] = {
+    R"({"type":"FeatureCollection","features":[
+{"type":"Feature","properties":{"name":"North Buoy"},"geometry":{"type":"Point","coordinates":[1.5,52.25]}},
+{"type":"Feature","properties":{"name":"Wreck B"},"geometry":{"type":"Point","coordinates":[-4.123456,50.654321]}}]})",
+    R"({"type":"FeatureCollection","features":[
+{"type":"Feature","properties":{"name":"Route"},"geometry":{"type":"LineString","coordinates":[[-1.25,50.5],[-1.5,50.75],[-2.000001,51.123456]]}}]})",
+    R"({"type":"FeatureCollection","features":[
+{"type":"Feature","properties":{"name":"Harbour"},"geometry":{"type":"Polygon","coordinates":[
+[[0,0],[0,4],[4,4],[4,0],[0,0]],[[1,1],[2,1],[2,2],[1,1]]]}}]})"};
+
+bool Near(const Json& a, const Json& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    for (std::size_t k = 0; k < 2; ++k)
+      if (std::abs(a[i][k].get<double>() - b[i][k].get<double>()) > kDegreeTolerance) return false;
+  return true;
+}
+
+// A point's position as a list of one, as lines list theirs.
+Json Positions(const Json& point) {
+  Json list = Json::array();
+  list.push_back(point["geometry"]["coordinates"]);
+  return list;
+}
+
+// Shapefiles keep rings clockwise, so a ring may come back reversed.
+bool SameRing(const Json& ring, Json expected) {
+  if (Near(ring, expected)) return true;
+  std::reverse(expected.begin(), expected.end());
+  return Near(ring, expected);
+}
+
+TEST_F(CliKml, EveryFeatureOfGdalsKmlComesBackThroughTheNormaliser) {
+  if (std::system("command -v ogr2ogr > /dev/null 2>&1") != 0) GTEST_SKIP() << "ogr2ogr is not installed";
+  const auto work = charts.Path();
+  const auto ogr = [&](const std::string& args) {
+    return std::system(("cd '" + work.string() + "' && ogr2ogr " + args + " > /dev/null 2>&1").c_str()) == 0;
+  };
+  stdfs::create_directory(work / "shp");
+  for (int i = 0; i < 3; ++i) {
+    const std::string name = "layer" + std::to_string(i);
+    std::ofstream(work / (name + ".geojson")) << kSources[i];
+    ASSERT_TRUE(ogr("-f 'ESRI Shapefile' shp/" + name + ".shp " + name + ".geojson"));
+  }
+  ASSERT_TRUE(ogr("-f KML gdal.kml shp"));
+  std::ifstream kml(work / "gdal.kml");
+  WriteKmz(work / "gdal.kmz", {{"doc.kml", std::string(std::istreambuf_iterator<char>(kml), {})}});
+  std::vector<std::string> kmzs = {"gdal.kmz"};
+  if (ogr("-f LIBKML libkml.kmz shp")) kmzs.push_back("libkml.kmz");
+
+  Json source = Json::array();
+  for (const char* text : kSources) {
+    const Json layer = Json::parse(text);
+    for (const auto& feature : layer["features"]) source.push_back(feature);
+  }
+  for (const auto& kmz : kmzs) {
+    SCOPED_TRACE(kmz);
+    const CliResult n = Run({"kml", "normalise", (work / kmz).string(), (work / ("n-" + kmz)).string()});
+    ASSERT_EQ(n.status, 0) << n.err;
+    const CliResult r = Load(work / ("n-" + kmz), "geojson");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const Json got = Json::parse(r.out)["features"];
+    // Points, then lines, then each ring as a polygon of its own.
+    ASSERT_EQ(got.size(), 5u) << r.out;
+    const char* names[] = {"north buoy", "wreck b"};
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(got[i]["properties"]["name"], names[i]);
+      EXPECT_TRUE(Near(Positions(got[i]), Positions(source[i]))) << got[i];
+    }
+    EXPECT_TRUE(Near(got[2]["geometry"]["coordinates"], source[2]["geometry"]["coordinates"])) << got[2];
+    for (int ring = 0; ring < 2; ++ring)
+      EXPECT_TRUE(SameRing(got[3 + ring]["geometry"]["coordinates"][0], source[3]["geometry"]["coordinates"][ring]))
+          << got[3 + ring];
   }
 }
 
