@@ -13,6 +13,14 @@
 namespace host {
 namespace {
 
+// "cannot unpack PACKAGE", with the archive reader's reason when it gave one
+// (a ZIP bomb, a damaged entry).
+std::string CannotUnpack(const std::string& package) {
+  const UnzipRefusal& refusal = LastUnpackRefusal();
+  return "cannot unpack " + Out(package) +
+         (refusal.problem == UnzipProblem::None ? "" : ": " + Out(DescribeRefusal(refusal)));
+}
+
 // Wind farm packages are unpacked directly until their install dialog
 // exists in the module.
 void InstallWindFarmPackage(bool yes) {
@@ -29,7 +37,7 @@ void InstallWindFarmPackage(bool yes) {
   // Filed away even when unpacking failed, so a broken package is not
   // offered at every start.
   MoveToInstalled(package);
-  if (!unpacked) throw CommandError("cannot unpack " + Out(package));
+  if (!unpacked) throw CommandError(CannotUnpack(package));
   std::cout << "  installed into " << Out(folder) << "\n";
 }
 
@@ -45,7 +53,7 @@ void InstallWreckPackage(bool yes) {
   std::string folder;
   FindDataFolder(folder, kWrecksDataFolder);
   std::string database;
-  if (!FindLatestDatabase(folder, "WRK", database)) throw CommandError("cannot unpack " + Out(package));
+  if (!FindLatestDatabase(folder, "WRK", database)) throw CommandError(CannotUnpack(package));
   std::cout << "  installed into " << Out(folder) << "\n";
 }
 
