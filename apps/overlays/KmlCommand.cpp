@@ -143,16 +143,23 @@ std::optional<std::size_t> PlacemarksInArchive(const std::string& windowsPath) {
   }
 }
 
-std::string WhyNothingLoaded(const KMLLoadOutcome& outcome, const std::string& path) {
+// The count of placemarks the archive holds when the reader found none of
+// them, with the way out.
+std::string UnreadPlacemarks(const std::string& path) {
   const auto placemarks = PlacemarksInArchive(path);
-  const std::string unread =
-      placemarks && *placemarks > 0 ? FormatText("; it holds %zu placemarks: %s", *placemarks, kNormaliseHint) : "";
+  return placemarks && *placemarks > 0 ? FormatText("; it holds %zu placemarks: %s", *placemarks, kNormaliseHint) : "";
+}
+
+// In UTF-8, for the terminal.
+std::string WhyNothingLoaded(const KMLLoadOutcome& outcome, const std::string& path) {
   switch (outcome.problem) {
-    case KMLLoadProblem::Archive: return DescribeRefusal(outcome.archive);
+    case KMLLoadProblem::Archive: return Out(DescribeRefusal(outcome.archive));
     case KMLLoadProblem::NoTemporaryFolder:
       return "cannot create the temporary folder " + HostPathText(FolderOfPath(path) + "Temp\\");
-    case KMLLoadProblem::NoKMLFile: return "no KML file at the top of the archive that the reader accepts" + unread;
-    case KMLLoadProblem::NothingRead: return "no point, line or polygon in the layout the reader reads" + unread;
+    case KMLLoadProblem::NoKMLFile:
+      return "no KML file at the top of the archive that the reader accepts" + UnreadPlacemarks(path);
+    case KMLLoadProblem::NothingRead:
+      return "no point, line or polygon in the layout the reader reads" + UnreadPlacemarks(path);
     case KMLLoadProblem::None: break;
   }
   return "nothing the reader could load";
@@ -172,7 +179,7 @@ void Load(const std::string& argument, const std::string& format) {
   const std::string path = ArchivePath(argument);
   CKMLFileList list;
   if (!list.Add(path))
-    throw CommandError("nothing loaded from " + argument + ": " + Out(WhyNothingLoaded(list.LastOutcome(), path)));
+    throw CommandError("nothing loaded from " + argument + ": " + WhyNothingLoaded(list.LastOutcome(), path));
   WarnOfWhatWasPassedOver(list.LastOutcome(), path);
   if (format == "geojson")
     PrintGeoJson(list.GetAt(0));

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <random>
 #include <string>
 #include <vector>
@@ -76,27 +75,6 @@ TEST(CoordinateTuples, OnlyTuplesOfThreeFieldsCount) {
   }
 }
 
-TEST(CoordinateTuples, UnknownOrMissingNumbersReadAsTheLargestDouble) {
-  // The degree factor is applied to DBL_MAX too: the record keeps the
-  // marker value scaled, exactly as the multiplication gives it.
-  const CXYArray points = Walk("?,,0 1?,x,0");
-  ASSERT_EQ(points.GetSize(), 2u);
-  EXPECT_EQ(points[0].x, DBL_MAX * kRadiansPerDegree);
-  EXPECT_EQ(points[0].y, DBL_MAX * kRadiansPerDegree);
-  EXPECT_EQ(points[1].x, DBL_MAX * kRadiansPerDegree);
-  EXPECT_EQ(points[1].y, DBL_MAX * kRadiansPerDegree);
-}
-
-TEST(CoordinateTuples, PointTextCountsEveryCommaOfTheLine) {
-  tagXY p;
-  // A point's coordinates line keeps its closing tag; it is the third field.
-  ASSERT_TRUE(ReadCoordinateTuple("1.5,52,0</coordinates>", p));
-  EXPECT_NEAR(p.x, 1.5 * kRadiansPerDegree, 1e-15);
-  EXPECT_NEAR(p.y, 52 * kRadiansPerDegree, 1e-15);
-  EXPECT_FALSE(ReadCoordinateTuple("1.5,52</coordinates>", p));
-  EXPECT_FALSE(ReadCoordinateTuple("1,2,3 4,5,6", p));  // five fields
-}
-
 // Texts built from the characters that matter to either splitter: blanks,
 // tabs, commas, quotes, the escape markers, number characters and others.
 std::string RandomText(std::mt19937& rng) {
@@ -139,29 +117,18 @@ TEST(CoordinateTuples, NumberConversionMatchesStrtodOnOddRuns) {
   }
 }
 
-}  // namespace
-
-namespace {
 
 TEST(CoordinateTuples, LongTextsReadEveryTupleWhateverTheirSpacing) {
   // Past 1024 tuples the array is reserved from an estimate; the estimate
   // must never lose or invent a tuple, with tuples long, short, or mixed
   // with junk that reads nothing.
-  const std::string texts[] = {[] {
-                                 std::string t;
-                                 for (int i = 0; i < 5000; ++i) t += "-1.234567,50.123456,0 ";
-                                 return t;
-                               }(),
-                               [] {
-                                 std::string t;
-                                 for (int i = 0; i < 5000; ++i) t += "1,2,3 ";
-                                 return t;
-                               }(),
-                               [] {
-                                 std::string t;
-                                 for (int i = 0; i < 3000; ++i) t += "1,2,3 ";
-                                 return t + std::string(100000, 'x') + " 4,5,6";
-                               }()};
+  const auto repeated = [](const char* tuple, int times) {
+    std::string t;
+    for (int i = 0; i < times; ++i) t += tuple;
+    return t;
+  };
+  const std::string texts[] = {repeated("-1.234567,50.123456,0 ", 5000), repeated("1,2,3 ", 5000),
+                               repeated("1,2,3 ", 3000) + std::string(100000, 'x') + " 4,5,6"};
   for (const auto& text : texts) {
     const CXYArray expected = ByTokeniser(text);
     const CXYArray got = Walk(text);

@@ -248,8 +248,6 @@ TEST_F(KMLTest, LoadIsTrueOnlyWhenGeometryWasReadAndOtherwiseSaysWhy) {
        {{"doc.kml", Kml("<Placemark><Point><coordinates>1,2,0</coordinates></Point></Placemark>\n")}}, false,
        KMLLoadProblem::NothingRead},
       {"no KML in the archive", {{"doc.txt", Kml(kPoint)}, {"images/", ""}}, false, KMLLoadProblem::NoKMLFile},
-      {"declaration sharing the kml line", {{"doc.kml", "<?xml version=\"1.0\"?><kml>\n" + kPoint}}, false,
-       KMLLoadProblem::NoKMLFile},
       {"KML only in a sub-folder of the archive", {{"files/doc.kml", Kml(kPoint)}}, false, KMLLoadProblem::NoKMLFile},
       {"upper-case extension", {{"DOC.KML", Kml(kPoint)}}, true, KMLLoadProblem::None, 1},
       {"a refused file beside an accepted one", {{"a.kml", "<gpx>\n" + kPoint}, {"b.kml", Kml(kPoint)}}, true,
