@@ -203,7 +203,8 @@ void Normalise(const std::string& in, const std::string& out) {
     throw CommandError(e.what());
   }
   std::cout << "wrote " << out << ": " << s.placemarks << " placemarks (" << s.points << " points, " << s.lines
-            << " lines, " << s.rings << " rings), " << s.styles << " styles, from " << s.kmlFiles << (s.kmlFiles == 1 ? " KML file\n" : " KML files\n");
+            << " lines, " << s.rings << " rings), " << s.styles << " styles, from " << s.kmlFiles
+            << (s.kmlFiles == 1 ? " KML file\n" : " KML files\n");
   if (s.tuplesPassedOver)
     std::cerr << "warning: " << s.tuplesPassedOver
               << " coordinate tuples were not two or three numbers in range and were left out\n";

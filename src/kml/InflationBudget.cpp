@@ -9,9 +9,10 @@ CInflationBudget::CInflationBudget(const InflationLimits& limits, std::uint64_t 
 std::uint64_t CInflationBudget::RatioAllowance(std::uint64_t compressedSize) const {
   const std::uint64_t compressed = std::min(compressedSize, archiveSize_);
   // Saturates rather than wraps: a ratio times a 64-bit size may overflow.
-  const std::uint64_t byRatio = limits_.ratio != 0 && compressed > std::numeric_limits<std::uint64_t>::max() / limits_.ratio
-                                    ? std::numeric_limits<std::uint64_t>::max()
-                                    : compressed * limits_.ratio;
+  const std::uint64_t byRatio =
+      limits_.ratio != 0 && compressed > std::numeric_limits<std::uint64_t>::max() / limits_.ratio
+          ? std::numeric_limits<std::uint64_t>::max()
+          : compressed * limits_.ratio;
   return std::max(limits_.floor, byRatio);
 }
 

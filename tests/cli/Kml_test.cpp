@@ -39,7 +39,8 @@ const std::string kPoint = "<Placemark>\n<name>North Buoy</name>\n<styleUrl>#Red
                            "<coordinates>1.5,52.25,0</coordinates>\n</Point>\n</Placemark>\n";
 const std::string kRoute = "<Placemark>\n<name>Route</name>\n<styleUrl>#Red</styleUrl>\n<LineString>\n"
                            "<coordinates>-1.25,50.5,0 -1.5,50.75,0</coordinates>\n</LineString>\n</Placemark>\n";
-const std::string kOneLinePoint = "<Placemark><name>Flat</name><Point><coordinates>3,4,0</coordinates></Point></Placemark>\n";
+const std::string kOneLinePoint =
+    "<Placemark><name>Flat</name><Point><coordinates>3,4,0</coordinates></Point></Placemark>\n";
 
 class CliKml : public ::testing::Test {
  public:
@@ -223,7 +224,8 @@ const char* const kSources[] = {
 {"type":"Feature","properties":{"name":"North Buoy"},"geometry":{"type":"Point","coordinates":[1.5,52.25]}},
 {"type":"Feature","properties":{"name":"Wreck B"},"geometry":{"type":"Point","coordinates":[-4.123456,50.654321]}}]})",
     R"({"type":"FeatureCollection","features":[
-{"type":"Feature","properties":{"name":"Route"},"geometry":{"type":"LineString","coordinates":[[-1.25,50.5],[-1.5,50.75],[-2.000001,51.123456]]}}]})",
+{"type":"Feature","properties":{"name":"Route"},"geometry":{"type":"LineString",
+ "coordinates":[[-1.25,50.5],[-1.5,50.75],[-2.000001,51.123456]]}}]})",
     R"({"type":"FeatureCollection","features":[
 {"type":"Feature","properties":{"name":"Harbour"},"geometry":{"type":"Polygon","coordinates":[
 [[0,0],[0,4],[4,4],[4,0],[0,0]],[[1,1],[2,1],[2,2],[1,1]]]}}]})"};

@@ -44,7 +44,7 @@ struct ArchiveCase {
   const char* name;
   std::vector<BombEntry> entries;
   InflationLimits limits;
-  UnzipProblem problem;               // met at opening or while extracting
+  UnzipProblem problem;             // met at opening or while extracting
   std::set<std::string> extracted;  // what is on disk afterwards
 };
 
@@ -56,12 +56,20 @@ TEST(ZipBomb, TheReaderRefusesWhatInflatesOutOfProportionAndKeepsTheRest) {
       {"the bomb second", {{"a.kml", "<kml>"}, {"b.kml", kZeros}}, defaults, UnzipProblem::OutOfProportion, {}},
       {"each entry fine, too much in all",
        {{"a.bin", Incompressible(2u << 20, 1)}, {"b.bin", Incompressible(2u << 20, 2)}},
-       small, UnzipProblem::TooMuchInAll, {}},
+       small,
+       UnzipProblem::TooMuchInAll,
+       {}},
       // minizip stops at the declared size; the checksum then gives the lie
       // away and the short file is removed.
-      {"the directory understates the size", {{"ok.txt", "fine"}, {"doc.kml", kZeros, 1000}}, defaults,
-       UnzipProblem::Damaged, {"ok.txt"}},
-      {"zeros under the 1 MiB floor", {{"blank.png", std::string(900u << 10, '\0')}}, defaults, UnzipProblem::None,
+      {"the directory understates the size",
+       {{"ok.txt", "fine"}, {"doc.kml", kZeros, 1000}},
+       defaults,
+       UnzipProblem::Damaged,
+       {"ok.txt"}},
+      {"zeros under the 1 MiB floor",
+       {{"blank.png", std::string(900u << 10, '\0')}},
+       defaults,
+       UnzipProblem::None,
        {"blank.png"}},
       {"KML text of 3 MB", {{"doc.kml", CoordinatesText(3u << 20)}}, defaults, UnzipProblem::None, {"doc.kml"}},
   };

@@ -13,7 +13,7 @@
 namespace normalise {
 
 struct KmlStyle {
-  std::string id;                      // as written in the source
+  std::string id;                         // as written in the source
   std::optional<std::string> lineColour;  // aabbggrr, eight lower-case hexadecimal digits
   std::optional<double> width;
   std::optional<std::string> polygonColour;

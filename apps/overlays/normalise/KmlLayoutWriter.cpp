@@ -10,7 +10,8 @@
 namespace normalise {
 namespace {
 
-constexpr char kHeader[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n";
+constexpr char kHeader[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n";
 constexpr char kFooter[] = "</Document>\n</kml>\n";
 // Style maps may point at style maps; real files chain one or two.
 constexpr int kMaxStyleMapHops = 8;
@@ -60,7 +61,8 @@ class Writer {
   std::string Text() {
     out_ = kHeader;
     for (const auto& style : document_.styles)
-      if (auto id = ids_.find(style.id); id != ids_.end() && id->second.first == &style) WriteStyle(style, id->second.second);
+      if (auto id = ids_.find(style.id); id != ids_.end() && id->second.first == &style)
+        WriteStyle(style, id->second.second);
     for (const auto& placemark : document_.placemarks) WritePlacemark(placemark);
     out_ += kFooter;
     return std::move(out_);
@@ -100,7 +102,8 @@ class Writer {
     if (style.lineColour || style.width) {
       Line("<LineStyle>");
       if (style.lineColour) Line("<color>" + *style.lineColour + "</color>");
-      if (style.width) Line("<width>" + std::to_string(std::clamp(std::lround(*style.width), 0L, kMaxWidth)) + "</width>");
+      if (style.width)
+        Line("<width>" + std::to_string(std::clamp(std::lround(*style.width), 0L, kMaxWidth)) + "</width>");
       Line("</LineStyle>");
     }
     if (style.polygonColour) {
@@ -115,9 +118,9 @@ class Writer {
     Line("<Placemark>");
     if (!placemark.name.empty()) Line("<name>" + Escaped(placemark.name) + "</name>");
     if (const std::string url = StyleUrlOf(placemark); !url.empty()) Line("<styleUrl>" + url + "</styleUrl>");
-    const bool several = placemark.geometries.size() > 1 &&
-                         std::any_of(placemark.geometries.begin() + 1, placemark.geometries.end(),
-                                     [](const KmlGeometry& g) { return !g.innerRing; });
+    const bool several =
+        placemark.geometries.size() > 1 && std::any_of(placemark.geometries.begin() + 1, placemark.geometries.end(),
+                                                       [](const KmlGeometry& g) { return !g.innerRing; });
     if (several) Line("<MultiGeometry>");
     WriteGeometries(placemark.geometries);
     if (several) Line("</MultiGeometry>");

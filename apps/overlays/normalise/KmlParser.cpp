@@ -76,7 +76,7 @@ class Reader {
 
   void Run(std::string_view text) {
     std::unique_ptr<std::remove_pointer_t<XML_Parser>, decltype(&XML_ParserFree)> parser(XML_ParserCreate(nullptr),
-                                                                                        &XML_ParserFree);
+                                                                                         &XML_ParserFree);
     if (!parser) throw NormaliseError(source_ + ": out of memory");
     parser_ = parser.get();
     XML_SetUserData(parser_, this);
@@ -106,8 +106,8 @@ class Reader {
   static void XMLCALL OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int) {
     Of(data).Stop("document type declarations are not accepted");
   }
-  static void XMLCALL OnEntity(void* data, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
-                               const XML_Char*, const XML_Char*, const XML_Char*) {
+  static void XMLCALL OnEntity(void* data, const XML_Char*, int, const XML_Char*, int, const XML_Char*, const XML_Char*,
+                               const XML_Char*, const XML_Char*) {
     Of(data).Stop("entity declarations are not accepted");
   }
 
@@ -154,7 +154,8 @@ class Reader {
       geometry_ = KmlGeometry{name == "Point"        ? KmlGeometryKind::Point
                               : name == "LineString" ? KmlGeometryKind::LineString
                                                      : KmlGeometryKind::LinearRing,
-                              {}, Inside("innerBoundaryIs")};
+                              {},
+                              Inside("innerBoundaryIs")};
       inGeometry_ = true;
     }
   }

@@ -38,7 +38,8 @@ KmlText ReadPlainKml(const stdfs::path& file) {
   if (size > kMaxKmlBytes) throw NormaliseError(file.filename().string() + ": too large for KML text");
   std::ifstream in(file, std::ios::binary);
   std::string text(static_cast<std::size_t>(size), '\0');
-  if (!in.read(text.data(), static_cast<std::streamsize>(size))) throw NormaliseError(file.string() + ": cannot be read");
+  if (!in.read(text.data(), static_cast<std::streamsize>(size)))
+    throw NormaliseError(file.string() + ": cannot be read");
   const auto start = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
   const auto first = text.find_first_not_of(" \t\r\n", start);
   if (first == std::string::npos || text[first] != '<')

@@ -38,8 +38,8 @@ bool WriteZip(const stdfs::path& file, const std::string& text) {
                                   Z_DEFAULT_COMPRESSION, 1) == ZIP_OK;
   constexpr std::size_t kChunk = 1u << 20;
   for (std::size_t at = 0; ok && at < text.size(); at += kChunk)
-    ok = zipWriteInFileInZip(zip, text.data() + at, static_cast<unsigned>(std::min(kChunk, text.size() - at))) ==
-         ZIP_OK;
+    ok =
+        zipWriteInFileInZip(zip, text.data() + at, static_cast<unsigned>(std::min(kChunk, text.size() - at))) == ZIP_OK;
   ok = zipCloseFileInZip(zip) == ZIP_OK && ok;
   return zipClose(zip, nullptr) == ZIP_OK && ok;
 }
@@ -66,12 +66,13 @@ NormaliseSummary Summarise(const KmlDocument& document, std::size_t kmlFiles) {
   summary.kmlFiles = kmlFiles;
   summary.placemarks = document.placemarks.size();
   summary.tuplesPassedOver = document.tuplesPassedOver;
-  summary.styles = static_cast<std::size_t>(
-      std::count_if(document.styles.begin(), document.styles.end(), [](const KmlStyle& s) { return s.SetsSomething(); }));
+  summary.styles = static_cast<std::size_t>(std::count_if(document.styles.begin(), document.styles.end(),
+                                                          [](const KmlStyle& s) { return s.SetsSomething(); }));
   for (const auto& placemark : document.placemarks)
     for (const auto& g : placemark.geometries)
-      ++(g.kind == KmlGeometryKind::Point ? summary.points : g.kind == KmlGeometryKind::LineString ? summary.lines
-                                                                                                 : summary.rings);
+      ++(g.kind == KmlGeometryKind::Point        ? summary.points
+         : g.kind == KmlGeometryKind::LineString ? summary.lines
+                                                 : summary.rings);
   return summary;
 }
 
