@@ -40,6 +40,26 @@ std::string CoordinatesText(std::size_t size) {
   return text;
 }
 
+struct AllowanceCase {
+  std::uint64_t archiveSize, compressed, spent, allowance;
+};
+
+TEST(ZipBomb, AnEntryMayInflateToItsRatioAboveTheFloorWithinWhatTheArchiveHasLeft) {
+  constexpr std::uint64_t MiB = 1u << 20, GiB = 1u << 30;
+  const AllowanceCase cases[] = {
+      {100 * MiB, 10 * MiB, 0, 1000 * MiB}, {100 * MiB, 1000, 0, MiB},  // the floor
+      {MiB, 10 * MiB, 0, 100 * MiB},      // an overstated compressed size counts as the archive's size
+      {100 * MiB, 10 * MiB, GiB - 5, 5},  // what the archive has left
+      {UINT64_MAX, UINT64_MAX, 0, GiB},   // no overflow of ratio times size
+      {100 * MiB, 10 * MiB, 2 * GiB, 0},
+  };
+  for (const auto& c : cases) {
+    CInflationBudget budget({}, c.archiveSize);
+    budget.Spend(c.spent);
+    EXPECT_EQ(budget.Allowance(c.compressed), c.allowance) << c.compressed << " spent " << c.spent;
+  }
+}
+
 struct ArchiveCase {
   const char* name;
   std::vector<BombEntry> entries;
