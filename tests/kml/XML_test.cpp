@@ -164,20 +164,6 @@ TEST(XMLOpen, HeaderCheck) {
   EXPECT_FALSE(xml.OpenKML("C:\\k"));  // a folder is no file
 }
 
-TEST(XMLOpen, ReadingGoesOnAfterTheKmlLine) {
-  TestMachine machine;
-  machine.Write("C:\\doc.kml", "<?xml version=\"1.0\"?>\n<kml>\n\n  <Document>  \n</kml>");
-  CXML xml;
-  ASSERT_TRUE(xml.OpenKML("C:\\doc.kml"));
-  std::string_view line;
-  ASSERT_TRUE(xml.ReadNextLine(line));
-  EXPECT_EQ(line, "<Document>");
-  ASSERT_TRUE(xml.ReadNextLine(line));
-  EXPECT_EQ(line, "</kml>");  // the last line needs no line feed
-  EXPECT_FALSE(xml.ReadNextLine(line));
-  EXPECT_FALSE(xml.ReadNextLine(line));  // and the end stays the end
-}
-
 TEST(XMLReadString, LinesLongerThanTheReadBlockComeWhole) {
   // 3 MB in one line crosses the 256 KB read block many times; the short
   // lines around it must keep their bounds.
@@ -192,8 +178,9 @@ TEST(XMLReadString, LinesLongerThanTheReadBlockComeWhole) {
   ASSERT_TRUE(xml.ReadString(line));
   EXPECT_EQ(line, "short\r");  // raw: only the reader of next lines trims
   ASSERT_TRUE(xml.ReadString(line));
-  EXPECT_EQ(line, longLine);
+  EXPECT_EQ(line, longLine);  // the last line needs no line feed
   EXPECT_FALSE(xml.ReadString(line));
+  EXPECT_FALSE(xml.ReadNextLine(line));  // and the end stays the end
 }
 
 }  // namespace
