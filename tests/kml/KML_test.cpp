@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 #include "kml/CoordinateText.h"
 #include "kml/KmzArchive.h"
@@ -54,107 +55,50 @@ class KMLTest : public ::testing::Test {
 };
 
 TEST_F(KMLTest, StylesKeepWidthAndColoursAndDropStylesThatSetNothing) {
-  EXPECT_TRUE(LoadOne(Kml(R"(<Style id="Red">
-  <LineStyle>
-    <color>ff0000ff</color>
-    <width>3</width>
-  </LineStyle>
-  <PolyStyle>
-    <color>7f00ff00</color>
-  </PolyStyle>
-</Style>
-<Style id="OnlyUnknown">
-  <LineStyle>
-    <gx:outerWidth>2</gx:outerWidth>
-  </LineStyle>
-</Style>
-<style ID=  "FillOnly">
-<PolyStyle>
-<color>ff112233</color>
-</PolyStyle>
-</style>
-<StyleMap id="Pair">
-<LineStyle>
-<width>9</width>
-</LineStyle>
-</StyleMap>
-<Placemark>
-<Point>
-<coordinates>1,2,0</coordinates>
-</Point>
-</Placemark>
-)")));
-  const auto& styles = overlay.Styles();
-  ASSERT_EQ(styles.size(), 2u);
-  EXPECT_EQ(styles[0]->id, "Red");  // ids keep their case
-  EXPECT_EQ(styles[0]->width, 3);
-  EXPECT_EQ(styles[0]->lineColour, 0xFF0000u);
-  EXPECT_EQ(styles[0]->polygonColour, 0x00FF00u);
-  // Leading blanks and every '"' and '>' go from the id; defaults stay.
-  EXPECT_EQ(styles[1]->id, "FillOnly");
-  EXPECT_EQ(styles[1]->width, 1);
-  EXPECT_EQ(styles[1]->lineColour, 0xFF0000u);
-  EXPECT_EQ(styles[1]->polygonColour, 0x332211u);
+  ASSERT_TRUE(LoadOne(Kml(
+      "<Style id=\"Red\">\n  <LineStyle>\n  <color>ff0000ff</color>\n<width>3</width>\n</LineStyle>\n"
+      "<PolyStyle>\n<color>7f00ff00</color>\n</PolyStyle>\n</Style>\n"
+      "<Style id=\"OnlyUnknown\">\n<LineStyle>\n<gx:outerWidth>2</gx:outerWidth>\n</LineStyle>\n</Style>\n"
+      "<style ID=  \"FillOnly\">\n<PolyStyle>\n<color>ff112233</color>\n</PolyStyle>\n</style>\n"
+      "<StyleMap id=\"Pair\">\n<LineStyle>\n<width>9</width>\n</LineStyle>\n</StyleMap>\n" +
+      kPoint)));
+  // Ids keep their case, losing leading blanks and every '"' and '>';
+  // what a style does not set keeps its default.
+  using Look = std::tuple<std::string, int, std::uint32_t, std::uint32_t>;
+  const Look expected[] = {{"Red", 3, 0xFF0000, 0x00FF00}, {"FillOnly", 1, 0xFF0000, 0x332211}};
+  ASSERT_EQ(overlay.Styles().size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const auto& style = *overlay.Styles()[i];
+    EXPECT_EQ(Look(style.id, style.width, style.lineColour, style.polygonColour), expected[i]);
+  }
 }
 
 TEST_F(KMLTest, PlacemarkGeometryPointLineAndTwoRings) {
-  ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
-<name>North Buoy</name>
-<styleUrl>#Red</styleUrl>
-<Point>
-<coordinates>1.5,52.0,0</coordinates>
-</Point>
-</Placemark>
-<Placemark>
-  <name>Route</name>
-  <LineString>
-    <tessellate>1</tessellate>
-    <coordinates>
-      -1.25,50.5,0     -1.5,50.75,0
-      1.5,52.0   -2,51,0
-         -3,52,10</coordinates>
-  </LineString>
-</Placemark>
-<Placemark>
-<name>Harbour</name>
-<styleUrl>#Fill</styleUrl>
-<Polygon>
-<outerBoundaryIs>
-<LinearRing>
-<coordinates>0,0,0 1,0,0 1,1,0 0,0,0</coordinates>
-</LinearRing>
-</outerBoundaryIs>
-<innerBoundaryIs>
-<LinearRing>
-<coordinates>0.2,0.2,0 0.4,0.2,0 0.2,0.4,0 0.2,0.2,0
-</coordinates>
-</LinearRing>
-</innerBoundaryIs>
-</Polygon>
-</Placemark>
-)")));
+  ASSERT_TRUE(LoadOne(Kml(
+      "<Placemark>\n<name>North Buoy</name>\n<styleUrl>#Red</styleUrl>\n<Point>\n"
+      "<coordinates>1.5,52.0,0</coordinates>\n</Point>\n</Placemark>\n"
+      "<Placemark>\n  <name>Route</name>\n  <LineString>\n    <tessellate>1</tessellate>\n    <coordinates>\n"
+      "      -1.25,50.5,0     -1.5,50.75,0\n      1.5,52.0   -2,51,0\n         -3,52,10</coordinates>\n"
+      "  </LineString>\n</Placemark>\n"
+      "<Placemark>\n<name>Harbour</name>\n<styleUrl>#Fill</styleUrl>\n<Polygon>\n<outerBoundaryIs>\n<LinearRing>\n"
+      "<coordinates>0,0,0 1,0,0 1,1,0 0,0,0</coordinates>\n</LinearRing>\n</outerBoundaryIs>\n<innerBoundaryIs>\n"
+      "<LinearRing>\n<coordinates>0.2,0.2,0 0.4,0.2,0 0.2,0.4,0 0.2,0.2,0\n</coordinates>\n</LinearRing>\n"
+      "</innerBoundaryIs>\n</Polygon>\n</Placemark>\n")));
   ASSERT_EQ(overlay.Points().size(), 1u);
   const auto& point = *overlay.Points()[0];
-  EXPECT_EQ(point.name, "north buoy");
-  EXPECT_EQ(point.styleUrl, "#red");
+  EXPECT_EQ(point.name + " " + point.styleUrl, "north buoy #red");
   ExpectDegrees({point.x, point.y}, 1.5, 52.0);
-
+  // The two-field tuple 1.5,52.0 is passed over.
   ASSERT_EQ(overlay.Lines().size(), 1u);
   const auto& line = *overlay.Lines()[0];
-  EXPECT_EQ(line.name, "route");
-  EXPECT_EQ(line.styleUrl, "");
-  // The two-field tuple 1.5,52.0 is passed over.
+  EXPECT_EQ(line.name + " " + line.styleUrl, "route ");
+  const std::pair<double, double> route[] = {{-1.25, 50.5}, {-1.5, 50.75}, {-2, 51}, {-3, 52}};
   ASSERT_EQ(line.points.GetSize(), 4u);
-  ExpectDegrees(line.points[0], -1.25, 50.5);
-  ExpectDegrees(line.points[1], -1.5, 50.75);
-  ExpectDegrees(line.points[2], -2, 51);
-  ExpectDegrees(line.points[3], -3, 52);
-
+  for (std::size_t i = 0; i < 4; ++i) ExpectDegrees(line.points[i], route[i].first, route[i].second);
   // Outer and inner ring: two polygons with the same name.
   ASSERT_EQ(overlay.Polygons().size(), 2u);
   for (const auto& ring : overlay.Polygons()) {
-    EXPECT_EQ(ring->name, "harbour");
-    EXPECT_EQ(ring->styleUrl, "#fill");
+    EXPECT_EQ(ring->name + " " + ring->styleUrl, "harbour #fill");
     EXPECT_EQ(ring->points.GetSize(), 4u);
   }
   ExpectDegrees(overlay.Polygons()[1]->points[1], 0.4, 0.2);
@@ -182,23 +126,12 @@ TEST_F(KMLTest, WhatThePointParserPassesOver) {
 
 TEST_F(KMLTest, AGeometryTakesTheNameAndStyleReadBeforeItInLowerCaseFromUtf8) {
   // "Île Verte" in UTF-8 becomes the Windows-1252 "île verte".
-  ASSERT_TRUE(LoadOne(Kml(R"(<Placemark>
-<LineString>
-<coordinates>1,2,0 3,4,0</coordinates>
-</LineString>
-<name>)" "\xC3\x8Ele Verte" R"(</name>
-<styleUrl>#Wreck-A</styleUrl>
-<MultiGeometry>
-<LineString>
-<coordinates>5,6,0 7,8,0</coordinates>
-</LineString>
-</MultiGeometry>
-</Placemark>
-)")));
+  const std::string line = "<LineString>\n<coordinates>1,2,0 3,4,0</coordinates>\n</LineString>\n";
+  ASSERT_TRUE(LoadOne(Kml("<Placemark>\n" + line + "<name>\xC3\x8Ele Verte</name>\n<styleUrl>#Wreck-A</styleUrl>\n" +
+                          "<MultiGeometry>\n" + line + "</MultiGeometry>\n</Placemark>\n")));
   ASSERT_EQ(overlay.Lines().size(), 2u);
   EXPECT_EQ(overlay.Lines()[0]->name, "");
-  EXPECT_EQ(overlay.Lines()[1]->name, "\xEEle verte");
-  EXPECT_EQ(overlay.Lines()[1]->styleUrl, "#wreck-a");
+  EXPECT_EQ(overlay.Lines()[1]->name + " " + overlay.Lines()[1]->styleUrl, "\xEEle verte #wreck-a");
   EXPECT_EQ(overlay.Outcome().placemarksRead, 1u);
 }
 
