@@ -125,6 +125,24 @@ void ReportFiling(const std::string& package, const std::vector<std::string>& fi
   }
 }
 
+// What an accepted package left in its data folder; the reason when that
+// is nothing usable, else empty.
+std::string ReportUnpacked(const PackageKind& kind, const std::string& package, const std::string& dataFolder,
+                           const std::vector<std::string>& unpacked) {
+  if (unpacked.empty()) {
+    std::cout << "  nothing unpacked: not a readable ZIP archive, or empty\n";
+    return "nothing could be unpacked from " + Out(package);
+  }
+  std::cout << "  unpacked into " << Out(dataFolder) << ": ";
+  for (const auto& name : unpacked) std::cout << (&name == &unpacked.front() ? "" : ", ") << name;
+  std::cout << "\n";
+  bool database = !kind.databaseExtension;
+  for (const auto& name : unpacked) database = database || HasExtension(name, kind.databaseExtension);
+  if (database) return {};
+  std::cout << "  no database (*." << kind.databaseExtension << ") found in the package\n";
+  return Out(package) + " holds no " + kind.databaseExtension + " database";
+}
+
 // Offers and installs the waiting package of one kind; the reason when it
 // installed nothing usable, else empty.
 std::string InstallPackage(const PackageKind& kind, bool accept) {
@@ -134,30 +152,16 @@ std::string InstallPackage(const PackageKind& kind, bool accept) {
     return {};
   }
   std::cout << kind.label << ": " << Out(package) << "\n";
-  std::string dataFolder;
-  if (accept) FindDataFolder(dataFolder, kind.dataFolder);
-  const FolderState dataBefore = Snapshot(dataFolder), installedBefore = Snapshot(InstalledFolder());
-  kind.install(package, accept);
   if (!accept) {
+    kind.install(package, false);
     std::cout << "  the package stays at " << Out(package) << " and is offered again\n";
     return {};
   }
-  const std::vector<std::string> unpacked = Written(dataBefore, Snapshot(dataFolder));
-  std::string problem;
-  if (unpacked.empty()) {
-    std::cout << "  nothing unpacked: not a readable ZIP archive, or empty\n";
-    problem = "nothing could be unpacked from " + Out(package);
-  } else {
-    std::cout << "  unpacked into " << Out(dataFolder) << ": ";
-    for (const auto& name : unpacked) std::cout << (&name == &unpacked.front() ? "" : ", ") << name;
-    std::cout << "\n";
-    bool database = !kind.databaseExtension;
-    for (const auto& name : unpacked) database = database || HasExtension(name, kind.databaseExtension);
-    if (!database) {
-      std::cout << "  no database (*." << kind.databaseExtension << ") found in the package\n";
-      problem = Out(package) + " holds no " + kind.databaseExtension + " database";
-    }
-  }
+  std::string dataFolder;
+  FindDataFolder(dataFolder, kind.dataFolder);
+  const FolderState dataBefore = Snapshot(dataFolder), installedBefore = Snapshot(InstalledFolder());
+  kind.install(package, true);
+  const std::string problem = ReportUnpacked(kind, package, dataFolder, Written(dataBefore, Snapshot(dataFolder)));
   ReportFiling(package, Written(installedBefore, Snapshot(InstalledFolder())));
   return problem;
 }
