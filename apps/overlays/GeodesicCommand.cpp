@@ -54,7 +54,8 @@ void AddGeodesicCommand(CLI::App& app, const Options&) {
       ->check(CLI::Range(0u, static_cast<unsigned>(kEllipsoidTable.size() - 1)));
   cmd->callback([] {
     for (std::size_t i = 0; i < 4; i += 2)
-      if (args.points[i] < -90 || args.points[i] > 90) throw CommandError("latitudes must lie within -90 to 90 degrees");
+      if (args.points[i] < -90 || args.points[i] > 90)
+        throw CommandError("latitudes must lie within -90 to 90 degrees");
     PrintGeodesic(args);
   });
 }

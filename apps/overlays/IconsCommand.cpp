@@ -82,7 +82,8 @@ void WritePngs(const CWrecksImageList& list, const IconsRequest& request) {
   const std::filesystem::path folder(request.pngFolder);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (!std::filesystem::is_directory(folder, ec)) throw CommandError("cannot make the folder '" + request.pngFolder + "'");
+  if (!std::filesystem::is_directory(folder, ec))
+    throw CommandError("cannot make the folder '" + request.pngFolder + "'");
   for (int i = 0; i < list.GetImageCount(); ++i) {
     WritePng(list, i, request.scale, folder / FileName(i));
   }

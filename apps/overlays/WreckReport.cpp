@@ -42,8 +42,6 @@ std::string Degrees(double radians, const WreckDef& w) {
   return HasPosition(w) ? Number(radians * kDegreesPerRadian, 7) : std::string();
 }
 
-std::string Code(WreckCode table, long code) { return WreckCodeText(table, code); }
-
 // How a field is written: text quoted in CSV and a string in JSON, or a
 // number bare in both.
 enum class FieldType { Text, Number };
@@ -66,18 +64,19 @@ const WreckField kWreckFields[] = {
     {"latitude", FieldType::Number, [](const WreckDef& w) { return Degrees(w.data.latitude, w); }},
     {"longitude", FieldType::Number, [](const WreckDef& w) { return Degrees(w.data.longitude, w); }},
     {"category", FieldType::Text, [](const WreckDef& w) { return Category(w); }},
-    {"status", FieldType::Text, [](const WreckDef& w) { return Code(WreckCode::Status, w.data.status); }},
+    {"status", FieldType::Text, [](const WreckDef& w) { return WreckCodeText(WreckCode::Status, w.data.status); }},
     {"depth_m", FieldType::Number,
      [](const WreckDef& w) { return w.data.depth != 0 ? Number(w.data.depth, 1) : std::string(); }},
     {"nationality", FieldType::Text, [](const WreckDef& w) { return Out(Nationality(w)); }},
     {"country", FieldType::Text, [](const WreckDef& w) { return Out(CountryNameFromCode(Nationality(w))); }},
-    {"vessel_type", FieldType::Text, [](const WreckDef& w) { return Code(WreckCode::VesselType, w.data.vesselType); }},
-    {"cargo", FieldType::Text, [](const WreckDef& w) { return Code(WreckCode::Cargo, w.data.cargo); }},
+    {"vessel_type", FieldType::Text,
+     [](const WreckDef& w) { return WreckCodeText(WreckCode::VesselType, w.data.vesselType); }},
+    {"cargo", FieldType::Text, [](const WreckDef& w) { return WreckCodeText(WreckCode::Cargo, w.data.cargo); }},
     {"sunk", FieldType::Text, [](const WreckDef& w) { return DateText(w.data.sunk).text; }},
     {"reported", FieldType::Text, [](const WreckDef& w) { return DateText(w.data.reported).text; }},
     {"amended", FieldType::Text, [](const WreckDef& w) { return DateText(w.data.amended).text; }},
     {"position_method", FieldType::Text,
-     [](const WreckDef& w) { return Code(WreckCode::PositionMethod, w.data.positionMethod); }},
+     [](const WreckDef& w) { return WreckCodeText(WreckCode::PositionMethod, w.data.positionMethod); }},
     {"outline_points", FieldType::Number, [](const WreckDef& w) { return std::to_string(w.outline.GetSize()); }},
     {"history", FieldType::Text, [](const WreckDef& w) { return Out(std::string(w.History())); }},
     {"survey", FieldType::Text, [](const WreckDef& w) { return Out(std::string(w.Survey())); }},
