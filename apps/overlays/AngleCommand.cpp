@@ -44,7 +44,7 @@ void CheckKind(int kind) {
   if (!FindAngleKind(kind)) throw CommandError("unknown angle kind " + std::to_string(kind) + " (kinds are 1 to 9)");
 }
 
-// " (at most 90 degrees)": what the kind's range allows, for the message.
+// " (at most 90 degrees or 100 gradians)": the kind's range, for the message.
 std::string KindRange(int kind) {
   const AngleKindDef* def = FindAngleKind(kind);
   return FormatText(" (at most %d degrees or %d gradians)", def->degreeLimit, def->gradianLimit);
