@@ -38,10 +38,12 @@ void AddGeodesicCommand(CLI::App& app, const Options&) {
   auto* cmd = app.add_subcommand(
       "geodesic",
       "Distance (m) and azimuth at the first point (degrees) between two positions in degrees.\n"
-      "The module's rules: with both latitudes 0 the line runs along the equator, even where the shortest path "
-      "leaves it (0 0 0 179.9 gives 20,026,376 m where the shortest is 20,003,008 m); the azimuth of method 0 is "
-      "that of the normal section, not of the geodesic (45.19 degrees for 0 0 0.5 179.5, where the geodesic "
-      "leaves at 25.67); method 0 refuses points within about a degree of antipodal (an error).");
+      "The module's rules:\n"
+      "- with both latitudes 0 the line runs along the equator, even where the shortest\n"
+      "  path leaves it (0 0 0 179.9 gives 20,026,376 m; the shortest is 20,003,008 m);\n"
+      "- the azimuth of method 0 is that of the normal section, not of the geodesic\n"
+      "  (45.19 degrees for 0 0 0.5 179.5, where the geodesic leaves at 25.67);\n"
+      "- method 0 refuses points within about a degree of antipodal (an error).");
   static GeodesicArguments args;
   cmd->add_option("LAT1 LON1 LAT2 LON2", args.points, "Both positions, degrees (south and west negative)")
       ->expected(4)
