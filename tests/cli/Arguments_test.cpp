@@ -38,6 +38,7 @@ TEST(CliArguments, ExitStatusOfEachKindOfMistake) {
       {{"--drive", "E=/no/such/folder", "folders"}, 1, "", "is not a folder"},
       {{"--drive", "E=" + root + ",floppy", "folders"}, 1, "", "unknown drive type"},
       {{"--root", root, "icons", "--scale", "2"}, 1, "", "--scale requires --png"},
+      {{"--root", root, "icons", "--png", root + "/png", "--scale", "0"}, 1, "", "--scale wants 1 to 16"},
       {{"--help"}, 0, "absent", ""},  // --drive names every drive type
       {{"install", "--help"}, 0, "--yes", ""},
   };
