@@ -1,5 +1,6 @@
 find_package(PkgConfig REQUIRED)
 find_package(ZLIB REQUIRED)
+find_package(PNG REQUIRED)
 pkg_check_modules(MINIZIP REQUIRED IMPORTED_TARGET minizip)
 pkg_check_modules(SHAPELIB REQUIRED IMPORTED_TARGET shapelib)
 # The host's KML normaliser reads KML of any layout with expat.

@@ -44,6 +44,12 @@ void CheckKind(int kind) {
   if (!FindAngleKind(kind)) throw CommandError("unknown angle kind " + std::to_string(kind) + " (kinds are 1 to 9)");
 }
 
+// " (at most 90 degrees or 100 gradians)": the kind's range, for the message.
+std::string KindRange(int kind) {
+  const AngleKindDef* def = FindAngleKind(kind);
+  return FormatText(" (at most %d degrees or %d gradians)", def->degreeLimit, def->gradianLimit);
+}
+
 char HemisphereArgument(const std::string& text) {
   if (text.empty()) return 0;
   const std::string letter = In(text);
@@ -58,12 +64,38 @@ void PrintFormatted(const FormatRequest& request) {
   if (request.format < 0 || request.format > kAngleFormatFromSettings)
     throw CommandError("unknown angle format " + std::to_string(request.format) + " (formats are 0 to 5)");
   const char hemisphere = HemisphereArgument(request.hemisphere);
-  std::cout << Out(FormatAngle(radians, request.kind, request.format, request.decimals, hemisphere)) << "\n";
+  const std::string text = FormatAngle(radians, request.kind, request.format, request.decimals, hemisphere);
+  // The module shows what it cannot write (not finite, or too many whole
+  // degrees) as empty text; an empty line would pass for an answer.
+  if (text.empty())
+    throw CommandError(FormatText("%s radians cannot be shown as an angle of kind %d", request.radians.c_str(),
+                                  request.kind));
+  std::cout << Out(text) << "\n";
+}
+
+// The module reads text it refuses (no digits, or beyond the kind's range)
+// as the kind's zero (a quarter turn for kind 4), the same value as a typed
+// zero. Text that gave that value is a genuine zero when making its last
+// 0 digit a 1 gives another value: raising a digit only makes an angle
+// larger, so refused text stays refused, while "0N" becomes "1N" and
+// "000 00 00.000 N" becomes one thousandth of a second.
+bool ReadsAsAnAngle(const std::string& text, int kind, double radians) {
+  if (radians != ParseAngle("", kind)) return true;
+  std::string raised = text;
+  const auto lastZero = raised.rfind('0');
+  if (lastZero == std::string::npos) return false;
+  raised[lastZero] = '1';
+  return ParseAngle(raised, kind) != radians;
 }
 
 void PrintParsed(const ParseRequest& request) {
   CheckKind(request.kind);
-  std::cout << FormatText("%.17g", ParseAngle(In(request.text), request.kind)) << "\n";
+  const std::string text = In(request.text);
+  const double radians = ParseAngle(text, request.kind);
+  if (!ReadsAsAnAngle(text, request.kind, radians))
+    throw CommandError(FormatText("\"%s\" is not an angle of kind %d", request.text.c_str(), request.kind) +
+                       KindRange(request.kind));
+  std::cout << FormatText("%.17g", radians) << "\n";
 }
 
 }  // namespace
@@ -73,7 +105,9 @@ void AddAngleCommand(CLI::App& app, const Options&) {
   angle->require_subcommand(1);
 
   static FormatRequest format;
-  auto* formatCmd = angle->add_subcommand("format", "Print the text of an angle given in radians");
+  auto* formatCmd = angle->add_subcommand(
+      "format", "Print the text of an angle given in radians; a value the kind cannot show (not finite, or too "
+                "large) is an error");
   formatCmd->add_option("radians", format.radians, "The angle in radians (negative values welcome)")->required();
   formatCmd->add_option("--kind", format.kind, "Angle kind 1..9 (5 latitude, 6 longitude)")->required();
   formatCmd->add_option("--format", format.format, "0 DMS, 1 DM, 2 decimal degrees, 3 signed degrees, 4 gradians, "
@@ -83,7 +117,9 @@ void AddAngleCommand(CLI::App& app, const Options&) {
   formatCmd->callback([] { PrintFormatted(format); });
 
   static ParseRequest parse;
-  auto* parseCmd = angle->add_subcommand("parse", "Print the radians of angle text, with 17 significant digits");
+  auto* parseCmd = angle->add_subcommand(
+      "parse", "Print the radians of angle text, with 17 significant digits; text without digits or beyond the "
+               "kind's range is an error");
   parseCmd->add_option("text", parse.text, "The angle text, UTF-8 or Windows-1252")->required();
   parseCmd->add_option("--kind", parse.kind, "Angle kind 1..9 (5 latitude, 6 longitude)")->required();
   parseCmd->callback([] { PrintParsed(parse); });

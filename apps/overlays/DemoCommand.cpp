@@ -57,7 +57,8 @@ void RunDemo(const Options& options, const DemoOptions& demo) {
 void AddDemoCommand(CLI::App& app, const Options& options) {
   static DemoOptions demo;
   auto* cmd = app.add_subcommand("demo", "Install and load the bundled sample wreck data in a sandbox");
-  cmd->add_option("--package", demo.package, "The wreck package to use")->capture_default_str();
+  // The default is a path in the build tree, which means nothing to a user.
+  cmd->add_option("--package", demo.package, "The wreck package to use (default: the bundled sample)");
   cmd->add_option("--records", demo.records, "How many records to print")->check(CLI::NonNegativeNumber);
   cmd->callback([&options] { RunDemo(options, demo); });
 }

@@ -39,8 +39,18 @@ Json Polygon(const CXYArray& radians) {
   return Json{{"type", "Polygon"}, {"coordinates", Json::array({ring})}};
 }
 
+Json Collection(std::vector<Json> geometries) {
+  if (geometries.empty()) return nullptr;
+  if (geometries.size() == 1) return std::move(geometries.front());
+  return Json{{"type", "GeometryCollection"}, {"geometries", std::move(geometries)}};
+}
+
 Json Feature(Json geometry, Json properties) {
   if (geometry.is_null()) return nullptr;
+  return AnyFeature(std::move(geometry), std::move(properties));
+}
+
+Json AnyFeature(Json geometry, Json properties) {
   return Json{{"type", "Feature"}, {"geometry", std::move(geometry)}, {"properties", std::move(properties)}};
 }
 

@@ -26,9 +26,16 @@ Json LineString(const CXYArray& radians);
 // left it open); null when fewer than three distinct positions remain.
 Json Polygon(const CXYArray& radians);
 
+// The geometries as one: null for none, the geometry itself for one, a
+// GeometryCollection for more.
+Json Collection(std::vector<Json> geometries);
+
 // Null when the geometry is null, so that callers can skip what GeoJSON
 // cannot carry and count it.
 Json Feature(Json geometry, Json properties);
+// A feature even without a geometry (RFC 7946 writes an unlocated feature
+// with a null geometry), for lists that must keep every record.
+Json AnyFeature(Json geometry, Json properties);
 
 // A FeatureCollection, one feature a line so that line tools still work.
 void PrintCollection(std::ostream& out, const std::vector<Json>& features);

@@ -4,15 +4,12 @@
 #include <cstdio>
 
 #include "Host.h"
+#include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 
 namespace host {
 namespace {
-
-// The module's own conversion constants, as everywhere in its geodesy.
-constexpr double kRadiansPerDegree = 0.017453292519943;
-constexpr double kDegreesPerRadian = 57.2957795131;
 
 struct GeodesicArguments {
   std::vector<double> points;  // lat1 lon1 lat2 lon2, degrees
@@ -36,20 +33,31 @@ void PrintGeodesic(const GeodesicArguments& args) {
 }  // namespace
 
 void AddGeodesicCommand(CLI::App& app, const Options&) {
+  // The module's rules, which a user comparing with another geodesic
+  // program would otherwise take for faults.
   auto* cmd = app.add_subcommand(
-      "geodesic", "Distance (m) and azimuth at the first point (degrees) between two positions in degrees");
+      "geodesic",
+      "Distance (m) and azimuth at the first point (degrees) between two positions in degrees.\n"
+      "The module's rules:\n"
+      "- with both latitudes 0 the line runs along the equator, even where the shortest\n"
+      "  path leaves it (0 0 0 179.9 gives 20,026,376 m; the shortest is 20,003,008 m);\n"
+      "- the azimuth of method 0 is that of the normal section, not of the geodesic\n"
+      "  (45.19 degrees for 0 0 0.5 179.5, where the geodesic leaves at 25.67);\n"
+      "- method 0 refuses points within about a degree of antipodal (an error).");
   static GeodesicArguments args;
   cmd->add_option("LAT1 LON1 LAT2 LON2", args.points, "Both positions, degrees (south and west negative)")
       ->expected(4)
       ->required()
       ->allow_extra_args(false);
-  cmd->add_option("--method", args.method, "0 auxiliary sphere (any length), 1 short-line normal section")
+  cmd->add_option("--method", args.method,
+                  "0 auxiliary sphere (any length; normal-section azimuth), 1 normal section (lines up to 20 km)")
       ->check(CLI::IsMember({0, 1}));
   cmd->add_option("--ellipsoid", args.ellipsoid, "Row of the ellipsoid table (see 'overlays ellipsoids')")
       ->check(CLI::Range(0u, static_cast<unsigned>(kEllipsoidTable.size() - 1)));
   cmd->callback([] {
     for (std::size_t i = 0; i < 4; i += 2)
-      if (args.points[i] < -90 || args.points[i] > 90) throw CommandError("latitudes must lie within -90 to 90 degrees");
+      if (args.points[i] < -90 || args.points[i] > 90)
+        throw CommandError("latitudes must lie within -90 to 90 degrees");
     PrintGeodesic(args);
   });
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "Host.h"
+#include "geodesy/angle/AngleUnits.h"
 #include "geodesy/datum/Geocentric.h"
 #include "geodesy/datum/Helmert.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
@@ -12,10 +13,6 @@
 
 namespace host {
 namespace {
-
-// The module's own conversion constants, as everywhere in its geodesy.
-constexpr double kRadiansPerDegree = 0.017453292519943;
-constexpr double kDegreesPerRadian = 57.2957795131;
 
 struct HelmertArguments {
   std::vector<double> point;  // lat lon [h], degrees and metres
@@ -50,7 +47,8 @@ void PrintShifted(const HelmertArguments& args) {
   double phi = phi0, lam = 0, h = 0;
   if (!GeocentricToGeographic(target, X, Y, Z, phi, lam, h))
     throw CommandError("the shifted point has no geographic position (it lies on the polar axis)");
-  std::printf("%.9f %.9f %.4f\n", phi * kDegreesPerRadian, lam * kDegreesPerRadian, h);
+  std::printf("latitude %.9f longitude %.9f (degrees) height %.4f m\n", phi * kDegreesPerRadian,
+              lam * kDegreesPerRadian, h);
 }
 
 }  // namespace

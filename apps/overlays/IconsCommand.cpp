@@ -5,13 +5,12 @@
 //                                   mask colour fully transparent) for a
 //                                   person to look at
 
-#include <zlib.h>
+#include <png.h>
 
 #include <array>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -48,48 +47,33 @@ std::string FileName(int index) {
   return name + ".png";
 }
 
-void AppendBigEndian(std::string& out, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-void AppendChunk(std::string& out, const char* type, const std::string& data) {
-  AppendBigEndian(out, static_cast<std::uint32_t>(data.size()));
-  const std::string body = type + data;
-  out += body;
-  AppendBigEndian(out, static_cast<std::uint32_t>(
-                           crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()))));
-}
-
-// An 8-bit RGBA PNG of one image, each pixel a scale x scale square.
-std::string PngOf(const CWrecksImageList& list, int index, int scale) {
+// One image as 8-bit RGBA, each pixel a scale x scale square, the mask
+// colour fully transparent.
+std::vector<std::uint8_t> RgbaPixels(const CWrecksImageList& list, int index, int scale) {
   const CSize size = list.GetImageSize();
-  const int width = size.cx * scale;
-  const int height = size.cy * scale;
-  std::string raw;
-  for (int y = 0; y < height; ++y) {
-    raw += '\0';  // no filter
-    for (int x = 0; x < width; ++x) {
+  std::vector<std::uint8_t> pixels;
+  pixels.reserve(static_cast<std::size_t>(size.cx * scale) * static_cast<std::size_t>(size.cy * scale) * 4);
+  for (int y = 0; y < size.cy * scale; ++y) {
+    for (int x = 0; x < size.cx * scale; ++x) {
       const COLORREF colour = list.ExtractIcon(index)->GetPixel(x / scale, y / scale);
       const bool clear = list.IsTransparent(index, x / scale, y / scale);
-      raw += {static_cast<char>(GetRValue(colour)), static_cast<char>(GetGValue(colour)),
-              static_cast<char>(GetBValue(colour)), static_cast<char>(clear ? 0 : 255)};
+      pixels.insert(pixels.end(), {GetRValue(colour), GetGValue(colour), GetBValue(colour),
+                                   static_cast<std::uint8_t>(clear ? 0 : 255)});
     }
   }
-  std::vector<Bytef> packed(compressBound(static_cast<uLong>(raw.size())));
-  uLongf packedSize = static_cast<uLongf>(packed.size());
-  if (compress(packed.data(), &packedSize, reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size())) !=
-      Z_OK)
-    throw CommandError("cannot compress image " + std::to_string(index));
+  return pixels;
+}
 
-  std::string header;
-  AppendBigEndian(header, static_cast<std::uint32_t>(width));
-  AppendBigEndian(header, static_cast<std::uint32_t>(height));
-  header += {8, 6, 0, 0, 0};  // 8 bits a sample, RGBA, deflate, no filter, no interlace
-  std::string png = "\x89PNG\r\n\x1a\n";
-  AppendChunk(png, "IHDR", header);
-  AppendChunk(png, "IDAT", std::string(reinterpret_cast<const char*>(packed.data()), packedSize));
-  AppendChunk(png, "IEND", "");
-  return png;
+void WritePng(const CWrecksImageList& list, int index, int scale, const std::filesystem::path& path) {
+  const CSize size = list.GetImageSize();
+  const std::vector<std::uint8_t> pixels = RgbaPixels(list, index, scale);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(size.cx * scale);
+  image.height = static_cast<png_uint_32>(size.cy * scale);
+  image.format = PNG_FORMAT_RGBA;
+  if (!png_image_write_to_file(&image, path.c_str(), 0, pixels.data(), 0, nullptr))
+    throw CommandError("cannot write '" + path.string() + "': " + image.message);
 }
 
 void WritePngs(const CWrecksImageList& list, const IconsRequest& request) {
@@ -98,12 +82,10 @@ void WritePngs(const CWrecksImageList& list, const IconsRequest& request) {
   const std::filesystem::path folder(request.pngFolder);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (!std::filesystem::is_directory(folder, ec)) throw CommandError("cannot make the folder '" + request.pngFolder + "'");
+  if (!std::filesystem::is_directory(folder, ec))
+    throw CommandError("cannot make the folder '" + request.pngFolder + "'");
   for (int i = 0; i < list.GetImageCount(); ++i) {
-    const std::filesystem::path path = folder / FileName(i);
-    std::ofstream file(path, std::ios::binary);
-    file << PngOf(list, i, request.scale);
-    if (!file) throw CommandError("cannot write '" + path.string() + "'");
+    WritePng(list, i, request.scale, folder / FileName(i));
   }
   std::cout << list.GetImageCount() << " images written to " << folder.string() << "\n";
 }
@@ -122,8 +104,11 @@ void AddIconsCommand(CLI::App& app, const Options&) {
   static IconsRequest request;
   auto* icons = app.add_subcommand("icons", "List the wreck images (symbols, statuses, caution, flags), or write them "
                                             "as PNG files");
-  icons->add_option("--png", request.pngFolder, "Folder to write one PNG file per image into (made if missing)");
-  icons->add_option("--scale", request.scale, "Enlarge each pixel to N x N (1 to 16, default 1)");
+  auto* png =
+      icons->add_option("--png", request.pngFolder, "Folder to write one PNG file per image into (made if missing)");
+  // A scale alone would be silently ignored by the listing.
+  icons->add_option("--scale", request.scale, "Enlarge each pixel of the PNG files to N x N (1 to 16, default 1)")
+      ->needs(png);
   icons->callback([] { RunIcons(request); });
 }
 

@@ -1,12 +1,14 @@
 #include "WreckReport.h"
 
-#include <cmath>
-#include <cstdio>
 #include <ostream>
+#include <vector>
 
+#include "GeoJson.h"
 #include "Host.h"
 #include "frame/Exports.h"
+#include "frame/FormatText.h"
 #include "geodesy/angle/AngleText.h"
+#include "geodesy/angle/AngleUnits.h"
 #include "platform/ui/Automation.h"
 #include "wrecks/CountryTable.h"
 #include "wrecks/DateText.h"
@@ -17,7 +19,6 @@
 namespace host {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2957795131;
 constexpr int kLatitudeKind = 5, kLongitudeKind = 6, kDegreesMinutes = 1;
 
 std::string Category(const WreckDef& w) {
@@ -32,85 +33,121 @@ std::string DisplayName(const WreckDef& w) {
 
 std::string Nationality(const WreckDef& w) { return std::string(w.data.nationality, 2); }
 
-std::string Csv(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c == '\r' ? ' ' : c == '\n' ? ' ' : c;
-  }
-  return out + "\"";
+// A latitude and longitude of exactly 0 mean the record has no position.
+bool HasPosition(const WreckDef& w) { return w.data.latitude != 0 || w.data.longitude != 0; }
+
+std::string Number(double value, int decimals) { return FormatText("%.*f", decimals, value); }
+
+std::string Degrees(double radians, const WreckDef& w) {
+  return HasPosition(w) ? Number(radians * kDegreesPerRadian, 7) : std::string();
 }
 
-std::string Json(std::string_view ansi) {
-  std::string out = "\"";
-  for (char c : Out(std::string(ansi))) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
-}
+// How a field is written: text quoted in CSV and a string in JSON, or a
+// number bare in both.
+enum class FieldType { Text, Number };
 
-std::string Number(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+// One field of a record as every dump form shows it: the value is UTF-8
+// text, empty when the record has none (left out of the text form, empty
+// in CSV, null in JSON).
+struct WreckField {
+  const char* name;
+  FieldType type;
+  std::string (*value)(const WreckDef&);
+};
+
+// The fields of the dump, in order: the text, CSV and GeoJSON forms are
+// all written from this one list so that none of them can drop a field.
+const WreckField kWreckFields[] = {
+    {"id", FieldType::Number, [](const WreckDef& w) { return std::to_string(w.data.wreckId); }},
+    {"kind", FieldType::Text, [](const WreckDef& w) { return std::string(w.IsWreck() ? "wreck" : "obstruction"); }},
+    {"name", FieldType::Text, [](const WreckDef& w) { return Out(DisplayName(w)); }},
+    {"latitude", FieldType::Number, [](const WreckDef& w) { return Degrees(w.data.latitude, w); }},
+    {"longitude", FieldType::Number, [](const WreckDef& w) { return Degrees(w.data.longitude, w); }},
+    {"category", FieldType::Text, [](const WreckDef& w) { return Category(w); }},
+    {"status", FieldType::Text, [](const WreckDef& w) { return WreckCodeText(WreckCode::Status, w.data.status); }},
+    {"depth_m", FieldType::Number,
+     [](const WreckDef& w) { return w.data.depth != 0 ? Number(w.data.depth, 1) : std::string(); }},
+    {"nationality", FieldType::Text, [](const WreckDef& w) { return Out(Nationality(w)); }},
+    {"country", FieldType::Text, [](const WreckDef& w) { return Out(CountryNameFromCode(Nationality(w))); }},
+    {"vessel_type", FieldType::Text,
+     [](const WreckDef& w) { return WreckCodeText(WreckCode::VesselType, w.data.vesselType); }},
+    {"cargo", FieldType::Text, [](const WreckDef& w) { return WreckCodeText(WreckCode::Cargo, w.data.cargo); }},
+    {"sunk", FieldType::Text, [](const WreckDef& w) { return DateText(w.data.sunk).text; }},
+    {"reported", FieldType::Text, [](const WreckDef& w) { return DateText(w.data.reported).text; }},
+    {"amended", FieldType::Text, [](const WreckDef& w) { return DateText(w.data.amended).text; }},
+    {"position_method", FieldType::Text,
+     [](const WreckDef& w) { return WreckCodeText(WreckCode::PositionMethod, w.data.positionMethod); }},
+    {"outline_points", FieldType::Number, [](const WreckDef& w) { return std::to_string(w.outline.GetSize()); }},
+    {"history", FieldType::Text, [](const WreckDef& w) { return Out(std::string(w.History())); }},
+    {"survey", FieldType::Text, [](const WreckDef& w) { return Out(std::string(w.Survey())); }},
+    {"comment", FieldType::Text, [](const WreckDef& w) { return Out(std::string(w.Comment())); }},
+};
+
+// The text and CSV forms hold one record a line (CSV) or one field a line
+// (text), so line breaks inside a value become spaces there.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
   return text;
 }
 
-void PrintText(std::ostream& out, const WreckDef& w) {
-  out << w.data.wreckId << "  " << Out(DisplayName(w)) << "\n"
-      << "    " << (w.IsWreck() ? "wreck: " : "obstruction: ") << Category(w) << "; status "
-      << WreckCodeText(WreckCode::Status, w.data.status) << "\n"
-      << "    " << Out(FormatAngle(w.data.latitude, kLatitudeKind, kDegreesMinutes, 3)) << "  "
-      << Out(FormatAngle(w.data.longitude, kLongitudeKind, kDegreesMinutes, 3)) << "  depth " << Number(w.data.depth, 1)
-      << " m\n";
-  const std::string country = CountryNameFromCode(Nationality(w));
-  if (!country.empty()) out << "    nationality " << Out(country) << "\n";
-  if (const auto sunk = DateText(w.data.sunk); !sunk.text.empty()) out << "    sunk " << sunk.text << "\n";
-  if (w.data.vesselType) out << "    " << WreckCodeText(WreckCode::VesselType, w.data.vesselType) << "\n";
+std::string Csv(const WreckField& field, const std::string& value) {
+  if (field.type == FieldType::Number) return value;
+  std::string out = "\"";
+  for (char c : OneLine(value)) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
 }
 
-const char* const kCsvHeader =
-    "id,kind,name,latitude,longitude,category,status,depth_m,nationality,country,vessel_type,cargo,sunk,"
-    "reported,amended,position_method,outline_points,history,survey,comment\n";
+void PrintCsvHeader(std::ostream& out) {
+  for (const WreckField& field : kWreckFields) out << (&field == kWreckFields ? "" : ",") << field.name;
+  out << "\n";
+}
 
 void PrintCsv(std::ostream& out, const WreckDef& w) {
-  const auto& d = w.data;
-  out << d.wreckId << ',' << (w.IsWreck() ? "wreck" : "obstruction") << ',' << Csv(Out(DisplayName(w))) << ','
-      << Number(d.latitude * kDegreesPerRadian, 7) << ',' << Number(d.longitude * kDegreesPerRadian, 7) << ','
-      << Csv(Category(w)) << ',' << Csv(WreckCodeText(WreckCode::Status, d.status)) << ',' << Number(d.depth, 1)
-      << ',' << Csv(Nationality(w)) << ',' << Csv(Out(CountryNameFromCode(Nationality(w)))) << ','
-      << Csv(WreckCodeText(WreckCode::VesselType, d.vesselType)) << ','
-      << Csv(WreckCodeText(WreckCode::Cargo, d.cargo)) << ',' << Csv(DateText(d.sunk).text) << ','
-      << Csv(DateText(d.reported).text) << ',' << Csv(DateText(d.amended).text) << ','
-      << Csv(WreckCodeText(WreckCode::PositionMethod, d.positionMethod)) << ',' << w.outline.GetSize() << ','
-      << Csv(Out(std::string(w.History()))) << ',' << Csv(Out(std::string(w.Survey()))) << ','
-      << Csv(Out(std::string(w.Comment()))) << '\n';
+  for (const WreckField& field : kWreckFields)
+    out << (&field == kWreckFields ? "" : ",") << Csv(field, field.value(w));
+  out << "\n";
 }
 
-void PrintFeature(std::ostream& out, const WreckDef& w, bool first) {
-  const auto& d = w.data;
-  out << (first ? "" : ",\n") << R"({"type":"Feature","geometry":{"type":"Point","coordinates":[)"
-      << Number(d.longitude * kDegreesPerRadian, 8) << ',' << Number(d.latitude * kDegreesPerRadian, 8)
-      << "]},\"properties\":{\"id\":" << d.wreckId << ",\"kind\":\"" << (w.IsWreck() ? "wreck" : "obstruction")
-      << "\",\"name\":" << Json(DisplayName(w)) << ",\"category\":" << Json(Category(w))
-      << ",\"status\":" << Json(WreckCodeText(WreckCode::Status, d.status)) << ",\"depth_m\":" << Number(d.depth, 1)
-      << ",\"country\":" << Json(CountryNameFromCode(Nationality(w)))
-      << ",\"vessel_type\":" << Json(WreckCodeText(WreckCode::VesselType, d.vesselType))
-      << ",\"sunk\":" << Json(DateText(d.sunk).text) << ",\"history\":" << Json(w.History())
-      << ",\"survey\":" << Json(w.Survey()) << ",\"comment\":" << Json(w.Comment()) << "}}";
+// "id: 100000" and then the other fields that have a value, indented.
+void PrintText(std::ostream& out, const WreckDef& w) {
+  for (const WreckField& field : kWreckFields) {
+    const std::string value = field.value(w);
+    if (!value.empty()) out << (&field == kWreckFields ? "" : "  ") << field.name << ": " << OneLine(value) << "\n";
+  }
+}
+
+geojson::Json Properties(const WreckDef& w) {
+  geojson::Json properties = geojson::Json::object();
+  for (const WreckField& field : kWreckFields) {
+    const std::string value = field.value(w);
+    // A number keeps the digits the other forms print.
+    properties[field.name] = value.empty()                     ? geojson::Json(nullptr)
+                             : field.type == FieldType::Number ? geojson::Json::parse(value)
+                                                               : geojson::Json(value);
+  }
+  return properties;
+}
+
+// An outline that encloses an area is a polygon (the module keeps rings
+// open; the helper closes them), two or more positions otherwise a line.
+geojson::Json OutlineGeometry(const CXYArray& outline) {
+  geojson::Json polygon = geojson::Polygon(outline);
+  return polygon.is_null() ? geojson::LineString(outline) : polygon;
+}
+
+// The position and the outline together: a GIS shows the symbol where the
+// record is charted and the outline of the debris or hull around it, and a
+// feature has one geometry, so both go into a GeometryCollection rather
+// than into two features that would count the record twice.
+geojson::Json Geometry(const WreckDef& w) {
+  std::vector<geojson::Json> parts;
+  if (HasPosition(w)) parts.push_back(geojson::Point({w.data.longitude, w.data.latitude}));
+  if (geojson::Json outline = OutlineGeometry(w.outline); !outline.is_null()) parts.push_back(std::move(outline));
+  return geojson::Collection(std::move(parts));
 }
 
 }  // namespace
@@ -132,17 +169,17 @@ void PrintLoadSummary(std::ostream& out, const CWreckList& wrecks, const CWreckL
 void PrintWrecks(std::ostream& out, const CWreckList& wrecks, long limit, DumpFormat format) {
   const std::size_t count =
       limit < 0 ? wrecks.GetSize() : std::min(wrecks.GetSize(), static_cast<std::size_t>(limit));
-  if (format == DumpFormat::Csv) out << kCsvHeader;
-  if (format == DumpFormat::GeoJson) out << "{\"type\":\"FeatureCollection\",\"features\":[\n";
+  std::vector<geojson::Json> features;
+  if (format == DumpFormat::Csv) PrintCsvHeader(out);
   for (std::size_t i = 0; i < count; ++i) {
     const WreckDef& w = *wrecks.GetAt(i);
     switch (format) {
       case DumpFormat::Text: PrintText(out, w); break;
       case DumpFormat::Csv: PrintCsv(out, w); break;
-      case DumpFormat::GeoJson: PrintFeature(out, w, i == 0); break;
+      case DumpFormat::GeoJson: features.push_back(geojson::AnyFeature(Geometry(w), Properties(w))); break;
     }
   }
-  if (format == DumpFormat::GeoJson) out << "\n]}\n";
+  if (format == DumpFormat::GeoJson) geojson::PrintCollection(out, features);
 }
 
 bool InstallWrecksWithDialog(std::ostream& out, bool accept) {

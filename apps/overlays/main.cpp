@@ -22,16 +22,43 @@ const host::CommandSetup kCommands[] = {
     host::AddResourcesCommand,
 };
 
+// Status 1 for anything the user can correct, 2 for a failure of the host.
+constexpr int kFailure = 1;
+constexpr int kUnexpectedFailure = 2;
+
+// "overlays wrecks dump": the command line as far as it was understood, so
+// that the hint names the help that answers the mistake.
+std::string CommandPath(const CLI::App& app) {
+  std::string path = app.get_name();
+  for (const CLI::App* command = &app; !command->get_subcommands().empty();) {
+    command = command->get_subcommands().front();
+    path += " " + command->get_name();
+  }
+  return path;
+}
+
+// CLI11 has an exit status of its own for each kind of mistake; a user and
+// a script only need to know that the command line was wrong.
+int ReportUsageError(const CLI::App& app, const std::string& message) {
+  std::cerr << "overlays: " << message << "\n" << "run '" << CommandPath(app) << " --help' for usage\n";
+  return kFailure;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"overlays: the command-line host of the chart overlays module"};
-  // At most one command; none at all is answered with the usage below, so
-  // that an unknown word is reported as such rather than as a missing command.
+  CLI::App app{"overlays: the command-line host of the chart overlays module", "overlays"};
+  app.set_version_flag("--version", "overlays " OVERLAYS_VERSION);
+  // At most one command; none at all is reported after parsing, so that an
+  // unknown word is reported as such rather than as a missing command.
   app.require_subcommand(0, 1);
+  // The global options may follow the command name too: every command
+  // inherits this and hands an option it does not know up to here.
+  app.fallthrough();
   host::Options options;
   app.add_option("--root", options.root, "Sandbox folder: every drive and shell folder lives under it");
-  app.add_option("--drive", options.drives, "Map a drive letter: L=DIR[,fixed|removable|cdrom] (repeatable)")
+  app.add_option("--drive", options.drives,
+                 "Map a drive letter: L=DIR[,fixed|removable|cdrom|absent] (repeatable)")
       ->type_name("L=DIR[,TYPE]")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
@@ -40,18 +67,16 @@ int main(int argc, char** argv) {
 
   try {
     app.parse(argc, argv);
-    if (app.get_subcommands().empty()) {
-      std::cerr << app.help() << "overlays: a command is required\n";
-      return 1;
-    }
+    if (app.get_subcommands().empty()) return ReportUsageError(app, "a command is required");
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+    return ReportUsageError(app, e.what());
   } catch (const host::CommandError& e) {
     std::cerr << "overlays: " << e.what() << "\n";
-    return 1;
+    return kFailure;
   } catch (const std::exception& e) {
     std::cerr << "overlays: unexpected failure: " << e.what() << "\n";
-    return 2;
+    return kUnexpectedFailure;
   }
   return 0;
 }

