@@ -73,29 +73,16 @@ void PrintFormatted(const FormatRequest& request) {
   std::cout << Out(text) << "\n";
 }
 
-// The module reads text it refuses (no digits, or beyond the kind's range)
-// as the kind's zero (a quarter turn for kind 4), the same value as a typed
-// zero. Text that gave that value is a genuine zero when making its last
-// 0 digit a 1 gives another value: raising a digit only makes an angle
-// larger, so refused text stays refused, while "0N" becomes "1N" and
-// "000 00 00.000 N" becomes one thousandth of a second.
-bool ReadsAsAnAngle(const std::string& text, int kind, double radians) {
-  if (radians != ParseAngle("", kind)) return true;
-  std::string raised = text;
-  const auto lastZero = raised.rfind('0');
-  if (lastZero == std::string::npos) return false;
-  raised[lastZero] = '1';
-  return ParseAngle(raised, kind) != radians;
-}
-
 void PrintParsed(const ParseRequest& request) {
   CheckKind(request.kind);
   const std::string text = In(request.text);
-  const double radians = ParseAngle(text, request.kind);
-  if (!ReadsAsAnAngle(text, request.kind, radians))
+  // The module reads refused text as the kind's zero, which would pass for a
+  // typed zero here.
+  const std::optional<double> radians = TryParseAngle(text, request.kind);
+  if (!radians)
     throw CommandError(FormatText("\"%s\" is not an angle of kind %d", request.text.c_str(), request.kind) +
                        KindRange(request.kind));
-  std::cout << FormatText("%.17g", radians) << "\n";
+  std::cout << FormatText("%.17g", *radians) << "\n";
 }
 
 }  // namespace

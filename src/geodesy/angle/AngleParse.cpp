@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "frame/ReplaceAll.h"
@@ -64,34 +65,59 @@ ScannedAngle Scan(const std::string& text, const AngleKindDef& kind) {
   return scan;
 }
 
+bool HoldsADigit(const ScannedAngle& scan) {
+  for (const std::string& field : scan.fields)
+    if (field.find_first_of("0123456789") != std::string::npos) return true;
+  return false;
+}
+
 double FieldValue(const std::string& field) { return field.empty() ? 0.0 : std::strtod(field.c_str(), nullptr); }
 
-double GradiansToRadians(const ScannedAngle& scan, const AngleKindDef& kind) {
+std::optional<double> GradiansToRadians(const ScannedAngle& scan, const AngleKindDef& kind) {
   const double gradians = FieldValue(scan.fields[0]);
-  if (!(gradians <= kind.gradianLimit)) return 0.0;
+  if (!(gradians <= kind.gradianLimit)) return std::nullopt;
   return (scan.negative ? -gradians : gradians) * kRadiansPerGradian;
 }
 
-double DegreesToRadians(const ScannedAngle& scan, const AngleKindDef& kind) {
+std::optional<double> DegreesToRadians(const ScannedAngle& scan, const AngleKindDef& kind) {
   const double degrees = FieldValue(scan.fields[0]);
   double minutes = FieldValue(scan.fields[1]);
   double seconds = FieldValue(scan.fields[2]);
-  if (!(degrees <= kind.degreeLimit)) return 0.0;
+  if (!(degrees <= kind.degreeLimit)) return std::nullopt;
   // Minutes or seconds out of range are dropped rather than refused.
   if (minutes >= 60.0) minutes = seconds = 0.0;
   if (seconds >= 60.0) seconds = 0.0;
   const double total = degrees + minutes / 60.0 + seconds / 3600.0;
-  if (!(total <= kind.degreeLimit)) return 0.0;
+  if (!(total <= kind.degreeLimit)) return std::nullopt;
   return (scan.negative ? -total : total) * kRadiansPerDegree;
+}
+
+// The angle the text gives, before a kind counted from a quarter turn
+// takes its complement; none for text without a digit or beyond the range.
+std::optional<double> TypedRadians(std::string_view text, const AngleKindDef& kind) {
+  const bool gradians = !HoldsDegreeSymbols(text) && text.find('g') != std::string_view::npos;
+  const ScannedAngle scan = Scan(Normalise(text), kind);
+  if (!HoldsADigit(scan)) return std::nullopt;
+  return gradians ? GradiansToRadians(scan, kind) : DegreesToRadians(scan, kind);
+}
+
+double FromTypedRadians(const AngleKindDef& kind, double radians) {
+  return kind.fromQuarterTurn ? std::numbers::pi / 2.0 - radians : radians;
 }
 
 }  // namespace
 
+std::optional<double> TryParseAngle(std::string_view text, int kind) {
+  const AngleKindDef* def = FindAngleKind(kind);
+  if (!def) return std::nullopt;
+  const std::optional<double> radians = TypedRadians(text, *def);
+  if (!radians) return std::nullopt;
+  return FromTypedRadians(*def, *radians);
+}
+
 double ParseAngle(std::string_view text, int kind) {
   const AngleKindDef* def = FindAngleKind(kind);
   if (!def) return 0.0;
-  const bool gradians = !HoldsDegreeSymbols(text) && text.find('g') != std::string_view::npos;
-  const ScannedAngle scan = Scan(Normalise(text), *def);
-  const double radians = gradians ? GradiansToRadians(scan, *def) : DegreesToRadians(scan, *def);
-  return def->fromQuarterTurn ? std::numbers::pi / 2.0 - radians : radians;
+  // Refused text reads as no angle typed at all.
+  return FromTypedRadians(*def, TypedRadians(text, *def).value_or(0.0));
 }

@@ -14,6 +14,7 @@
 // the decimal point instead: 30 minutes and 0.123 reads 30'.123.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,10 @@ OVERLAYS_API std::string FormatAngle(double radians, int kind, int format, int d
 // kinds 5 and 6 a hemisphere letter. Text that does not parse or lies
 // outside the kind's range gives 0 (a quarter turn for kind 4).
 OVERLAYS_API double ParseAngle(std::string_view text, int kind);
+// The same, but none for the text ParseAngle reads as 0: an unknown kind,
+// text without a digit, or a value beyond the kind's range. Hosts use it to
+// tell a refused text from a typed zero.
+OVERLAYS_API std::optional<double> TryParseAngle(std::string_view text, int kind);
 
 // The largest text of a kind and format (it sizes and masks an edit field)
 // and the limit text: the largest whole value plus one, in the kind's degree
