@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <map>
+#include <mutex>
+#include <random>
 #include <thread>
 
 #include "TestDialogs.h"
@@ -18,9 +22,18 @@ using platform::ui::Driver;
 using platform::ui::MessageQueue;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
+using testing::ElementsAre;
 
 const UINT kPosted = WM_APP + 1;
 const UINT UM_TEST_END = RegisterWindowMessage("UM_TEST_END-{5A7C21D4-3B0E-4D8F-9C11-2E6B7F40A9D3}");
+
+// Busy rather than asleep: a sleep is far coarser than the windows the
+// thread tests aim at.
+void SpinFor(std::chrono::microseconds span) {
+  const auto until = std::chrono::steady_clock::now() + span;
+  while (std::chrono::steady_clock::now() < until) {
+  }
+}
 
 // Posts `count` messages numbered 0.. to a window, tagged with its number.
 class CPosterThread : public CWinThread {
@@ -94,11 +107,14 @@ class CEndingThread : public CWinThread {
   ~CEndingThread() override { destroyed->store(true); }
   BOOL InitInstance() override { return TRUE; }
   int Run() override {
-    owner->PostMessage(UM_TEST_END, IDOK, 0);
+    SpinFor(delay);
+    if (posts) owner->PostMessage(UM_TEST_END, IDOK, 0);
     return 7;
   }
   CWnd* owner = nullptr;
   std::atomic<bool>* destroyed = nullptr;
+  bool posts = true;
+  std::chrono::microseconds delay{0};
 };
 
 TEST(ThreadTest, AModalDialogEndsOnAMessagePostedByItsWorker) {
@@ -118,6 +134,56 @@ TEST(ThreadTest, AModalDialogEndsOnAMessagePostedByItsWorker) {
   handle->Wait();
   EXPECT_EQ(handle->ExitCode(), 7u);
   EXPECT_TRUE(destroyed.load()) << "the worker deletes itself when its run ends";
+}
+
+// The scheduler may hold the loop thread up at any point; a clock that
+// dawdles whenever the loop asks it whether time runs (just as the loop
+// decides whether anything can still wake it) stands in for that.
+class DawdlingClock final : public platform::ui::Clock {
+ public:
+  platform::ui::Millis Now() const override { return system_.Now(); }
+  bool Runs() const override {
+    thread_local std::minstd_rand random(1);
+    SpinFor(std::chrono::microseconds(random() % 200));
+    return true;
+  }
+
+ private:
+  platform::ui::SystemClock system_;
+};
+
+// A worker that posts its end message and ends while the loop is deciding
+// whether to wait: the message must still end the dialog, and a worker that
+// ends without one must leave it to end with Cancel rather than hang.
+TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
+  TestResources resources;
+  platform::ui::ScopedClock clock(std::make_shared<DawdlingClock>());
+  std::minstd_rand random(7);
+  constexpr int kRounds = 400;
+  for (const bool posts : {true, false}) {
+    int wrong = 0;
+    for (int round = 0; round < kRounds; ++round) {
+      std::atomic<bool> destroyed{false};
+      CWinThread* worker = nullptr;
+      CCollectorDlg dialog(-1);
+      // Released on the idle turn, just before the loop looks for work.
+      ScopedAutomation automation([&](Driver& d) {
+        if (d.Turn() == ModalTurn::Started) {
+          auto* ending = BeginThread<CEndingThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+          ending->owner = &d.Dialog();
+          ending->destroyed = &destroyed;
+          ending->posts = posts;
+          ending->delay = std::chrono::microseconds(random() % 100);
+          worker = ending;
+        } else if (d.Turn() == ModalTurn::Idle && worker) {
+          std::exchange(worker, nullptr)->ResumeThread();
+        }
+      });
+      if (dialog.DoModal() != (posts ? IDOK : IDCANCEL)) ++wrong;
+      MessageQueue::WaitForWorkers();
+    }
+    EXPECT_EQ(wrong, 0) << "rounds of " << kRounds << " that ended wrongly, worker posts: " << posts;
+  }
 }
 
 class CRefusingThread : public CWinThread {
@@ -161,6 +227,166 @@ TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
   EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end()) << "different names, different numbers";
   EXPECT_GE(sorted.front(), 0xC000u);
   EXPECT_LE(sorted.back(), 0xFFFFu);
+}
+
+// Sending across threads. The window's own thread carries the message out,
+// sent messages before posted ones, while the sender waits for the result.
+
+const UINT kSent = WM_APP + 2;
+const UINT kSentBack = WM_APP + 3;
+
+// Waits until the process has seen `count` more posts, sends or worker
+// ends than when `since` was read.
+void AwaitActivity(std::uint64_t since, std::uint64_t count) {
+  while (MessageQueue::Activity() < since + count) std::this_thread::yield();
+}
+
+// Records which thread handles what, in order.
+class CHandledOnWnd : public CWnd {
+ public:
+  const MessageMap& GetMessageMap() const override {
+    using H = Handlers<CHandledOnWnd>;
+    static const MessageMap map(&CWnd::GetMessageMap(), {
+        H::Message(kSent, &CHandledOnWnd::OnSent),
+        H::Message(kSentBack, &CHandledOnWnd::OnSentBack),
+        H::Message(kPosted, &CHandledOnWnd::OnPosted),
+    });
+    return map;
+  }
+  LRESULT OnSent(WPARAM value, LPARAM replyTo) {
+    Note("sent");
+    // A handler may send back to the thread that waits for it.
+    return static_cast<LRESULT>(value) * 2 + (replyTo ? ::SendMessage(reinterpret_cast<HWND>(replyTo), kSentBack) : 0);
+  }
+  LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
+  LRESULT OnPosted(WPARAM, LPARAM) {
+    Note("posted");
+    if (dialog) dialog->EndDialog(IDOK);
+    return 0;
+  }
+  void Note(std::string what) {
+    std::lock_guard lock(mutex);
+    handled.push_back({std::move(what), std::this_thread::get_id()});
+  }
+  std::mutex mutex;
+  std::vector<std::pair<std::string, std::thread::id>> handled;
+  CDialog* dialog = nullptr;
+};
+
+class CSendingDlg : public CDialog {
+ public:
+  CSendingDlg() : CDialog(kFormDialog) {}
+  const MessageMap& GetMessageMap() const override {
+    using H = Handlers<CSendingDlg>;
+    static const MessageMap map(&CDialog::GetMessageMap(), {
+        H::Message(kSent, &CSendingDlg::Forward),
+        H::Message(kPosted, &CSendingDlg::Forward),
+    });
+    return map;
+  }
+  LRESULT Forward(WPARAM wParam, LPARAM lParam) { return recorder.WindowProc(CurrentMessage(), wParam, lParam); }
+  CHandledOnWnd recorder;
+};
+
+class CSenderThread : public CWinThread {
+ public:
+  BOOL InitInstance() override { return TRUE; }
+  int Run() override {
+    CHandledOnWnd own;
+    if (ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
+    if (postFirst) ::PostMessage(target, kPosted, 0, 0);
+    result->store(::SendMessage(target, kSent, 21, reinterpret_cast<LPARAM>(own.m_hWnd)));
+    if (ownWindow) *ownHandled = own.handled;
+    return 0;
+  }
+  HWND target = nullptr;
+  bool postFirst = false;
+  bool ownWindow = false;
+  std::atomic<LRESULT>* result = nullptr;
+  std::vector<std::pair<std::string, std::thread::id>>* ownHandled = nullptr;
+};
+
+struct SendRun {
+  int modalResult;
+  LRESULT sendResult;
+  std::vector<std::pair<std::string, std::thread::id>> onDialog, onWorker;
+};
+
+// Opens a dialog whose first turn starts a sender and, before the loop
+// goes on, waits until the sender's post and send are queued; then `act`.
+SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Driver&)>& act) {
+  CSendingDlg dialog;
+  dialog.recorder.dialog = &dialog;
+  std::atomic<LRESULT> result{-1};
+  SendRun run;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    auto* sender = BeginThread<CSenderThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    sender->target = d.Dialog().m_hWnd;
+    sender->postFirst = postFirst;
+    sender->ownWindow = ownWindow;
+    sender->result = &result;
+    sender->ownHandled = &run.onWorker;
+    const std::uint64_t before = MessageQueue::Activity();
+    sender->ResumeThread();
+    AwaitActivity(before, postFirst ? 2 : 1);
+    act(d);
+  });
+  run.modalResult = dialog.DoModal();
+  MessageQueue::WaitForWorkers();
+  run.sendResult = result.load();
+  run.onDialog = dialog.recorder.handled;
+  return run;
+}
+
+using Handled = std::pair<std::string, std::thread::id>;
+
+TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsTheResult) {
+  TestResources resources;
+  const auto self = std::this_thread::get_id();
+  const SendRun run = RunSender(true, false, [](Driver&) {});
+  EXPECT_EQ(run.modalResult, IDOK);
+  EXPECT_EQ(run.sendResult, 42);
+  EXPECT_THAT(run.onDialog, ElementsAre(Handled{"sent", self}, Handled{"posted", self}))
+      << "posted first, but the sent message goes first, on the dialog's thread";
+}
+
+TEST(CrossThreadSend, AHandlerMaySendBackToTheThreadThatWaitsForIt) {
+  TestResources resources;
+  const auto self = std::this_thread::get_id();
+  SendRun run = RunSender(false, true, [](Driver&) {});
+  EXPECT_EQ(run.sendResult, 43) << "21 doubled, and 1 from the worker's own window";
+  EXPECT_THAT(run.onDialog, ElementsAre(Handled{"sent", self}));
+  ASSERT_EQ(run.onWorker.size(), 1u);
+  EXPECT_EQ(run.onWorker[0].first, "sent back");
+  EXPECT_NE(run.onWorker[0].second, self) << "carried out on the worker, while it waited";
+}
+
+TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
+  TestResources resources;
+  const SendRun run = RunSender(false, false, [](Driver& d) { d.End(IDCANCEL); });
+  EXPECT_EQ(run.modalResult, IDCANCEL);
+  EXPECT_EQ(run.sendResult, 0);
+  EXPECT_TRUE(run.onDialog.empty());
+}
+
+TEST(CrossThreadSend, ASendToAWindowWhoseThreadEndsReturnsZero) {
+  HWND window = nullptr;
+  std::atomic<bool> created{false};
+  std::atomic<std::uint64_t> sendQueuedAfter{0};
+  std::thread owner([&] {
+    auto* own = new CHandledOnWnd;  // left behind: its thread ends without destroying it
+    own->Create("orphan", WS_POPUP, CRect(), nullptr, 0);
+    window = own->m_hWnd;
+    sendQueuedAfter = MessageQueue::Activity();
+    created = true;
+    AwaitActivity(sendQueuedAfter, 1);
+  });
+  while (!created) std::this_thread::yield();
+  EXPECT_EQ(::SendMessage(window, kSent, 21, 0), 0) << "pending when the thread ended";
+  owner.join();
+  EXPECT_EQ(::SendMessage(window, kSent, 21, 0), 0) << "sent after it ended";
+  EXPECT_FALSE(::PostMessage(window, kPosted, 0, 0));
 }
 
 TEST(ThreadTest, PostingToAWindowThatIsGoneFailsQuietly) {

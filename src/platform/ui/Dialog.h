@@ -1,9 +1,9 @@
 #pragma once
 // CDialog: a window built from a dialog template (or, for a property
 // sheet, by code), modal or modeless. DoModal initialises it (OnInitDialog),
-// shows it and runs the message loop until EndDialog: posted messages (also
-// from worker threads) first, then due timers, then an idle turn for the
-// automation hook. OK and Cancel end it through OnOK and OnCancel; Enter,
+// shows it and runs the message loop until EndDialog: messages sent from
+// other threads first, then posted messages (also from worker threads),
+// then due timers, then an idle turn for the automation hook. OK and Cancel end it through OnOK and OnCancel; Enter,
 // Escape and Tab work as the dialog keyboard interface defines.
 //
 // Headless, a modal loop that nothing can wake any more (no hook acting,
