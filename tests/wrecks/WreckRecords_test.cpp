@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -9,6 +10,18 @@
 #include "wrecks/DateText.h"
 #include "wrecks/WreckList.h"
 #include "wrecks/WreckRecord.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define OVERLAYS_LEAKS_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define OVERLAYS_LEAKS_CHECKED 1
+#endif
+#endif
+
+#ifdef OVERLAYS_LEAKS_CHECKED
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace {
 
@@ -115,6 +128,35 @@ TEST(WreckDef, RecordsComeAndGoThroughPlainNewAndDelete) {
   ASSERT_NE(nothrow, nullptr);
   EXPECT_EQ(nothrow->data.wreckId, 0u);
 }
+
+#ifdef OVERLAYS_LEAKS_CHECKED
+// The address-sanitized build must see what happens to every record, as it
+// sees any heap object: a pool would hide both of these.
+TEST(WreckDef, ALeakedRecordIsSeenByTheLeakChecker) {
+  // Kept scrambled, so that the checker's scan finds no pointer to the
+  // record, and unscrambled afterwards, so that the run still ends clean.
+  constexpr std::uintptr_t kScramble = 0x5A5A5A5A5A5A5A5A;
+  static std::uintptr_t hidden = 0;
+  [] [[gnu::noinline]] {
+    auto* record = new WreckDef;
+    record->texts.Set(WreckText::Name, "Forgotten");
+    hidden = reinterpret_cast<std::uintptr_t>(record) ^ kScramble;
+  }();
+  EXPECT_NE(__lsan_do_recoverable_leak_check(), 0);
+  delete reinterpret_cast<WreckDef*>(hidden ^ kScramble);
+}
+
+TEST(WreckDefDeathTest, ARecordUsedAfterItIsDeletedIsCaught) {
+  EXPECT_DEATH(
+      {
+        auto* record = new WreckDef;
+        auto* bytes = reinterpret_cast<volatile char*>(record);
+        delete record;
+        bytes[0] = 1;
+      },
+      "heap-use-after-free");
+}
+#endif
 
 TEST(WreckList, CountsFollowTheWreckCategoryAndEmptyingNeverDeletes) {
   WreckDef wreck, obstruction;
