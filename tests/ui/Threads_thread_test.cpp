@@ -117,25 +117,6 @@ class CEndingThread : public CWinThread {
   std::chrono::microseconds delay{0};
 };
 
-TEST(ThreadTest, AModalDialogEndsOnAMessagePostedByItsWorker) {
-  TestResources resources;
-  std::atomic<bool> destroyed{false};
-  std::shared_ptr<const ThreadHandle> handle;
-  CCollectorDlg dialog(-1);
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    auto* worker = BeginThread<CEndingThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    worker->owner = &d.Dialog();
-    worker->destroyed = &destroyed;
-    handle = worker->Handle();
-    worker->ResumeThread();
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  handle->Wait();
-  EXPECT_EQ(handle->ExitCode(), 7u);
-  EXPECT_TRUE(destroyed.load()) << "the worker deletes itself when its run ends";
-}
-
 // The scheduler may hold the loop thread up at any point; a clock that
 // dawdles whenever the loop asks it whether time runs (just as the loop
 // decides whether anything can still wake it) stands in for that.
@@ -154,7 +135,8 @@ class DawdlingClock final : public platform::ui::Clock {
 
 // A worker that posts its end message and ends while the loop is deciding
 // whether to wait: the message must still end the dialog, and a worker that
-// ends without one must leave it to end with Cancel rather than hang.
+// ends without one must leave it to end with Cancel rather than hang. The
+// worker keeps its exit code and deletes itself either way.
 TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
   TestResources resources;
   platform::ui::ScopedClock clock(std::make_shared<DawdlingClock>());
@@ -165,6 +147,7 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
     for (int round = 0; round < kRounds; ++round) {
       std::atomic<bool> destroyed{false};
       CWinThread* worker = nullptr;
+      std::shared_ptr<const ThreadHandle> handle;
       CCollectorDlg dialog(-1);
       // Released on the idle turn, just before the loop looks for work.
       ScopedAutomation automation([&](Driver& d) {
@@ -174,13 +157,15 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
           ending->destroyed = &destroyed;
           ending->posts = posts;
           ending->delay = std::chrono::microseconds(random() % 100);
+          handle = ending->Handle();
           worker = ending;
         } else if (d.Turn() == ModalTurn::Idle && worker) {
           std::exchange(worker, nullptr)->ResumeThread();
         }
       });
-      if (dialog.DoModal() != (posts ? IDOK : IDCANCEL)) ++wrong;
+      const int result = dialog.DoModal();
       MessageQueue::WaitForWorkers();
+      if (result != (posts ? IDOK : IDCANCEL) || handle->ExitCode() != 7 || !destroyed) ++wrong;
     }
     EXPECT_EQ(wrong, 0) << "rounds of " << kRounds << " that ended wrongly, worker posts: " << posts;
   }

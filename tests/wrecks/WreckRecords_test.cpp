@@ -42,6 +42,7 @@ TEST(DateText, YearMonthAndDayForms) {
       {19170532, "", 1917},  // day 32
       {20240229, "29 Feb 2024", 2024},
       {1917051, "May 1917", 1917},  // seven digits: a month but no day
+      {20011203, "03 Dec 2001", 2001},  // English month names whatever the locale
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.number);
@@ -50,13 +51,6 @@ TEST(DateText, YearMonthAndDayForms) {
     EXPECT_EQ(result.year, c.year);
     EXPECT_EQ(DateYear(c.number), c.year);
   }
-}
-
-TEST(DateText, MonthNamesAreEnglishWhateverTheLocale) {
-  EXPECT_EQ(FormatDayMonthYear(3, 12, 2001), "03 Dec 2001");
-  EXPECT_EQ(FormatDayMonthYear(0, 12, 2001), "");
-  EXPECT_EQ(FormatDayMonthYear(1, 0, 2001), "");
-  EXPECT_EQ(FormatDayMonthYear(1, 1, 1899), "");
 }
 
 TEST(WreckRecord, ResetGivesZerosAndTheThreeNoneOrientations) {
@@ -209,8 +203,6 @@ TEST(CountryTable, FlagNamesIgnoreCaseAndNeverMatchUnknown) {
   EXPECT_EQ(FlagIndexFromName("swizerland"), 84);
   EXPECT_EQ(FlagIndexFromName("Unknown"), 0);
   EXPECT_EQ(FlagIndexFromName(""), 0);
-  EXPECT_EQ(std::string(kCountries[kCountryCount - 1].code), "YE");
-  EXPECT_EQ(std::string(kFlagNames[kFlagCount - 1]), "Genoa");
 }
 
 }  // namespace

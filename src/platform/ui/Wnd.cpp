@@ -311,7 +311,8 @@ CFont* CWnd::GetFont() const { return font_; }
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!m_hWnd) return 0;
   const HWND self = m_hWnd;
-  if (!platform::ui::MessageQueue::IsOwn(self)) return platform::ui::MessageQueue::SendAcross(self, message, wParam, lParam);
+  using platform::ui::MessageQueue;
+  if (!MessageQueue::IsOwn(self)) return MessageQueue::SendAcross(self, message, wParam, lParam);
   ThreadState& state = State();
   ++state.sendDepth;
   const LRESULT result = WindowProc(message, wParam, lParam);
