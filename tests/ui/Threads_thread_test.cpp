@@ -7,9 +7,9 @@
 #include <chrono>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <random>
 #include <thread>
+#include <type_traits>
 
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
@@ -226,15 +226,20 @@ void AwaitActivity(std::uint64_t since, std::uint64_t count) {
   while (MessageQueue::Activity() < since + count) std::this_thread::yield();
 }
 
-// Records which thread handles what, in order.
-class CHandledOnWnd : public CWnd {
+using Handled = std::pair<std::string, std::thread::id>;
+
+// A window or dialog that records which thread handles what, in order; a
+// dialog ends on the posted message.
+template <class Base>
+class CRecording : public Base {
  public:
+  using Base::Base;
   const MessageMap& GetMessageMap() const override {
-    using H = Handlers<CHandledOnWnd>;
-    static const MessageMap map(&CWnd::GetMessageMap(), {
-        H::Message(kSent, &CHandledOnWnd::OnSent),
-        H::Message(kSentBack, &CHandledOnWnd::OnSentBack),
-        H::Message(kPosted, &CHandledOnWnd::OnPosted),
+    using H = Handlers<CRecording>;
+    static const MessageMap map(&Base::GetMessageMap(), {
+        H::Message(kSent, &CRecording::OnSent),
+        H::Message(kSentBack, &CRecording::OnSentBack),
+        H::Message(kPosted, &CRecording::OnPosted),
     });
     return map;
   }
@@ -246,38 +251,18 @@ class CHandledOnWnd : public CWnd {
   LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
   LRESULT OnPosted(WPARAM, LPARAM) {
     Note("posted");
-    if (dialog) dialog->EndDialog(IDOK);
+    if constexpr (std::is_base_of_v<CDialog, Base>) this->EndDialog(IDOK);
     return 0;
   }
-  void Note(std::string what) {
-    std::lock_guard lock(mutex);
-    handled.push_back({std::move(what), std::this_thread::get_id()});
-  }
-  std::mutex mutex;
-  std::vector<std::pair<std::string, std::thread::id>> handled;
-  CDialog* dialog = nullptr;
-};
-
-class CSendingDlg : public CDialog {
- public:
-  CSendingDlg() : CDialog(kFormDialog) {}
-  const MessageMap& GetMessageMap() const override {
-    using H = Handlers<CSendingDlg>;
-    static const MessageMap map(&CDialog::GetMessageMap(), {
-        H::Message(kSent, &CSendingDlg::Forward),
-        H::Message(kPosted, &CSendingDlg::Forward),
-    });
-    return map;
-  }
-  LRESULT Forward(WPARAM wParam, LPARAM lParam) { return recorder.WindowProc(CurrentMessage(), wParam, lParam); }
-  CHandledOnWnd recorder;
+  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
+  std::vector<Handled> handled;
 };
 
 class CSenderThread : public CWinThread {
  public:
   BOOL InitInstance() override { return TRUE; }
   int Run() override {
-    CHandledOnWnd own;
+    CRecording<CWnd> own;
     if (ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
     if (postFirst) ::PostMessage(target, kPosted, 0, 0);
     result->store(::SendMessage(target, kSent, 21, reinterpret_cast<LPARAM>(own.m_hWnd)));
@@ -288,20 +273,19 @@ class CSenderThread : public CWinThread {
   bool postFirst = false;
   bool ownWindow = false;
   std::atomic<LRESULT>* result = nullptr;
-  std::vector<std::pair<std::string, std::thread::id>>* ownHandled = nullptr;
+  std::vector<Handled>* ownHandled = nullptr;
 };
 
 struct SendRun {
   int modalResult;
   LRESULT sendResult;
-  std::vector<std::pair<std::string, std::thread::id>> onDialog, onWorker;
+  std::vector<Handled> onDialog, onWorker;
 };
 
 // Opens a dialog whose first turn starts a sender and, before the loop
 // goes on, waits until the sender's post and send are queued; then `act`.
 SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Driver&)>& act) {
-  CSendingDlg dialog;
-  dialog.recorder.dialog = &dialog;
+  CRecording<CDialog> dialog(kFormDialog);
   std::atomic<LRESULT> result{-1};
   SendRun run;
   ScopedAutomation automation([&](Driver& d) {
@@ -320,11 +304,9 @@ SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Drive
   run.modalResult = dialog.DoModal();
   MessageQueue::WaitForWorkers();
   run.sendResult = result.load();
-  run.onDialog = dialog.recorder.handled;
+  run.onDialog = dialog.handled;
   return run;
 }
-
-using Handled = std::pair<std::string, std::thread::id>;
 
 TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsTheResult) {
   TestResources resources;
@@ -358,14 +340,14 @@ TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
 TEST(CrossThreadSend, ASendToAWindowWhoseThreadEndsReturnsZero) {
   HWND window = nullptr;
   std::atomic<bool> created{false};
-  std::atomic<std::uint64_t> sendQueuedAfter{0};
+  // Its thread ends without destroying it; the object goes at the end.
+  auto orphan = std::make_unique<CRecording<CWnd>>();
   std::thread owner([&] {
-    auto* own = new CHandledOnWnd;  // left behind: its thread ends without destroying it
-    own->Create("orphan", WS_POPUP, CRect(), nullptr, 0);
-    window = own->m_hWnd;
-    sendQueuedAfter = MessageQueue::Activity();
+    orphan->Create("orphan", WS_POPUP, CRect(), nullptr, 0);
+    window = orphan->m_hWnd;
+    const std::uint64_t before = MessageQueue::Activity();
     created = true;
-    AwaitActivity(sendQueuedAfter, 1);
+    AwaitActivity(before, 1);
   });
   while (!created) std::this_thread::yield();
   EXPECT_EQ(::SendMessage(window, kSent, 21, 0), 0) << "pending when the thread ended";
