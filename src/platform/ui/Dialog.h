@@ -7,8 +7,8 @@
 // Escape and Tab work as the dialog keyboard interface defines.
 //
 // Headless, a modal loop that nothing can wake any more (no hook acting,
-// no posted message, no live worker thread, no timer that time will reach)
-// ends with IDCANCEL, as if the user had closed it.
+// no posted or sent message, no live worker thread, no timer that time
+// will reach) ends with IDCANCEL, as if the user had closed it.
 
 #include <memory>
 #include <vector>
