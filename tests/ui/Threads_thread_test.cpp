@@ -356,15 +356,4 @@ TEST(CrossThreadSend, ASendToAWindowWhoseThreadEndsReturnsZero) {
   EXPECT_FALSE(::PostMessage(window, kPosted, 0, 0));
 }
 
-TEST(ThreadTest, PostingToAWindowThatIsGoneFailsQuietly) {
-  HWND gone = nullptr;
-  {
-    CWnd window;
-    window.Create("gone", WS_POPUP, CRect(), nullptr, 0);
-    gone = window.m_hWnd;
-  }
-  std::thread poster([gone] { EXPECT_FALSE(::PostMessage(gone, kPosted, 0, 0)); });
-  poster.join();
-}
-
 }  // namespace
