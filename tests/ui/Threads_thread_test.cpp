@@ -35,18 +35,25 @@ void SpinFor(std::chrono::microseconds span) {
   }
 }
 
-// Posts `count` messages numbered 0.. to a window, tagged with its number.
-class CPosterThread : public CWinThread {
+// A worker whose run is a function; it notes when its object goes.
+class CFunctionThread : public CWinThread {
  public:
-  BOOL InitInstance() override { return TRUE; }
-  int Run() override {
-    for (int i = 0; i < count; ++i) ::PostMessage(target, kPosted, static_cast<WPARAM>(tag), i);
-    return tag;
+  ~CFunctionThread() override {
+    if (deleted) *deleted = true;
   }
-  HWND target = nullptr;
-  int tag = 0;
-  int count = 0;
+  BOOL InitInstance() override { return TRUE; }
+  int Run() override { return run(); }
+  std::function<int()> run;
+  std::atomic<bool>* deleted = nullptr;
 };
+
+// Made suspended, as the module makes its workers; the caller resumes it.
+CFunctionThread* Suspended(std::function<int()> run, std::atomic<bool>* deleted = nullptr) {
+  auto* worker = BeginThread<CFunctionThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  worker->run = std::move(run);
+  worker->deleted = deleted;
+  return worker;
+}
 
 // Collects what arrives, per sender, and ends when all has arrived.
 class CCollectorDlg : public CDialog {
@@ -83,14 +90,12 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   CCollectorDlg dialog(kThreads * kEach);
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
-    for (int t = 0; t < kThreads; ++t) {
-      auto* poster = BeginThread<CPosterThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-      ASSERT_NE(poster, nullptr);
-      poster->target = d.Dialog().m_hWnd;
-      poster->tag = t;
-      poster->count = kEach;
-      poster->ResumeThread();
-    }
+    // Each posts its messages numbered 0.., tagged with its own number.
+    for (int t = 0; t < kThreads; ++t)
+      Suspended([target = d.Dialog().m_hWnd, t] {
+        for (int i = 0; i < kEach; ++i) ::PostMessage(target, kPosted, static_cast<WPARAM>(t), i);
+        return t;
+      })->ResumeThread();
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
   MessageQueue::WaitForWorkers();
@@ -99,23 +104,6 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   ASSERT_EQ(dialog.received.size(), static_cast<std::size_t>(kThreads));
   for (const auto& [tag, sequence] : dialog.received) EXPECT_EQ(sequence, inOrder) << "sender " << tag;
 }
-
-// The loading-dialog pattern: the worker posts a registered message as its
-// last act and the dialog ends on it.
-class CEndingThread : public CWinThread {
- public:
-  ~CEndingThread() override { destroyed->store(true); }
-  BOOL InitInstance() override { return TRUE; }
-  int Run() override {
-    SpinFor(delay);
-    if (posts) owner->PostMessage(UM_TEST_END, IDOK, 0);
-    return 7;
-  }
-  CWnd* owner = nullptr;
-  std::atomic<bool>* destroyed = nullptr;
-  bool posts = true;
-  std::chrono::microseconds delay{0};
-};
 
 // The scheduler may hold the loop thread up at any point; a clock that
 // dawdles whenever the loop asks it whether time runs (just as the loop
@@ -133,8 +121,8 @@ class DawdlingClock final : public platform::ui::Clock {
   platform::ui::SystemClock system_;
 };
 
-// A worker that posts its end message and ends while the loop is deciding
-// whether to wait: the message must still end the dialog, and a worker that
+// The loading-dialog pattern: a worker that posts its end message as its
+// last act, and ends, while the loop is deciding whether to wait: the message must still end the dialog, and a worker that
 // ends without one must leave it to end with Cancel rather than hang. The
 // worker keeps its exit code and deletes itself either way.
 TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
@@ -152,13 +140,15 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
       // Released on the idle turn, just before the loop looks for work.
       ScopedAutomation automation([&](Driver& d) {
         if (d.Turn() == ModalTurn::Started) {
-          auto* ending = BeginThread<CEndingThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-          ending->owner = &d.Dialog();
-          ending->destroyed = &destroyed;
-          ending->posts = posts;
-          ending->delay = std::chrono::microseconds(random() % 100);
-          handle = ending->Handle();
-          worker = ending;
+          const std::chrono::microseconds delay(random() % 100);
+          worker = Suspended(
+              [owner = &d.Dialog(), posts, delay] {
+                SpinFor(delay);
+                if (posts) owner->PostMessage(UM_TEST_END, IDOK, 0);
+                return 7;
+              },
+              &destroyed);
+          handle = worker->Handle();
         } else if (d.Turn() == ModalTurn::Idle && worker) {
           std::exchange(worker, nullptr)->ResumeThread();
         }
@@ -258,24 +248,6 @@ class CRecording : public Base {
   std::vector<Handled> handled;
 };
 
-class CSenderThread : public CWinThread {
- public:
-  BOOL InitInstance() override { return TRUE; }
-  int Run() override {
-    CRecording<CWnd> own;
-    if (ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
-    if (postFirst) ::PostMessage(target, kPosted, 0, 0);
-    result->store(::SendMessage(target, kSent, 21, reinterpret_cast<LPARAM>(own.m_hWnd)));
-    if (ownWindow) *ownHandled = own.handled;
-    return 0;
-  }
-  HWND target = nullptr;
-  bool postFirst = false;
-  bool ownWindow = false;
-  std::atomic<LRESULT>* result = nullptr;
-  std::vector<Handled>* ownHandled = nullptr;
-};
-
 struct SendRun {
   int modalResult;
   LRESULT sendResult;
@@ -290,12 +262,14 @@ SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Drive
   SendRun run;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
-    auto* sender = BeginThread<CSenderThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    sender->target = d.Dialog().m_hWnd;
-    sender->postFirst = postFirst;
-    sender->ownWindow = ownWindow;
-    sender->result = &result;
-    sender->ownHandled = &run.onWorker;
+    CFunctionThread* sender = Suspended([&, target = d.Dialog().m_hWnd] {
+      CRecording<CWnd> own;
+      if (ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
+      if (postFirst) ::PostMessage(target, kPosted, 0, 0);
+      result = ::SendMessage(target, kSent, 21, reinterpret_cast<LPARAM>(own.m_hWnd));
+      run.onWorker = own.handled;
+      return 0;
+    });
     const std::uint64_t before = MessageQueue::Activity();
     sender->ResumeThread();
     AwaitActivity(before, postFirst ? 2 : 1);
