@@ -303,6 +303,19 @@ TEST(CrossThreadSend, AHandlerMaySendBackToTheThreadThatWaitsForIt) {
   EXPECT_NE(run.onWorker[0].second, self) << "carried out on the worker, while it waited";
 }
 
+// Without a modal loop: the thread that waits for its workers serves what
+// they send meanwhile, or it would wait for them for ever.
+TEST(CrossThreadSend, WaitingForWorkersServesTheirSends) {
+  CRecording<CWnd> window;
+  window.Create("waiting", WS_POPUP, CRect(), nullptr, 0);
+  std::atomic<LRESULT> result{-1};
+  Suspended([&, target = window.m_hWnd] { return static_cast<int>(result = ::SendMessage(target, kSent, 21)); })
+      ->ResumeThread();
+  MessageQueue::WaitForWorkers();
+  EXPECT_EQ(result, 42);
+  EXPECT_THAT(window.handled, ElementsAre(Handled{"sent", std::this_thread::get_id()}));
+}
+
 TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
   TestResources resources;
   const SendRun run = RunSender(false, false, [](Driver& d) { d.End(IDCANCEL); });
