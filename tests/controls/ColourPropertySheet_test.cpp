@@ -90,27 +90,26 @@ TEST_F(SheetTest, ReopensOnTheLastPage) {
   EXPECT_EQ(caption, "History");
 }
 
-TEST_F(SheetTest, OpensOnTheFirstPageWhenTheStoredPageIsBeyondTheLast) {
-  machine.Write(SettingsPath(), "Active Page = 7\n");
-  int shown = -1;
-  EXPECT_EQ(Run([&](Driver& d, CColourPropertySheet& sheet) {
-              shown = sheet.GetActiveIndex();
-              d.Click(IDCANCEL);
-            }),
-            IDCANCEL);
-  EXPECT_EQ(shown, 0);
-  // Cancel is a command too: the page in hand is written first.
-  EXPECT_EQ(machine.Read(SettingsPath()), "Active Page = 0\n");
-}
-
-TEST_F(SheetTest, OpensOnTheFirstPageWithoutASettingsFile) {
-  int shown = -1;
-  Run([&](Driver& d, CColourPropertySheet& sheet) {
-    shown = sheet.GetActiveIndex();
-    d.End(IDCANCEL);
-  });
-  EXPECT_EQ(shown, 0);
-  EXPECT_FALSE(machine.Exists(SettingsPath())) << "ended without a command, nothing is written";
+// Cancel is a command too, so the page in hand is written first; a sheet
+// ended without a command writes nothing.
+TEST_F(SheetTest, OpensOnTheFirstPageWhenTheStoredPageIsBeyondTheLastOrMissing) {
+  struct Row {
+    const char* stored;
+    bool byCommand;
+    const char* written;
+  };
+  const Row rows[] = {{nullptr, false, nullptr}, {"Active Page = 7\n", true, "Active Page = 0\n"}};
+  for (const Row& row : rows) {
+    if (row.stored) machine.Write(SettingsPath(), row.stored);
+    int shown = -1;
+    EXPECT_EQ(Run([&](Driver& d, CColourPropertySheet& sheet) {
+                shown = sheet.GetActiveIndex();
+                row.byCommand ? d.Click(IDCANCEL) : d.End(IDCANCEL);
+              }),
+              IDCANCEL);
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(machine.Read(SettingsPath()), row.written ? std::optional<std::string>(row.written) : std::nullopt);
+  }
 }
 
 TEST_F(SheetTest, PagesAreCreatedWhenFirstShownAndAnswerInTheDarkLook) {

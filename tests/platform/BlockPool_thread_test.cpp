@@ -17,10 +17,10 @@ TEST(BlockPoolThreads, ObjectsFreedOnAnotherThreadEmptyTheirBlocks) {
   const PoolUsage before = GetPoolUsage();
   std::vector<void*> made(kObjects);
   std::thread maker([&] {
-    for (void*& object : made) object = AllocateSmall(200);
+    for (void*& object : made) object = TryAllocatePooled(200);
   });
   maker.join();
-  for (void* object : made) FreeSmall(object, 200);
+  for (void* object : made) FreePooled(object, 200);
   const PoolUsage after = GetPoolUsage();
   EXPECT_EQ(after.blocksInUse, before.blocksInUse);
   EXPECT_GE(after.spareBlocks, 3u);
@@ -35,15 +35,15 @@ TEST(BlockPoolThreads, ThreadsCutAndFreeAtOnce) {
   for (auto& mine : made)
     threads.emplace_back([&mine] {
       for (int round = 0; round < 20; ++round) {
-        for (int i = 0; i < 2000; ++i) mine.push_back(AllocateSmall(kBytes));
+        for (int i = 0; i < 2000; ++i) mine.push_back(TryAllocatePooled(kBytes));
         // Half freed straight away, half left for the main thread.
-        for (std::size_t i = mine.size() / 2; i < mine.size(); ++i) FreeSmall(mine[i], kBytes);
+        for (std::size_t i = mine.size() / 2; i < mine.size(); ++i) FreePooled(mine[i], kBytes);
         mine.resize(mine.size() / 2);
       }
     });
   for (auto& t : threads) t.join();
   for (auto& mine : made)
-    for (void* object : mine) FreeSmall(object, kBytes);
+    for (void* object : mine) FreePooled(object, kBytes);
   EXPECT_EQ(GetPoolUsage().blocksInUse, before.blocksInUse);
 }
 

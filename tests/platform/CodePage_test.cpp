@@ -44,10 +44,6 @@ TEST(CodePage, CaseFoldingAsTheFileSystemDoes) {
   EXPECT_FALSE(EqualsIgnoringCase("abc", "abcd"));
 }
 
-}  // namespace
-
-namespace {
-
 TEST(CodePage, LowerCaseIsTheInverseOfUpperCase) {
   // Every byte that upper-casing changes comes back by lower-casing, and
   // lower-casing changes no other byte: "ÀÉÎ" and "Š" lower, "×" stays.

@@ -148,39 +148,13 @@ TEST_F(ControlsTest, ImageListCutsAStripAndMasksOneColour) {
   EXPECT_EQ(tooWide.Add(&strip, kM), -1) << "a strip narrower than one image adds nothing";
 }
 
-TEST_F(ControlsTest, FontsAndBrushesAreKeptAsDescriptors) {
+TEST_F(ControlsTest, AFontObjectHoldsOneFontAtATime) {
   CFont font;
-  font.CreateFont(32, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_TT_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
-                  VARIABLE_PITCH | FF_SWISS, "Tahoma");
-  CStatic text;
-  text.Create("Loading", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 4);
-  text.SetFont(&font);
-  LOGFONT seen;
-  ASSERT_EQ(text.GetFont()->GetLogFont(&seen), 1);
-  EXPECT_EQ(seen.lfHeight, 32);
-  EXPECT_EQ(seen.lfWeight, FW_BOLD);
-  EXPECT_EQ(seen.lfQuality, DRAFT_QUALITY);
-  EXPECT_EQ(seen.lfFaceName, "Tahoma");
+  ASSERT_TRUE(font.CreatePointFont(80, "Tahoma"));
   EXPECT_FALSE(font.CreatePointFont(95, "MS Serif")) << "one font per object until it is deleted";
   font.DeleteObject();
   ASSERT_TRUE(font.CreatePointFont(95, "MS Serif"));
   EXPECT_EQ(font.Descriptor().lfHeight, -13) << "9.5 points at 96 dpi, rounded";
-  CBrush brush(RGB(0x55, 0x55, 0x55));
-  EXPECT_EQ(brush.Colour(), 0x555555u);
-}
-
-TEST_F(ControlsTest, ToolTipsKeepATextPerTool) {
-  CStatic label;
-  label.Create("x", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &parent, 5);
-  CToolTipCtrl tips;
-  tips.Create(&parent);
-  EXPECT_TRUE(tips.AddTool(&label, "Angle"));
-  tips.UpdateTipText("Latitude", &label);
-  EXPECT_EQ(tips.GetText(&label), "Latitude");
-  EXPECT_EQ(tips.GetToolCount(), 1);
-  MSG msg{label.m_hWnd, WM_MOUSEMOVE, 0, 0};
-  tips.RelayEvent(&msg);
-  EXPECT_EQ(tips.RelayedCount(), 1);
 }
 
 // A list box that, deliberately, leaves its selection past the end.

@@ -81,8 +81,6 @@ TEST_F(MessagesTest, TheMostDerivedHandlerWinsAndBasesServeTheRest) {
 
 TEST_F(MessagesTest, RegisteredMessagesAreFoundByTheirNumber) {
   EXPECT_EQ(window.SendMessage(UM_PING, 3, 4), 7);
-  EXPECT_EQ(RegisterWindowMessage("um_ping-{0b7e5e0a-8f71-4c3b-a3c2-6f1d9b2e4a10}"), UM_PING)
-      << "the same name in another case is the same message";
   EXPECT_THAT(calls, ElementsAre("ping"));
 }
 

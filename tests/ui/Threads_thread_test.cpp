@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <map>
+#include <random>
 #include <thread>
+#include <type_traits>
 
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
@@ -18,22 +22,38 @@ using platform::ui::Driver;
 using platform::ui::MessageQueue;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
+using testing::ElementsAre;
 
 const UINT kPosted = WM_APP + 1;
 const UINT UM_TEST_END = RegisterWindowMessage("UM_TEST_END-{5A7C21D4-3B0E-4D8F-9C11-2E6B7F40A9D3}");
 
-// Posts `count` messages numbered 0.. to a window, tagged with its number.
-class CPosterThread : public CWinThread {
- public:
-  BOOL InitInstance() override { return TRUE; }
-  int Run() override {
-    for (int i = 0; i < count; ++i) ::PostMessage(target, kPosted, static_cast<WPARAM>(tag), i);
-    return tag;
+// Busy rather than asleep: a sleep is far coarser than the windows the
+// thread tests aim at.
+void SpinFor(std::chrono::microseconds span) {
+  const auto until = std::chrono::steady_clock::now() + span;
+  while (std::chrono::steady_clock::now() < until) {
   }
-  HWND target = nullptr;
-  int tag = 0;
-  int count = 0;
+}
+
+// A worker whose run is a function; it notes when its object goes.
+class CFunctionThread : public CWinThread {
+ public:
+  ~CFunctionThread() override {
+    if (deleted) *deleted = true;
+  }
+  BOOL InitInstance() override { return TRUE; }
+  int Run() override { return run(); }
+  std::function<int()> run;
+  std::atomic<bool>* deleted = nullptr;
 };
+
+// Made suspended, as the module makes its workers; the caller resumes it.
+CFunctionThread* Suspended(std::function<int()> run, std::atomic<bool>* deleted = nullptr) {
+  auto* worker = BeginThread<CFunctionThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  worker->run = std::move(run);
+  worker->deleted = deleted;
+  return worker;
+}
 
 // Collects what arrives, per sender, and ends when all has arrived.
 class CCollectorDlg : public CDialog {
@@ -70,14 +90,12 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   CCollectorDlg dialog(kThreads * kEach);
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
-    for (int t = 0; t < kThreads; ++t) {
-      auto* poster = BeginThread<CPosterThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-      ASSERT_NE(poster, nullptr);
-      poster->target = d.Dialog().m_hWnd;
-      poster->tag = t;
-      poster->count = kEach;
-      poster->ResumeThread();
-    }
+    // Each posts its messages numbered 0.., tagged with its own number.
+    for (int t = 0; t < kThreads; ++t)
+      Suspended([target = d.Dialog().m_hWnd, t] {
+        for (int i = 0; i < kEach; ++i) ::PostMessage(target, kPosted, static_cast<WPARAM>(t), i);
+        return t;
+      })->ResumeThread();
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
   MessageQueue::WaitForWorkers();
@@ -87,37 +105,60 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   for (const auto& [tag, sequence] : dialog.received) EXPECT_EQ(sequence, inOrder) << "sender " << tag;
 }
 
-// The loading-dialog pattern: the worker posts a registered message as its
-// last act and the dialog ends on it.
-class CEndingThread : public CWinThread {
+// The scheduler may hold the loop thread up at any point; a clock that
+// dawdles whenever the loop asks it whether time runs (just as the loop
+// decides whether anything can still wake it) stands in for that.
+class DawdlingClock final : public platform::ui::Clock {
  public:
-  ~CEndingThread() override { destroyed->store(true); }
-  BOOL InitInstance() override { return TRUE; }
-  int Run() override {
-    owner->PostMessage(UM_TEST_END, IDOK, 0);
-    return 7;
+  platform::ui::Millis Now() const override { return system_.Now(); }
+  bool Runs() const override {
+    thread_local std::minstd_rand random(1);
+    SpinFor(std::chrono::microseconds(random() % 200));
+    return true;
   }
-  CWnd* owner = nullptr;
-  std::atomic<bool>* destroyed = nullptr;
+
+ private:
+  platform::ui::SystemClock system_;
 };
 
-TEST(ThreadTest, AModalDialogEndsOnAMessagePostedByItsWorker) {
+// The loading-dialog pattern: a worker that posts its end message as its
+// last act, and ends, while the loop is deciding whether to wait: the message must still end the dialog, and a worker that
+// ends without one must leave it to end with Cancel rather than hang. The
+// worker keeps its exit code and deletes itself either way.
+TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
   TestResources resources;
-  std::atomic<bool> destroyed{false};
-  std::shared_ptr<const ThreadHandle> handle;
-  CCollectorDlg dialog(-1);
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    auto* worker = BeginThread<CEndingThread>(THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    worker->owner = &d.Dialog();
-    worker->destroyed = &destroyed;
-    handle = worker->Handle();
-    worker->ResumeThread();
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  handle->Wait();
-  EXPECT_EQ(handle->ExitCode(), 7u);
-  EXPECT_TRUE(destroyed.load()) << "the worker deletes itself when its run ends";
+  platform::ui::ScopedClock clock(std::make_shared<DawdlingClock>());
+  std::minstd_rand random(7);
+  constexpr int kRounds = 400;
+  for (const bool posts : {true, false}) {
+    int wrong = 0;
+    for (int round = 0; round < kRounds; ++round) {
+      std::atomic<bool> destroyed{false};
+      CWinThread* worker = nullptr;
+      std::shared_ptr<const ThreadHandle> handle;
+      CCollectorDlg dialog(-1);
+      // Released on the idle turn, just before the loop looks for work.
+      ScopedAutomation automation([&](Driver& d) {
+        if (d.Turn() == ModalTurn::Started) {
+          const std::chrono::microseconds delay(random() % 100);
+          worker = Suspended(
+              [owner = &d.Dialog(), posts, delay] {
+                SpinFor(delay);
+                if (posts) owner->PostMessage(UM_TEST_END, IDOK, 0);
+                return 7;
+              },
+              &destroyed);
+          handle = worker->Handle();
+        } else if (d.Turn() == ModalTurn::Idle && worker) {
+          std::exchange(worker, nullptr)->ResumeThread();
+        }
+      });
+      const int result = dialog.DoModal();
+      MessageQueue::WaitForWorkers();
+      if (result != (posts ? IDOK : IDCANCEL) || handle->ExitCode() != 7 || !destroyed) ++wrong;
+    }
+    EXPECT_EQ(wrong, 0) << "rounds of " << kRounds << " that ended wrongly, worker posts: " << posts;
+  }
 }
 
 class CRefusingThread : public CWinThread {
@@ -163,15 +204,143 @@ TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
   EXPECT_LE(sorted.back(), 0xFFFFu);
 }
 
-TEST(ThreadTest, PostingToAWindowThatIsGoneFailsQuietly) {
-  HWND gone = nullptr;
-  {
-    CWnd window;
-    window.Create("gone", WS_POPUP, CRect(), nullptr, 0);
-    gone = window.m_hWnd;
+// Sending across threads. The window's own thread carries the message out,
+// sent messages before posted ones, while the sender waits for the result.
+
+const UINT kSent = WM_APP + 2;
+const UINT kSentBack = WM_APP + 3;
+
+// Waits until the process has seen `count` more posts, sends or worker
+// ends than when `since` was read.
+void AwaitActivity(std::uint64_t since, std::uint64_t count) {
+  while (MessageQueue::Activity() < since + count) std::this_thread::yield();
+}
+
+using Handled = std::pair<std::string, std::thread::id>;
+
+// A window or dialog that records which thread handles what, in order; a
+// dialog ends on the posted message.
+template <class Base>
+class CRecording : public Base {
+ public:
+  using Base::Base;
+  const MessageMap& GetMessageMap() const override {
+    using H = Handlers<CRecording>;
+    static const MessageMap map(&Base::GetMessageMap(), {
+        H::Message(kSent, &CRecording::OnSent),
+        H::Message(kSentBack, &CRecording::OnSentBack),
+        H::Message(kPosted, &CRecording::OnPosted),
+    });
+    return map;
   }
-  std::thread poster([gone] { EXPECT_FALSE(::PostMessage(gone, kPosted, 0, 0)); });
-  poster.join();
+  LRESULT OnSent(WPARAM value, LPARAM replyTo) {
+    Note("sent");
+    // A handler may send back to the thread that waits for it.
+    return static_cast<LRESULT>(value) * 2 + (replyTo ? ::SendMessage(reinterpret_cast<HWND>(replyTo), kSentBack) : 0);
+  }
+  LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
+  LRESULT OnPosted(WPARAM, LPARAM) {
+    Note("posted");
+    if constexpr (std::is_base_of_v<CDialog, Base>) this->EndDialog(IDOK);
+    return 0;
+  }
+  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
+  std::vector<Handled> handled;
+};
+
+struct SendRun {
+  int modalResult;
+  LRESULT sendResult;
+  std::vector<Handled> onDialog, onWorker;
+};
+
+// Opens a dialog whose first turn starts a sender and, before the loop
+// goes on, waits until the sender's post and send are queued; then `act`.
+SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Driver&)>& act) {
+  CRecording<CDialog> dialog(kFormDialog);
+  std::atomic<LRESULT> result{-1};
+  SendRun run;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    CFunctionThread* sender = Suspended([&, target = d.Dialog().m_hWnd] {
+      CRecording<CWnd> own;
+      if (ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
+      if (postFirst) ::PostMessage(target, kPosted, 0, 0);
+      result = ::SendMessage(target, kSent, 21, reinterpret_cast<LPARAM>(own.m_hWnd));
+      run.onWorker = own.handled;
+      return 0;
+    });
+    const std::uint64_t before = MessageQueue::Activity();
+    sender->ResumeThread();
+    AwaitActivity(before, postFirst ? 2 : 1);
+    act(d);
+  });
+  run.modalResult = dialog.DoModal();
+  MessageQueue::WaitForWorkers();
+  run.sendResult = result.load();
+  run.onDialog = dialog.handled;
+  return run;
+}
+
+TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsTheResult) {
+  TestResources resources;
+  const auto self = std::this_thread::get_id();
+  const SendRun run = RunSender(true, false, [](Driver&) {});
+  EXPECT_EQ(run.modalResult, IDOK);
+  EXPECT_EQ(run.sendResult, 42);
+  EXPECT_THAT(run.onDialog, ElementsAre(Handled{"sent", self}, Handled{"posted", self}))
+      << "posted first, but the sent message goes first, on the dialog's thread";
+}
+
+TEST(CrossThreadSend, AHandlerMaySendBackToTheThreadThatWaitsForIt) {
+  TestResources resources;
+  const auto self = std::this_thread::get_id();
+  SendRun run = RunSender(false, true, [](Driver&) {});
+  EXPECT_EQ(run.sendResult, 43) << "21 doubled, and 1 from the worker's own window";
+  EXPECT_THAT(run.onDialog, ElementsAre(Handled{"sent", self}));
+  ASSERT_EQ(run.onWorker.size(), 1u);
+  EXPECT_EQ(run.onWorker[0].first, "sent back");
+  EXPECT_NE(run.onWorker[0].second, self) << "carried out on the worker, while it waited";
+}
+
+// Without a modal loop: the thread that waits for its workers serves what
+// they send meanwhile, or it would wait for them for ever.
+TEST(CrossThreadSend, WaitingForWorkersServesTheirSends) {
+  CRecording<CWnd> window;
+  window.Create("waiting", WS_POPUP, CRect(), nullptr, 0);
+  std::atomic<LRESULT> result{-1};
+  Suspended([&, target = window.m_hWnd] { return static_cast<int>(result = ::SendMessage(target, kSent, 21)); })
+      ->ResumeThread();
+  MessageQueue::WaitForWorkers();
+  EXPECT_EQ(result, 42);
+  EXPECT_THAT(window.handled, ElementsAre(Handled{"sent", std::this_thread::get_id()}));
+}
+
+TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
+  TestResources resources;
+  const SendRun run = RunSender(false, false, [](Driver& d) { d.End(IDCANCEL); });
+  EXPECT_EQ(run.modalResult, IDCANCEL);
+  EXPECT_EQ(run.sendResult, 0);
+  EXPECT_TRUE(run.onDialog.empty());
+}
+
+TEST(CrossThreadSend, ASendToAWindowWhoseThreadEndsReturnsZero) {
+  HWND window = nullptr;
+  std::atomic<bool> created{false};
+  // Its thread ends without destroying it; the object goes at the end.
+  auto orphan = std::make_unique<CRecording<CWnd>>();
+  std::thread owner([&] {
+    orphan->Create("orphan", WS_POPUP, CRect(), nullptr, 0);
+    window = orphan->m_hWnd;
+    const std::uint64_t before = MessageQueue::Activity();
+    created = true;
+    AwaitActivity(before, 1);
+  });
+  while (!created) std::this_thread::yield();
+  EXPECT_EQ(::SendMessage(window, kSent, 21, 0), 0) << "pending when the thread ended";
+  owner.join();
+  EXPECT_EQ(::SendMessage(window, kSent, 21, 0), 0) << "sent after it ended";
+  EXPECT_FALSE(::PostMessage(window, kPosted, 0, 0));
 }
 
 }  // namespace

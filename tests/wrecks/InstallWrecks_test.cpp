@@ -30,7 +30,7 @@ void WritePackage(TestMachine& machine, const std::string& path) {
 // and the notice it showed.
 struct Offer {
   int opened = 0;
-  std::string notice, title;
+  std::string notice;
 };
 Offer Install(int button) {
   Offer offer;
@@ -38,48 +38,49 @@ Offer Install(int button) {
     if (d.Turn() != ModalTurn::Started) return;
     ++offer.opened;
     offer.notice = d.Text(IDC_SPLASH_NOTICE);
-    offer.title = d.Text(IDC_SPLASH_TITLE);
     d.Click(button);
   });
   InstallWrecks();
   return offer;
 }
 
-TEST(InstallWrecks, NoPackageShowsNoDialog) {
-  TestMachine machine;
-  EXPECT_EQ(Install(IDC_ACCEPT).opened, 0);
-}
-
-TEST(InstallWrecks, AcceptUnpacksAndFilesThePackage) {
-  TestMachine machine;
-  machine.SetClock(1780000000);  // in 2026
-  WritePackage(machine, "C:\\Navlore Download\\w.WKZ");
-  const Offer offer = Install(IDC_ACCEPT);
-  EXPECT_EQ(offer.opened, 1);
-  EXPECT_EQ(offer.title, "Wrecks");
-  EXPECT_NE(offer.notice.find("2026"), std::string::npos) << offer.notice;
-  EXPECT_TRUE(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"));
-  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\Installed\\w.WKZ"));
-  EXPECT_FALSE(machine.Exists("C:\\Navlore Download\\w.WKZ"));
-}
-
-TEST(InstallWrecks, DeclineLeavesThePackageToBeOfferedAgain) {
-  TestMachine machine;
-  WritePackage(machine, "C:\\Navlore Download\\w.WKZ");
-  EXPECT_EQ(Install(IDC_DECLINE).opened, 1);
-  EXPECT_FALSE(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"));
-  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_EQ(Install(IDC_DECLINE).opened, 1);
-}
-
-TEST(InstallWrecks, ACdRomPackageIsCopiedAndTheDiscKeepsIt) {
-  TestMachine machine;
-  machine.AddDrive('E', platform::fs::DriveType::CdRom);
-  WritePackage(machine, "E:\\disc.WKZ");
-  EXPECT_EQ(Install(IDC_ACCEPT).opened, 1);
-  EXPECT_TRUE(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"));
-  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\Installed\\disc.WKZ"));
-  EXPECT_TRUE(machine.Exists("E:\\disc.WKZ"));
+TEST(InstallWrecks, AcceptedPackagesAreUnpackedAndFiledDeclinedOnesOfferedAgain) {
+  struct Row {
+    const char* name;
+    const char* package;  // none: no dialog at all
+    int button;
+    bool installed;
+    const char* filed;  // where the package goes (or stays)
+    bool packageStays;
+  };
+  const Row rows[] = {
+      {"no package", nullptr, IDC_ACCEPT, false, nullptr, false},
+      {"accepted", "C:\\Navlore Download\\w.WKZ", IDC_ACCEPT, true, "C:\\Navlore Download\\Installed\\w.WKZ", false},
+      {"declined", "C:\\Navlore Download\\w.WKZ", IDC_DECLINE, false, nullptr, true},
+      // The disc keeps its copy.
+      {"from a CD-ROM", "E:\\disc.WKZ", IDC_ACCEPT, true, "C:\\Navlore Download\\Installed\\disc.WKZ", true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestMachine machine;
+    machine.SetClock(1780000000);  // in 2026
+    machine.AddDrive('E', platform::fs::DriveType::CdRom);
+    if (row.package) WritePackage(machine, row.package);
+    const Offer offer = Install(row.button);
+    EXPECT_EQ(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"), row.installed);
+    if (!row.package) {
+      EXPECT_EQ(offer.opened, 0);
+      continue;
+    }
+    EXPECT_EQ(offer.opened, 1);
+    EXPECT_NE(offer.notice.find("2026"), std::string::npos) << offer.notice;
+    EXPECT_EQ(machine.Exists(row.package), row.packageStays);
+    if (row.filed) {
+      EXPECT_TRUE(machine.Exists(row.filed));
+    } else {
+      EXPECT_EQ(Install(IDC_DECLINE).opened, 1) << "offered again";
+    }
+  }
 }
 
 TEST(WreckSplashDlg, FontsAndButtonColours) {

@@ -5,11 +5,11 @@
 
 #include "SampleWrecks.h"
 #include "frame/Exports.h"
+#include "frame/MessageNames.h"
 #include "platform/ui/Automation.h"
 #include "support/TestMachine.h"
 #include "wrecks/LoadingWrecks.h"
 #include "wrecks/WreckList.h"
-#include "wrecks/WreckResources.h"
 #include "wrecks/WreckSettings.h"
 
 namespace {
@@ -19,7 +19,7 @@ using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
 using testing_support::TestMachine;
 
-constexpr char kDatabase[] = "C:\\MyData\\Wrecks\\Sample Wrecks Jan 2026.WRK";
+const UINT UM_END_THREAD = RegisterWindowMessage(messages::kEndThread);
 
 struct Lists {
   CWreckList wrecks, search;
@@ -28,75 +28,84 @@ struct Lists {
   }
 };
 
-// What the loading dialog showed while it was open.
+// How the loading dialog went: how often it opened, and the result it was
+// ended with by handling the thread's end message (0 when something else
+// ended it, as a loop that gives up does with Cancel).
 struct Seen {
   int opened = 0;
-  std::string caption, loading, wait;
+  int endedByEndThread = 0;
+};
+
+class WatchedLoad {
+ public:
+  WatchedLoad()
+      : automation_([this](Driver& d) {
+          if (d.Turn() == ModalTurn::Started) ++seen.opened;
+        }) {
+    platform::ui::SetDispatchObserver([this](CWnd& window, const MSG& msg) {
+      auto* dialog = dynamic_cast<CDialog*>(&window);
+      if (msg.message == UM_END_THREAD && dialog && dialog->IsEnded()) seen.endedByEndThread = dialog->Result();
+    });
+  }
+  ~WatchedLoad() { platform::ui::SetDispatchObserver(nullptr); }
+  Seen seen;
+
+ private:
+  ScopedAutomation automation_;
 };
 
 Seen LoadWithDialog(Lists& lists) {
-  Seen seen;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    ++seen.opened;
-    seen.caption = d.Caption();
-    seen.loading = d.Text(IDC_LOADING_TEXT);
-    seen.wait = d.Text(IDC_PLEASE_WAIT);
-  });
+  WatchedLoad watch;
   LoadingWrecks(&lists.wrecks, &lists.search);
-  return seen;
+  return watch.seen;
 }
 
-TEST(LoadingWrecks, TheDialogClosesWhenTheThreadHasReadTheDatabase) {
-  TestMachine machine;
-  machine.Write(kDatabase, tools::SampleWreckDatabase(1, 200));
-  Lists lists;
-  const Seen seen = LoadWithDialog(lists);
-  EXPECT_EQ(seen.opened, 1);
-  EXPECT_EQ(seen.caption, "Wrecks");
-  EXPECT_EQ(seen.loading, "Loading Wrecks and Obstructions");
-  EXPECT_EQ(seen.wait, "Please Wait .....");
-  EXPECT_EQ(lists.wrecks.GetSize(), 200u);
-  EXPECT_EQ(lists.wrecks.wreckCount + lists.wrecks.obstructionCount, 200);
-  EXPECT_EQ(lists.wrecks.databaseTitle, "Sample Wrecks Jan 2026");
-  EXPECT_GT(lists.wrecks.earliestYear, 0);
-  EXPECT_FALSE(lists.wrecks.loading);
-  // The search settings were read (none stored: the defaults).
-  EXPECT_EQ(lists.search.centreLatitude, kDefaultSearchLatitude);
-  EXPECT_TRUE(lists.search.showWrecks);
-  EXPECT_EQ(lists.search.GetSize(), 0u);
+TEST(LoadingWrecks, TheDialogClosesOnTheThreadsEndMessageWithTheNewestDatabaseRead) {
+  struct Row {
+    const char* name;
+    std::vector<std::pair<const char*, std::size_t>> files;
+    std::size_t records;
+    const char* title;
+  };
+  const Row rows[] = {
+      {"no database", {}, 0, ""},
+      {"one", {{"C:\\MyData\\Wrecks\\Sample Wrecks Jan 2026.WRK", 200}}, 200, "Sample Wrecks Jan 2026"},
+      {"two",
+       {{"C:\\MyData\\Wrecks\\Wrecks Dec 2023.WRK", 3}, {"C:\\MyData\\Wrecks\\Wrecks Jan 2024.WRK", 7}},
+       7,
+       "Wrecks Jan 2024"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestMachine machine;
+    std::uint64_t seed = 1;
+    for (const auto& [path, count] : row.files) machine.Write(path, tools::SampleWreckDatabase(seed++, count));
+    Lists lists;
+    const Seen seen = LoadWithDialog(lists);
+    EXPECT_EQ(seen.opened, 1);
+    EXPECT_EQ(seen.endedByEndThread, IDOK);
+    EXPECT_EQ(lists.wrecks.GetSize(), row.records);
+    EXPECT_EQ(lists.wrecks.wreckCount + lists.wrecks.obstructionCount, static_cast<int>(row.records));
+    EXPECT_EQ(lists.wrecks.databaseTitle, row.title);
+    EXPECT_EQ(lists.wrecks.earliestYear > 0, row.records > 0);
+    EXPECT_FALSE(lists.wrecks.loading);
+    // The search settings were read (none stored: the defaults).
+    EXPECT_EQ(lists.search.centreLatitude, kDefaultSearchLatitude);
+  }
 }
 
 TEST(LoadingWrecks, AFilledListIsNotReadAgainButTheSettingsAre) {
   TestMachine machine;
-  machine.Write(kDatabase, tools::SampleWreckDatabase(1, 20));
+  machine.Write("C:\\MyData\\Wrecks\\Sample Wrecks Jan 2026.WRK", tools::SampleWreckDatabase(1, 20));
   Lists lists;
   LoadWithDialog(lists);
   ASSERT_EQ(lists.wrecks.GetSize(), 20u);
   machine.Write("C:\\MySettings\\Host\\WreckList.INI", "Search Method = 3\n");
   const Seen again = LoadWithDialog(lists);
   EXPECT_EQ(again.opened, 1);
+  EXPECT_EQ(again.endedByEndThread, IDOK);
   EXPECT_EQ(lists.wrecks.GetSize(), 20u);
   EXPECT_EQ(lists.search.searchMethod, 3);
-}
-
-TEST(LoadingWrecks, NoDatabaseLeavesTheListEmptyAndTheDialogStillCloses) {
-  TestMachine machine;
-  Lists lists;
-  const Seen seen = LoadWithDialog(lists);
-  EXPECT_EQ(seen.opened, 1);
-  EXPECT_EQ(lists.wrecks.GetSize(), 0u);
-  EXPECT_EQ(lists.wrecks.earliestYear, 0);
-}
-
-TEST(LoadingWrecks, TheNewestOfTwoDatabasesIsRead) {
-  TestMachine machine;
-  machine.Write("C:\\MyData\\Wrecks\\Wrecks Dec 2023.WRK", tools::SampleWreckDatabase(1, 3));
-  machine.Write("C:\\MyData\\Wrecks\\Wrecks Jan 2024.WRK", tools::SampleWreckDatabase(2, 7));
-  Lists lists;
-  LoadWithDialog(lists);
-  EXPECT_EQ(lists.wrecks.databaseTitle, "Wrecks Jan 2024");
-  EXPECT_EQ(lists.wrecks.GetSize(), 7u);
 }
 
 TEST(LoadingWrecks, TheTextsUseTheBoldTahomaOf32Units) {
@@ -105,11 +114,12 @@ TEST(LoadingWrecks, TheTextsUseTheBoldTahomaOf32Units) {
   CLoadingWrecks dialog;
   dialog.SetData(&lists.wrecks, &lists.search);
   LOGFONT font{};
+  WatchedLoad watch;
   ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    dialog.TextFont().GetLogFont(&font);
+    if (d.Turn() == ModalTurn::Started) dialog.TextFont().GetLogFont(&font);
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(watch.seen.endedByEndThread, IDOK);
   EXPECT_EQ(font.lfHeight, 32);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_EQ(font.lfFaceName, "Tahoma");

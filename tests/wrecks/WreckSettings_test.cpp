@@ -12,23 +12,6 @@ using testing_support::TestMachine;
 
 const char* const kSettings = "C:\\MySettings\\Host\\WreckList.INI";
 
-TEST(WreckSettings, NoFileGivesTheDefaults) {
-  TestMachine machine;
-  CWreckList list;
-  list.searchName = "stale";
-  LoadSearchSettings(&list);
-  EXPECT_EQ(list.searchMethod, 0);
-  EXPECT_EQ(list.centreLatitude, 0.9250245035569791);
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(list.centreLatitude), 0x3FED99CCFCD8D3DAull);
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(list.centreLongitude), 0x3FA1DF46A2529CE4ull);
-  EXPECT_EQ(list.searchRadius, 1.0);
-  EXPECT_EQ(list.searchName, "");
-  EXPECT_TRUE(list.showWrecks);
-  EXPECT_TRUE(list.showObstructions);
-  EXPECT_FALSE(list.label);
-  EXPECT_FALSE(list.showSearchRadius);
-}
-
 TEST(WreckSettings, WrittenLinesAndRoundTrip) {
   TestMachine machine;
   CWreckList list;
@@ -62,19 +45,31 @@ TEST(WreckSettings, WrittenLinesAndRoundTrip) {
   EXPECT_TRUE(back.label);
 }
 
+// Values are read by position: a short file, or none, leaves the rest at
+// the defaults, and a stale name does not survive.
 TEST(WreckSettings, AShortFileFallsBackLineByLine) {
-  TestMachine machine;
-  machine.Write(kSettings, "Search Method = 1\r\nLatitude = 0.9\r\nLongitude = 0.01\r\nSearch Radius = 3\r\n");
-  CWreckList list;
-  LoadSearchSettings(&list);
-  EXPECT_EQ(list.searchMethod, 1);
-  EXPECT_EQ(list.centreLatitude, 0.9);
-  EXPECT_EQ(list.searchRadius, 3.0);
-  EXPECT_EQ(list.searchName, "");
-  EXPECT_TRUE(list.showWrecks);
-  EXPECT_TRUE(list.showObstructions);
-  EXPECT_FALSE(list.label);
-  EXPECT_FALSE(list.showSearchRadius);
+  struct Row {
+    const char* file;
+    int method;
+    double latitude, radius;
+  };
+  const Row rows[] = {
+      {nullptr, 0, kDefaultSearchLatitude, 1.0},
+      {"Search Method = 1\r\nLatitude = 0.9\r\nLongitude = 0.01\r\nSearch Radius = 3\r\n", 1, 0.9, 3.0},
+  };
+  for (const Row& row : rows) {
+    TestMachine machine;
+    if (row.file) machine.Write(kSettings, row.file);
+    CWreckList list;
+    list.searchName = "stale";
+    LoadSearchSettings(&list);
+    EXPECT_EQ(list.searchMethod, row.method);
+    EXPECT_EQ(list.centreLatitude, row.latitude);
+    EXPECT_EQ(list.searchRadius, row.radius);
+    EXPECT_EQ(list.searchName, "");
+    EXPECT_TRUE(list.showWrecks && list.showObstructions);
+    EXPECT_FALSE(list.label || list.showSearchRadius);
+  }
 }
 
 }  // namespace

@@ -29,48 +29,28 @@ int StripImages(UINT id) {
   return strip ? strip->width / CWrecksImageList::kImageWidth : 0;
 }
 
-TEST(WrecksImageList, NationalityPicksTheFlag) {
+// The country table's own cases are its tests'; these are the record's two
+// nationality bytes (upper-cased, possibly zero) and its status.
+TEST(WrecksImageList, ARecordPicksItsFlagAndStatusImages) {
   struct Case {
     const char* nationality;
-    int flag;
-  } cases[] = {
-      {"GB", 1},   // United Kingdom
-      {"gb", 1},   // codes are upper-cased
-      {"Gb", 1},
-      {"RU", 0},   // "Russian Federation" is no flag name
-      {"", 0},     // both bytes zero
-      {"US", 43},  // United States of America
-      {"NO", 12},  // Norway
-      {"ZZ", 0},   // no such country
-      {"G", 0},    // one character is not a code
-  };
+    std::int16_t status;
+    int flag, statusImage;
+  } cases[] = {{"Gb", 0, 1, 2}, {"", 1, 0, 3}, {"G", 3, 0, 5}, {"NO", 9, 12, 11}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.nationality);
     EXPECT_EQ(CWrecksImageList::GetCountryCode(RecordWith(c.nationality)), c.flag);
+    EXPECT_EQ(CWrecksImageList::GetStatus(RecordWith(c.nationality, c.status)), c.statusImage);
   }
-  // The flag's image follows the symbols.
-  EXPECT_EQ(CWrecksImageList::GetCountryCode(RecordWith("GB")) + CWrecksImageList::kFirstFlagImage, 14);
-}
-
-TEST(WrecksImageList, StatusAndCautionImages) {
-  struct Case {
-    std::int16_t status;
-    int image;
-  } cases[] = {{0, 2}, {1, 3}, {3, 5}, {9, 11}};
-  for (const auto& c : cases) EXPECT_EQ(CWrecksImageList::GetStatus(RecordWith("GB", c.status)), c.image) << c.status;
-  EXPECT_EQ(CWrecksImageList::GetCaution(), 12);
-}
-
-TEST(WrecksImageList, HoldsEverySymbolAndFlagAtThirtyTwoByEighteen) {
-  const CWrecksImageList list;
-  EXPECT_EQ(list.GetImageCount(), kAllImages);
-  EXPECT_EQ(list.GetImageSize().cx, 32);
-  EXPECT_EQ(list.GetImageSize().cy, 18);
-  EXPECT_NE(list.Flags() & ILC_MASK, 0u);
+  // The flags follow the symbols, the caution image last among them.
+  EXPECT_EQ(CWrecksImageList::kFirstFlagImage, kSymbolImages);
+  EXPECT_EQ(CWrecksImageList::GetCaution(), kSymbolImages - 1);
 }
 
 TEST(WrecksImageList, OnlyPureWhiteIsTransparent) {
   const CWrecksImageList list;
+  ASSERT_EQ(list.GetImageCount(), kAllImages);
+  EXPECT_NE(list.Flags() & ILC_MASK, 0u);
   int transparent = 0;
   for (int i = 0; i < list.GetImageCount(); ++i)
     for (int y = 0; y < 18; ++y)
@@ -134,9 +114,9 @@ TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
 }
 
 TEST(WrecksImageList, StripsAreFoundThroughTheResourceChain) {
-  EXPECT_EQ(StripImages(kWreckSymbolsBitmap), 2);
-  EXPECT_EQ(StripImages(kWreckStatusBitmap), 10);
-  EXPECT_EQ(StripImages(kWreckCautionBitmap), 1);
+  int symbols = 0;
+  for (UINT id : {kWreckSymbolsBitmap, kWreckStatusBitmap, kWreckCautionBitmap}) symbols += StripImages(id);
+  EXPECT_EQ(symbols, kSymbolImages);
   int flags = 0;
   for (UINT id : kFlagStripBitmaps) {
     SCOPED_TRACE(id);

@@ -1,6 +1,5 @@
 #include "platform/memory/BlockPool.h"
 
-#include <sanitizer/asan_interface.h>
 #include <sys/mman.h>
 
 #include <algorithm>
@@ -87,7 +86,6 @@ class BlockStore {
     if (!block) return nullptr;
     PutPagesInPlace(block);
     new (block) Block{kCutterReferences};
-    ASAN_POISON_MEMORY_REGION(PayloadOf(block), kPayloadBytes);
     return block;
   }
 
@@ -178,11 +176,23 @@ std::size_t Rounded(std::size_t bytes) { return (std::max<std::size_t>(bytes, 1)
 
 }  // namespace
 
-void* TryAllocateSmall(std::size_t bytes) noexcept {
+void* TryAllocatePooled(std::size_t bytes) noexcept {
   if (bytes > kLargestPooledBytes) return ::operator new(bytes, std::nothrow);
-  void* object = tCutter.Cut(Rounded(bytes));
-  if (object) ASAN_UNPOISON_MEMORY_REGION(object, bytes);
-  return object;
+  return tCutter.Cut(Rounded(bytes));
+}
+
+void FreePooled(void* object, std::size_t bytes) noexcept {
+  if (!object) return;
+  if (bytes > kLargestPooledBytes) {
+    ::operator delete(object);
+    return;
+  }
+  Release(BlockOf(object), 1);
+}
+
+void* TryAllocateSmall(std::size_t bytes) noexcept {
+  if constexpr (kSmallObjectsOnHeap) return ::operator new(bytes, std::nothrow);
+  return TryAllocatePooled(bytes);
 }
 
 void* AllocateSmall(std::size_t bytes) {
@@ -192,15 +202,10 @@ void* AllocateSmall(std::size_t bytes) {
 }
 
 void FreeSmall(void* object, std::size_t bytes) noexcept {
-  if (!object) return;
-  if (bytes > kLargestPooledBytes) {
+  if constexpr (kSmallObjectsOnHeap)
     ::operator delete(object);
-    return;
-  }
-  // Poisoned so that a record used after it was deleted is caught in the
-  // sanitizer builds, as it would be by the heap.
-  ASAN_POISON_MEMORY_REGION(object, bytes);
-  Release(BlockOf(object), 1);
+  else
+    FreePooled(object, bytes);
 }
 
 PoolUsage GetPoolUsage() { return TheStore().Usage(); }

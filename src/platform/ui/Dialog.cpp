@@ -130,6 +130,8 @@ int CDialog::RunModalLoop() {
   using namespace platform::ui;
   Automation::Turn(*this, ModalTurn::Started);
   while (!ended_ && m_hWnd) {
+    // Sent messages go before posted ones; their senders are waiting.
+    if (MessageQueue::ServeSent()) continue;
     MSG msg;
     if (MessageQueue::TakePosted(msg) || MessageQueue::TakeDueTimer(CurrentClock().Now(), msg)) {
       DispatchMessage(msg);
@@ -146,18 +148,9 @@ int CDialog::RunModalLoop() {
 
 bool CDialog::WaitForWork() {
   using namespace platform::ui;
-  if (MessageQueue::HasPosted()) return true;
+  // A timer is something to wait for only when time passes by itself.
   const std::optional<Millis> nextTimer = MessageQueue::NextTimerDue();
-  const bool clockRuns = CurrentClock().Runs();
-  if (MessageQueue::LiveWorkers() > 0) {
-    MessageQueue::Wait(clockRuns ? nextTimer : std::nullopt);
-    return true;
-  }
-  if (nextTimer && clockRuns) {
-    MessageQueue::Wait(nextTimer);
-    return true;
-  }
-  return false;
+  return MessageQueue::WaitForWork(CurrentClock().Runs() ? nextTimer : std::nullopt);
 }
 
 namespace {

@@ -1,14 +1,14 @@
 #pragma once
 // CDialog: a window built from a dialog template (or, for a property
 // sheet, by code), modal or modeless. DoModal initialises it (OnInitDialog),
-// shows it and runs the message loop until EndDialog: posted messages (also
-// from worker threads) first, then due timers, then an idle turn for the
-// automation hook. OK and Cancel end it through OnOK and OnCancel; Enter,
+// shows it and runs the message loop until EndDialog: messages sent from
+// other threads first, then posted messages (also from worker threads),
+// then due timers, then an idle turn for the automation hook. OK and Cancel end it through OnOK and OnCancel; Enter,
 // Escape and Tab work as the dialog keyboard interface defines.
 //
 // Headless, a modal loop that nothing can wake any more (no hook acting,
-// no posted message, no live worker thread, no timer that time will reach)
-// ends with IDCANCEL, as if the user had closed it.
+// no posted or sent message, no live worker thread, no timer that time
+// will reach) ends with IDCANCEL, as if the user had closed it.
 
 #include <memory>
 #include <vector>

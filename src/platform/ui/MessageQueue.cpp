@@ -1,6 +1,7 @@
 #include "platform/ui/MessageQueue.h"
 
 #include "platform/ui/WinConstants.h"
+#include "platform/ui/Wnd.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -21,7 +22,16 @@ struct Timer {
   Millis due;
 };
 
+// A cross-thread send, on its sender's stack until it is answered or
+// dropped.
+struct SentCall {
+  MSG msg;
+  LRESULT result = 0;
+  bool settled = false;
+};
+
 struct ThreadQueue {
+  std::deque<SentCall*> sent;
   std::deque<MSG> posted;
   std::vector<Timer> timers;
 };
@@ -50,13 +60,62 @@ System& TheSystem() {
   return *system;
 }
 
-ThreadQueue& OwnQueue(System& system) { return system.queues[std::this_thread::get_id()]; }
+// Settles a call the window's thread will not carry out; its sender
+// returns 0.
+void Drop(System& system, SentCall* call) {
+  call->settled = true;
+  system.wake.notify_all();
+}
+
+// A thread's windows, queue and pending sends go with it: its senders must
+// not wait for it, and a later thread may be given the same id.
+struct Presence {
+  ~Presence() {
+    System& system = TheSystem();
+    std::lock_guard lock(system.mutex);
+    const auto self = std::this_thread::get_id();
+    if (auto queue = system.queues.find(self); queue != system.queues.end()) {
+      for (SentCall* call : queue->second.sent) Drop(system, call);
+      system.queues.erase(queue);
+    }
+    std::erase_if(system.windows, [self](const auto& entry) { return entry.second.owner == self; });
+  }
+};
+
+// Called by every thread that makes windows or takes messages.
+void NotePresence() { thread_local Presence presence; }
+
+ThreadQueue& OwnQueue(System& system) {
+  NotePresence();
+  return system.queues[std::this_thread::get_id()];
+}
+
+bool Pending(const ThreadQueue& queue) { return !queue.sent.empty() || !queue.posted.empty(); }
+
+// With the lock held on entry and on return; released while a handler runs.
+bool ServeSentLocked(System& system, std::unique_lock<std::mutex>& lock) {
+  ThreadQueue& queue = OwnQueue(system);
+  bool served = false;
+  while (!queue.sent.empty()) {
+    SentCall* call = queue.sent.front();
+    queue.sent.pop_front();
+    lock.unlock();
+    const LRESULT result = DispatchMessage(call->msg);
+    lock.lock();
+    call->result = result;
+    call->settled = true;
+    system.wake.notify_all();
+    served = true;
+  }
+  return served;
+}
 
 }  // namespace
 
 HWND MessageQueue::Register(CWnd* window) {
   System& system = TheSystem();
   std::lock_guard lock(system.mutex);
+  NotePresence();
   HWND hwnd = reinterpret_cast<HWND>(system.nextHandle);
   system.nextHandle += 4;
   system.windows.emplace(hwnd, WindowEntry{window, std::this_thread::get_id()});
@@ -69,6 +128,11 @@ void MessageQueue::Unregister(HWND hwnd) {
   auto it = system.windows.find(hwnd);
   if (it == system.windows.end()) return;
   ThreadQueue& queue = system.queues[it->second.owner];
+  // Settled before they leave the queue; their senders need the lock to
+  // see it, so none can return early.
+  for (SentCall* call : queue.sent)
+    if (call->msg.hwnd == hwnd) Drop(system, call);
+  std::erase_if(queue.sent, [hwnd](const SentCall* call) { return call->msg.hwnd == hwnd; });
   std::erase_if(queue.posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
   std::erase_if(queue.timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
   system.windows.erase(it);
@@ -112,10 +176,31 @@ bool MessageQueue::TakePosted(MSG& msg) {
   return true;
 }
 
-bool MessageQueue::HasPosted() {
+bool MessageQueue::IsOwn(HWND hwnd) {
   System& system = TheSystem();
   std::lock_guard lock(system.mutex);
-  return !OwnQueue(system).posted.empty();
+  auto it = system.windows.find(hwnd);
+  return it != system.windows.end() && it->second.owner == std::this_thread::get_id();
+}
+
+LRESULT MessageQueue::SendAcross(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  System& system = TheSystem();
+  std::unique_lock lock(system.mutex);
+  auto it = system.windows.find(hwnd);
+  if (it == system.windows.end() || it->second.owner == std::this_thread::get_id()) return 0;
+  SentCall call{MSG{hwnd, message, wParam, lParam}};
+  system.queues[it->second.owner].sent.push_back(&call);
+  ++system.activity;
+  system.wake.notify_all();
+  while (!call.settled)
+    if (!ServeSentLocked(system, lock)) system.wake.wait(lock);
+  return call.result;
+}
+
+bool MessageQueue::ServeSent() {
+  System& system = TheSystem();
+  std::unique_lock lock(system.mutex);
+  return ServeSentLocked(system, lock);
 }
 
 void MessageQueue::SetTimer(HWND hwnd, UINT_PTR id, UINT periodMs) {
@@ -160,17 +245,23 @@ std::optional<Millis> MessageQueue::NextTimerDue() {
   return next;
 }
 
-void MessageQueue::Wait(std::optional<Millis> deadline) {
+bool MessageQueue::WaitForWork(std::optional<Millis> deadline) {
   System& system = TheSystem();
   std::unique_lock lock(system.mutex);
+  const ThreadQueue& queue = OwnQueue(system);
+  if (Pending(queue)) return true;
+  // Decided under the same lock as the look at the queue: a worker that
+  // posts and then ends cannot slip its message in between.
+  if (system.liveWorkers == 0 && !deadline) return false;
   const std::uint64_t seen = system.activity;
-  auto woken = [&] { return system.activity != seen || !OwnQueue(system).posted.empty(); };
+  auto woken = [&] { return system.activity != seen || Pending(queue); };
   if (!deadline) {
     system.wake.wait(lock, woken);
-    return;
+    return true;
   }
   const Millis left = *deadline - CurrentClock().Now();
   if (left > 0) system.wake.wait_for(lock, std::chrono::milliseconds(left), woken);
+  return true;
 }
 
 std::uint64_t MessageQueue::Activity() {
@@ -201,16 +292,11 @@ void MessageQueue::WorkerEnded() {
   system.wake.notify_all();
 }
 
-int MessageQueue::LiveWorkers() {
-  System& system = TheSystem();
-  std::lock_guard lock(system.mutex);
-  return system.liveWorkers;
-}
-
 void MessageQueue::WaitForWorkers() {
   System& system = TheSystem();
   std::unique_lock lock(system.mutex);
-  system.wake.wait(lock, [&] { return system.liveWorkers == 0; });
+  while (system.liveWorkers > 0)
+    if (!ServeSentLocked(system, lock)) system.wake.wait(lock);
 }
 
 }  // namespace platform::ui

@@ -3,6 +3,13 @@
 // window handle is bound to the thread that created it; any thread may post
 // to it, and the owning thread's message loop takes the posted messages in
 // the order they were posted, then the timers that are due.
+//
+// A message sent from another thread is carried out on the window's own
+// thread while the sender waits. The owning thread serves sent messages
+// before posted ones, whenever it takes messages or waits here (its modal
+// loop, WaitForWorkers, and its own sends to other threads, so that two
+// threads sending to each other do not lock up). A send to a window that is
+// destroyed, or whose thread ends, before it is served returns 0.
 
 #include <cstdint>
 #include <optional>
@@ -29,7 +36,16 @@ class MessageQueue {
   static bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // The next posted message of the calling thread.
   static bool TakePosted(MSG& msg);
-  static bool HasPosted();
+
+  // Carries out a message on the thread that owns `hwnd`, which must not be
+  // the calling thread, and returns its result; 0 when the window goes
+  // first. Serves messages sent to the calling thread while it waits.
+  static LRESULT SendAcross(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // True when `hwnd` is a window of the calling thread.
+  static bool IsOwn(HWND hwnd);
+  // Carries out the messages sent to the calling thread; false when there
+  // were none.
+  static bool ServeSent();
 
   // Timers of the calling thread's windows. A timer fires once per period;
   // a loop that fell behind gets one tick and the timer keeps its phase.
@@ -38,9 +54,14 @@ class MessageQueue {
   static bool TakeDueTimer(Millis now, MSG& msg);
   static std::optional<Millis> NextTimerDue();
 
-  // Blocks the calling thread until a message is posted to it, a worker
-  // thread ends, or (when given) the deadline on the current clock passes.
-  static void Wait(std::optional<Millis> deadline);
+  // What a message loop does when it has nothing in hand. Decides, in one
+  // step with what it looks at, whether anything can still wake the loop:
+  // false at once when nothing is posted or sent to the calling thread, no
+  // worker thread is alive and there is no deadline. Otherwise blocks until
+  // a message is posted or sent to it, a worker thread ends or posts
+  // anywhere, or (when given) the deadline on the current clock passes, and
+  // returns true.
+  static bool WaitForWork(std::optional<Millis> deadline);
 
   // Counts everything that can change what a modal loop would do next:
   // posts, sent input and worker ends. A loop compares it across an idle
@@ -52,8 +73,8 @@ class MessageQueue {
   // still be woken by them.
   static void WorkerStarted();
   static void WorkerEnded();
-  static int LiveWorkers();
-  // Blocks until no worker thread is alive (tests, the command-line host).
+  // Blocks until no worker thread is alive (tests, the command-line host),
+  // serving the messages the workers send meanwhile.
   static void WaitForWorkers();
 };
 

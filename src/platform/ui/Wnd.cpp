@@ -38,12 +38,13 @@ namespace platform::ui {
 
 void SetDispatchObserver(DispatchObserver observer) { State().observer = std::move(observer); }
 
-void DispatchMessage(const MSG& msg) {
+LRESULT DispatchMessage(const MSG& msg) {
   CWnd* window = CWnd::FromHandle(msg.hwnd);
-  if (!window) return;
-  window->WindowProc(msg.message, msg.wParam, msg.lParam);
+  if (!window) return 0;
+  const LRESULT result = window->WindowProc(msg.message, msg.wParam, msg.lParam);
   // The handler may have destroyed the window (a dialog ending itself).
   if (CWnd* still = CWnd::FromHandle(msg.hwnd)) Observe(*still, msg);
+  return result;
 }
 
 void SetModifierKeys(bool shift, bool control) {
@@ -73,6 +74,11 @@ short GetKeyState(int virtualKey) {
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return platform::ui::MessageQueue::Post(hwnd, message, wParam, lParam) ? TRUE : FALSE;
+}
+
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (CWnd* window = CWnd::FromHandle(hwnd)) return window->SendMessage(message, wParam, lParam);
+  return hwnd ? platform::ui::MessageQueue::SendAcross(hwnd, message, wParam, lParam) : 0;
 }
 
 namespace platform::ui {
@@ -305,6 +311,8 @@ CFont* CWnd::GetFont() const { return font_; }
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!m_hWnd) return 0;
   const HWND self = m_hWnd;
+  using platform::ui::MessageQueue;
+  if (!MessageQueue::IsOwn(self)) return MessageQueue::SendAcross(self, message, wParam, lParam);
   ThreadState& state = State();
   ++state.sendDepth;
   const LRESULT result = WindowProc(message, wParam, lParam);

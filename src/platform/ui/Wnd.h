@@ -3,8 +3,9 @@
 // style bits, visibility, enabled state, a rectangle (pixels, in its
 // parent's client coordinates), a parent and children, a font, and a
 // message-to-handler table. Messages arrive through SendMessage (at once,
-// on the calling thread) or PostMessage (queued for the owning thread's
-// message loop, from any thread).
+// and always on the window's own thread: from another thread the caller
+// waits while that thread carries it out) or PostMessage (queued for the
+// owning thread's message loop, from any thread).
 //
 // A C++ object and its window have separate lives, as on the original
 // platform: a dialog's member controls exist before the dialog's window and
@@ -186,8 +187,10 @@ class CWnd {
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
 // Modifier keys as the last input left them (the automation sets them).
 short GetKeyState(int virtualKey);
-// The same for a handle (any thread may post).
+// The same for a handle, from any thread; 0 or FALSE when the window is
+// gone.
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 namespace platform::ui {
 
@@ -197,9 +200,9 @@ namespace platform::ui {
 using DispatchObserver = std::function<void(CWnd& window, const MSG& msg)>;
 void SetDispatchObserver(DispatchObserver observer);
 
-// Delivers a message taken from the queue to its window (dropped when the
-// window is gone) and tells the observer.
-void DispatchMessage(const MSG& msg);
+// Delivers a message taken from the queue to its window (dropped, 0, when
+// the window is gone) and tells the observer; the handler's result.
+LRESULT DispatchMessage(const MSG& msg);
 
 // Modifier keys held during the input being delivered (the automation sets
 // them; GetKeyState reads them).
