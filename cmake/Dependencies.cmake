@@ -1,7 +1,6 @@
 find_package(PkgConfig REQUIRED)
 find_package(ZLIB REQUIRED)
 pkg_check_modules(MINIZIP REQUIRED IMPORTED_TARGET minizip)
-pkg_check_modules(SHAPELIB REQUIRED IMPORTED_TARGET shapelib)
 find_package(CLI11 CONFIG REQUIRED)
 find_package(nlohmann_json 3 CONFIG REQUIRED)
 find_package(Threads REQUIRED)
