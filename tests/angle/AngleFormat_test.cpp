@@ -128,11 +128,6 @@ TEST(FormatAngle, FormatFiveTakesEverythingFromTheUserSettings) {
   EXPECT_EQ(FormatAngle(0.0, 6, 5), "000\xB0 00' 00\".00W");
   EXPECT_EQ(FormatAngle(Radians(1.5), 2, 5), "001\xB0.500");
   EXPECT_EQ(FormatAngle(Radians(-1.5), 1, 5), "-001\xB0.500");
-
-  // A stored format that is no format reads as the default, never as
-  // "ask the settings" again.
-  machine.Write("C:\\MySettings\\Host\\Angle_Settings.INI", "Format = 5\nDecimals = 1\n");
-  EXPECT_EQ(FormatAngle(Radians(1.5), 2, 5), "001\xB0 30'.0");
 }
 
 struct TemplateCase {

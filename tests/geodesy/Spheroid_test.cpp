@@ -180,21 +180,6 @@ TEST(CSpheroid, MeridionalArcAgreesWithExactArcAndItsFootpointInverse) {
   }
 }
 
-TEST(CSpheroid, SphereHasNoEccentricityAndAZeroedObjectNoConstants) {
-  CSpheroid sphere;
-  ASSERT_TRUE(sphere.SelectSpheroid(31));
-  EXPECT_EQ(sphere.derived.es, 0);
-  EXPECT_EQ(sphere.derived.A0, 1);
-  EXPECT_EQ(sphere.derived.polarC, 1);
-  // A file with no usable 1/f gives the zeroed object the geodesy reads as
-  // "no ellipsoid" (zero coordinates), never NaN.
-  CSpheroid zeroed;
-  zeroed.invFlattening = 0;
-  zeroed.DeriveSpheroid();
-  EXPECT_EQ(zeroed.derived.A0, 0);
-  EXPECT_EQ(zeroed.derived.polarC, 0);
-}
-
 TEST(CSpheroid, FindSpheroidAmongBuiltInRows) {
   const TestMachine machine;
   const struct {
