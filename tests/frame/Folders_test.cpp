@@ -121,7 +121,7 @@ TEST(FindDataFolder, RedirectionWinsOverTheDefault) {
   std::filesystem::create_directories(machine.DriveFolder('C') / "MyData");
   machine.Write("C:\\MyDrives\\MyData.INI", "C:\\Elsewhere");
   std::string path;
-  EXPECT_TRUE(FindDataFolder(path, "Global"));
+  EXPECT_TRUE(FindDataFolder(path, kGlobalDataFolder));
   EXPECT_EQ(path, "C:\\Elsewhere\\Global\\");
 }
 

@@ -211,7 +211,7 @@ class SpheroidFiles : public ::testing::Test {
  protected:
   std::string Global() const {
     std::string folder;
-    EXPECT_TRUE(FindDataFolder(folder, "Global"));
+    EXPECT_TRUE(FindDataFolder(folder, kGlobalDataFolder));
     return folder;
   }
   TestMachine machine_;
