@@ -3,29 +3,37 @@
 # (InstallTest.cmake).
 
 # Every function that frame/Exports.h declares is a defined dynamic symbol
-# of the shared library: a declaration without a definition, or a name
-# hidden by the visibility settings, fails here even when no host calls it.
-function(check_exports library exports_header)
-  file(STRINGS ${exports_header} lines REGEX "^OVERLAYS_API ")
+# of the shared library, and so is some member of every class any header
+# marks OVERLAYS_API: a declaration without a definition, or a name hidden
+# by the visibility settings, fails here even when no host calls it.
+function(check_exports library header_root)
   execute_process(COMMAND nm -D -C --defined-only ${library}
     OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "nm cannot read ${library}")
   endif()
-  set(count 0)
-  foreach(line IN LISTS lines)
+  file(STRINGS ${header_root}/frame/Exports.h functions REGEX "^OVERLAYS_API ")
+  if(NOT functions)
+    message(FATAL_ERROR "no exports found in ${header_root}/frame/Exports.h")
+  endif()
+  foreach(line IN LISTS functions)
     if(NOT line MATCHES "([A-Za-z_][A-Za-z0-9_]*)\\(")
       message(FATAL_ERROR "cannot read the export: ${line}")
     endif()
-    set(name ${CMAKE_MATCH_1})
-    if(NOT symbols MATCHES " T ${name}\\(")
-      message(FATAL_ERROR "${name} is declared in ${exports_header} but not exported by ${library}")
+    if(NOT symbols MATCHES " T ${CMAKE_MATCH_1}\\(")
+      message(FATAL_ERROR "${CMAKE_MATCH_1} is declared in frame/Exports.h but not exported by ${library}")
     endif()
-    math(EXPR count "${count} + 1")
   endforeach()
-  if(count EQUAL 0)
-    message(FATAL_ERROR "no exports found in ${exports_header}")
-  endif()
+  file(GLOB_RECURSE headers ${header_root}/*.h)
+  foreach(header IN LISTS headers)
+    file(STRINGS ${header} classes REGEX "^(class|struct) OVERLAYS_API ")
+    foreach(line IN LISTS classes)
+      string(REGEX REPLACE "^(class|struct) OVERLAYS_API ([A-Za-z_0-9]+).*" "\\2" name "${line}")
+      if(NOT symbols MATCHES "[ :]${name}::")
+        message(FATAL_ERROR "${name} (${header}) is marked OVERLAYS_API but ${library} exports none of it")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()
 
 # Runs the host on a fresh sandbox: the package in the download folder, its

@@ -19,7 +19,7 @@ file(GLOB pcdir ${prefix}/lib*/pkgconfig ${prefix}/lib/*/pkgconfig)
 if(NOT library OR NOT pcdir)
   message(FATAL_ERROR "the install has no liboverlays.so or pkg-config folder")
 endif()
-check_exports(${library} ${prefix}/include/overlays/frame/Exports.h)
+check_exports(${library} ${prefix}/include/overlays)
 
 run_or_fail(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/consumer -B ${WORK}/consumer -G Ninja
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix} -DHOST_SOURCE=${HOST_SOURCE})
