@@ -22,6 +22,9 @@ OVERLAYS_API const char* DriveTypeName(DriveType type);
 // The components of an absolute Windows path: drive letter (upper case) and
 // the folder names below the root, with "." dropped and ".." applied. A ".."
 // at the root stays at the root, as the Windows shell does.
+// Windows takes either slash between the folders of a path.
+inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+
 struct WindowsPath {
   char drive = 0;
   std::vector<std::string> parts;
