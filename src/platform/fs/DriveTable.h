@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frame/Api.h"
+
 namespace platform::fs {
 
 enum class DriveType { Absent, Fixed, Removable, CdRom };
@@ -19,12 +20,12 @@ enum class DriveType { Absent, Fixed, Removable, CdRom };
 OVERLAYS_API std::optional<DriveType> DriveTypeFromName(std::string_view name);
 OVERLAYS_API const char* DriveTypeName(DriveType type);
 
-// The components of an absolute Windows path: drive letter (upper case) and
-// the folder names below the root, with "." dropped and ".." applied. A ".."
-// at the root stays at the root, as the Windows shell does.
 // Windows takes either slash between the folders of a path.
 inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
+// The components of an absolute Windows path: drive letter (upper case) and
+// the folder names below the root, with "." dropped and ".." applied. A ".."
+// at the root stays at the root, as the Windows shell does.
 struct WindowsPath {
   char drive = 0;
   std::vector<std::string> parts;
