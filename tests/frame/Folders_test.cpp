@@ -22,6 +22,11 @@ TEST(Folders, DownloadMyDrivesAndSettingsAreMadeOnTheWindowsDrive) {
   EXPECT_TRUE(fs::FolderExists("C:\\MyDrives"));
   EXPECT_EQ(GetSettingsFolder(), "C:\\MySettings\\ChartHost\\");
   EXPECT_TRUE(fs::FolderExists("C:\\MySettings\\ChartHost"));
+  // The download folder follows the drive of the common data folder.
+  machine.AddDrive('D', fs::DriveType::Fixed);
+  machine.Edit([](fs::Platform& p) { p.shell.commonAppData = "D:\\ProgramData"; });
+  EXPECT_EQ(GetDownloadFolder(), "D:\\Navlore Download\\");
+  EXPECT_TRUE(machine.Exists("D:\\Navlore Download"));
 }
 
 TEST(Folders, SettingsSubFolderIsTheProgramNameOfTheCommandLine) {
@@ -40,14 +45,6 @@ TEST(Folders, SettingsSubFolderIsTheProgramNameOfTheCommandLine) {
     machine.SetCommandLine(c.commandLine);
     EXPECT_EQ(GetSettingsFolder(), c.folder) << c.commandLine;
   }
-}
-
-TEST(Folders, DownloadFolderFollowsTheCommonDataDrive) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::Fixed);
-  machine.Edit([](fs::Platform& p) { p.shell.commonAppData = "D:\\ProgramData"; });
-  EXPECT_EQ(GetDownloadFolder(), "D:\\Navlore Download\\");
-  EXPECT_TRUE(machine.Exists("D:\\Navlore Download"));
 }
 
 TEST(Folders, UserDownloadsIsTheProfilesThenOneOnDThenNone) {
