@@ -9,17 +9,16 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/geodesic/GeodesicInverse.h"
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180;
 constexpr int kLines = 4096;
 
 struct Line {
@@ -49,10 +48,11 @@ const std::vector<Line>& LinesOf(const Band& band) {
   std::uniform_real_distribution<double> u(-1, 1), lon(-180, 180), azi(-180, 180), t(0, 1);
   for (int i = 0; i < kLines; ++i) {
     Line l{};
-    l.lat1 = std::asin(u(rng)) / kDegree;
+    l.lat1 = std::asin(u(rng)) * kDegreesPerRadian;
     l.lon1 = lon(rng);
     Wgs84Geodesic().Direct(l.lat1, l.lon1, azi(rng), band.lo * std::pow(band.hi / band.lo, t(rng)), l.lat2, l.lon2);
-    l.phi1 = l.lat1 * kDegree, l.lam1 = l.lon1 * kDegree, l.phi2 = l.lat2 * kDegree, l.lam2 = l.lon2 * kDegree;
+    l.phi1 = l.lat1 * kRadiansPerDegree, l.lam1 = l.lon1 * kRadiansPerDegree;
+    l.phi2 = l.lat2 * kRadiansPerDegree, l.lam2 = l.lon2 * kRadiansPerDegree;
     lines.push_back(l);
   }
   return lines;

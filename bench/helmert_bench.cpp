@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "geodesy/angle/AngleUnits.h"
 #include "geodesy/datum/Geocentric.h"
 #include "geodesy/datum/Helmert.h"
 #include "geodesy/ellipsoid/Spheroid.h"
@@ -45,8 +46,8 @@ const Points& TestPoints() {
     std::mt19937_64 rng(9);
     std::uniform_real_distribution<double> lat(49.9, 60.9), lon(-8.2, 1.8), h(-10, 1300);
     for (int i = 0; i < kPoints; ++i) {
-      p.phi.push_back(lat(rng) * 0.017453292519943295);
-      p.lam.push_back(lon(rng) * 0.017453292519943295);
+      p.phi.push_back(lat(rng) * kRadiansPerDegree);
+      p.lam.push_back(lon(rng) * kRadiansPerDegree);
       p.h.push_back(h(rng));
     }
     return p;

@@ -14,6 +14,7 @@
 
 #include "SampleWrecks.h"
 #include "WreckDatabaseWriter.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/Platform.h"
 #include "platform/memory/BlockPool.h"
 #include "wrecks/WreckDatabase.h"
@@ -27,13 +28,14 @@ constexpr char kDatabase[] = "C:\\MyData\\Wrecks\\Bench Jan 2026.WRK";
 
 struct Fixture {
   stdfs::path root = stdfs::temp_directory_path() / "overlays-wreck-bench";
-  stdfs::path host = root / "C" / "MyData" / "Wrecks" / "Bench Jan 2026.WRK";
+  stdfs::path host;  // behind kDatabase
   std::uint64_t fileBytes = 0;
 
   Fixture() {
     stdfs::remove_all(root);
     platform::fs::Install(std::make_shared<const platform::fs::Platform>(
         platform::fs::MachineOnFolder(root / "C", "Bench", "bench")));
+    host = *platform::fs::ToHost(kDatabase);
     stdfs::create_directories(host.parent_path());
     // Written in batches so that generating the file does not raise the
     // process's memory before the load is measured.

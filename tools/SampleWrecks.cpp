@@ -5,12 +5,11 @@
 #include <cstdio>
 
 #include "WreckDatabaseWriter.h"
+#include "geodesy/angle/AngleUnits.h"
 #include "wrecks/CountryTable.h"
 
 namespace tools {
 namespace {
-
-constexpr double kDegree = 0.017453292519943;
 
 // Boxes of open water around the British Isles (degrees: west, south, east,
 // north), chosen clear of the coasts so that no record lands ashore.
@@ -101,8 +100,8 @@ WreckDef SampleWreckGenerator::Next() {
   d.obstructionCategory = static_cast<std::int16_t>(d.wreckCategory == 0 ? 1 + (n / 5) % 14 : 0);
   d.status = static_cast<std::int16_t>(1 + n % 9);
   const SeaBox& box = kSeas[n % std::size(kSeas)];
-  d.longitude = Uniform(box.west, box.east) * kDegree;
-  d.latitude = Uniform(box.south, box.north) * kDegree;
+  d.longitude = Uniform(box.west, box.east) * kRadiansPerDegree;
+  d.latitude = Uniform(box.south, box.north) * kRadiansPerDegree;
   d.positionMethod = static_cast<std::int16_t>(1 + n % 26);
   d.depth = static_cast<float>(std::round(Uniform(-2, 90) * 10) / 10);
   d.soundingTechnique = static_cast<std::int16_t>(1 + n % 16);

@@ -15,6 +15,8 @@ inline constexpr char kWreckPackageExtension[] = "WKZ";
 inline constexpr char kWindFarmPackageExtension[] = "WFZ";
 inline constexpr char kWrecksDataFolder[] = "Wrecks";
 inline constexpr char kWindFarmsDataFolder[] = "WindFarms";
+// The "Global" data package: the user's geodesy files.
+inline constexpr char kGlobalDataFolder[] = "Global";
 
 // The folder where data packages are dropped, on the drive of the common
 // application data folder; created if missing.

@@ -37,6 +37,10 @@ TEST(ParseAngle, TypedTextOfEveryForm) {
       {"-52 30", 5, FromDegrees(-52.5)},
       {"-52 30 N", 5, FromDegrees(-52.5)},  // the minus wins over the letter
       {"+52 30", 5, FromDegrees(52.5)},
+      // A fourth group is ignored; after a minus the scan stops at it, so a
+      // letter behind it cannot turn the value.
+      {"-10 20 30 40 N", 5, FromDegrees(-(10 + 20 / 60.0 + 30 / 3600.0))},
+      {"10 20 30 40 S", 5, FromDegrees(-(10 + 20 / 60.0 + 30 / 3600.0))},
       {"S 52 30", 5, FromDegrees(52.5)},  // a letter before any digit is no letter
       {"002 15 W", 6, FromDegrees(-2.25)},
       {"002 15 w", 6, FromDegrees(-2.25)},
@@ -83,13 +87,6 @@ TEST(ParseAngle, TypedTextOfEveryForm) {
     SCOPED_TRACE(testing::Message() << "\"" << c.text << "\" kind " << c.kind);
     EXPECT_NEAR(ParseAngle(c.text, c.kind), c.radians, kSumRounding);
   }
-}
-
-TEST(ParseAngle, AfterAMinusTheScanEndsWithTheThirdField) {
-  // Without the minus the fourth group is ignored too; with it the scan
-  // stops, so the letter after it cannot turn the value.
-  EXPECT_NEAR(ParseAngle("-10 20 30 40 N", 5), FromDegrees(-(10 + 20 / 60.0 + 30 / 3600.0)), kSumRounding);
-  EXPECT_NEAR(ParseAngle("10 20 30 40 S", 5), FromDegrees(-(10 + 20 / 60.0 + 30 / 3600.0)), kSumRounding);
 }
 
 struct RoundTripCase {
@@ -160,14 +157,12 @@ TEST(ParseAngle, FormatOneShowsSixtyMinutesWhenOnlyTheMinutesRoundUp) {
 
 TEST(CAngle, KeepsItsFourValuesInStep) {
   CAngle angle;
-  EXPECT_EQ(angle.Radians(), 0.0);
-  EXPECT_EQ(angle.Cosine(), 1.0);
   angle.SetRadians(std::numbers::pi / 6);
-  EXPECT_DOUBLE_EQ(angle.Degrees(), std::numbers::pi / 6 * kDegreesPerRadian);
   EXPECT_NEAR(angle.Sine(), 0.5, 1e-15);
   EXPECT_NEAR(angle.Cosine(), std::sqrt(3.0) / 2, 1e-15);
   angle.SetFromText("52 30 S", 5);
   EXPECT_EQ(angle.Radians(), ParseAngle("52 30 S", 5));
+  EXPECT_NEAR(angle.Degrees(), -52.5, 1e-9);
   EXPECT_DOUBLE_EQ(angle.Sine(), std::sin(angle.Radians()));
   angle.SetFromText("not an angle", 5);
   EXPECT_EQ(angle, CAngle(0.0));

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "platform/fs/FileSystem.h"
 #include "support/TestMachine.h"
 
@@ -18,6 +22,11 @@ TEST(Folders, DownloadMyDrivesAndSettingsAreMadeOnTheWindowsDrive) {
   EXPECT_TRUE(fs::FolderExists("C:\\MyDrives"));
   EXPECT_EQ(GetSettingsFolder(), "C:\\MySettings\\ChartHost\\");
   EXPECT_TRUE(fs::FolderExists("C:\\MySettings\\ChartHost"));
+  // The download folder follows the drive of the common data folder.
+  machine.AddDrive('D', fs::DriveType::Fixed);
+  machine.Edit([](fs::Platform& p) { p.shell.commonAppData = "D:\\ProgramData"; });
+  EXPECT_EQ(GetDownloadFolder(), "D:\\Navlore Download\\");
+  EXPECT_TRUE(machine.Exists("D:\\Navlore Download"));
 }
 
 TEST(Folders, SettingsSubFolderIsTheProgramNameOfTheCommandLine) {
@@ -38,21 +47,9 @@ TEST(Folders, SettingsSubFolderIsTheProgramNameOfTheCommandLine) {
   }
 }
 
-TEST(Folders, DownloadFolderFollowsTheCommonDataDrive) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::Fixed);
-  machine.Edit([](fs::Platform& p) { p.shell.commonAppData = "D:\\ProgramData"; });
-  EXPECT_EQ(GetDownloadFolder(), "D:\\Navlore Download\\");
-  EXPECT_TRUE(machine.Exists("D:\\Navlore Download"));
-}
-
-TEST(Folders, UserDownloadsIsTheProfilesDownloadsFolder) {
+TEST(Folders, UserDownloadsIsTheProfilesThenOneOnDThenNone) {
   TestMachine machine("Host", "Ann");
   EXPECT_EQ(GetUserDownloadsFolder(), "C:\\Users\\Ann\\Downloads\\");
-}
-
-TEST(Folders, UserDownloadsFallsBackToDThenToNothing) {
-  TestMachine machine("Host", "Ann");
   std::filesystem::remove_all(machine.Host("C:\\Users\\Ann\\Downloads"));
   EXPECT_EQ(GetUserDownloadsFolder(), "");
   machine.AddDrive('D', fs::DriveType::Fixed);
@@ -60,91 +57,60 @@ TEST(Folders, UserDownloadsFallsBackToDThenToNothing) {
   EXPECT_EQ(GetUserDownloadsFolder(), "D:\\Users\\Ann\\Downloads\\");
 }
 
-TEST(DataFolder, RedirectionFileWithAndWithoutTrailingBackslash) {
-  struct Case {
-    const char* content;
-    bool found;
-    const char* path;
+TEST(DataFolder, TheRedirectionFileNamesIt) {
+  const struct {
+    const char* content;  // of C:\MyDrives\MyData.INI; null: no file
+    const char* path;     // empty: none
   } cases[] = {
-      {"D:\\Charts\\Data\r\n", true, "D:\\Charts\\Data\\Wrecks\\"},
-      {"  D:\\Charts\\Data\\  \nsecond line ignored\n", true, "D:\\Charts\\Data\\Wrecks\\"},
-      {"\r\n", false, ""},
-      {"", false, ""},
+      {"D:\\Charts\\Data\r\n", "D:\\Charts\\Data\\Wrecks\\"},
+      {"  D:\\Charts\\Data\\  \nsecond line ignored\n", "D:\\Charts\\Data\\Wrecks\\"},
+      {"\r\n", ""},
+      {"", ""},
+      {"Q:\\Data\n", ""},  // an absent drive
+      {nullptr, ""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.content);
+    SCOPED_TRACE(c.content ? c.content : "(no file)");
     TestMachine machine;
     machine.AddDrive('D', fs::DriveType::Fixed);
-    machine.Write("C:\\MyDrives\\MyData.INI", c.content);
+    if (c.content) machine.Write("C:\\MyDrives\\MyData.INI", c.content);
     std::string path;
-    EXPECT_EQ(GetDataFolder(path, kWrecksDataFolder), c.found);
-    if (c.found) {
+    EXPECT_EQ(GetDataFolder(path, kWrecksDataFolder), *c.path != 0);
+    if (*c.path) {
       EXPECT_EQ(path, c.path);
       EXPECT_TRUE(fs::FolderExists(path));
     }
   }
 }
 
-TEST(DataFolder, NoRedirectionFileGivesFalse) {
-  TestMachine machine;
-  std::string path;
-  EXPECT_FALSE(GetDataFolder(path, kWrecksDataFolder));
-}
-
-TEST(DataFolder, RedirectionToAnAbsentDriveFails) {
-  TestMachine machine;
-  machine.Write("C:\\MyDrives\\MyData.INI", "Q:\\Data\n");
-  std::string path;
-  EXPECT_FALSE(GetDataFolder(path, kWrecksDataFolder));
-}
-
-TEST(DefaultDataFolder, FoundOnCBeforeAnyOtherDrive) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::Fixed);
-  std::filesystem::create_directories(machine.DriveFolder('D') / "MyData");
-  std::filesystem::create_directories(machine.DriveFolder('C') / "MyData");
-  std::string path;
-  EXPECT_TRUE(GetDefaultDataFolder(path, kWrecksDataFolder));
-  EXPECT_EQ(path, "C:\\MyData\\Wrecks\\");
-  EXPECT_TRUE(GetDefaultDataFolder(path, nullptr));
-  EXPECT_EQ(path, "C:\\MyData\\");
-}
-
-TEST(DefaultDataFolder, ExistingTreeOnAFixedDIsUsed) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::Fixed);
-  std::filesystem::create_directories(machine.DriveFolder('D') / "MyData" / "Wrecks");
-  std::string path;
-  EXPECT_TRUE(GetDefaultDataFolder(path, kWrecksDataFolder));
-  EXPECT_EQ(path, "D:\\MyData\\Wrecks\\");
-}
-
-TEST(DefaultDataFolder, TreeOnARemovableDIsPassedOver) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::Removable);
-  std::filesystem::create_directories(machine.DriveFolder('D') / "MyData");
-  std::string path;
-  EXPECT_TRUE(GetDefaultDataFolder(path, kWrecksDataFolder));
-  EXPECT_EQ(path, "C:\\MyData\\Wrecks\\");
-}
-
-TEST(DefaultDataFolder, MadeOnAFixedDWhenNoDriveHasOne) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::Fixed);
-  std::string path;
-  EXPECT_TRUE(GetDefaultDataFolder(path, kWrecksDataFolder));
-  EXPECT_EQ(path, "D:\\MyData\\Wrecks\\");
-  EXPECT_TRUE(machine.Exists("D:\\MyData\\Wrecks"));
-  EXPECT_FALSE(machine.Exists("C:\\MyData"));
-}
-
-TEST(DefaultDataFolder, MadeOnCWhenThereIsNoOtherFixedDrive) {
-  TestMachine machine;
-  machine.AddDrive('D', fs::DriveType::CdRom);
-  machine.AddDrive('E', fs::DriveType::Removable);
-  std::string path;
-  EXPECT_TRUE(GetDefaultDataFolder(path, kWindFarmsDataFolder));
-  EXPECT_EQ(path, "C:\\MyData\\WindFarms\\");
+// A MyData tree on C:, else one already on a fixed D: or E:, else a new one
+// on a fixed D: or E:, else a new one on C:.
+TEST(DefaultDataFolder, DriveRules) {
+  using Drives = std::vector<std::pair<char, fs::DriveType>>;
+  const struct {
+    const char* what;
+    Drives drives;
+    std::vector<char> trees;  // drives that hold a MyData folder already
+    const char* path;
+  } cases[] = {
+      {"C: before any other drive", {{'D', fs::DriveType::Fixed}}, {'D', 'C'}, "C:\\MyData\\Wrecks\\"},
+      {"an existing tree on a fixed D:", {{'D', fs::DriveType::Fixed}}, {'D'}, "D:\\MyData\\Wrecks\\"},
+      {"a tree on a removable D: is passed over", {{'D', fs::DriveType::Removable}}, {'D'}, "C:\\MyData\\Wrecks\\"},
+      {"made on a fixed D:", {{'D', fs::DriveType::Fixed}}, {}, "D:\\MyData\\Wrecks\\"},
+      {"made on C: without another fixed drive", {{'D', fs::DriveType::CdRom}, {'E', fs::DriveType::Removable}}, {},
+       "C:\\MyData\\Wrecks\\"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestMachine machine;
+    for (const auto& [letter, type] : c.drives) machine.AddDrive(letter, type);
+    for (char letter : c.trees) std::filesystem::create_directories(machine.DriveFolder(letter) / "MyData");
+    std::string path;
+    EXPECT_TRUE(GetDefaultDataFolder(path, kWrecksDataFolder));
+    EXPECT_EQ(path, c.path);
+    EXPECT_TRUE(machine.Exists(c.path));
+    EXPECT_EQ(machine.Exists("C:\\MyData"), c.path[0] == 'C' || std::count(c.trees.begin(), c.trees.end(), 'C'));
+  }
 }
 
 TEST(FindDataFolder, RedirectionWinsOverTheDefault) {
@@ -152,7 +118,7 @@ TEST(FindDataFolder, RedirectionWinsOverTheDefault) {
   std::filesystem::create_directories(machine.DriveFolder('C') / "MyData");
   machine.Write("C:\\MyDrives\\MyData.INI", "C:\\Elsewhere");
   std::string path;
-  EXPECT_TRUE(FindDataFolder(path, "Global"));
+  EXPECT_TRUE(FindDataFolder(path, kGlobalDataFolder));
   EXPECT_EQ(path, "C:\\Elsewhere\\Global\\");
 }
 

@@ -25,9 +25,4 @@ TEST(ModuleEntry, MessagesAreDistinctRegisteredNumbers) {
   EXPECT_EQ(numbers.size(), messages::kAll.size());
 }
 
-TEST(ModuleEntry, NamesKeepTheirGuidCase) {
-  EXPECT_EQ(messages::kEditBoxFocusData, "UM_EDITBOX_FOCUS_DATA-{67f4b673-533f-4e09-8003-365c753e8457}");
-  EXPECT_EQ(messages::kEndThread, "UM_END_THREAD-{2F9560E7-C2F9-4915-A58F-6DA582114CFE}");
-}
-
 }  // namespace

@@ -69,39 +69,35 @@ TEST(FindPackageFile, DriveRules) {
   }
 }
 
-TEST(MoveToInstalled, FixedDriveMovesTheFile) {
-  TestMachine machine;
-  machine.Write("C:\\Navlore Download\\w.WKZ", "PK");
-  EXPECT_TRUE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_FALSE(machine.Exists("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_EQ(machine.Read("C:\\Navlore Download\\Installed\\w.WKZ"), "PK");
-  // A second call finds nothing to move and changes nothing.
-  EXPECT_FALSE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_EQ(machine.Read("C:\\Navlore Download\\Installed\\w.WKZ"), "PK");
-}
-
-TEST(MoveToInstalled, CopyAlreadyInstalledDeletesTheDroppedPackage) {
-  TestMachine machine;
-  machine.Write("C:\\Navlore Download\\Installed\\w.WKZ", "old");
-  machine.Write("C:\\Navlore Download\\w.WKZ", "new");
-  EXPECT_FALSE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_FALSE(machine.Exists("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_EQ(machine.Read("C:\\Navlore Download\\Installed\\w.WKZ"), "old");
-  std::string found;
-  EXPECT_FALSE(FindPackageFile(kWreckPackageExtension, found));
-}
-
-TEST(MoveToInstalled, CdRomPackageIsCopiedAndStays) {
-  TestMachine machine;
-  machine.AddDrive('E', fs::DriveType::CdRom);
-  machine.Write("E:\\disc.WKZ", "PK");
-  machine.Write("C:\\Navlore Download\\Installed\\disc.WKZ", "older copy");
-  EXPECT_TRUE(MoveToInstalled("E:\\disc.WKZ"));
-  EXPECT_EQ(machine.Read("C:\\Navlore Download\\Installed\\disc.WKZ"), "PK");
-  EXPECT_TRUE(machine.Exists("E:\\disc.WKZ"));
-  std::string found;
-  EXPECT_TRUE(FindPackageFile(kWreckPackageExtension, found));  // offered again while the disc is in
-  EXPECT_EQ(found, "E:\\disc.WKZ");
+TEST(MoveToInstalled, MovedFromAFixedDriveCopiedFromMediaNeverOfferedTwice) {
+  constexpr char kInstalled[] = "C:\\Navlore Download\\Installed\\";
+  const struct {
+    const char* what;
+    const char* package;
+    const char* installedBefore;  // null: none
+    bool result;
+    const char* installedAfter;
+    bool packageStays;
+  } cases[] = {
+      {"moved from a fixed drive", "C:\\Navlore Download\\w.WKZ", nullptr, true, "PK", false},
+      // The move fails; the dropped package is deleted so it is not offered again.
+      {"already installed", "C:\\Navlore Download\\w.WKZ", "old", false, "old", false},
+      // Copied over the older copy; the disc keeps it and offers it while it is in.
+      {"copied from a CD-ROM", "E:\\w.WKZ", "older copy", true, "PK", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestMachine machine;
+    machine.AddDrive('E', fs::DriveType::CdRom);
+    machine.Write(c.package, "PK");
+    if (c.installedBefore) machine.Write(std::string(kInstalled) + "w.WKZ", c.installedBefore);
+    EXPECT_EQ(MoveToInstalled(c.package), c.result);
+    EXPECT_EQ(machine.Read(std::string(kInstalled) + "w.WKZ"), c.installedAfter);
+    EXPECT_EQ(machine.Exists(c.package), c.packageStays);
+    std::string found;
+    EXPECT_EQ(FindPackageFile(kWreckPackageExtension, found), c.packageStays);
+    EXPECT_FALSE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));  // nothing left to move
+  }
 }
 
 TEST(UnpackPackage, ExtractsEveryEntryAndFilesThePackageAway) {
@@ -116,27 +112,21 @@ TEST(UnpackPackage, ExtractsEveryEntryAndFilesThePackageAway) {
   EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\Installed\\w.WKZ"));
 }
 
-// The unzip library refuses to open an archive with no entries at all, so
-// such a package is treated like any unreadable one.
-TEST(UnpackPackage, AnArchiveWithoutEntriesGivesFalseAndStays) {
+// Unreadable packages stay where they are; the install step files them away
+// with a second call, so they are not offered again. The unzip library
+// refuses to open an archive with no entries at all, so such a package is one.
+TEST(UnpackPackage, AnUnreadablePackageStaysWhereItIs) {
   TestMachine machine;
-  {
-    std::filesystem::create_directories(machine.Host("C:\\Navlore Download"));
-    tools::ZipWriter zip(machine.Host("C:\\Navlore Download\\empty.WKZ"));
-    zip.Close();
-  }
-  EXPECT_FALSE(UnpackPackage("C:\\MyData\\Wrecks\\", "C:\\Navlore Download\\empty.WKZ"));
-  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\empty.WKZ"));
-}
-
-TEST(UnpackPackage, NotAnArchiveStaysWhereItIs) {
-  TestMachine machine;
+  std::filesystem::create_directories(machine.Host("C:\\Navlore Download"));
+  tools::ZipWriter(machine.Host("C:\\Navlore Download\\empty.WKZ")).Close();
   machine.Write("C:\\Navlore Download\\broken.WKZ", "this is not a zip archive");
-  EXPECT_FALSE(UnpackPackage("C:\\MyData\\Wrecks\\", "C:\\Navlore Download\\broken.WKZ"));
-  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\broken.WKZ"));
-  // The install step files it away with a second call, so it is not offered again.
-  EXPECT_TRUE(MoveToInstalled("C:\\Navlore Download\\broken.WKZ"));
-  EXPECT_FALSE(machine.Exists("C:\\Navlore Download\\broken.WKZ"));
+  for (const std::string package : {"C:\\Navlore Download\\empty.WKZ", "C:\\Navlore Download\\broken.WKZ"}) {
+    SCOPED_TRACE(package);
+    EXPECT_FALSE(UnpackPackage("C:\\MyData\\Wrecks\\", package));
+    EXPECT_TRUE(machine.Exists(package));
+    EXPECT_TRUE(MoveToInstalled(package));
+    EXPECT_FALSE(machine.Exists(package));
+  }
 }
 
 }  // namespace

@@ -86,57 +86,29 @@ TEST_F(SettingsFile, EveryLineFormOfTheWritersGivesExactBytes) {
   EXPECT_FALSE(TemporaryLeft("Every_Form"));
 }
 
-TEST_F(SettingsFile, ValuesAreAssignedByPositionNotByKey) {
-  // The keys are in the reverse of the writer's order; the reader must not care.
-  // The group is Method, Name, Radius.
-  Put("Group", "Radius = 4\nName = x\nMethod = 2.5\n");
-  CConfigFile file;
-  ASSERT_TRUE(file.OpenRead("Group"));
-  EXPECT_EQ(file.ReadInt(0), 4);
-  EXPECT_EQ(file.ReadText(), "x");
-  EXPECT_DOUBLE_EQ(file.ReadDouble(0), 2.5);
-}
-
-TEST_F(SettingsFile, ShortAndMissingFilesGiveTheDefaults) {
-  Put("Short", "Method = 4\n");
-  CConfigFile file;
-  ASSERT_TRUE(file.OpenRead("Short"));
-  EXPECT_EQ(file.ReadShort(9), 4);
-  EXPECT_EQ(file.ReadInt(-5), -5);
-  EXPECT_TRUE(file.ReadBool(true));
-  EXPECT_DOUBLE_EQ(file.ReadDouble(1.25), 1.25);
-  EXPECT_EQ(file.ReadChar('N'), 'N');
-  EXPECT_EQ(file.ReadText(), "");
-  EXPECT_EQ(file.ReadColour(), kDefaultSettingsColour);
-  file.Close();
-
+TEST_F(SettingsFile, ValuesAreReadByPositionWhateverTheKeysAndLineEnds) {
+  // The keys are in the reverse of the group's order, a section line and an
+  // empty line take a value's place each, and CR LF or LF ends the lines.
+  for (const char* bytes : {"Radius = 4\nName = x y\n[Section]\n\nMethod = 2.5",
+                            "Radius = 4\r\nName = x y\r\n[Section]\r\n\r\nMethod = 2.5\r\n"}) {
+    SCOPED_TRACE(bytes);
+    Put("Group", bytes);
+    CConfigFile file;
+    ASSERT_TRUE(file.OpenRead("Group"));
+    EXPECT_EQ(file.ReadInt(0), 4);
+    EXPECT_EQ(file.ReadText(), "x y");  // no carriage return left at the end
+    EXPECT_EQ(file.ReadInt(8), 8);      // "[Section]"
+    EXPECT_EQ(file.ReadChar('N'), 'N');  // the empty line
+    EXPECT_DOUBLE_EQ(file.ReadDouble(0), 2.5);
+    // Past the end of a short file every reader gives its default.
+    EXPECT_EQ(file.ReadShort(9), 9);
+    EXPECT_TRUE(file.ReadBool(true));
+    EXPECT_EQ(file.ReadText(), "");
+    EXPECT_EQ(file.ReadColour(), kDefaultSettingsColour);
+  }
   CConfigFile missing;
   EXPECT_FALSE(missing.OpenRead("Nowhere"));
   EXPECT_EQ(missing.ReadInt(11), 11);
-  EXPECT_EQ(missing.ReadColour(), 0x808080u);
-}
-
-TEST_F(SettingsFile, ALineWithoutEqualsIsConsumedAndGivesTheDefault) {
-  Put("Holes", "[Section]\n\nA = 1\n");
-  CConfigFile file;
-  ASSERT_TRUE(file.OpenRead("Holes"));
-  EXPECT_EQ(file.ReadInt(8), 8);   // "[Section]"
-  EXPECT_EQ(file.ReadInt(9), 9);   // empty line
-  EXPECT_EQ(file.ReadInt(10), 1);  // "A = 1"
-}
-
-TEST_F(SettingsFile, CrLfAndLfLineEndsReadAlike) {
-  for (const char* bytes : {"A = 12\nB = x y\nC = 3.5\nD = N", "A = 12\r\nB = x y\r\nC = 3.5\r\nD = N\r\n"}) {
-    SCOPED_TRACE(bytes);
-    Put("Ends", bytes);
-    CConfigFile file;
-    ASSERT_TRUE(file.OpenRead("Ends"));
-    EXPECT_EQ(file.ReadInt(0), 12);
-    EXPECT_EQ(file.ReadText(), "x y");  // no carriage return left at the end
-    EXPECT_DOUBLE_EQ(file.ReadDouble(0), 3.5);
-    EXPECT_EQ(file.ReadChar('?'), 'N');
-    EXPECT_EQ(file.ReadInt(-1), -1);
-  }
 }
 
 // One value line, read with each reader. The text is what follows "Key =".
@@ -195,16 +167,8 @@ TEST_F(SettingsFile, EachReaderConvertsTheTextAfterTheFirstEquals) {
 }
 
 TEST_F(SettingsFile, EscapedTextRoundTrips) {
-  const std::string texts[] = {
-      "",
-      "plain",
-      "Wreck, \"Name\"",
-      ",,,",
-      "two\r\nlines\n",
-      "\rCR first",
-      " leading and trailing spaces ",
-      "degree \xB0 and guillemets \xAB\xBB",
-  };
+  const std::string texts[] = {"",          "plain", "Wreck, \"Name\"", ",,,", "two\r\nlines\n", "\rCR first",
+                               " spaces ", "degree \xB0 and guillemets \xAB\xBB"};
   for (const auto& text : texts) {
     SCOPED_TRACE(text);
     {
@@ -224,37 +188,18 @@ TEST_F(SettingsFile, EscapedTextRoundTrips) {
   }
 }
 
-TEST(SettingText, MarkersAreReplacedInTheirOrder) {
-  EXPECT_EQ(EscapeSettingText("a,b\r\n"), "a\xAB" "COMMA\xBB" "b\xAB" "CR\xBB\xAB" "LF\xBB");
-  EXPECT_EQ(UnescapeSettingText("\xAB" "CR\xBB\xAB" "LF\xBB\xAB" "COMMA\xBB"), "\r\n,");
-  // A marker without its closing guillemet is text, not a marker.
+TEST(SettingText, AMarkerWithoutItsClosingGuillemetIsText) {
   EXPECT_EQ(UnescapeSettingText("\xAB" "CR and \xAB" "COMMA"), "\xAB" "CR and \xAB" "COMMA");
 }
 
-TEST_F(SettingsFile, AWriteReplacesTheWholeFileAndLeavesNoTemporary) {
-  Put("Group", "Old = 1\nOld = 2\nOld = 3\nOld = 4\n");
+TEST_F(SettingsFile, AnAbandonedOrInterruptedWriteLeavesTheOldFile) {
+  Put("Group", "Old = 1\n");
   {
     CConfigFile file;
     ASSERT_TRUE(file.OpenWrite("Group"));
     file.WriteInt("New", 5);
-    // No Close: the destructor puts the file in place, as closing a file does.
+    file.Abandon();
   }
-  EXPECT_EQ(Get("Group"), "New = 5\n");
-  EXPECT_FALSE(TemporaryLeft("Group"));
-}
-
-TEST_F(SettingsFile, AnAbandonedWriteLeavesTheOldFile) {
-  Put("Group", "Old = 1\n");
-  CConfigFile file;
-  ASSERT_TRUE(file.OpenWrite("Group"));
-  file.WriteInt("New", 5);
-  file.Abandon();
-  EXPECT_EQ(Get("Group"), "Old = 1\n");
-  EXPECT_FALSE(TemporaryLeft("Group"));
-}
-
-TEST_F(SettingsFile, AnExceptionDuringAWriteLeavesTheOldFile) {
-  Put("Group", "Old = 1\n");
   try {
     CConfigFile file;
     ASSERT_TRUE(file.OpenWrite("Group"));
@@ -263,6 +208,7 @@ TEST_F(SettingsFile, AnExceptionDuringAWriteLeavesTheOldFile) {
   } catch (const std::runtime_error&) {
   }
   EXPECT_EQ(Get("Group"), "Old = 1\n");
+  EXPECT_FALSE(TemporaryLeft("Group"));
 }
 
 TEST_F(SettingsFile, ACrashMidWriteLeavesTheOldFile) {
@@ -277,11 +223,13 @@ TEST_F(SettingsFile, ACrashMidWriteLeavesTheOldFile) {
       },
       "");
   EXPECT_EQ(Get("Group"), "Old = 1\nOld = 2\n");
-  // The next write is not hindered by what the crash left behind.
-  CConfigFile file;
-  ASSERT_TRUE(file.OpenWrite("Group"));
-  file.WriteInt("New", 1);
-  ASSERT_TRUE(file.Close());
+  // The next write is not hindered by what the crash left behind; without
+  // Close the destructor puts the file in place, as closing a file does.
+  {
+    CConfigFile file;
+    ASSERT_TRUE(file.OpenWrite("Group"));
+    file.WriteInt("New", 1);
+  }
   EXPECT_EQ(Get("Group"), "New = 1\n");
   EXPECT_FALSE(TemporaryLeft("Group"));
 }
@@ -307,25 +255,21 @@ TEST_F(SettingsFile, AFullDiskMidWriteLeavesTheOldFile) {
   EXPECT_FALSE(TemporaryLeft("Group"));
 }
 
-TEST_F(SettingsFile, AFolderThatCannotBeWrittenIsQuietlyNotWritten) {
-  CConfigFile file;
-  EXPECT_FALSE(file.OpenWritePath("C:\\No Such Folder\\Group.INI"));
-  file.WriteInt("Ignored", 1);
-  EXPECT_TRUE(file.Close());
-  EXPECT_FALSE(machine_.Exists("C:\\No Such Folder\\Group.INI"));
-  EXPECT_FALSE(file.OpenWritePath("Q:\\Group.INI"));  // no drive Q:
-}
-
-TEST_F(SettingsFile, AFileBesideTheDataIsReadAndWrittenByPath) {
-  const std::string path = "C:\\Charts\\Coast.INI";
+TEST_F(SettingsFile, AFileByPathIsWrittenWhereItsFolderIsAndQuietlyNotElsewhere) {
+  const std::string path = "C:\\Charts\\Coast.INI";  // beside the shapefile it belongs to
   machine_.Write(path, "Status = 1\n");
   CConfigFile file;
-  ASSERT_TRUE(file.OpenReadPath(path));
-  EXPECT_TRUE(file.ReadBool(false));
   ASSERT_TRUE(file.OpenWritePath(path));
   file.WriteBool("Status", false);
   ASSERT_TRUE(file.Close());
   EXPECT_EQ(machine_.Read(path), "Status = 0\n");
+  for (const char* nowhere : {"C:\\No Such Folder\\Group.INI", "Q:\\Group.INI"}) {
+    CConfigFile refused;
+    EXPECT_FALSE(refused.OpenWritePath(nowhere));
+    refused.WriteInt("Ignored", 1);
+    EXPECT_TRUE(refused.Close());
+    EXPECT_FALSE(machine_.Exists(nowhere));
+  }
 }
 
 }  // namespace

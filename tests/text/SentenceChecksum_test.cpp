@@ -9,21 +9,19 @@ namespace {
 constexpr char kPosition[] = "$GPRMC,081836,A,3751.65,S,14507.36,E,000.0,360.0,130998,011.3,E*62";
 constexpr char kAis[] = "!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0*26";
 
-TEST(SentenceChecksum, XorBetweenTheLeaderAndTheStar) {
-  EXPECT_EQ(SentenceChecksum(kPosition), 0x62u);
-  EXPECT_EQ(SentenceChecksum(kAis), 0x26u);
-  EXPECT_EQ(SentenceChecksum("AB"), static_cast<unsigned>('A' ^ 'B'));  // no leader
-  EXPECT_EQ(SentenceChecksum("$AB"), static_cast<unsigned>('A' ^ 'B'));
-  EXPECT_EQ(SentenceChecksum("$"), 0u);
-  EXPECT_EQ(SentenceChecksum(""), 0u);
-  EXPECT_EQ(SentenceChecksum("$*FF"), 0u);
-}
-
-TEST(ChecksumSuffix, StarAndTwoUpperCaseDigits) {
-  EXPECT_EQ(ChecksumSuffix(0x62), "*62");
-  EXPECT_EQ(ChecksumSuffix(0x0a), "*0A");
-  EXPECT_EQ(ChecksumSuffix(0), "*00");
-  EXPECT_EQ(ChecksumSuffix(0xFF), "*FF");
+TEST(SentenceChecksum, XorBetweenTheLeaderAndTheStarWrittenAsTwoUpperCaseDigits) {
+  const struct {
+    const char* sentence;
+    unsigned checksum;
+    const char* suffix;
+  } cases[] = {
+      {kPosition, 0x62, "*62"}, {kAis, 0x26, "*26"}, {"AB", 'A' ^ 'B', "*03"}, {"$AB", 'A' ^ 'B', "*03"},
+      {"$\n", 0x0A, "*0A"},     {"", 0, "*00"},      {"$*FF", 0, "*00"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SentenceChecksum(c.sentence), c.checksum) << c.sentence;
+    EXPECT_EQ(ChecksumSuffix(c.checksum), c.suffix) << c.sentence;
+  }
 }
 
 TEST(ReceiveSentence, ChecksumCheckedAndRemoved) {

@@ -17,6 +17,8 @@ inline constexpr int kAngleFormatCount = 5;  // formats 0..4
 // Not a format: the user's settings for the kind decide.
 inline constexpr int kAngleFormatFromSettings = 5;
 
+inline constexpr bool IsAngleFormat(int format) { return format >= 0 && format < kAngleFormatCount; }
+
 struct AngleKindDef {
   int kind;
   AngleSign sign;

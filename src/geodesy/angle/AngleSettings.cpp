@@ -13,7 +13,6 @@ constexpr char kLatitudeKey[] = "Latitude Hemisphere";
 constexpr char kLongitudeKey[] = "Longitude Hemisphere";
 constexpr int kDecimalDegreesFormat = 2;
 
-bool IsFormat(int format) { return format >= 0 && format < kAngleFormatCount; }
 
 bool IsGeographical(int kind) {
   const AngleKindDef* def = FindAngleKind(kind);
@@ -77,7 +76,7 @@ AngleSettings ReadAngleSettings(int kind) {
   } else {
     settings = LoadAngleSettings();
   }
-  if (!IsFormat(settings.format)) settings.format = AngleSettings{}.format;
+  if (!IsAngleFormat(settings.format)) settings.format = AngleSettings{}.format;
   return settings;
 }
 

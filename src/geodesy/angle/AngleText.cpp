@@ -107,7 +107,6 @@ constexpr AngleFormatter kFormatters[kAngleFormatCount] = {
     FormatDegreesMinutesSeconds, FormatDegreesMinutes, FormatDecimalDegrees, FormatSignedDegrees, FormatGradians,
 };
 
-bool IsFormat(int format) { return format >= 0 && format < kAngleFormatCount; }
 
 // A %c of 0 puts a NUL into the text; everything from it on is not shown.
 void CutAtNul(std::string& text) { text.resize(std::strlen(text.c_str())); }
@@ -157,7 +156,7 @@ void ApplySettingsWhenAsked(int kind, int& format, int& decimals, char& hemisphe
 int DefaultAngleDecimals(int kind, int format) {
   const AngleKindDef* def = FindAngleKind(kind);
   if (def && def->fixedDefaultDecimals >= 0) return def->fixedDefaultDecimals;
-  return IsFormat(format) ? kDefaultDecimalsByFormat[format] : kDefaultDecimalsByFormat[0];
+  return IsAngleFormat(format) ? kDefaultDecimalsByFormat[format] : kDefaultDecimalsByFormat[0];
 }
 
 char HemisphereLetter(char ch) {
@@ -173,7 +172,7 @@ char HemisphereLetter(char ch) {
 std::string FormatAngle(double radians, int kind, int format, int decimals, char hemisphere) {
   ApplySettingsWhenAsked(kind, format, decimals, hemisphere);
   const AngleKindDef* def = FindAngleKind(kind);
-  if (!def || !IsFormat(format)) return {};
+  if (!def || !IsAngleFormat(format)) return {};
   decimals = ValidDecimals(kind, format, decimals);
   if (radians == kNoAngle) return {};
   if (radians == kAngleNotAvailable) return "n/a";
@@ -194,7 +193,7 @@ AngleMask AngleTemplateText(int kind, int format, int decimals) {
   char unusedLetter = 0;
   ApplySettingsWhenAsked(kind, format, decimals, unusedLetter);
   const AngleKindDef* def = FindAngleKind(kind);
-  if (!def || !IsFormat(format)) return {};
+  if (!def || !IsAngleFormat(format)) return {};
   decimals = ValidDecimals(kind, format, decimals);
   const int digits = def->degreeDigits[format];
   const char letter = def->sign == AngleSign::Latitude ? 'N' : def->sign == AngleSign::Longitude ? 'E' : 0;

@@ -3,18 +3,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "geodesy/ellipsoid/PrimeVerticalRadius.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-// Radius of curvature in the prime vertical; 0 where the radicand is not
-// positive (only for a nonsensical e² ≥ 1).
-double PrimeVerticalRadius(double a, double es, double sinPhi) {
-  const double w = 1 - es * sinPhi * sinPhi;
-  return w > 0 ? a / std::sqrt(w) : 0.0;
-}
 
 // atan(Y/X), turned into the left half-plane for X < 0 and brought into
 // (−pi, pi]; on the Y axis straight ±pi/2.

@@ -6,13 +6,15 @@
 // nu = a/√(1 − e²·sin²phi), the radius of curvature in the prime vertical;
 // p = √(X² + Y²), the distance from the polar axis.
 
+#include "geodesy/angle/AngleUnits.h"
+
 class CSpheroid;
 
 // One step of the latitude iteration is smaller than this (0.001
 // arc-second, about 3 cm on the ground) when it stops. Each step shrinks the
 // error by about e²·cos²phi, so the result is within a few 1e-11 radians
 // (a fraction of a millimetre) of the fixed point.
-inline constexpr double kLatitudeTolerance = 4.848136811095278e-9;
+inline constexpr double kLatitudeTolerance = kRadiansPerMilliArcSecond;
 
 // The fixed-point map is increasing and bounded, so the latitudes always
 // converge; its slope is about e²·nu/p·cos²phi, which takes any point more

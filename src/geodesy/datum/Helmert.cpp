@@ -1,8 +1,9 @@
 #include "geodesy/datum/Helmert.h"
 
+#include "geodesy/angle/AngleUnits.h"
+
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943;
 constexpr double kSecondsPerDegree = 3600.0;
 constexpr double kPartsPerMillion = 1000000.0;
 constexpr double kSecondsPerDay = 86400.0;

@@ -19,9 +19,6 @@ constexpr double kMinInverseFlattening = 290.0;
 constexpr double kMaxInverseFlattening = 310.0;
 constexpr double kFallbackInverseFlattening = 297.0;
 
-// The folder of the "Global" data package, where user geodesy files live.
-constexpr char kGlobalDataFolder[] = "Global";
-
 // Meridional-arc coefficients A0..A6 in e² (series to e⁶).
 void DeriveMeridionalArc(SpheroidConstants& k, double a) {
   const double e2 = k.es, e4 = e2 * e2, e6 = e4 * e2;

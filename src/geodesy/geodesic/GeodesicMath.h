@@ -1,8 +1,7 @@
 #pragma once
 // Small pieces shared by the geodesic methods.
 //
-// Notation: phi latitude, lam longitude (radians); es = e²; nu radius of
-// curvature in the prime vertical (metres).
+// Notation: lam longitude, alpha azimuth (radians).
 
 #include <cmath>
 #include <numbers>
@@ -24,10 +23,6 @@ inline double FullTurn(double alpha) {
   if (alpha >= 0) return alpha;
   alpha += kTwoPi;
   return alpha < kTwoPi ? alpha : 0.0;
-}
-
-inline double PrimeVerticalRadius(double a, double es, double sinPhi) {
-  return a / std::sqrt(1 - es * sinPhi * sinPhi);
 }
 
 }  // namespace geodesic

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "geodesy/angle/AngleUnits.h"
+#include "geodesy/ellipsoid/PrimeVerticalRadius.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/geodesic/GeodesicMath.h"
 
@@ -16,7 +18,7 @@ using namespace geodesic;
 
 // Differences below 0.001 arc-second (3 cm) are taken as none, so that a
 // nearly north-south or east-west line gets an exact cardinal azimuth.
-constexpr double kDifferenceTolerance = 4.848136811095278e-9;
+constexpr double kDifferenceTolerance = kRadiansPerMilliArcSecond;
 // Below this |sin alpha| the central angle comes from the north component,
 // whose division by cos alpha is then well conditioned.
 constexpr double kSmallSineOfAzimuth = 0.0005;

@@ -9,8 +9,6 @@
 namespace platform::fs {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
 int DriveIndex(char letter) {
   const int up = std::toupper(static_cast<unsigned char>(letter));
   return up >= 'A' && up <= 'Z' ? up - 'A' : -1;
@@ -66,9 +64,9 @@ std::optional<WindowsPath> SplitWindowsPath(std::string_view path) {
   out.drive = static_cast<char>('A' + DriveIndex(path[0]));
   std::size_t i = 2;
   while (i < path.size()) {
-    while (i < path.size() && IsSeparator(path[i])) ++i;
+    while (i < path.size() && IsPathSeparator(path[i])) ++i;
     std::size_t j = i;
-    while (j < path.size() && !IsSeparator(path[j])) ++j;
+    while (j < path.size() && !IsPathSeparator(path[j])) ++j;
     const std::string_view part = path.substr(i, j - i);
     if (part == "..") {
       if (!out.parts.empty()) out.parts.pop_back();

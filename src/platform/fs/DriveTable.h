@@ -10,13 +10,18 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/Api.h"
+
 namespace platform::fs {
 
 enum class DriveType { Absent, Fixed, Removable, CdRom };
 
 // "fixed", "removable", "cdrom" (also "cd-rom", "cd"); empty when unknown.
-std::optional<DriveType> DriveTypeFromName(std::string_view name);
-const char* DriveTypeName(DriveType type);
+OVERLAYS_API std::optional<DriveType> DriveTypeFromName(std::string_view name);
+OVERLAYS_API const char* DriveTypeName(DriveType type);
+
+// Windows takes either slash between the folders of a path.
+inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
 // The components of an absolute Windows path: drive letter (upper case) and
 // the folder names below the root, with "." dropped and ".." applied. A ".."
@@ -25,9 +30,9 @@ struct WindowsPath {
   char drive = 0;
   std::vector<std::string> parts;
 };
-std::optional<WindowsPath> SplitWindowsPath(std::string_view path);
+OVERLAYS_API std::optional<WindowsPath> SplitWindowsPath(std::string_view path);
 
-class DriveTable {
+class OVERLAYS_API DriveTable {
  public:
   // Maps a whole drive. A drive mapped as Absent is reported as absent even
   // if a folder is given.

@@ -13,8 +13,6 @@ namespace platform::fs {
 namespace stdfs = std::filesystem;
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
 std::string JoinWindowsPath(const WindowsPath& path, bool trailingSeparator) {
   std::string out{path.drive, ':'};
   for (const auto& part : path.parts) out += '\\' + part;
@@ -27,11 +25,11 @@ std::string Absolute(std::string_view path, const Platform& platform) {
   if (path.size() >= 2 && path[1] == ':') {
     // "C:name" is relative to the drive's current folder; the module never
     // keeps one per drive, so the drive's root stands in for it.
-    if (path.size() == 2 || !IsSeparator(path[2])) return std::string(path.substr(0, 2)) + '\\' + std::string(path.substr(2));
+    if (path.size() == 2 || !IsPathSeparator(path[2])) return std::string(path.substr(0, 2)) + '\\' + std::string(path.substr(2));
     return std::string(path);
   }
   const std::string& current = platform.currentDirectory;
-  if (!path.empty() && IsSeparator(path[0])) return current.substr(0, 2) + std::string(path);
+  if (!path.empty() && IsPathSeparator(path[0])) return current.substr(0, 2) + std::string(path);
   return current + '\\' + std::string(path);
 }
 
@@ -86,7 +84,7 @@ std::string FullPath(std::string_view path, std::size_t maxLength) {
   const auto platform = Current();
   const auto split = SplitWindowsPath(Absolute(path, *platform));
   if (!split) return {};
-  std::string out = JoinWindowsPath(*split, IsSeparator(path.back()));
+  std::string out = JoinWindowsPath(*split, IsPathSeparator(path.back()));
   return out.size() > maxLength ? std::string() : out;
 }
 

@@ -25,7 +25,7 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // The host path behind a Windows path. Relative paths start from the
 // platform's current folder; a path on an absent drive has none.
-std::optional<std::filesystem::path> ToHost(std::string_view path);
+OVERLAYS_API std::optional<std::filesystem::path> ToHost(std::string_view path);
 
 // Absolute, normalised form of a path: relative paths joined to the current
 // folder, "." and ".." applied, "/" turned into "\". Empty when the result

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "frame/Api.h"
 #include "platform/fs/DriveTable.h"
 
 namespace platform::fs {
@@ -30,12 +31,12 @@ struct Platform {
 
 // The installed platform. Reading it is safe from any thread; installing a
 // new one while module code runs on another thread is not supported.
-std::shared_ptr<const Platform> Current();
-void Install(std::shared_ptr<const Platform> platform);
+OVERLAYS_API std::shared_ptr<const Platform> Current();
+OVERLAYS_API void Install(std::shared_ptr<const Platform> platform);
 
 // Installs a platform for the lifetime of the object and restores the
 // previous one afterwards (tests, nested hosts).
-class ScopedPlatform {
+class OVERLAYS_API ScopedPlatform {
  public:
   explicit ScopedPlatform(Platform platform);
   ~ScopedPlatform();
@@ -47,19 +48,19 @@ class ScopedPlatform {
 };
 
 // Profile name used in the shell folders of the platforms built below.
-std::string DefaultProfileName();
+OVERLAYS_API std::string DefaultProfileName();
 
 // A Windows-like machine whose C: drive is the folder `cRoot`: the shell
 // folders live under it and are created, so the tree looks like a fresh
 // installation. `programName` (without extension) makes the command line.
-Platform MachineOnFolder(const std::filesystem::path& cRoot, const std::string& profile,
+OVERLAYS_API Platform MachineOnFolder(const std::filesystem::path& cRoot, const std::string& profile,
                          const std::string& programName);
 
 // The user's own machine: C: under the user's data folder, the profile's
 // Downloads folder showing the real one, mounted media as removable drives.
-Platform UserMachine(const std::string& programName);
+OVERLAYS_API Platform UserMachine(const std::string& programName);
 
 // A sandbox: C: is DIR/C and nothing outside DIR is visible.
-Platform SandboxMachine(const std::filesystem::path& dir, const std::string& programName);
+OVERLAYS_API Platform SandboxMachine(const std::filesystem::path& dir, const std::string& programName);
 
 }  // namespace platform::fs

@@ -1,0 +1,84 @@
+// A charting host in miniature, built against the installed or the in-tree
+// library as an outside program is: only <overlays/...> headers and the
+// library's exported symbols. It calls every exported function and builds
+// every exported class on a sandbox machine whose C: drive is
+// SANDBOX/C, prepared by the script that runs it (tests/library/HostCheck.cmake):
+// the sample wreck package in the download folder and its database unpacked
+// into the wrecks data folder. Exit status 0 when every check holds.
+//   exports_host SANDBOX
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <overlays/frame/Exports.h>
+#include <overlays/platform/fs/Platform.h>
+#include <overlays/wrecks/CountryTable.h>
+#include <overlays/wrecks/LoadingWrecks.h>
+#include <overlays/wrecks/WreckList.h>
+#include <overlays/wrecks/WreckSplashDlg.h>
+#include <overlays/wrecks/WrecksImageList.h>
+
+namespace {
+
+int failures = 0;
+
+void Check(bool holds, const std::string& what) {
+  if (!holds) {
+    std::fprintf(stderr, "exports_host: %s\n", what.c_str());
+    ++failures;
+  }
+}
+
+int PackagesIn(const std::filesystem::path& folder) {
+  int count = 0;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+    if (entry.path().extension() == ".WKZ") ++count;
+  return count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: exports_host SANDBOX\n");
+    return 2;
+  }
+  const std::filesystem::path sandbox = argv[1];
+  platform::fs::Install(std::make_shared<const platform::fs::Platform>(
+      platform::fs::SandboxMachine(sandbox, "ExportsHost")));
+
+  // Nobody presses Accept in a headless host: the install dialog closes as
+  // declined and the package stays to be offered again.
+  const auto download = sandbox / "C" / "Navlore Download";
+  const int offered = PackagesIn(download);
+  Check(offered == 1, "the sandbox holds no package to offer");
+  InstallWrecks();
+  Check(PackagesIn(download) == offered, "a declined package was moved");
+
+  CWreckList wrecks, searchList;
+  LoadingWrecks(&wrecks, &searchList);
+  Check(wrecks.GetSize() > 0, "LoadingWrecks read no records");
+  Check(wrecks.GetSize() == static_cast<std::size_t>(wrecks.wreckCount + wrecks.obstructionCount),
+        "wreck and obstruction counts do not add up");
+  std::printf("loaded %zu records from %s\n", wrecks.GetSize(), wrecks.databaseTitle.c_str());
+
+  CLoadingWrecks loading(nullptr);
+  loading.SetData(&wrecks, &searchList);
+  CWreckSplashDlg splash(nullptr);
+
+  const CWrecksImageList images;
+  Check(CWrecksImageList::GetCaution() == CWrecksImageList::kCautionImage, "caution image");
+  for (std::size_t i = 0; i < wrecks.GetSize(); ++i) {
+    const WreckDataDef& data = wrecks.GetAt(i)->data;
+    const int status = CWrecksImageList::GetStatus(data);
+    Check(status >= CWrecksImageList::kFirstStatusImage && status < CWrecksImageList::kCautionImage,
+          "status image out of range");
+    const int flag = CWrecksImageList::GetCountryCode(data);
+    Check(flag >= 0 && flag < kFlagCount, "flag index out of range");
+  }
+  for (std::size_t i = 0; i < wrecks.GetSize(); ++i) delete wrecks.GetAt(i);
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,43 @@
+# Installs the built tree to a temporary prefix and builds the host there as
+# an outside program would: with find_package (shared and static library)
+# and with pkg-config (overlays and overlays-static); each one runs.
+#   cmake -DBUILD=... -DHOST_SOURCE=... -DPACKAGE=... -DWORK=... -P InstallTest.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/HostCheck.cmake)
+
+function(run_or_fail)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "failed: ${ARGN}\n${out}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+set(prefix ${WORK}/prefix)
+run_or_fail(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+file(GLOB library ${prefix}/lib*/liboverlays.so ${prefix}/lib/*/liboverlays.so)
+file(GLOB pcdir ${prefix}/lib*/pkgconfig ${prefix}/lib/*/pkgconfig)
+if(NOT library OR NOT pcdir)
+  message(FATAL_ERROR "the install has no liboverlays.so or pkg-config folder")
+endif()
+check_exports(${library} ${prefix}/include/overlays)
+
+run_or_fail(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/consumer -B ${WORK}/consumer -G Ninja
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix} -DHOST_SOURCE=${HOST_SOURCE})
+run_or_fail(${CMAKE_COMMAND} --build ${WORK}/consumer)
+foreach(kind shared static)
+  run_host(${WORK}/consumer/host_${kind} "${PACKAGE}" ${WORK}/sandbox)
+endforeach()
+
+# pkg-config: one object, linked against each library.
+set(ENV{PKG_CONFIG_PATH} ${pcdir})
+execute_process(COMMAND pkg-config --cflags overlays OUTPUT_VARIABLE cflags OUTPUT_STRIP_TRAILING_WHITESPACE)
+separate_arguments(cflags UNIX_COMMAND "${cflags}")
+run_or_fail(c++ ${cflags} -c ${HOST_SOURCE} -o ${WORK}/host.o)
+foreach(pc overlays overlays-static)
+  execute_process(COMMAND pkg-config --libs ${pc} OUTPUT_VARIABLE libs OUTPUT_STRIP_TRAILING_WHITESPACE)
+  separate_arguments(libs UNIX_COMMAND "${libs}")
+  get_filename_component(libdir ${library} DIRECTORY)
+  run_or_fail(c++ ${WORK}/host.o -o ${WORK}/host-${pc} ${libs} -Wl,-rpath,${libdir})
+  run_host(${WORK}/host-${pc} "${PACKAGE}" ${WORK}/sandbox)
+endforeach()
+file(REMOVE_RECURSE ${WORK})
