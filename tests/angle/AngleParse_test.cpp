@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -21,6 +22,7 @@ struct ParseCase {
   const char* text;
   int kind;
   double radians;
+  bool refused = false;  // read as no angle at all: TryParseAngle gives none
 };
 
 TEST(ParseAngle, TypedTextOfEveryForm) {
@@ -28,7 +30,7 @@ TEST(ParseAngle, TypedTextOfEveryForm) {
       // The examples users and dialogs rely on.
       {"52 30 N", 5, FromDegrees(52.5)},
       {"52,5", 5, FromDegrees(52.5)},
-      {"91", 5, 0.0},
+      {"91", 5, 0.0, true},
       {"45 70", 5, FromDegrees(45.0)},  // minutes of 60 or more are dropped
       {"45 30 75", 5, FromDegrees(45.5)},  // seconds likewise
       {"52 30 S", 5, FromDegrees(-52.5)},
@@ -59,33 +61,39 @@ TEST(ParseAngle, TypedTextOfEveryForm) {
       // Gradians.
       {"50g", 5, 50 * kRadiansPerGradian},
       {"100g", 5, 100 * kRadiansPerGradian},
-      {"100.5g", 5, 0.0},
+      {"100.5g", 5, 0.0, true},
       {"-150gW", 6, -150 * kRadiansPerGradian},
-      {"201g", 6, 0.0},
+      {"201g", 6, 0.0, true},
       {"399g", 2, 399 * kRadiansPerGradian},
-      {"401g", 1, 0.0},
+      {"401g", 1, 0.0, true},
       // Limits by kind: 90, 180, 360 degrees.
       {"90", 3, FromDegrees(90)},
-      {"90 0 1", 3, 0.0},
+      {"90 0 1", 3, 0.0, true},
       {"180", 6, FromDegrees(180)},
-      {"180.5", 9, 0.0},
+      {"180.5", 9, 0.0, true},
       {"359 59 59", 2, FromDegrees(359 + 59 / 60.0 + 59 / 3600.0)},
-      {"361", 7, 0.0},
+      {"361", 7, 0.0, true},
       // Kind 4 is held as a quarter turn minus the value shown.
       {"30", 4, std::numbers::pi / 2 - FromDegrees(30)},
-      {"181", 4, std::numbers::pi / 2},
-      {"", 4, std::numbers::pi / 2},
+      {"181", 4, std::numbers::pi / 2, true},
+      {"", 4, std::numbers::pi / 2, true},
       // Nothing to read.
-      {"", 5, 0.0},
-      {"abc", 5, 0.0},
-      {"...", 1, 0.0},
+      {"", 5, 0.0, true},
+      {"abc", 5, 0.0, true},
+      {"...", 1, 0.0, true},
       {"1e5", 1, FromDegrees(1 + 5 / 60.0)},  // 'e' is no exponent: it separates
-      {"12", 0, 0.0},
-      {"12", 10, 0.0},
+      {"12", 0, 0.0, true},
+      {"12", 10, 0.0, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "\"" << c.text << "\" kind " << c.kind);
     EXPECT_NEAR(ParseAngle(c.text, c.kind), c.radians, kSumRounding);
+    const std::optional<double> tried = TryParseAngle(c.text, c.kind);
+    EXPECT_EQ(!tried, c.refused);
+    // Strict equality: both read the same text the same way.
+    if (tried) {
+      EXPECT_EQ(*tried, ParseAngle(c.text, c.kind));
+    }
   }
 }
 

@@ -118,8 +118,22 @@ TEST(HelmertCli, ForwardAndReverseShiftOnePoint) {
 
 // The module reads refused text as 0 and shows what it cannot write as
 // empty text; the host must tell those from a typed zero and say so.
-TEST(AngleCli, RefusedTextAndUnshowableValuesAreErrors) {
+TEST(AngleCli, AnswersExactlyOrRefuses) {
   const CliCase cases[] = {
+      // A negative first argument is a value, not an option; without
+      // --format the user's settings decide (none here: format 1, 7 decimals).
+      {{"angle", "format", "-0.5", "--kind", "1"}, 0, "-028\u00B0 38'.8733854\n", ""},
+      {{"angle", "format", "0.9162978572970230", "--kind", "5", "--format", "0", "--decimals", "3"}, 0,
+       "52\u00B0 30' 00\".000N\n", ""},
+      {{"angle", "format", "0", "--kind", "5", "--format", "2", "--hemisphere", "s"}, 0, "00\u00B0.000000000S\n", ""},
+      {{"angle", "format", "-1", "--kind", "6"}, 0, "n/a\n", ""},
+      {{"angle", "parse", "52 30 N", "--kind", "5"}, 0, "0.91629785729700752\n", ""},
+      {{"angle", "parse", "-52.5", "--kind", "5"}, 0, "-0.91629785729700752\n", ""},
+      // The degree sign as UTF-8 and as the single Windows-1252 byte.
+      {{"angle", "parse", "52\u00B0 30' S", "--kind", "5"}, 0, "-0.91629785729700752\n", ""},
+      {{"angle", "parse", "52\xB0 30' S", "--kind", "5"}, 0, "-0.91629785729700752\n", ""},
+      {{"angle", "format", "1", "--kind", "1", "--format", "6"}, 1, "", "unknown angle format 6"},
+      {{"angle", "format", "1", "--kind", "5", "--hemisphere", "Q"}, 1, "", "not a hemisphere letter"},
       {{"angle", "parse", "0N", "--kind", "5"}, 0, "0\n", ""},
       {{"angle", "parse", "000 00 00.000 N", "--kind", "5"}, 0, "0\n", ""},
       {{"angle", "parse", "-0", "--kind", "6"}, 0, "-0\n", ""},
