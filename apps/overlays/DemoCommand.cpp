@@ -18,14 +18,28 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
+// The bundled sample: installed beside the tool under share/, or, for a
+// tool that runs from its build tree, where the build made it.
+std::string SamplePackage() {
+  std::error_code ec;
+  const stdfs::path tool = stdfs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const stdfs::path installed =
+        tool.parent_path() / OVERLAYS_SAMPLE_INSTALL_DIR / stdfs::path(OVERLAYS_SAMPLE_PACKAGE).filename();
+    if (stdfs::is_regular_file(installed, ec)) return installed.lexically_normal().string();
+  }
+  return OVERLAYS_SAMPLE_PACKAGE;
+}
+
 struct DemoOptions {
-  std::string package = OVERLAYS_SAMPLE_PACKAGE;
+  std::string package;
   long records = 5;
 };
 
 void RunDemo(const Options& options, const DemoOptions& demo) {
   std::error_code ec;
-  if (!stdfs::is_regular_file(demo.package, ec)) throw CommandError("sample package not found: " + demo.package);
+  const std::string package = demo.package.empty() ? SamplePackage() : demo.package;
+  if (!stdfs::is_regular_file(package, ec)) throw CommandError("sample package not found: " + package);
   if (options.root.empty()) {
     // Never on the user's own folders: a sandbox of its own unless --root
     // names one.
@@ -33,11 +47,11 @@ void RunDemo(const Options& options, const DemoOptions& demo) {
     InstallPlatform(Options{sandbox.string(), options.drives});
     std::cout << "sandbox: " << sandbox.string() << "\n";
   }
-  const std::string dropped = GetDownloadFolder() + stdfs::path(demo.package).filename().string();
+  const std::string dropped = GetDownloadFolder() + stdfs::path(package).filename().string();
   const auto target = platform::fs::ToHost(dropped);
-  if (!target || !stdfs::copy_file(demo.package, *target, stdfs::copy_options::overwrite_existing, ec))
+  if (!target || !stdfs::copy_file(package, *target, stdfs::copy_options::overwrite_existing, ec))
     throw CommandError("cannot drop the sample package into " + Out(GetDownloadFolder()));
-  std::cout << "dropped " << Out(dropped) << "\n\n";
+  std::cout << "dropped " << Out(dropped) << " (from " << package << ")\n\n";
 
   if (!InstallWrecksWithDialog(std::cout, true)) throw CommandError("the install dialog did not offer the package");
   std::cout << "\n";

@@ -20,6 +20,13 @@ if(NOT library OR NOT pcdir)
   message(FATAL_ERROR "the install has no liboverlays.so or pkg-config folder")
 endif()
 check_exports(${library} ${prefix}/include/overlays)
+# The installed tool runs its demo on the sample package installed with it,
+# not on the one in the build tree.
+execute_process(COMMAND ${prefix}/bin/overlays --root ${WORK}/demo demo RESULT_VARIABLE status OUTPUT_VARIABLE out
+  ERROR_VARIABLE out)
+if(NOT status EQUAL 0 OR NOT out MATCHES "from ${prefix}/share/overlays/" OR NOT out MATCHES "wrecks: [1-9]")
+  message(FATAL_ERROR "the installed overlays demo failed:\n${out}")
+endif()
 
 run_or_fail(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/consumer -B ${WORK}/consumer -G Ninja
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix} -DHOST_SOURCE=${HOST_SOURCE})
