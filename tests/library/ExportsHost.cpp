@@ -14,9 +14,11 @@
 
 #include <overlays/frame/Exports.h>
 #include <overlays/platform/fs/Platform.h>
+#include <overlays/platform/ui/Automation.h>
 #include <overlays/wrecks/CountryTable.h>
 #include <overlays/wrecks/LoadingWrecks.h>
 #include <overlays/wrecks/WreckList.h>
+#include <overlays/wrecks/WreckResources.h>
 #include <overlays/wrecks/WreckSplashDlg.h>
 #include <overlays/wrecks/WrecksImageList.h>
 
@@ -65,8 +67,25 @@ int main(int argc, char** argv) {
         "wreck and obstruction counts do not add up");
   std::printf("loaded %zu records from %s\n", wrecks.GetSize(), wrecks.databaseTitle.c_str());
 
+  // The host runs an exported dialog itself: the loading dialog fills a
+  // list of its own and ends with OK.
+  CWreckList again, againSearch;
   CLoadingWrecks loading(nullptr);
-  loading.SetData(&wrecks, &searchList);
+  loading.SetData(&again, &againSearch);
+  Check(loading.DoModal() == IDOK, "the host's own loading dialog did not end with OK");
+  Check(again.GetSize() == wrecks.GetSize(), "the host's own loading dialog read another count");
+  for (std::size_t i = 0; i < again.GetSize(); ++i) delete again.GetAt(i);
+
+  // A host with a user answers the install dialog; here the automation
+  // hook presses Accept, and the package is filed away.
+  {
+    platform::ui::ScopedAutomation accept([](platform::ui::Driver& d) {
+      if (d.Turn() == platform::ui::ModalTurn::Started && d.TemplateId() == IDD_WRECK_SPLASH) d.Click(IDC_ACCEPT);
+    });
+    InstallWrecks();
+  }
+  Check(PackagesIn(download) == 0, "an accepted package was not filed away");
+  Check(PackagesIn(download / "Installed") == 1, "the accepted package is not in Installed");
   CWreckSplashDlg splash(nullptr);
 
   const CWrecksImageList images;

@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/WinConstants.h"
 
 class CWnd;
@@ -45,7 +46,7 @@ struct Modifiers {
   bool control = false;
 };
 
-class Driver {
+class OVERLAYS_API Driver {
  public:
   Driver(CDialog& dialog, ModalTurn turn) : dialog_(&dialog), turn_(turn) {}
   explicit Driver(CMenu& menu) : menu_(&menu), turn_(ModalTurn::Menu) {}
@@ -115,7 +116,7 @@ class Driver {
   UINT chosen_ = 0;
 };
 
-class Automation {
+class OVERLAYS_API Automation {
  public:
   using Hook = std::function<void(Driver&)>;
   static bool Installed();

@@ -4,9 +4,10 @@
 
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/WinTypes.h"
 
-class CBitmap {
+class OVERLAYS_API CBitmap {
  public:
   // From the resource chain; false when no module has the id.
   BOOL LoadBitmap(UINT resourceId);

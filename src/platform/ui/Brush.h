@@ -1,9 +1,10 @@
 #pragma once
 // A solid brush as a descriptor: its colour, for a backend to paint with.
 
+#include "frame/Api.h"
 #include "platform/ui/WinTypes.h"
 
-class CBrush {
+class OVERLAYS_API CBrush {
  public:
   CBrush() = default;
   explicit CBrush(COLORREF colour) { CreateSolidBrush(colour); }

@@ -3,9 +3,10 @@
 // A press (left button down, or Space) pushes it; the release over it
 // clicks it: check boxes toggle and the parent gets BN_CLICKED.
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
-class CButton : public CWnd {
+class OVERLAYS_API CButton : public CWnd {
  public:
   BOOL Create(std::string_view text, DWORD style, const CRect& rect, CWnd* parent, UINT id);
   UINT ButtonType() const { return GetStyle() & BS_TYPEMASK; }

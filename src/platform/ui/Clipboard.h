@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "frame/Api.h"
+
 namespace platform::ui {
 
-class Clipboard {
+class OVERLAYS_API Clipboard {
  public:
   static void SetText(std::string_view text);
   // Nothing when the clipboard holds no text.

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "frame/Api.h"
+
 namespace platform::ui {
 
 // Milliseconds since an arbitrary start.
@@ -21,7 +23,7 @@ class Clock {
   virtual bool Runs() const = 0;
 };
 
-class SystemClock final : public Clock {
+class OVERLAYS_API SystemClock final : public Clock {
  public:
   Millis Now() const override;
   bool Runs() const override { return true; }
@@ -42,7 +44,7 @@ class FakeClock final : public Clock {
 const Clock& CurrentClock();
 
 // Installs a clock for its lifetime (tests), restoring the previous one.
-class ScopedClock {
+class OVERLAYS_API ScopedClock {
  public:
   explicit ScopedClock(std::shared_ptr<const Clock> clock);
   ~ScopedClock();

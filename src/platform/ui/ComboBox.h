@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/StringItems.h"
 #include "platform/ui/Wnd.h"
 
-class CComboBox : public CWnd {
+class OVERLAYS_API CComboBox : public CWnd {
  public:
   CComboBox();
   BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);

@@ -1,6 +1,7 @@
 #pragma once
 // CComboBoxEx: a combo box whose entries carry images from an image list.
 
+#include "frame/Api.h"
 #include "platform/ui/ComboBox.h"
 
 class CImageList;
@@ -20,7 +21,7 @@ inline constexpr UINT CBEIF_SELECTEDIMAGE = 0x04;
 inline constexpr UINT CBEIF_INDENT = 0x10;
 inline constexpr UINT CBEIF_LPARAM = 0x20;
 
-class CComboBoxEx : public CComboBox {
+class OVERLAYS_API CComboBoxEx : public CComboBox {
  public:
   BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
   int InsertItem(const COMBOBOXEXITEM* item);

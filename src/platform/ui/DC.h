@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/WinConstants.h"
 
 class CBitmap;
@@ -21,7 +22,7 @@ struct DrawOp {
   std::string text;          // text; bitmap: resource or slot name
 };
 
-class CDC {
+class OVERLAYS_API CDC {
  public:
   COLORREF SetTextColor(COLORREF colour);
   COLORREF GetTextColor() const { return textColour_; }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Wnd.h"
 
@@ -24,9 +25,9 @@ struct CDataExchange {
   CDialog* m_pDlgWnd = nullptr;
 };
 // Attaches `control` to the template control `id` the first time.
-void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+OVERLAYS_API void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 
-class CDialog : public CWnd {
+class OVERLAYS_API CDialog : public CWnd {
  public:
   CDialog();
   explicit CDialog(UINT templateId, CWnd* parent = nullptr);

@@ -4,9 +4,10 @@
 // copy and paste through the clipboard. Every change of the text sends the
 // parent EN_CHANGE; focus changes send EN_SETFOCUS and EN_KILLFOCUS.
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
-class CEdit : public CWnd {
+class OVERLAYS_API CEdit : public CWnd {
  public:
   BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
 

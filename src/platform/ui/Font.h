@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "frame/Api.h"
 #include "platform/ui/WinConstants.h"
 
 struct LOGFONT {
@@ -24,7 +25,7 @@ struct LOGFONT {
   bool operator==(const LOGFONT&) const = default;
 };
 
-class CFont {
+class OVERLAYS_API CFont {
  public:
   BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
                   BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,

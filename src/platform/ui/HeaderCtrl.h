@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
 inline constexpr UINT HDI_WIDTH = 0x0001;
@@ -25,7 +26,7 @@ struct HDITEM {
   LPARAM lParam = 0;
 };
 
-class CHeaderCtrl : public CWnd {
+class OVERLAYS_API CHeaderCtrl : public CWnd {
  public:
   int GetItemCount() const { return static_cast<int>(items_.size()); }
   BOOL GetItem(int index, HDITEM* item) const;

@@ -5,10 +5,11 @@
 #include <functional>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/WinConstants.h"
 
-class CImageList {
+class OVERLAYS_API CImageList {
  public:
   BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
   BOOL DeleteImageList();

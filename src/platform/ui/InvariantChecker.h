@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
+
 class CWnd;
 
 namespace platform::ui {
@@ -18,7 +20,7 @@ namespace platform::ui {
 // The problems of one window tree, now.
 std::vector<std::string> CheckWindowTree(const CWnd& root);
 
-class InvariantChecker {
+class OVERLAYS_API InvariantChecker {
  public:
   InvariantChecker();
   ~InvariantChecker();

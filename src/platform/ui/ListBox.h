@@ -2,10 +2,11 @@
 // CListBox: a list of texts with one selection (LBS_NOTIFY sends the parent
 // LBN_SELCHANGE on a user's choice and LBN_DBLCLK on a double-click).
 
+#include "frame/Api.h"
 #include "platform/ui/StringItems.h"
 #include "platform/ui/Wnd.h"
 
-class CListBox : public CWnd {
+class OVERLAYS_API CListBox : public CWnd {
  public:
   BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
   int AddString(std::string_view text);

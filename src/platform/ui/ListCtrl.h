@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/Wnd.h"
 
@@ -73,7 +74,7 @@ struct LVHITTESTINFO {
   int iSubItem = 0;
 };
 
-class CListCtrl : public CWnd {
+class OVERLAYS_API CListCtrl : public CWnd {
  public:
   // Takes the window down while the header member still exists.
   ~CListCtrl() override;

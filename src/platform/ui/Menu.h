@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
 class CDC;
@@ -38,7 +39,7 @@ struct MenuItem {
   UINT_PTR data = 0;
 };
 
-class CMenu {
+class OVERLAYS_API CMenu {
  public:
   CMenu() = default;
   virtual ~CMenu() = default;

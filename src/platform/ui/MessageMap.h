@@ -19,6 +19,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/WinConstants.h"
 
 class CWnd;
@@ -45,7 +46,7 @@ struct MessageEntry {
   std::function<LRESULT(CWnd&, WPARAM, LPARAM)> call;
 };
 
-class MessageMap {
+class OVERLAYS_API MessageMap {
  public:
   MessageMap(const MessageMap* base, std::initializer_list<MessageEntry> entries)
       : base_(base), entries_(entries) {}

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "frame/Api.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/WinTypes.h"
 
@@ -21,7 +22,7 @@ class CWnd;
 
 namespace platform::ui {
 
-class MessageQueue {
+class OVERLAYS_API MessageQueue {
  public:
   // Binds a new handle to the calling thread.
   static HWND Register(CWnd* window);

@@ -1,9 +1,10 @@
 #pragma once
 // CProgressCtrl: a range and a position kept inside it.
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
-class CProgressCtrl : public CWnd {
+class OVERLAYS_API CProgressCtrl : public CWnd {
  public:
   BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
   // The 16-bit range message: both ends packed into one value.

@@ -2,11 +2,12 @@
 // CPropertyPage: one page of a property sheet, a child dialog built from
 // its template when the sheet first shows it. Its caption is the tab text.
 
+#include "frame/Api.h"
 #include "platform/ui/Dialog.h"
 
 class CPropertySheet;
 
-class CPropertyPage : public CDialog {
+class OVERLAYS_API CPropertyPage : public CDialog {
  public:
   explicit CPropertyPage(UINT templateId, UINT captionId = 0);
 

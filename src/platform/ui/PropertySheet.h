@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/PropertyPage.h"
 #include "platform/ui/TabCtrl.h"
 
-class CPropertySheet : public CDialog {
+class OVERLAYS_API CPropertySheet : public CDialog {
  public:
   explicit CPropertySheet(std::string_view caption = {}, CWnd* parent = nullptr, UINT selectPage = 0);
 

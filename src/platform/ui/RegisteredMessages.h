@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "frame/Api.h"
+
 namespace platform::ui {
 
 using MessageId = std::uint32_t;
@@ -16,6 +18,6 @@ inline constexpr MessageId kFirstRegisteredMessage = 0xC000;
 inline constexpr MessageId kLastRegisteredMessage = 0xFFFF;
 
 // 0 for an empty name or when the range is used up.
-MessageId RegisterWindowMessage(std::string_view name);
+OVERLAYS_API MessageId RegisterWindowMessage(std::string_view name);
 
 }  // namespace platform::ui

@@ -7,13 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace platform::ui {
 
 // One library's resources. Resources are added while the library loads
 // (static initialisation of its resource files) and stay for its lifetime.
-class ResourceModule {
+class OVERLAYS_API ResourceModule {
  public:
   explicit ResourceModule(std::string_view name) : name_(name) {}
   std::string_view Name() const { return name_; }
@@ -32,7 +33,7 @@ class ResourceModule {
   std::vector<const BitmapResource*> bitmaps_;
 };
 
-class ResourceChain {
+class OVERLAYS_API ResourceChain {
  public:
   static void Join(const ResourceModule* module);
   static void Leave(const ResourceModule* module);

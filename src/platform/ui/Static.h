@@ -1,10 +1,11 @@
 #pragma once
 // CStatic: a text, a group frame's caption or a picture (SS_BITMAP).
 
+#include "frame/Api.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Wnd.h"
 
-class CStatic : public CWnd {
+class OVERLAYS_API CStatic : public CWnd {
  public:
   BOOL Create(std::string_view text, DWORD style, const CRect& rect, CWnd* parent, UINT id = 0xFFFF);
   // The picture shown (not owned); returns the previous one.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/WinTypes.h"
 
 namespace platform::ui {
@@ -21,7 +22,7 @@ struct StringItem {
   int indent = 0;
 };
 
-class StringItems {
+class OVERLAYS_API StringItems {
  public:
   explicit StringItems(bool sorted = false) : sorted_(sorted) {}
   void SetSorted(bool sorted) { sorted_ = sorted; }

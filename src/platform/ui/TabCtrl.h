@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
-class CTabCtrl : public CWnd {
+class OVERLAYS_API CTabCtrl : public CWnd {
  public:
   BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
   int InsertItem(int index, std::string_view caption);

@@ -6,9 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/Wnd.h"
 
-class CToolTipCtrl : public CWnd {
+class OVERLAYS_API CToolTipCtrl : public CWnd {
  public:
   BOOL Create(CWnd* parent, DWORD style = 0);
   BOOL AddTool(CWnd* tool, std::string_view text);

@@ -15,12 +15,13 @@
 #include <mutex>
 #include <thread>
 
+#include "frame/Api.h"
 #include "platform/ui/WinConstants.h"
 
 class CWnd;
 
 // What is left of a thread to wait for and to ask for its exit code.
-class ThreadHandle {
+class OVERLAYS_API ThreadHandle {
  public:
   // STILL_ACTIVE while the thread runs.
   DWORD ExitCode() const;
@@ -35,7 +36,7 @@ class ThreadHandle {
   DWORD code_ = STILL_ACTIVE;
 };
 
-class CWinThread {
+class OVERLAYS_API CWinThread {
  public:
   CWinThread();
   virtual ~CWinThread();

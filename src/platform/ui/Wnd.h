@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/Api.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/MessageMap.h"
 #include "platform/ui/WinConstants.h"
@@ -37,7 +38,7 @@ struct TRACKMOUSEEVENT {
   HWND hwndTrack = nullptr;
 };
 
-class CWnd {
+class OVERLAYS_API CWnd {
  public:
   CWnd();
   virtual ~CWnd();
@@ -184,13 +185,13 @@ class CWnd {
 };
 
 // The window that receives WM_MOUSELEAVE when the mouse leaves it.
-BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
+OVERLAYS_API BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
 // Modifier keys as the last input left them (the automation sets them).
-short GetKeyState(int virtualKey);
+OVERLAYS_API short GetKeyState(int virtualKey);
 // The same for a handle, from any thread; 0 or FALSE when the window is
 // gone.
-BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+OVERLAYS_API BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+OVERLAYS_API LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 namespace platform::ui {
 
@@ -198,18 +199,18 @@ namespace platform::ui {
 // outermost SendMessage, with the window that handled it; the control
 // invariant checker hangs here. One observer per thread.
 using DispatchObserver = std::function<void(CWnd& window, const MSG& msg)>;
-void SetDispatchObserver(DispatchObserver observer);
+OVERLAYS_API void SetDispatchObserver(DispatchObserver observer);
 
 // Delivers a message taken from the queue to its window (dropped, 0, when
 // the window is gone) and tells the observer; the handler's result.
-LRESULT DispatchMessage(const MSG& msg);
+OVERLAYS_API LRESULT DispatchMessage(const MSG& msg);
 
 // Modifier keys held during the input being delivered (the automation sets
 // them; GetKeyState reads them).
-void SetModifierKeys(bool shift, bool control);
+OVERLAYS_API void SetModifierKeys(bool shift, bool control);
 
 // The window that asked (TrackMouseEvent) to hear that the mouse left it,
 // when that is `leaving`; the request is used up. Null otherwise.
-HWND TakeMouseLeaveTarget(HWND leaving);
+OVERLAYS_API HWND TakeMouseLeaveTarget(HWND leaving);
 
 }  // namespace platform::ui
