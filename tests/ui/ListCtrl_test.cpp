@@ -47,13 +47,28 @@ class ListCtrlTest : public testing::Test {
   CListCtrl list;
 };
 
-TEST_F(ListCtrlTest, RowsReadAsTheirCells) {
+TEST_F(ListCtrlTest, CellsMoveWithTheirColumnsAndDataWithTheirRows) {
   EXPECT_THAT(list.AccessibleRows(), ElementsAre("Wreck\tMary Rose", "Wreck\tVasa", "Wreck\tTitanic"));
   EXPECT_THAT(list.GetHeaderCtrl()->AccessibleRows(), ElementsAre("Type", "ID/Name"));
   list.InsertColumn(1, "Depth", LVCFMT_RIGHT, 40);
   EXPECT_EQ(list.GetItemText(0, 2), "Mary Rose") << "cells move with their column";
   EXPECT_EQ(list.GetItemText(0, 1), "");
   EXPECT_FALSE(list.SetItemText(0, 3, "x")) << "no cell beyond the columns";
+  list.SetItemData(2, 99);
+  LVITEM item;
+  item.mask = LVIF_IMAGE;
+  item.iItem = 2;
+  item.iSubItem = 2;
+  item.iImage = 13;
+  ASSERT_TRUE(list.SetItem(&item));
+  list.DeleteItem(0);
+  EXPECT_EQ(list.GetItemData(1), 99u);
+  item.mask = LVIF_IMAGE | LVIF_TEXT;
+  item.iItem = 1;
+  item.iImage = 0;
+  ASSERT_TRUE(list.GetItem(&item));
+  EXPECT_EQ(item.iImage, 13);
+  EXPECT_EQ(item.pszText, "Titanic");
 }
 
 TEST_F(ListCtrlTest, AClickSelectsAndFocusesOneRowAndTellsTheParent) {
@@ -81,25 +96,6 @@ TEST_F(ListCtrlTest, HitTestsAndCellRectanglesAgree) {
   EXPECT_EQ(list.SubItemHitTest(&hit), -1);
   list.SendMessage(WM_LBUTTONDOWN, 0, hit.pt.ToLParam());
   EXPECT_EQ(list.GetSelectedCount(), 0u) << "a click below the rows selects nothing";
-}
-
-TEST_F(ListCtrlTest, ItemDataAndImagesStayWithTheirRows) {
-  list.SetItemData(2, 99);
-  list.DeleteItem(0);
-  EXPECT_EQ(list.GetItemData(1), 99u);
-  LVITEM item;
-  item.mask = LVIF_IMAGE;
-  item.iItem = 1;
-  item.iSubItem = 1;
-  item.iImage = 13;
-  ASSERT_TRUE(list.SetItem(&item));
-  LVITEM read;
-  read.mask = LVIF_IMAGE | LVIF_TEXT;
-  read.iItem = 1;
-  read.iSubItem = 1;
-  ASSERT_TRUE(list.GetItem(&read));
-  EXPECT_EQ(read.iImage, 13);
-  EXPECT_EQ(read.pszText, "Titanic");
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ class CDerived : public CBase {
         H::Command(42, &CDerived::OnFortyTwo),
         H::CommandRange(50, 59, &CDerived::OnRange),
         H::Notify(NM_DBLCLK, 7, &CDerived::OnDoubleClick),
+        H::Message(WM_CONTEXTMENU, &CDerived::OnContextMenu),
     });
     return map;
   }
@@ -50,6 +51,11 @@ class CDerived : public CBase {
     calls.push_back("double click from " + std::to_string(header->idFrom));
     *result = 5;
   }
+  LRESULT OnContextMenu(WPARAM from, LPARAM) {
+    menuFrom = reinterpret_cast<HWND>(from);
+    return 0;
+  }
+  HWND menuFrom = nullptr;
 };
 
 // A button that handles its own click before its parent can.
@@ -76,12 +82,8 @@ TEST_F(MessagesTest, TheMostDerivedHandlerWinsAndBasesServeTheRest) {
   EXPECT_EQ(window.SendMessage(WM_USER + 1), 10);
   EXPECT_EQ(window.SendMessage(WM_USER + 2), 2);
   EXPECT_EQ(window.SendMessage(WM_USER + 3), 0) << "no handler: the default procedure";
-  EXPECT_THAT(calls, ElementsAre("derived one", "base two"));
-}
-
-TEST_F(MessagesTest, RegisteredMessagesAreFoundByTheirNumber) {
-  EXPECT_EQ(window.SendMessage(UM_PING, 3, 4), 7);
-  EXPECT_THAT(calls, ElementsAre("ping"));
+  EXPECT_EQ(window.SendMessage(UM_PING, 3, 4), 7) << "registered messages are found by their number";
+  EXPECT_THAT(calls, ElementsAre("derived one", "base two", "ping"));
 }
 
 TEST_F(MessagesTest, CommandsAndNotificationsReachTheParentByIdAndCode) {
@@ -94,6 +96,8 @@ TEST_F(MessagesTest, CommandsAndNotificationsReachTheParentByIdAndCode) {
   NMHDR header{nullptr, 7, NM_DBLCLK};
   EXPECT_EQ(window.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 5);
   EXPECT_THAT(calls, ElementsAre("command 42", "command 55", "double click from 7"));
+  button.SendMessage(WM_RBUTTONUP);
+  EXPECT_EQ(window.menuFrom, button.m_hWnd) << "a context-menu request climbs to the parent";
 }
 
 TEST_F(MessagesTest, AControlSeesItsOwnNotificationBeforeItsParent) {
@@ -113,26 +117,6 @@ TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndGoToLiveWindowsOnly) {
   window.PostMessage(WM_USER + 2);
   window.DestroyWindow();
   EXPECT_FALSE(platform::ui::MessageQueue::TakePosted(msg)) << "a destroyed window's messages are dropped";
-}
-
-TEST_F(MessagesTest, ContextMenuRequestsClimbToTheParent) {
-  struct CMenuOwner : CWnd {
-    const MessageMap& GetMessageMap() const override {
-      using H = Handlers<CMenuOwner>;
-      static const MessageMap map(&CWnd::GetMessageMap(), {H::Message(WM_CONTEXTMENU, &CMenuOwner::OnContextMenu)});
-      return map;
-    }
-    LRESULT OnContextMenu(WPARAM from, LPARAM) {
-      source = reinterpret_cast<HWND>(from);
-      return 0;
-    }
-    HWND source = nullptr;
-  } owner;
-  owner.Create("owner", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0);
-  CStatic label;
-  label.Create("label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &owner, 3);
-  label.SendMessage(WM_RBUTTONUP);
-  EXPECT_EQ(owner.source, label.m_hWnd);
 }
 
 }  // namespace

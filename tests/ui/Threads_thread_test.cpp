@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <numeric>
 #include <random>
 #include <thread>
 #include <type_traits>
@@ -100,7 +101,7 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   EXPECT_EQ(dialog.DoModal(), IDOK);
   MessageQueue::WaitForWorkers();
   std::vector<int> inOrder(kEach);
-  for (int i = 0; i < kEach; ++i) inOrder[static_cast<std::size_t>(i)] = i;
+  std::iota(inOrder.begin(), inOrder.end(), 0);
   ASSERT_EQ(dialog.received.size(), static_cast<std::size_t>(kThreads));
   for (const auto& [tag, sequence] : dialog.received) EXPECT_EQ(sequence, inOrder) << "sender " << tag;
 }
@@ -122,9 +123,10 @@ class DawdlingClock final : public platform::ui::Clock {
 };
 
 // The loading-dialog pattern: a worker that posts its end message as its
-// last act, and ends, while the loop is deciding whether to wait: the message must still end the dialog, and a worker that
-// ends without one must leave it to end with Cancel rather than hang. The
-// worker keeps its exit code and deletes itself either way.
+// last act, and ends, while the loop is deciding whether to wait: the
+// message must still end the dialog, and a worker that ends without one
+// must leave it to end with Cancel rather than hang. The worker keeps its
+// exit code and deletes itself either way.
 TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
   TestResources resources;
   platform::ui::ScopedClock clock(std::make_shared<DawdlingClock>());
@@ -257,6 +259,7 @@ struct SendRun {
 // Opens a dialog whose first turn starts a sender and, before the loop
 // goes on, waits until the sender's post and send are queued; then `act`.
 SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Driver&)>& act) {
+  TestResources resources;
   CRecording<CDialog> dialog(kFormDialog);
   std::atomic<LRESULT> result{-1};
   SendRun run;
@@ -283,7 +286,6 @@ SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Drive
 }
 
 TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsTheResult) {
-  TestResources resources;
   const auto self = std::this_thread::get_id();
   const SendRun run = RunSender(true, false, [](Driver&) {});
   EXPECT_EQ(run.modalResult, IDOK);
@@ -293,7 +295,6 @@ TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsT
 }
 
 TEST(CrossThreadSend, AHandlerMaySendBackToTheThreadThatWaitsForIt) {
-  TestResources resources;
   const auto self = std::this_thread::get_id();
   SendRun run = RunSender(false, true, [](Driver&) {});
   EXPECT_EQ(run.sendResult, 43) << "21 doubled, and 1 from the worker's own window";
@@ -317,7 +318,6 @@ TEST(CrossThreadSend, WaitingForWorkersServesTheirSends) {
 }
 
 TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
-  TestResources resources;
   const SendRun run = RunSender(false, false, [](Driver& d) { d.End(IDCANCEL); });
   EXPECT_EQ(run.modalResult, IDCANCEL);
   EXPECT_EQ(run.sendResult, 0);
