@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <list>
+
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/Clipboard.h"
@@ -30,17 +32,20 @@ class ControlsTest : public testing::Test {
  protected:
   void SetUp() override {
     parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
-    Clipboard::Empty();
   }
   void Chars(CWnd& target, std::string_view text) {
     for (char c : text) target.SendMessage(WM_CHAR, static_cast<unsigned char>(c));
   }
+  CEdit& MakeEdit(DWORD style) {
+    edits.emplace_back().Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, 100, 20), &parent, 1);
+    return edits.back();
+  }
   CommandLog parent;
+  std::list<CEdit> edits;
 };
 
 TEST_F(ControlsTest, EditTypingReplacesTheSelectionWithinTheLimit) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
+  CEdit& edit = MakeEdit(0);
   edit.SetLimitText(6);
   Chars(edit, "abcdefgh");
   EXPECT_EQ(edit.GetWindowText(), "abcdef") << "typing stops at the limit";
@@ -56,41 +61,28 @@ TEST_F(ControlsTest, EditTypingReplacesTheSelectionWithinTheLimit) {
   EXPECT_EQ(edit.GetWindowText(), "Xdef");
   // Both refused characters, "g" and "h", were reported as the limit.
   EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), EN_MAXTEXT), 2);
-}
-
-TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
-  edit.SetWindowText("51.5 N");
-  edit.SetSel(0, 4);
-  Chars(edit, std::string(1, kCtrlC));
-  EXPECT_EQ(Clipboard::GetText(), "51.5");
-  Chars(edit, std::string(1, kCtrlX));
-  EXPECT_EQ(edit.GetWindowText(), " N");
-  edit.SetSel(2, 2);
-  Chars(edit, std::string(1, kCtrlV));
-  EXPECT_EQ(edit.GetWindowText(), " N51.5");
-}
-
-TEST_F(ControlsTest, ReadOnlyEditsOnlyCopy) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE | ES_READONLY, CRect(0, 0, 100, 20), &parent, 1);
-  edit.SetWindowText("fixed");
-  edit.SetSel(0, -1);
-  Chars(edit, std::string("x\b") + kCtrlX + kCtrlV + kCtrlC);
-  edit.SendMessage(WM_KEYDOWN, VK_DELETE);
-  EXPECT_EQ(edit.GetWindowText(), "fixed");
-  EXPECT_EQ(Clipboard::GetText(), "fixed");
-}
-
-TEST_F(ControlsTest, ClickingAnEditPutsTheCaretUnderTheMouse) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
-  edit.SetWindowText("N 51 30");
   // 6 pixels a character: x = 20 lies in the fourth character, nearer its left.
   edit.SendMessage(WM_LBUTTONDOWN, 0, CPoint(20, 5).ToLParam());
   EXPECT_EQ(edit.GetCaret(), 3);
   EXPECT_EQ(CWnd::GetFocus(), &edit);
+}
+
+// Copy and cut the first four characters, paste them at the end, type,
+// erase and delete: a read-only edit only copies.
+TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
+  for (const auto& [style, after] : {std::pair<DWORD, const char*>{0, "N51.5"}, {ES_READONLY, "51.5 N"}}) {
+    Clipboard::Empty();
+    CEdit& edit = MakeEdit(style);
+    edit.SetWindowText("51.5 N");
+    edit.SetSel(0, 4);
+    Chars(edit, std::string{kCtrlC, kCtrlX});
+    edit.SendMessage(WM_KEYDOWN, VK_END);
+    Chars(edit, std::string{kCtrlV, 'x', '\b'});
+    edit.SendMessage(WM_KEYDOWN, VK_HOME);
+    edit.SendMessage(WM_KEYDOWN, VK_DELETE);
+    EXPECT_EQ(edit.GetWindowText(), after) << style;
+    EXPECT_EQ(Clipboard::GetText(), "51.5") << style;
+  }
 }
 
 TEST_F(ControlsTest, ProgressRangeMessagesAndClamping) {
@@ -148,15 +140,6 @@ TEST_F(ControlsTest, ImageListCutsAStripAndMasksOneColour) {
   EXPECT_EQ(tooWide.Add(&strip, kM), -1) << "a strip narrower than one image adds nothing";
 }
 
-TEST_F(ControlsTest, AFontObjectHoldsOneFontAtATime) {
-  CFont font;
-  ASSERT_TRUE(font.CreatePointFont(80, "Tahoma"));
-  EXPECT_FALSE(font.CreatePointFont(95, "MS Serif")) << "one font per object until it is deleted";
-  font.DeleteObject();
-  ASSERT_TRUE(font.CreatePointFont(95, "MS Serif"));
-  EXPECT_EQ(font.Descriptor().lfHeight, -13) << "9.5 points at 96 dpi, rounded";
-}
-
 // A list box that, deliberately, leaves its selection past the end.
 class CBrokenListBox : public CListBox {
  public:
@@ -176,17 +159,11 @@ TEST_F(ControlsTest, TheInvariantCheckerReportsWhatBrokeAndAfterWhichMessage) {
   list.broken = true;
   list.SendMessage(WM_KEYDOWN, VK_DOWN);
   EXPECT_THAT(checker.Problems(), ElementsAre("after message 0x0100: list box 9: selection 3 outside the list"));
-}
-
-TEST_F(ControlsTest, TheInvariantCheckerFindsAFocusOnAHiddenControl) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 6);
-  edit.SetFocus();
-  EXPECT_THAT(platform::ui::CheckWindowTree(parent), IsEmpty());
-  edit.ModifyStyle(WS_VISIBLE, 0);  // hidden behind the window system's back
-  EXPECT_THAT(platform::ui::CheckWindowTree(parent), ElementsAre("focus on 6: a hidden window"));
-  edit.ShowWindow(SW_SHOW);
-  edit.ShowWindow(SW_HIDE);  // hiding it properly takes the focus away
+  list.ModifyStyle(WS_VISIBLE, 0);  // hidden behind the window system's back
+  EXPECT_THAT(platform::ui::CheckWindowTree(parent),
+              ElementsAre("list box 9: selection 3 outside the list", "focus on 9: a hidden window"));
+  list.ShowWindow(SW_SHOW);
+  list.ShowWindow(SW_HIDE);  // hiding it properly takes the focus away
   EXPECT_EQ(CWnd::GetFocus(), nullptr);
 }
 
