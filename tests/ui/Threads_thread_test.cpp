@@ -26,7 +26,6 @@ using platform::ui::ScopedAutomation;
 using testing::ElementsAre;
 
 const UINT kPosted = WM_APP + 1;
-const UINT UM_TEST_END = RegisterWindowMessage("UM_TEST_END-{5A7C21D4-3B0E-4D8F-9C11-2E6B7F40A9D3}");
 
 // Busy rather than asleep: a sleep is far coarser than the windows the
 // thread tests aim at.
@@ -56,39 +55,55 @@ CFunctionThread* Suspended(std::function<int()> run, std::atomic<bool>* deleted 
   return worker;
 }
 
-// Collects what arrives, per sender, and ends when all has arrived.
-class CCollectorDlg : public CDialog {
+const UINT kSent = WM_APP + 2;
+const UINT kSentBack = WM_APP + 3;
+
+using Handled = std::pair<std::string, std::thread::id>;
+
+// A window or dialog that records which thread handles what, in order, and
+// what each sender posted; a dialog ends on the `endAfter`th post.
+template <class Base>
+class CRecording : public Base {
  public:
-  explicit CCollectorDlg(int expected) : CDialog(kFormDialog), expected_(expected) {}
+  using Base::Base;
   const MessageMap& GetMessageMap() const override {
-    using H = Handlers<CCollectorDlg>;
-    static const MessageMap map(&CDialog::GetMessageMap(), {
-        H::Message(kPosted, &CCollectorDlg::OnPosted),
-        H::Registered(UM_TEST_END, &CCollectorDlg::OnTestEnd),
+    using H = Handlers<CRecording>;
+    static const MessageMap map(&Base::GetMessageMap(), {
+        H::Message(kSent, &CRecording::OnSent),
+        H::Message(kSentBack, &CRecording::OnSentBack),
+        H::Message(kPosted, &CRecording::OnPosted),
     });
     return map;
   }
+  LRESULT OnSent(WPARAM value, LPARAM replyTo) {
+    Note("sent");
+    // A handler may send back to the thread that waits for it.
+    return static_cast<LRESULT>(value) * 2 + (replyTo ? ::SendMessage(reinterpret_cast<HWND>(replyTo), kSentBack) : 0);
+  }
+  LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
   LRESULT OnPosted(WPARAM tag, LPARAM sequence) {
+    Note("posted");
     received[static_cast<int>(tag)].push_back(static_cast<int>(sequence));
-    if (++total_ == expected_) EndDialog(IDOK);
+    if constexpr (std::is_base_of_v<CDialog, Base>) {
+      if (++posts_ == endAfter) this->EndDialog(IDOK);
+    }
     return 0;
   }
-  LRESULT OnTestEnd(WPARAM code, LPARAM) {
-    EndDialog(static_cast<int>(code));
-    return 0;
-  }
+  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
+  std::vector<Handled> handled;
   std::map<int, std::vector<int>> received;
+  int endAfter = 1;
 
  private:
-  int expected_;
-  int total_ = 0;
+  int posts_ = 0;
 };
 
 TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   TestResources resources;
   constexpr int kThreads = 4;
   constexpr int kEach = 400;
-  CCollectorDlg dialog(kThreads * kEach);
+  CRecording<CDialog> dialog(kFormDialog);
+  dialog.endAfter = kThreads * kEach;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     // Each posts its messages numbered 0.., tagged with its own number.
@@ -138,7 +153,7 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
       std::atomic<bool> destroyed{false};
       CWinThread* worker = nullptr;
       std::shared_ptr<const ThreadHandle> handle;
-      CCollectorDlg dialog(-1);
+      CRecording<CDialog> dialog(kFormDialog);
       // Released on the idle turn, just before the loop looks for work.
       ScopedAutomation automation([&](Driver& d) {
         if (d.Turn() == ModalTurn::Started) {
@@ -146,7 +161,7 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
           worker = Suspended(
               [owner = &d.Dialog(), posts, delay] {
                 SpinFor(delay);
-                if (posts) owner->PostMessage(UM_TEST_END, IDOK, 0);
+                if (posts) owner->PostMessage(kPosted, 0, 0);
                 return 7;
               },
               &destroyed);
@@ -209,46 +224,11 @@ TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
 // Sending across threads. The window's own thread carries the message out,
 // sent messages before posted ones, while the sender waits for the result.
 
-const UINT kSent = WM_APP + 2;
-const UINT kSentBack = WM_APP + 3;
-
 // Waits until the process has seen `count` more posts, sends or worker
 // ends than when `since` was read.
 void AwaitActivity(std::uint64_t since, std::uint64_t count) {
   while (MessageQueue::Activity() < since + count) std::this_thread::yield();
 }
-
-using Handled = std::pair<std::string, std::thread::id>;
-
-// A window or dialog that records which thread handles what, in order; a
-// dialog ends on the posted message.
-template <class Base>
-class CRecording : public Base {
- public:
-  using Base::Base;
-  const MessageMap& GetMessageMap() const override {
-    using H = Handlers<CRecording>;
-    static const MessageMap map(&Base::GetMessageMap(), {
-        H::Message(kSent, &CRecording::OnSent),
-        H::Message(kSentBack, &CRecording::OnSentBack),
-        H::Message(kPosted, &CRecording::OnPosted),
-    });
-    return map;
-  }
-  LRESULT OnSent(WPARAM value, LPARAM replyTo) {
-    Note("sent");
-    // A handler may send back to the thread that waits for it.
-    return static_cast<LRESULT>(value) * 2 + (replyTo ? ::SendMessage(reinterpret_cast<HWND>(replyTo), kSentBack) : 0);
-  }
-  LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
-  LRESULT OnPosted(WPARAM, LPARAM) {
-    Note("posted");
-    if constexpr (std::is_base_of_v<CDialog, Base>) this->EndDialog(IDOK);
-    return 0;
-  }
-  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
-  std::vector<Handled> handled;
-};
 
 struct SendRun {
   int modalResult;
