@@ -18,20 +18,35 @@ using platform::ui::Clipboard;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-// Controls on a bare parent that records the commands they send.
-class CommandLog : public CWnd {
+// Controls on a bare parent that records the commands and notifications
+// they send.
+class ParentLog : public CWnd {
  public:
   BOOL OnCommand(WPARAM wParam, LPARAM) override {
     codes.push_back(HIWORD(wParam));
     return TRUE;
   }
+  BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+    const auto* info = reinterpret_cast<const NMLISTVIEW*>(lParam);
+    events.push_back(Name(info->hdr.code) + " " + std::to_string(info->iItem));
+    *result = 0;
+    return TRUE;
+  }
+  static std::string Name(UINT code) {
+    if (code == NM_CLICK) return "click";
+    if (code == NM_DBLCLK) return "double";
+    if (code == NM_RCLICK) return "right";
+    if (code == LVN_ITEMCHANGED) return "changed";
+    return "other";
+  }
   std::vector<UINT> codes;
+  std::vector<std::string> events;
 };
 
 class ControlsTest : public testing::Test {
  protected:
   void SetUp() override {
-    parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
+    parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0);
   }
   void Chars(CWnd& target, std::string_view text) {
     for (char c : text) target.SendMessage(WM_CHAR, static_cast<unsigned char>(c));
@@ -40,7 +55,7 @@ class ControlsTest : public testing::Test {
     edits.emplace_back().Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, 100, 20), &parent, 1);
     return edits.back();
   }
-  CommandLog parent;
+  ParentLog parent;
   std::list<CEdit> edits;
 };
 
@@ -165,6 +180,75 @@ TEST_F(ControlsTest, TheInvariantCheckerReportsWhatBrokeAndAfterWhichMessage) {
   list.ShowWindow(SW_SHOW);
   list.ShowWindow(SW_HIDE);  // hiding it properly takes the focus away
   EXPECT_EQ(CWnd::GetFocus(), nullptr);
+}
+
+// The report list: columns and cells, selection by the user with its
+// notifications, and the geometry in-place editors rely on.
+class ListCtrlTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 300, 200), &parent, 32135);
+    list.InsertColumn(0, "Type", LVCFMT_LEFT, 60);
+    list.InsertColumn(1, "ID/Name", LVCFMT_LEFT, 100);
+    for (const char* name : {"Mary Rose", "Vasa", "Titanic"}) {
+      const int row = list.InsertItem(list.GetItemCount(), "Wreck", 0);
+      list.SetItemText(row, 1, name);
+    }
+  }
+  platform::ui::InvariantChecker checker;
+  CListCtrl list;
+};
+
+TEST_F(ListCtrlTest, CellsMoveWithTheirColumnsAndDataWithTheirRows) {
+  EXPECT_THAT(list.AccessibleRows(), ElementsAre("Wreck\tMary Rose", "Wreck\tVasa", "Wreck\tTitanic"));
+  EXPECT_THAT(list.GetHeaderCtrl()->AccessibleRows(), ElementsAre("Type", "ID/Name"));
+  list.InsertColumn(1, "Depth", LVCFMT_RIGHT, 40);
+  EXPECT_EQ(list.GetItemText(0, 2), "Mary Rose") << "cells move with their column";
+  EXPECT_EQ(list.GetItemText(0, 1), "");
+  EXPECT_FALSE(list.SetItemText(0, 3, "x")) << "no cell beyond the columns";
+  list.SetItemData(2, 99);
+  LVITEM item;
+  item.mask = LVIF_IMAGE;
+  item.iItem = 2;
+  item.iSubItem = 2;
+  item.iImage = 13;
+  ASSERT_TRUE(list.SetItem(&item));
+  list.DeleteItem(0);
+  EXPECT_EQ(list.GetItemData(1), 99u);
+  item.mask = LVIF_IMAGE | LVIF_TEXT;
+  item.iItem = 1;
+  item.iImage = 0;
+  ASSERT_TRUE(list.GetItem(&item));
+  EXPECT_EQ(item.iImage, 13);
+  EXPECT_EQ(item.pszText, "Titanic");
+}
+
+TEST_F(ListCtrlTest, AClickSelectsAndFocusesOneRowAndTellsTheParent) {
+  list.ChooseRowByUser(1, false);
+  list.ChooseRowByUser(2, true);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 2);
+  EXPECT_EQ(list.GetSelectedCount(), 1u);
+  EXPECT_THAT(parent.events,
+              ElementsAre("changed 1", "click 1", "changed 1", "changed 2", "click 2", "double 2"));
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+TEST_F(ListCtrlTest, HitTestsAndCellRectanglesAgree) {
+  const int row = list.RowHeight();  // 13 + 4 with the dialog font
+  EXPECT_EQ(row, 17);
+  CRect cell;
+  ASSERT_TRUE(list.GetSubItemRect(1, 1, &cell));
+  EXPECT_EQ(cell, CRect(60, 2 * row, 160, 3 * row)) << "below the header and the first row";
+  LVHITTESTINFO hit;
+  hit.pt = cell.CenterPoint();
+  EXPECT_EQ(list.SubItemHitTest(&hit), 1);
+  EXPECT_EQ(hit.iSubItem, 1);
+  hit.pt = CPoint(10, 4 * row + 1);  // below the last row
+  EXPECT_EQ(list.SubItemHitTest(&hit), -1);
+  list.SendMessage(WM_LBUTTONDOWN, 0, hit.pt.ToLParam());
+  EXPECT_EQ(list.GetSelectedCount(), 0u) << "a click below the rows selects nothing";
 }
 
 class CVetoPage : public CPropertyPage {
