@@ -76,20 +76,17 @@ class ColourDialogTest : public testing::Test {
 
 TEST_F(ColourDialogTest, TypeIntoTheEditClickAColourButtonAndReadTheResult) {
   CEntryDlg dialog;
-  std::string shown, pickerText;
+  std::string shown;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     d.Type(kNameEdit, "Mary Rose");
     d.Click(kApplyButton);
     shown = d.Text(kCaption);
-    pickerText = d.Text(kColourPicker);
     d.Choose(kColourPicker, "Dark Blue");
     d.Click(IDOK);
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
   EXPECT_EQ(shown, "Hello Mary Rose");
-  // 0x123456 is no standard colour: the picker falls back to the first.
-  EXPECT_EQ(pickerText, "Black");
   EXPECT_EQ(dialog.chosen, 0x800000u);
   EXPECT_THAT(checker.Problems(), IsEmpty());
   EXPECT_GT(checker.Checks(), 0);

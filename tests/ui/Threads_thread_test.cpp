@@ -195,25 +195,21 @@ TEST(ThreadTest, AThreadThatRefusesToStartEndsWithItsExitInstanceCode) {
 }
 
 TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
-  std::vector<std::string> names;
-  for (int i = 0; i < 40; ++i) names.push_back("UM_THREAD_TEST_" + std::to_string(i) + "-{6E1D}");
-  constexpr int kThreads = 6;
-  std::vector<std::vector<UINT>> seen(kThreads);
+  constexpr std::size_t kNames = 40;
+  constexpr std::size_t kThreads = 6;
+  std::vector<std::vector<UINT>> seen(kThreads, std::vector<UINT>(kNames));
   std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t)
-    threads.emplace_back([&, t] {
-      // Half the threads register in reverse order and in lower case.
-      for (std::size_t k = 0; k < names.size(); ++k) {
-        const std::size_t i = t % 2 ? names.size() - 1 - k : k;
-        std::string name = names[i];
-        if (t % 2)
-          for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        seen[static_cast<std::size_t>(t)].push_back(RegisterWindowMessage(name));
+  for (std::size_t t = 0; t < kThreads; ++t)
+    threads.emplace_back([&seen, t] {
+      // Each starts at another name, so that they meet on new ones; half of
+      // them spell the names in lower case.
+      for (std::size_t k = 0; k < kNames; ++k) {
+        const std::size_t i = (k + 7 * t) % kNames;
+        seen[t][i] = RegisterWindowMessage((t % 2 ? "um_thread_test_" : "UM_THREAD_TEST_") + std::to_string(i));
       }
-      if (t % 2) std::reverse(seen[static_cast<std::size_t>(t)].begin(), seen[static_cast<std::size_t>(t)].end());
     });
   for (std::thread& thread : threads) thread.join();
-  for (int t = 1; t < kThreads; ++t) EXPECT_EQ(seen[static_cast<std::size_t>(t)], seen[0]) << "thread " << t;
+  for (std::size_t t = 1; t < kThreads; ++t) EXPECT_EQ(seen[t], seen[0]) << "thread " << t;
   std::vector<UINT> sorted = seen[0];
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end()) << "different names, different numbers";
