@@ -26,9 +26,8 @@ class SheetTest : public testing::Test {
  protected:
   // Runs a four-page sheet with `act` on its first turn; the sheet's result.
   int Run(const std::function<void(Driver&, CColourPropertySheet&)>& act) {
-    CColourPropertyPage pages[4] = {CColourPropertyPage(kFirstPageTemplate), CColourPropertyPage(kFirstPageTemplate + 1),
-                                    CColourPropertyPage(kFirstPageTemplate + 2),
-                                    CColourPropertyPage(kFirstPageTemplate + 3)};
+    CColourPropertyPage pages[4] = {CColourPropertyPage(kPages[0].id), CColourPropertyPage(kPages[1].id),
+                                    CColourPropertyPage(kPages[2].id), CColourPropertyPage(kPages[3].id)};
     CColourPropertySheet sheet(kCaption);
     for (CColourPropertyPage& page : pages) sheet.AddPage(&page);
     ScopedAutomation automation([&](Driver& d) {
