@@ -76,20 +76,17 @@ class ColourDialogTest : public testing::Test {
 
 TEST_F(ColourDialogTest, TypeIntoTheEditClickAColourButtonAndReadTheResult) {
   CEntryDlg dialog;
-  std::string shown, pickerText;
+  std::string shown;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     d.Type(kNameEdit, "Mary Rose");
     d.Click(kApplyButton);
     shown = d.Text(kCaption);
-    pickerText = d.Text(kColourPicker);
     d.Choose(kColourPicker, "Dark Blue");
     d.Click(IDOK);
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
   EXPECT_EQ(shown, "Hello Mary Rose");
-  // 0x123456 is no standard colour: the picker falls back to the first.
-  EXPECT_EQ(pickerText, "Black");
   EXPECT_EQ(dialog.chosen, 0x800000u);
   EXPECT_THAT(checker.Problems(), IsEmpty());
   EXPECT_GT(checker.Checks(), 0);
@@ -116,11 +113,14 @@ TEST_F(ColourDialogTest, PressAndReleasePostButtonDownWithOneThenZero) {
   EXPECT_THAT(dialog.presses, ElementsAre(std::pair{77, 1}, std::pair{77, 0}));
 }
 
-TEST_F(ColourDialogTest, HoverInAndOutSwapsTheCurrentColours) {
+// The dialog gives its own background and its texts a brush (a text on
+// the brush's colour); buttons and edit fields are left to the toolkit.
+TEST_F(ColourDialogTest, HoverSwapsTheCurrentColoursAndTheDarkLookAnswersColourRequests) {
   CEntryDlg dialog;
   CColourButton::Colours inside, outside;
-  bool hotInside = false, hotOutside = true;
+  bool hotInside = false, hotOutside = true, textOnBrush = false;
   int paintsBefore = 0, paintsAfter = 0;
+  std::vector<bool> brushed;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     paintsBefore = dialog.apply.PaintRequests();
@@ -131,24 +131,6 @@ TEST_F(ColourDialogTest, HoverInAndOutSwapsTheCurrentColours) {
     outside = dialog.apply.GetColours();
     hotOutside = dialog.apply.IsHot();
     paintsAfter = dialog.apply.PaintRequests();
-    d.End(IDCANCEL);
-  });
-  dialog.DoModal();
-  EXPECT_TRUE(hotInside);
-  EXPECT_EQ(std::tuple(inside.currentFace, inside.currentSecond, inside.currentText),
-            std::tuple(inside.hoverFace, inside.hoverFace, inside.hoverText));
-  EXPECT_FALSE(hotOutside);
-  EXPECT_EQ(std::pair(outside.currentFace, outside.currentSecond), std::pair(outside.normalFace, outside.normalSecond));
-  EXPECT_GE(paintsAfter - paintsBefore, 2) << "redrawn on entering and on leaving";
-}
-
-// The dialog gives its own background and its texts a brush (a text on
-// the brush's colour); buttons and edit fields are left to the toolkit.
-TEST_F(ColourDialogTest, DarkLookAnswersTheControlColourRequest) {
-  CEntryDlg dialog;
-  std::vector<bool> brushed;
-  bool textOnBrush = false;
-  ScopedAutomation automation([&](Driver& d) {
     for (UINT message : {WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLOREDIT}) {
       CDC dc;
       auto* brush = reinterpret_cast<CBrush*>(
@@ -159,6 +141,12 @@ TEST_F(ColourDialogTest, DarkLookAnswersTheControlColourRequest) {
     d.End(IDCANCEL);
   });
   dialog.DoModal();
+  EXPECT_TRUE(hotInside);
+  EXPECT_EQ(std::tuple(inside.currentFace, inside.currentSecond, inside.currentText),
+            std::tuple(inside.hoverFace, inside.hoverFace, inside.hoverText));
+  EXPECT_FALSE(hotOutside);
+  EXPECT_EQ(std::pair(outside.currentFace, outside.currentSecond), std::pair(outside.normalFace, outside.normalSecond));
+  EXPECT_GE(paintsAfter - paintsBefore, 2) << "redrawn on entering and on leaving";
   EXPECT_EQ(brushed, std::vector<bool>({true, true, false, false}));
   EXPECT_TRUE(textOnBrush);
 }

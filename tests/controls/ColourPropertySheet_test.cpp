@@ -26,9 +26,8 @@ class SheetTest : public testing::Test {
  protected:
   // Runs a four-page sheet with `act` on its first turn; the sheet's result.
   int Run(const std::function<void(Driver&, CColourPropertySheet&)>& act) {
-    CColourPropertyPage pages[4] = {CColourPropertyPage(kFirstPageTemplate), CColourPropertyPage(kFirstPageTemplate + 1),
-                                    CColourPropertyPage(kFirstPageTemplate + 2),
-                                    CColourPropertyPage(kFirstPageTemplate + 3)};
+    CColourPropertyPage pages[4] = {CColourPropertyPage(kPages[0].id), CColourPropertyPage(kPages[1].id),
+                                    CColourPropertyPage(kPages[2].id), CColourPropertyPage(kPages[3].id)};
     CColourPropertySheet sheet(kCaption);
     for (CColourPropertyPage& page : pages) sheet.AddPage(&page);
     ScopedAutomation automation([&](Driver& d) {
@@ -45,76 +44,62 @@ class SheetTest : public testing::Test {
 
 TEST_F(SheetTest, OwnOkAndCancelReplaceTheStandardButtons) {
   CRect ok, cancel, client;
-  bool help = true, apply = true, sysMenu = true;
-  std::string okText;
   Run([&](Driver& d, CColourPropertySheet& sheet) {
     d.Item(IDOK).GetWindowRect(&ok);
     d.Item(IDCANCEL).GetWindowRect(&cancel);
-    okText = d.Text(IDOK);
     sheet.GetClientRect(&client);
-    help = d.Has(IDHELP);
-    apply = d.Has(ID_APPLY_NOW);
-    sysMenu = (sheet.GetStyle() & WS_SYSMENU) != 0;
+    EXPECT_EQ(d.Text(IDOK), "Ok");
+    EXPECT_FALSE(d.Has(IDHELP) || d.Has(ID_APPLY_NOW)) << "no Help, no Apply";
+    EXPECT_FALSE(sheet.GetStyle() & WS_SYSMENU);
     EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(IDOK)), nullptr);
     EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(IDCANCEL)), nullptr);
     d.End(IDCANCEL);
   });
-  EXPECT_EQ(okText, "Ok");
-  EXPECT_FALSE(help);
-  EXPECT_FALSE(apply);
-  EXPECT_FALSE(sysMenu);
-  const CSize standard = CPropertySheet::StandardButtonSize();
-  EXPECT_EQ(ok.left, 15);
-  EXPECT_EQ(ok.bottom, client.bottom - 10);
-  EXPECT_EQ(ok.Size(), standard);
-  EXPECT_EQ(cancel.Size(), standard);
+  // Standard-sized, along the bottom: Ok at the left, Cancel after it.
+  EXPECT_EQ(ok, CRect(CPoint(15, client.bottom - 10 - ok.Height()), CPropertySheet::StandardButtonSize()));
+  EXPECT_EQ(cancel.Size(), ok.Size());
   EXPECT_EQ(cancel.top, ok.top);
-  EXPECT_GT(cancel.left, ok.right) << "Cancel follows Ok along the bottom";
+  EXPECT_GT(cancel.left, ok.right);
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }
 
+// Rows run in turn on one machine. Cancel is a command too, so the page in
+// hand is written first; a sheet ended without a command writes nothing. A
+// stored page beyond the last opens the first.
 TEST_F(SheetTest, ReopensOnTheLastPage) {
-  Run([](Driver& d, CColourPropertySheet&) {
-    d.SelectTab(2);
-    d.Click(IDOK);
-  });
-  EXPECT_EQ(machine.Read(SettingsPath()), "Active Page = 2\n");
-  int shown = -1;
-  std::string caption;
-  Run([&](Driver& d, CColourPropertySheet& sheet) {
-    shown = sheet.GetActiveIndex();
-    caption = sheet.GetActivePage()->GetWindowText();
-    d.Click(IDCANCEL);
-  });
-  EXPECT_EQ(shown, 2);
-  EXPECT_EQ(caption, "History");
-}
-
-// Cancel is a command too, so the page in hand is written first; a sheet
-// ended without a command writes nothing.
-TEST_F(SheetTest, OpensOnTheFirstPageWhenTheStoredPageIsBeyondTheLastOrMissing) {
   struct Row {
     const char* stored;
-    bool byCommand;
-    const char* written;
+    int select;  // the tab the user picks, or -1
+    int button;  // the button pressed, or 0 to end without a command
+    int shown;
+    std::optional<std::string> written;
+  } rows[] = {
+      {nullptr, -1, 0, 0, std::nullopt},
+      {"Active Page = 7\n", -1, IDCANCEL, 0, "Active Page = 0\n"},
+      {nullptr, 2, IDOK, 0, "Active Page = 2\n"},
+      {nullptr, -1, IDCANCEL, 2, "Active Page = 2\n"},
   };
-  const Row rows[] = {{nullptr, false, nullptr}, {"Active Page = 7\n", true, "Active Page = 0\n"}};
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.written.value_or("nothing written"));
     if (row.stored) machine.Write(SettingsPath(), row.stored);
     int shown = -1;
-    EXPECT_EQ(Run([&](Driver& d, CColourPropertySheet& sheet) {
-                shown = sheet.GetActiveIndex();
-                row.byCommand ? d.Click(IDCANCEL) : d.End(IDCANCEL);
-              }),
-              IDCANCEL);
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(machine.Read(SettingsPath()), row.written ? std::optional<std::string>(row.written) : std::nullopt);
+    std::string caption;
+    Run([&](Driver& d, CColourPropertySheet& sheet) {
+      shown = sheet.GetActiveIndex();
+      caption = sheet.GetActivePage()->GetWindowText();
+      if (row.select >= 0) d.SelectTab(row.select);
+      row.button ? d.Click(row.button) : d.End(IDCANCEL);
+    });
+    EXPECT_EQ(shown, row.shown);
+    EXPECT_EQ(caption, kPages[row.shown].caption);
+    EXPECT_EQ(machine.Read(SettingsPath()), row.written);
   }
 }
 
 TEST_F(SheetTest, PagesAreCreatedWhenFirstShownAndAnswerInTheDarkLook) {
   std::vector<bool> created;
   COLORREF buttonBrush = 0;
+  bool editBrushed = true;
   Run([&](Driver& d, CColourPropertySheet& sheet) {
     for (int i = 0; i < 4; ++i) created.push_back(sheet.GetPage(i)->IsWindow());
     d.SelectTab(3);
@@ -123,10 +108,12 @@ TEST_F(SheetTest, PagesAreCreatedWhenFirstShownAndAnswerInTheDarkLook) {
     auto* brush = reinterpret_cast<CBrush*>(
         sheet.GetPage(3)->SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&dc), 0));
     buttonBrush = brush ? brush->Colour() : 1;
+    editBrushed = sheet.GetPage(3)->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&dc), 0) != 0;
     d.End(IDOK);
   });
   EXPECT_EQ(created, std::vector<bool>({true, false, false, false, true}));
   EXPECT_EQ(buttonBrush, 0x555555u) << "pages give buttons the dark brush";
+  EXPECT_FALSE(editBrushed) << "and leave edit fields to the toolkit";
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <list>
+
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/Clipboard.h"
@@ -16,31 +18,49 @@ using platform::ui::Clipboard;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-// Controls on a bare parent that records the commands they send.
-class CommandLog : public CWnd {
+// Controls on a bare parent that records the commands and notifications
+// they send.
+class ParentLog : public CWnd {
  public:
   BOOL OnCommand(WPARAM wParam, LPARAM) override {
     codes.push_back(HIWORD(wParam));
     return TRUE;
   }
+  BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+    const auto* info = reinterpret_cast<const NMLISTVIEW*>(lParam);
+    events.push_back(Name(info->hdr.code) + " " + std::to_string(info->iItem));
+    *result = 0;
+    return TRUE;
+  }
+  static std::string Name(UINT code) {
+    if (code == NM_CLICK) return "click";
+    if (code == NM_DBLCLK) return "double";
+    if (code == NM_RCLICK) return "right";
+    if (code == LVN_ITEMCHANGED) return "changed";
+    return "other";
+  }
   std::vector<UINT> codes;
+  std::vector<std::string> events;
 };
 
 class ControlsTest : public testing::Test {
  protected:
   void SetUp() override {
-    parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0);
-    Clipboard::Empty();
+    parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0);
   }
   void Chars(CWnd& target, std::string_view text) {
     for (char c : text) target.SendMessage(WM_CHAR, static_cast<unsigned char>(c));
   }
-  CommandLog parent;
+  CEdit& MakeEdit(DWORD style) {
+    edits.emplace_back().Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, 100, 20), &parent, 1);
+    return edits.back();
+  }
+  ParentLog parent;
+  std::list<CEdit> edits;
 };
 
 TEST_F(ControlsTest, EditTypingReplacesTheSelectionWithinTheLimit) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
+  CEdit& edit = MakeEdit(0);
   edit.SetLimitText(6);
   Chars(edit, "abcdefgh");
   EXPECT_EQ(edit.GetWindowText(), "abcdef") << "typing stops at the limit";
@@ -56,54 +76,39 @@ TEST_F(ControlsTest, EditTypingReplacesTheSelectionWithinTheLimit) {
   EXPECT_EQ(edit.GetWindowText(), "Xdef");
   // Both refused characters, "g" and "h", were reported as the limit.
   EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), EN_MAXTEXT), 2);
-}
-
-TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
-  edit.SetWindowText("51.5 N");
-  edit.SetSel(0, 4);
-  Chars(edit, std::string(1, kCtrlC));
-  EXPECT_EQ(Clipboard::GetText(), "51.5");
-  Chars(edit, std::string(1, kCtrlX));
-  EXPECT_EQ(edit.GetWindowText(), " N");
-  edit.SetSel(2, 2);
-  Chars(edit, std::string(1, kCtrlV));
-  EXPECT_EQ(edit.GetWindowText(), " N51.5");
-}
-
-TEST_F(ControlsTest, ReadOnlyEditsOnlyCopy) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE | ES_READONLY, CRect(0, 0, 100, 20), &parent, 1);
-  edit.SetWindowText("fixed");
-  edit.SetSel(0, -1);
-  Chars(edit, std::string("x\b") + kCtrlX + kCtrlV + kCtrlC);
-  edit.SendMessage(WM_KEYDOWN, VK_DELETE);
-  EXPECT_EQ(edit.GetWindowText(), "fixed");
-  EXPECT_EQ(Clipboard::GetText(), "fixed");
-}
-
-TEST_F(ControlsTest, ClickingAnEditPutsTheCaretUnderTheMouse) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1);
-  edit.SetWindowText("N 51 30");
   // 6 pixels a character: x = 20 lies in the fourth character, nearer its left.
   edit.SendMessage(WM_LBUTTONDOWN, 0, CPoint(20, 5).ToLParam());
   EXPECT_EQ(edit.GetCaret(), 3);
   EXPECT_EQ(CWnd::GetFocus(), &edit);
 }
 
+// Copy and cut the first four characters, paste them at the end, type,
+// erase and delete: a read-only edit only copies.
+TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
+  for (const auto& [style, after] : {std::pair<DWORD, const char*>{0, "N51.5"}, {ES_READONLY, "51.5 N"}}) {
+    Clipboard::Empty();
+    CEdit& edit = MakeEdit(style);
+    edit.SetWindowText("51.5 N");
+    edit.SetSel(0, 4);
+    Chars(edit, std::string{kCtrlC, kCtrlX});
+    edit.SendMessage(WM_KEYDOWN, VK_END);
+    Chars(edit, std::string{kCtrlV, 'x', '\b'});
+    edit.SendMessage(WM_KEYDOWN, VK_HOME);
+    edit.SendMessage(WM_KEYDOWN, VK_DELETE);
+    EXPECT_EQ(edit.GetWindowText(), after) << style;
+    EXPECT_EQ(Clipboard::GetText(), "51.5") << style;
+  }
+}
+
 TEST_F(ControlsTest, ProgressRangeMessagesAndClamping) {
   CProgressCtrl bar;
   bar.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 10), &parent, 2);
   bar.SetRange(1, 1000);
-  int lower = 0, upper = 0;
-  bar.GetRange(lower, upper);
-  EXPECT_EQ(std::pair(lower, upper), std::pair(1, 1000));
   EXPECT_EQ(bar.SetPos(1500), 1) << "the previous position";
   EXPECT_EQ(bar.GetPos(), 1000);
   // The 16-bit message packs both ends into lParam.
   bar.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(10, 20));
+  int lower = 0, upper = 0;
   bar.GetRange(lower, upper);
   EXPECT_EQ(std::pair(lower, upper), std::pair(10, 20));
   EXPECT_EQ(bar.GetPos(), 20);
@@ -148,15 +153,6 @@ TEST_F(ControlsTest, ImageListCutsAStripAndMasksOneColour) {
   EXPECT_EQ(tooWide.Add(&strip, kM), -1) << "a strip narrower than one image adds nothing";
 }
 
-TEST_F(ControlsTest, AFontObjectHoldsOneFontAtATime) {
-  CFont font;
-  ASSERT_TRUE(font.CreatePointFont(80, "Tahoma"));
-  EXPECT_FALSE(font.CreatePointFont(95, "MS Serif")) << "one font per object until it is deleted";
-  font.DeleteObject();
-  ASSERT_TRUE(font.CreatePointFont(95, "MS Serif"));
-  EXPECT_EQ(font.Descriptor().lfHeight, -13) << "9.5 points at 96 dpi, rounded";
-}
-
 // A list box that, deliberately, leaves its selection past the end.
 class CBrokenListBox : public CListBox {
  public:
@@ -176,18 +172,81 @@ TEST_F(ControlsTest, TheInvariantCheckerReportsWhatBrokeAndAfterWhichMessage) {
   list.broken = true;
   list.SendMessage(WM_KEYDOWN, VK_DOWN);
   EXPECT_THAT(checker.Problems(), ElementsAre("after message 0x0100: list box 9: selection 3 outside the list"));
+  list.ModifyStyle(WS_VISIBLE, 0);  // hidden behind the window system's back
+  EXPECT_THAT(platform::ui::CheckWindowTree(parent),
+              ElementsAre("list box 9: selection 3 outside the list", "focus on 9: a hidden window"));
+  list.ShowWindow(SW_SHOW);
+  list.ShowWindow(SW_HIDE);  // hiding it properly takes the focus away
+  EXPECT_EQ(CWnd::GetFocus(), nullptr);
 }
 
-TEST_F(ControlsTest, TheInvariantCheckerFindsAFocusOnAHiddenControl) {
-  CEdit edit;
-  edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 6);
-  edit.SetFocus();
-  EXPECT_THAT(platform::ui::CheckWindowTree(parent), IsEmpty());
-  edit.ModifyStyle(WS_VISIBLE, 0);  // hidden behind the window system's back
-  EXPECT_THAT(platform::ui::CheckWindowTree(parent), ElementsAre("focus on 6: a hidden window"));
-  edit.ShowWindow(SW_SHOW);
-  edit.ShowWindow(SW_HIDE);  // hiding it properly takes the focus away
-  EXPECT_EQ(CWnd::GetFocus(), nullptr);
+// The report list: columns and cells, selection by the user with its
+// notifications, and the geometry in-place editors rely on.
+class ListCtrlTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 300, 200), &parent, 32135);
+    list.InsertColumn(0, "Type", LVCFMT_LEFT, 60);
+    list.InsertColumn(1, "ID/Name", LVCFMT_LEFT, 100);
+    for (const char* name : {"Mary Rose", "Vasa", "Titanic"}) {
+      const int row = list.InsertItem(list.GetItemCount(), "Wreck", 0);
+      list.SetItemText(row, 1, name);
+    }
+  }
+  platform::ui::InvariantChecker checker;
+  CListCtrl list;
+};
+
+TEST_F(ListCtrlTest, CellsMoveWithTheirColumnsAndDataWithTheirRows) {
+  EXPECT_THAT(list.AccessibleRows(), ElementsAre("Wreck\tMary Rose", "Wreck\tVasa", "Wreck\tTitanic"));
+  EXPECT_THAT(list.GetHeaderCtrl()->AccessibleRows(), ElementsAre("Type", "ID/Name"));
+  list.InsertColumn(1, "Depth", LVCFMT_RIGHT, 40);
+  EXPECT_EQ(list.GetItemText(0, 2), "Mary Rose") << "cells move with their column";
+  EXPECT_EQ(list.GetItemText(0, 1), "");
+  EXPECT_FALSE(list.SetItemText(0, 3, "x")) << "no cell beyond the columns";
+  list.SetItemData(2, 99);
+  LVITEM item;
+  item.mask = LVIF_IMAGE;
+  item.iItem = 2;
+  item.iSubItem = 2;
+  item.iImage = 13;
+  ASSERT_TRUE(list.SetItem(&item));
+  list.DeleteItem(0);
+  EXPECT_EQ(list.GetItemData(1), 99u);
+  item.mask = LVIF_IMAGE | LVIF_TEXT;
+  item.iItem = 1;
+  item.iImage = 0;
+  ASSERT_TRUE(list.GetItem(&item));
+  EXPECT_EQ(item.iImage, 13);
+  EXPECT_EQ(item.pszText, "Titanic");
+}
+
+TEST_F(ListCtrlTest, AClickSelectsAndFocusesOneRowAndTellsTheParent) {
+  list.ChooseRowByUser(1, false);
+  list.ChooseRowByUser(2, true);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 2);
+  EXPECT_EQ(list.GetSelectedCount(), 1u);
+  EXPECT_THAT(parent.events,
+              ElementsAre("changed 1", "click 1", "changed 1", "changed 2", "click 2", "double 2"));
+  EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+TEST_F(ListCtrlTest, HitTestsAndCellRectanglesAgree) {
+  const int row = list.RowHeight();  // 13 + 4 with the dialog font
+  EXPECT_EQ(row, 17);
+  CRect cell;
+  ASSERT_TRUE(list.GetSubItemRect(1, 1, &cell));
+  EXPECT_EQ(cell, CRect(60, 2 * row, 160, 3 * row)) << "below the header and the first row";
+  LVHITTESTINFO hit;
+  hit.pt = cell.CenterPoint();
+  EXPECT_EQ(list.SubItemHitTest(&hit), 1);
+  EXPECT_EQ(hit.iSubItem, 1);
+  hit.pt = CPoint(10, 4 * row + 1);  // below the last row
+  EXPECT_EQ(list.SubItemHitTest(&hit), -1);
+  list.SendMessage(WM_LBUTTONDOWN, 0, hit.pt.ToLParam());
+  EXPECT_EQ(list.GetSelectedCount(), 0u) << "a click below the rows selects nothing";
 }
 
 class CVetoPage : public CPropertyPage {

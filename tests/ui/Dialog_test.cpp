@@ -1,18 +1,22 @@
-// Modal dialogs built from templates, worked through the automation hook.
+// Modal dialogs built from templates, worked through the automation hook,
+// and the timers their loop runs.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/InvariantChecker.h"
 
 namespace {
 
 using namespace ui_test;
 using platform::ui::Driver;
+using platform::ui::FakeClock;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
+using platform::ui::ScopedClock;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
@@ -28,8 +32,6 @@ class CFormDlg : public CDialog {
     kinds.AddString("Buoy");
     rows.AddString("first");
     rows.AddString("second");
-    progress.SetRange(0, 50);
-    progress.SetPos(20);
     return TRUE;
   }
   void DoDataExchange(CDataExchange* dx) override {
@@ -37,7 +39,6 @@ class CFormDlg : public CDialog {
     DDX_Control(dx, kKindCombo, kinds);
     DDX_Control(dx, kRowsList, rows);
     DDX_Control(dx, kShowCheck, show);
-    DDX_Control(dx, kProgress, progress);
   }
   void OnOK() override {
     nameAtEnd = name.GetWindowText();
@@ -61,7 +62,6 @@ class CFormDlg : public CDialog {
   CComboBox kinds;
   CListBox rows;
   CButton show;
-  CProgressCtrl progress;
   std::string nameAtEnd, kindAtEnd, opened;
   int kindChanges = 0, nameChanges = 0;
 };
@@ -72,50 +72,19 @@ class DialogTest : public testing::Test {
   platform::ui::InvariantChecker checker;
 };
 
+// Tab walks the tab stops and Escape cancels.
 TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
   CFormDlg dialog;
   std::vector<std::string> kinds;
   CRect editRect;
-  ScopedAutomation automation([&](Driver& d) {
-    kinds = d.Rows(kKindCombo);
-    d.Item(kNameEdit).GetWindowRect(&editRect);
-    EXPECT_EQ(&d.Item(kNameEdit), &dialog.name) << "the member object took the template's place";
-    d.End(IDCANCEL);
-  });
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  // A sorted drop-down list orders its entries whatever the order added.
-  EXPECT_THAT(kinds, ElementsAre("Buoy", "Obstruction", "Wreck"));
-  // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
-  EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
-  EXPECT_FALSE(dialog.IsWindow()) << "DoModal destroys the window it made";
-  EXPECT_THAT(checker.Problems(), IsEmpty());
-}
-
-TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
-  CFormDlg dialog;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    d.Type(kNameEdit, "St Mary");
-    d.Key(kNameEdit, VK_BACK);
-    d.Choose(kKindCombo, "Wreck");
-    d.Click(kShowCheck);
-    d.KeyToFocus(VK_RETURN);
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(dialog.nameAtEnd, "St Mar");
-  EXPECT_EQ(dialog.kindAtEnd, "Wreck");
-  EXPECT_EQ(dialog.show.GetCheck(), BST_CHECKED);
-  EXPECT_EQ(dialog.kindChanges, 1);
-  // Seven characters and one backspace, each a change of the text.
-  EXPECT_EQ(dialog.nameChanges, 8);
-  EXPECT_THAT(checker.Problems(), IsEmpty());
-}
-
-TEST_F(DialogTest, EscapeCancelsAndTabWalksTheTabStops) {
-  CFormDlg dialog;
+  CSize picture;
   std::vector<int> focus;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
+    kinds = d.Rows(kKindCombo);
+    d.Item(kNameEdit).GetWindowRect(&editRect);
+    if (const CBitmap* bitmap = d.ItemAs<CStatic>(kPicture).GetBitmap()) picture = bitmap->GetSize();
+    EXPECT_EQ(&d.Item(kNameEdit), &dialog.name) << "the member object took the template's place";
     focus.push_back(d.FocusId());
     for (int i = 0; i < 6; ++i) {
       d.KeyToFocus(VK_TAB);
@@ -127,24 +96,26 @@ TEST_F(DialogTest, EscapeCancelsAndTabWalksTheTabStops) {
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_THAT(focus, ElementsAre(kNameEdit, kKindCombo, kRowsList, kShowCheck, IDOK, IDCANCEL, kNameEdit, IDCANCEL));
+  // A sorted drop-down list orders its entries whatever the order added.
+  EXPECT_THAT(kinds, ElementsAre("Buoy", "Obstruction", "Wreck"));
+  // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
+  EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
+  EXPECT_EQ(picture, CSize(4, 2)) << "the picture's bitmap, loaded from the chain";
+  EXPECT_FALSE(dialog.IsWindow()) << "DoModal destroys the window it made";
+  EXPECT_THAT(checker.Problems(), IsEmpty());
 }
 
-TEST_F(DialogTest, DoubleClickOnARowReachesTheDialog) {
-  CFormDlg dialog;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    d.Item(kRowsList).ChooseRowByUser(1, true);
-    d.End(IDOK);
-  });
-  dialog.DoModal();
-  EXPECT_EQ(dialog.opened, "second");
-}
-
-TEST_F(DialogTest, DisabledControlsIgnoreTheUserAndHiddenOnesCannotBeReached) {
+// Disabled controls ignore the user; hidden ones cannot be reached.
+TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
   CFormDlg dialog;
   std::string error;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
+    d.Type(kNameEdit, "St Mary");
+    d.Key(kNameEdit, VK_BACK);
+    d.Choose(kKindCombo, "Wreck");
+    d.Click(kShowCheck);
+    d.Item(kRowsList).ChooseRowByUser(1, true);
     dialog.name.EnableWindow(FALSE);
     d.Type(kNameEdit, "x");
     dialog.show.ShowWindow(SW_HIDE);
@@ -153,10 +124,16 @@ TEST_F(DialogTest, DisabledControlsIgnoreTheUserAndHiddenOnesCannotBeReached) {
     } catch (const platform::ui::AutomationError& e) {
       error = e.what();
     }
-    d.End(IDCANCEL);
+    d.KeyToFocus(VK_RETURN);
   });
-  dialog.DoModal();
-  EXPECT_EQ(dialog.name.GetWindowText(), "");
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.nameAtEnd, "St Mar");
+  EXPECT_EQ(dialog.kindAtEnd, "Wreck");
+  EXPECT_EQ(dialog.show.GetCheck(), BST_CHECKED);
+  EXPECT_EQ(dialog.kindChanges, 1);
+  // Seven characters and one backspace, each a change of the text.
+  EXPECT_EQ(dialog.nameChanges, 8);
+  EXPECT_EQ(dialog.opened, "second") << "the row's double click reached the dialog";
   EXPECT_EQ(error, "control 104 is hidden");
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }
@@ -166,18 +143,6 @@ TEST_F(DialogTest, WithoutAnyoneToAnswerAModalDialogCancelsAndWithoutATemplateIt
   CFormDlg dialog;
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(CDialog(4242).DoModal(), -1);
-}
-
-TEST_F(DialogTest, PicturesLoadTheirBitmapFromTheChain) {
-  CFormDlg dialog;
-  CSize size;
-  ScopedAutomation automation([&](Driver& d) {
-    auto& picture = d.ItemAs<CStatic>(kPicture);
-    if (picture.GetBitmap()) size = picture.GetBitmap()->GetSize();
-    d.End(IDOK);
-  });
-  dialog.DoModal();
-  EXPECT_EQ(size, CSize(4, 2));
 }
 
 TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
@@ -196,6 +161,79 @@ TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
   });
   EXPECT_EQ(outer.DoModal(), IDOK);
   EXPECT_THAT(seen, ElementsAre("9001 outer", "9001 inner", "inner returned 2"));
+}
+
+struct Tick {
+  platform::ui::Millis at;
+  UINT_PTR id;
+  bool operator==(const Tick&) const = default;
+  friend void PrintTo(const Tick& t, std::ostream* os) { *os << "{" << t.at << " ms, timer " << t.id << "}"; }
+};
+
+class CTimerDlg : public CDialog {
+ public:
+  explicit CTimerDlg(const FakeClock& clock) : CDialog(kFormDialog), clock_(clock) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    SetTimer(1, 100);
+    SetTimer(2, 250);
+    return TRUE;
+  }
+  const MessageMap& GetMessageMap() const override {
+    using H = Handlers<CTimerDlg>;
+    static const MessageMap map(&CDialog::GetMessageMap(), {H::Timer(&CTimerDlg::OnTimer)});
+    return map;
+  }
+  void OnTimer(UINT_PTR id) {
+    ticks.push_back({clock_.Now(), id});
+    if (id == 2 && ++slowTicks == 2) KillTimer(2);
+  }
+  std::vector<Tick> ticks;
+  int slowTicks = 0;
+
+ private:
+  const FakeClock& clock_;
+};
+
+// Timers run on the installed clock; a fake clock, advanced from the
+// automation hook, makes their ticks exact without sleeping.
+class TimerTest : public DialogTest {
+ protected:
+  std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+  ScopedClock installed{clock};
+  CTimerDlg dialog{*clock};
+};
+
+TEST_F(TimerTest, TicksComeAtTheirPeriodsOnAFakeClock) {
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Idle) return;
+    if (clock->Now() >= 700) return d.End(IDOK);
+    clock->Advance(50);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  // Timer 2 is killed by its second tick; at 500 both are due and the one
+  // set first comes first.
+  const std::vector<Tick> expected{{100, 1}, {200, 1}, {250, 2}, {300, 1}, {400, 1},
+                                   {500, 1}, {500, 2}, {600, 1}, {700, 1}};
+  EXPECT_EQ(dialog.ticks, expected);
+}
+
+TEST_F(TimerTest, ALoopThatFellBehindGetsOneTickAndKeepsThePhase) {
+  int turns = 0;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Idle) return;
+    dialog.KillTimer(2);
+    if (++turns == 1) return clock->Advance(350);  // three periods of timer 1 pass unseen
+    if (turns == 2) return clock->Advance(60);     // 410: past the 400 tick
+    d.End(IDOK);
+  });
+  dialog.DoModal();
+  EXPECT_THAT(dialog.ticks, ElementsAre(Tick{350, 1}, Tick{410, 1}));
+}
+
+TEST_F(TimerTest, WithAFakeClockAndNoOneToAdvanceItTheDialogCannotWaitForever) {
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_TRUE(dialog.ticks.empty());
 }
 
 }  // namespace

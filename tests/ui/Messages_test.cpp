@@ -39,17 +39,26 @@ class CDerived : public CBase {
         H::Command(42, &CDerived::OnFortyTwo),
         H::CommandRange(50, 59, &CDerived::OnRange),
         H::Notify(NM_DBLCLK, 7, &CDerived::OnDoubleClick),
+        H::Message(WM_CONTEXTMENU, &CDerived::OnContextMenu),
     });
     return map;
   }
   LRESULT OnOne(WPARAM, LPARAM) { return calls.push_back("derived one"), 10; }
-  LRESULT OnPing(WPARAM w, LPARAM l) { return calls.push_back("ping"), static_cast<LRESULT>(w + static_cast<WPARAM>(l)); }
+  LRESULT OnPing(WPARAM w, LPARAM l) {
+    calls.push_back("ping");
+    return static_cast<LRESULT>(w + static_cast<WPARAM>(l));
+  }
   void OnFortyTwo() { calls.push_back("command 42"); }
   void OnRange(UINT id) { calls.push_back("command " + std::to_string(id)); }
   void OnDoubleClick(NMHDR* header, LRESULT* result) {
     calls.push_back("double click from " + std::to_string(header->idFrom));
     *result = 5;
   }
+  LRESULT OnContextMenu(WPARAM from, LPARAM) {
+    menuFrom = reinterpret_cast<HWND>(from);
+    return 0;
+  }
+  HWND menuFrom = nullptr;
 };
 
 // A button that handles its own click before its parent can.
@@ -76,12 +85,8 @@ TEST_F(MessagesTest, TheMostDerivedHandlerWinsAndBasesServeTheRest) {
   EXPECT_EQ(window.SendMessage(WM_USER + 1), 10);
   EXPECT_EQ(window.SendMessage(WM_USER + 2), 2);
   EXPECT_EQ(window.SendMessage(WM_USER + 3), 0) << "no handler: the default procedure";
-  EXPECT_THAT(calls, ElementsAre("derived one", "base two"));
-}
-
-TEST_F(MessagesTest, RegisteredMessagesAreFoundByTheirNumber) {
-  EXPECT_EQ(window.SendMessage(UM_PING, 3, 4), 7);
-  EXPECT_THAT(calls, ElementsAre("ping"));
+  EXPECT_EQ(window.SendMessage(UM_PING, 3, 4), 7) << "registered messages are found by their number";
+  EXPECT_THAT(calls, ElementsAre("derived one", "base two", "ping"));
 }
 
 TEST_F(MessagesTest, CommandsAndNotificationsReachTheParentByIdAndCode) {
@@ -93,14 +98,13 @@ TEST_F(MessagesTest, CommandsAndNotificationsReachTheParentByIdAndCode) {
   window.SendMessage(WM_COMMAND, MAKEWPARAM(42, EN_CHANGE), reinterpret_cast<LPARAM>(button.m_hWnd));  // other code
   NMHDR header{nullptr, 7, NM_DBLCLK};
   EXPECT_EQ(window.SendMessage(WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&header)), 5);
-  EXPECT_THAT(calls, ElementsAre("command 42", "command 55", "double click from 7"));
-}
-
-TEST_F(MessagesTest, AControlSeesItsOwnNotificationBeforeItsParent) {
-  CSelfClickingButton button;
-  button.Create("b", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &window, 42);
-  button.SendMessage(BM_CLICK);
-  EXPECT_THAT(calls, ElementsAre("button saw its own click"));
+  // A control's own notification handler comes first: 51 is in the parent's range.
+  CSelfClickingButton own;
+  own.Create("o", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &window, 51);
+  own.SendMessage(BM_CLICK);
+  EXPECT_THAT(calls, ElementsAre("command 42", "command 55", "double click from 7", "button saw its own click"));
+  button.SendMessage(WM_RBUTTONUP);
+  EXPECT_EQ(window.menuFrom, button.m_hWnd) << "a context-menu request climbs to the parent";
 }
 
 TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndGoToLiveWindowsOnly) {
@@ -113,26 +117,6 @@ TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndGoToLiveWindowsOnly) {
   window.PostMessage(WM_USER + 2);
   window.DestroyWindow();
   EXPECT_FALSE(platform::ui::MessageQueue::TakePosted(msg)) << "a destroyed window's messages are dropped";
-}
-
-TEST_F(MessagesTest, ContextMenuRequestsClimbToTheParent) {
-  struct CMenuOwner : CWnd {
-    const MessageMap& GetMessageMap() const override {
-      using H = Handlers<CMenuOwner>;
-      static const MessageMap map(&CWnd::GetMessageMap(), {H::Message(WM_CONTEXTMENU, &CMenuOwner::OnContextMenu)});
-      return map;
-    }
-    LRESULT OnContextMenu(WPARAM from, LPARAM) {
-      source = reinterpret_cast<HWND>(from);
-      return 0;
-    }
-    HWND source = nullptr;
-  } owner;
-  owner.Create("owner", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0);
-  CStatic label;
-  label.Create("label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &owner, 3);
-  label.SendMessage(WM_RBUTTONUP);
-  EXPECT_EQ(owner.source, label.m_hWnd);
 }
 
 }  // namespace

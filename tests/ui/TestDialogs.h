@@ -18,7 +18,6 @@ inline constexpr int kNameEdit = 101;
 inline constexpr int kKindCombo = 102;
 inline constexpr int kRowsList = 103;
 inline constexpr int kShowCheck = 104;
-inline constexpr int kProgress = 105;
 inline constexpr int kTitle = 106;
 inline constexpr int kPicture = 107;
 inline constexpr int kPageEdit = 201;
@@ -33,7 +32,6 @@ inline constexpr DialogItemTemplate kFormItems[] = {
     {kKindCombo, ControlKind::ComboBox, "", {50, 24, 100, 60}, kTab | CBS_DROPDOWNLIST | CBS_SORT},
     {kRowsList, ControlKind::ListBox, "", {50, 40, 100, 40}, kTab | LBS_NOTIFY},
     {kShowCheck, ControlKind::Button, "Show", {7, 84, 60, 10}, kTab | BS_AUTOCHECKBOX},
-    {kProgress, ControlKind::ProgressBar, "", {7, 98, 143, 8}, WS_CHILD | WS_VISIBLE},
     {kPicture, ControlKind::Static, "", {160, 7, 16, 16}, WS_CHILD | WS_VISIBLE | SS_BITMAP, kStripBitmap},
     {IDOK, ControlKind::Button, "OK", {7, 112, 50, 14}, kTab | BS_DEFPUSHBUTTON},
     {IDCANCEL, ControlKind::Button, "Cancel", {100, 112, 50, 14}, kTab},

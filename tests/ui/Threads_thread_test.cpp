@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <numeric>
 #include <random>
 #include <thread>
 #include <type_traits>
@@ -25,7 +26,6 @@ using platform::ui::ScopedAutomation;
 using testing::ElementsAre;
 
 const UINT kPosted = WM_APP + 1;
-const UINT UM_TEST_END = RegisterWindowMessage("UM_TEST_END-{5A7C21D4-3B0E-4D8F-9C11-2E6B7F40A9D3}");
 
 // Busy rather than asleep: a sleep is far coarser than the windows the
 // thread tests aim at.
@@ -55,39 +55,55 @@ CFunctionThread* Suspended(std::function<int()> run, std::atomic<bool>* deleted 
   return worker;
 }
 
-// Collects what arrives, per sender, and ends when all has arrived.
-class CCollectorDlg : public CDialog {
+const UINT kSent = WM_APP + 2;
+const UINT kSentBack = WM_APP + 3;
+
+using Handled = std::pair<std::string, std::thread::id>;
+
+// A window or dialog that records which thread handles what, in order, and
+// what each sender posted; a dialog ends on the `endAfter`th post.
+template <class Base>
+class CRecording : public Base {
  public:
-  explicit CCollectorDlg(int expected) : CDialog(kFormDialog), expected_(expected) {}
+  using Base::Base;
   const MessageMap& GetMessageMap() const override {
-    using H = Handlers<CCollectorDlg>;
-    static const MessageMap map(&CDialog::GetMessageMap(), {
-        H::Message(kPosted, &CCollectorDlg::OnPosted),
-        H::Registered(UM_TEST_END, &CCollectorDlg::OnTestEnd),
+    using H = Handlers<CRecording>;
+    static const MessageMap map(&Base::GetMessageMap(), {
+        H::Message(kSent, &CRecording::OnSent),
+        H::Message(kSentBack, &CRecording::OnSentBack),
+        H::Message(kPosted, &CRecording::OnPosted),
     });
     return map;
   }
+  LRESULT OnSent(WPARAM value, LPARAM replyTo) {
+    Note("sent");
+    // A handler may send back to the thread that waits for it.
+    return static_cast<LRESULT>(value) * 2 + (replyTo ? ::SendMessage(reinterpret_cast<HWND>(replyTo), kSentBack) : 0);
+  }
+  LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
   LRESULT OnPosted(WPARAM tag, LPARAM sequence) {
+    Note("posted");
     received[static_cast<int>(tag)].push_back(static_cast<int>(sequence));
-    if (++total_ == expected_) EndDialog(IDOK);
+    if constexpr (std::is_base_of_v<CDialog, Base>) {
+      if (++posts_ == endAfter) this->EndDialog(IDOK);
+    }
     return 0;
   }
-  LRESULT OnTestEnd(WPARAM code, LPARAM) {
-    EndDialog(static_cast<int>(code));
-    return 0;
-  }
+  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
+  std::vector<Handled> handled;
   std::map<int, std::vector<int>> received;
+  int endAfter = 1;
 
  private:
-  int expected_;
-  int total_ = 0;
+  int posts_ = 0;
 };
 
 TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   TestResources resources;
   constexpr int kThreads = 4;
   constexpr int kEach = 400;
-  CCollectorDlg dialog(kThreads * kEach);
+  CRecording<CDialog> dialog(kFormDialog);
+  dialog.endAfter = kThreads * kEach;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     // Each posts its messages numbered 0.., tagged with its own number.
@@ -100,7 +116,7 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   EXPECT_EQ(dialog.DoModal(), IDOK);
   MessageQueue::WaitForWorkers();
   std::vector<int> inOrder(kEach);
-  for (int i = 0; i < kEach; ++i) inOrder[static_cast<std::size_t>(i)] = i;
+  std::iota(inOrder.begin(), inOrder.end(), 0);
   ASSERT_EQ(dialog.received.size(), static_cast<std::size_t>(kThreads));
   for (const auto& [tag, sequence] : dialog.received) EXPECT_EQ(sequence, inOrder) << "sender " << tag;
 }
@@ -122,9 +138,10 @@ class DawdlingClock final : public platform::ui::Clock {
 };
 
 // The loading-dialog pattern: a worker that posts its end message as its
-// last act, and ends, while the loop is deciding whether to wait: the message must still end the dialog, and a worker that
-// ends without one must leave it to end with Cancel rather than hang. The
-// worker keeps its exit code and deletes itself either way.
+// last act, and ends, while the loop is deciding whether to wait: the
+// message must still end the dialog, and a worker that ends without one
+// must leave it to end with Cancel rather than hang. The worker keeps its
+// exit code and deletes itself either way.
 TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
   TestResources resources;
   platform::ui::ScopedClock clock(std::make_shared<DawdlingClock>());
@@ -136,7 +153,7 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
       std::atomic<bool> destroyed{false};
       CWinThread* worker = nullptr;
       std::shared_ptr<const ThreadHandle> handle;
-      CCollectorDlg dialog(-1);
+      CRecording<CDialog> dialog(kFormDialog);
       // Released on the idle turn, just before the loop looks for work.
       ScopedAutomation automation([&](Driver& d) {
         if (d.Turn() == ModalTurn::Started) {
@@ -144,7 +161,7 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
           worker = Suspended(
               [owner = &d.Dialog(), posts, delay] {
                 SpinFor(delay);
-                if (posts) owner->PostMessage(UM_TEST_END, IDOK, 0);
+                if (posts) owner->PostMessage(kPosted, 0, 0);
                 return 7;
               },
               &destroyed);
@@ -178,25 +195,21 @@ TEST(ThreadTest, AThreadThatRefusesToStartEndsWithItsExitInstanceCode) {
 }
 
 TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
-  std::vector<std::string> names;
-  for (int i = 0; i < 40; ++i) names.push_back("UM_THREAD_TEST_" + std::to_string(i) + "-{6E1D}");
-  constexpr int kThreads = 6;
-  std::vector<std::vector<UINT>> seen(kThreads);
+  constexpr std::size_t kNames = 40;
+  constexpr std::size_t kThreads = 6;
+  std::vector<std::vector<UINT>> seen(kThreads, std::vector<UINT>(kNames));
   std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t)
-    threads.emplace_back([&, t] {
-      // Half the threads register in reverse order and in lower case.
-      for (std::size_t k = 0; k < names.size(); ++k) {
-        const std::size_t i = t % 2 ? names.size() - 1 - k : k;
-        std::string name = names[i];
-        if (t % 2)
-          for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        seen[static_cast<std::size_t>(t)].push_back(RegisterWindowMessage(name));
+  for (std::size_t t = 0; t < kThreads; ++t)
+    threads.emplace_back([&seen, t] {
+      // Each starts at another name, so that they meet on new ones; half of
+      // them spell the names in lower case.
+      for (std::size_t k = 0; k < kNames; ++k) {
+        const std::size_t i = (k + 7 * t) % kNames;
+        seen[t][i] = RegisterWindowMessage((t % 2 ? "um_thread_test_" : "UM_THREAD_TEST_") + std::to_string(i));
       }
-      if (t % 2) std::reverse(seen[static_cast<std::size_t>(t)].begin(), seen[static_cast<std::size_t>(t)].end());
     });
   for (std::thread& thread : threads) thread.join();
-  for (int t = 1; t < kThreads; ++t) EXPECT_EQ(seen[static_cast<std::size_t>(t)], seen[0]) << "thread " << t;
+  for (std::size_t t = 1; t < kThreads; ++t) EXPECT_EQ(seen[t], seen[0]) << "thread " << t;
   std::vector<UINT> sorted = seen[0];
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end()) << "different names, different numbers";
@@ -207,46 +220,11 @@ TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
 // Sending across threads. The window's own thread carries the message out,
 // sent messages before posted ones, while the sender waits for the result.
 
-const UINT kSent = WM_APP + 2;
-const UINT kSentBack = WM_APP + 3;
-
 // Waits until the process has seen `count` more posts, sends or worker
 // ends than when `since` was read.
 void AwaitActivity(std::uint64_t since, std::uint64_t count) {
   while (MessageQueue::Activity() < since + count) std::this_thread::yield();
 }
-
-using Handled = std::pair<std::string, std::thread::id>;
-
-// A window or dialog that records which thread handles what, in order; a
-// dialog ends on the posted message.
-template <class Base>
-class CRecording : public Base {
- public:
-  using Base::Base;
-  const MessageMap& GetMessageMap() const override {
-    using H = Handlers<CRecording>;
-    static const MessageMap map(&Base::GetMessageMap(), {
-        H::Message(kSent, &CRecording::OnSent),
-        H::Message(kSentBack, &CRecording::OnSentBack),
-        H::Message(kPosted, &CRecording::OnPosted),
-    });
-    return map;
-  }
-  LRESULT OnSent(WPARAM value, LPARAM replyTo) {
-    Note("sent");
-    // A handler may send back to the thread that waits for it.
-    return static_cast<LRESULT>(value) * 2 + (replyTo ? ::SendMessage(reinterpret_cast<HWND>(replyTo), kSentBack) : 0);
-  }
-  LRESULT OnSentBack(WPARAM, LPARAM) { return Note("sent back"), 1; }
-  LRESULT OnPosted(WPARAM, LPARAM) {
-    Note("posted");
-    if constexpr (std::is_base_of_v<CDialog, Base>) this->EndDialog(IDOK);
-    return 0;
-  }
-  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
-  std::vector<Handled> handled;
-};
 
 struct SendRun {
   int modalResult;
@@ -257,6 +235,7 @@ struct SendRun {
 // Opens a dialog whose first turn starts a sender and, before the loop
 // goes on, waits until the sender's post and send are queued; then `act`.
 SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Driver&)>& act) {
+  TestResources resources;
   CRecording<CDialog> dialog(kFormDialog);
   std::atomic<LRESULT> result{-1};
   SendRun run;
@@ -283,7 +262,6 @@ SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Drive
 }
 
 TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsTheResult) {
-  TestResources resources;
   const auto self = std::this_thread::get_id();
   const SendRun run = RunSender(true, false, [](Driver&) {});
   EXPECT_EQ(run.modalResult, IDOK);
@@ -293,7 +271,6 @@ TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsT
 }
 
 TEST(CrossThreadSend, AHandlerMaySendBackToTheThreadThatWaitsForIt) {
-  TestResources resources;
   const auto self = std::this_thread::get_id();
   SendRun run = RunSender(false, true, [](Driver&) {});
   EXPECT_EQ(run.sendResult, 43) << "21 doubled, and 1 from the worker's own window";
@@ -317,7 +294,6 @@ TEST(CrossThreadSend, WaitingForWorkersServesTheirSends) {
 }
 
 TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
-  TestResources resources;
   const SendRun run = RunSender(false, false, [](Driver& d) { d.End(IDCANCEL); });
   EXPECT_EQ(run.modalResult, IDCANCEL);
   EXPECT_EQ(run.sendResult, 0);
