@@ -53,17 +53,12 @@ TEST(CoordinateTuples, OnlyTuplesOfThreeFieldsCount) {
   // Degrees come back through the same factor they went in with, so 1e-12
   // covers the one rounding of the division.
   const TupleCase cases[] = {
-      {"three fields", "1.5,52.0,0", {{1.5, 52.0}}},
-      {"two fields are passed over", "1.5,52.0", {}},
-      {"four fields are passed over", "1.5,52.0,0,9", {}},
+      {"three fields", "-0.5,-6.25e1,10", {{-0.5, -62.5}}},
+      {"two or four fields are passed over", "1.5,52.0 1.5,52.0,0,9", {}},
       {"runs of blanks separate like one", "  1,2,0     3,4,0 \r 5,6,0  ", {{1, 2}, {3, 4}, {5, 6}}},
-      {"tabs do not separate", "1,2,0\t3,4,0\t5,6,0", {}},
-      {"a tab inside a run of blanks does", "1,2,0 \t 3,4,0", {{1, 2}, {3, 4}}},
+      {"tabs alone do not separate", "1,2,0\t3,4,0 \t 5,6,0", {{5, 6}}},
       {"blanks after a comma belong to the tuple split", "1, 2,0 3,4,0", {{3, 4}}},
-      {"negative and exponent", "-0.5,-6.25e1,10", {{-0.5, -62.5}}},
-      {"leading plus", "+7,+8,0", {{7, 8}}},
-      {"a number ends at the first other character", "7.5deg,8x,0", {{7.5, 8}}},
-      {"empty text", "", {}},
+      {"a number ends at the first other character", "+7.5deg,8x,0", {{7.5, 8}}},
   };
   for (const auto& c : cases) {
     const auto got = Degrees(Walk(c.text));
@@ -116,7 +111,6 @@ TEST(CoordinateTuples, NumberConversionMatchesStrtodOnOddRuns) {
     EXPECT_EQ(p.x, ByTokeniser(tuple)[0].x) << run;
   }
 }
-
 
 TEST(CoordinateTuples, LongTextsReadEveryTupleWhateverTheirSpacing) {
   // Past 1024 tuples the array is reserved from an estimate; the estimate

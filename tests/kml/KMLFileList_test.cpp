@@ -15,7 +15,8 @@ using testing_support::WriteKmz;
 
 const std::string kPoint =
     "<kml>\n<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n</kml>\n";
-const std::string kStylesOnly = "<kml>\n<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n</kml>\n";
+const std::string kStylesOnly =
+    "<kml>\n<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n</kml>\n";
 
 class KMLFileListTest : public ::testing::Test {
  protected:
