@@ -41,18 +41,17 @@ class UnzipperTest : public ::testing::Test {
   TestMachine machine;
 };
 
+// A relative path is taken from the current folder.
 TEST_F(UnzipperTest, OpeningSetsTheOutputFolderBesideTheArchiveAndClosingForgetsIt) {
   Archive("C:\\data\\chart.kmz", {{"doc.kml", "<kml/>"}});
   machine.Edit([](fs::Platform& p) { p.currentDirectory = "C:\\data"; });
-  for (const char* path : {"C:\\data\\chart.kmz", "chart.kmz"}) {
-    CUnzipper zip(path);
-    EXPECT_EQ(zip.GetOutputFolder(), "C:\\data\\chart") << path;
-    EXPECT_EQ(zip.GetFileCount(), 1) << path;
-    EXPECT_TRUE(zip.CloseZip());
-    EXPECT_EQ(zip.GetOutputFolder(), "");
-    EXPECT_EQ(zip.GetFileCount(), 0);
-    EXPECT_FALSE(zip.CloseZip());
-  }
+  CUnzipper zip("chart.kmz");
+  EXPECT_EQ(zip.GetOutputFolder(), "C:\\data\\chart");
+  EXPECT_EQ(zip.GetFileCount(), 1);
+  EXPECT_TRUE(zip.CloseZip());
+  EXPECT_EQ(zip.GetOutputFolder(), "");
+  EXPECT_EQ(zip.GetFileCount(), 0);
+  EXPECT_FALSE(zip.CloseZip());
 }
 
 TEST_F(UnzipperTest, OpenRefusalsSayWhy) {
