@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/Folders.h"
 #include "support/TestMachine.h"
 #include "wrecks/WreckList.h"
 
@@ -43,22 +42,6 @@ TEST(WreckSettings, WrittenLinesAndRoundTrip) {
   EXPECT_EQ(back.searchName, list.searchName);
   EXPECT_FALSE(back.showObstructions);
   EXPECT_TRUE(back.label);
-}
-
-// Values are read by position: a short file leaves the rest at the
-// defaults, and a stale name does not survive.
-TEST(WreckSettings, AShortFileFallsBackLineByLine) {
-  TestMachine machine;
-  machine.Write(kSettings, "Search Method = 1\r\nLatitude = 0.9\r\nLongitude = 0.01\r\nSearch Radius = 3\r\n");
-  CWreckList list;
-  list.searchName = "stale";
-  LoadSearchSettings(&list);
-  EXPECT_EQ(list.searchMethod, 1);
-  EXPECT_EQ(list.centreLatitude, 0.9);
-  EXPECT_EQ(list.searchRadius, 3.0);
-  EXPECT_EQ(list.searchName, "");
-  EXPECT_TRUE(list.showWrecks && list.showObstructions);
-  EXPECT_FALSE(list.label || list.showSearchRadius);
 }
 
 }  // namespace
