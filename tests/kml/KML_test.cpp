@@ -73,10 +73,8 @@ TEST_F(KMLTest, StylesKeepWidthAndColoursAndDropStylesThatSetNothing) {
   }
 }
 
-TEST_F(KMLTest, PlacemarkGeometryPointLineAndTwoRings) {
+TEST_F(KMLTest, PlacemarkGeometryLineAndTwoRings) {
   ASSERT_TRUE(LoadOne(Kml(
-      "<Placemark>\n<name>North Buoy</name>\n<styleUrl>#Red</styleUrl>\n<Point>\n"
-      "<coordinates>1.5,52.0,0</coordinates>\n</Point>\n</Placemark>\n"
       "<Placemark>\n  <name>Route</name>\n  <LineString>\n    <tessellate>1</tessellate>\n    <coordinates>\n"
       "      -1.25,50.5,0     -1.5,50.75,0\n      1.5,52.0   -2,51,0\n         -3,52,10</coordinates>\n"
       "  </LineString>\n</Placemark>\n"
@@ -84,10 +82,6 @@ TEST_F(KMLTest, PlacemarkGeometryPointLineAndTwoRings) {
       "<coordinates>0,0,0 1,0,0 1,1,0 0,0,0</coordinates>\n</LinearRing>\n</outerBoundaryIs>\n<innerBoundaryIs>\n"
       "<LinearRing>\n<coordinates>0.2,0.2,0 0.4,0.2,0 0.2,0.4,0 0.2,0.2,0\n</coordinates>\n</LinearRing>\n"
       "</innerBoundaryIs>\n</Polygon>\n</Placemark>\n")));
-  ASSERT_EQ(overlay.Points().size(), 1u);
-  const auto& point = *overlay.Points()[0];
-  EXPECT_EQ(point.name + " " + point.styleUrl, "north buoy #red");
-  ExpectDegrees({point.x, point.y}, 1.5, 52.0);
   // The two-field tuple 1.5,52.0 is passed over.
   ASSERT_EQ(overlay.Lines().size(), 1u);
   const auto& line = *overlay.Lines()[0];
@@ -105,8 +99,8 @@ TEST_F(KMLTest, PlacemarkGeometryPointLineAndTwoRings) {
 }
 
 // Only coordinates of exactly three fields on the line after "<Point>"
-// give a point its position and its placemark's name; other points stay
-// unnamed at 0, 0.
+// give a point its position and its placemark's name and style; other
+// points stay unnamed at 0, 0.
 TEST_F(KMLTest, WhatThePointParserPassesOver) {
   const std::pair<const char*, bool> cases[] = {
       {"<coordinates>1.5,52,0</coordinates>", true},
@@ -115,11 +109,11 @@ TEST_F(KMLTest, WhatThePointParserPassesOver) {
       {"<coordinates>\n7,8,0\n</coordinates>", false},
   };
   for (const auto& [coordinates, positioned] : cases) {
-    ASSERT_TRUE(LoadOne(Kml(std::string("<Placemark>\n<name>P</name>\n<Point>\n") + coordinates +
-                            "\n</Point>\n</Placemark>\n")));
+    ASSERT_TRUE(LoadOne(Kml(std::string("<Placemark>\n<name>North Buoy</name>\n<styleUrl>#Red</styleUrl>\n<Point>\n") +
+                            coordinates + "\n</Point>\n</Placemark>\n")));
     ASSERT_EQ(overlay.Points().size(), 1u);
     const auto& p = *overlay.Points()[0];
-    EXPECT_EQ(p.name, positioned ? "p" : "") << coordinates;
+    EXPECT_EQ(p.name + " " + p.styleUrl, positioned ? "north buoy #red" : " ") << coordinates;
     ExpectDegrees({p.x, p.y}, positioned ? 1.5 : 0, positioned ? 52 : 0);
   }
 }
