@@ -36,7 +36,6 @@ TEST(Folders, SettingsSubFolderIsTheProgramNameOfTheCommandLine) {
   } cases[] = {
       {"\"C:\\Program Files\\Navlore\\Chart.exe\"", "C:\\MySettings\\Chart\\"},
       {"C:/Apps/viewer.v2.exe", "C:\\MySettings\\viewer.v2\\"},
-      {"plain", "C:\\MySettings\\plain\\"},
       // The whole command line is split as one path, arguments and all.
       {"\"C:\\Apps\\Chart.exe\" \"D:\\My Charts\\north.kmz\"", "C:\\MySettings\\north\\"},
   };
@@ -65,7 +64,6 @@ TEST(DataFolder, TheRedirectionFileNamesIt) {
       {"D:\\Charts\\Data\r\n", "D:\\Charts\\Data\\Wrecks\\"},
       {"  D:\\Charts\\Data\\  \nsecond line ignored\n", "D:\\Charts\\Data\\Wrecks\\"},
       {"\r\n", ""},
-      {"", ""},
       {"Q:\\Data\n", ""},  // an absent drive
       {nullptr, ""},
   };

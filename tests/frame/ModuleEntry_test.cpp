@@ -9,12 +9,6 @@
 
 namespace {
 
-TEST(ModuleEntry, JoinsTheResourceChainAtLoad) {
-  EXPECT_TRUE(module_entry::IsAttached());
-  const auto modules = platform::ui::ResourceChain::Modules();
-  EXPECT_NE(std::find(modules.begin(), modules.end(), &module_entry::ModuleResources()), modules.end());
-}
-
 TEST(ModuleEntry, MessagesAreDistinctRegisteredNumbers) {
   std::set<platform::ui::MessageId> numbers;
   for (auto name : messages::kAll) {

@@ -12,49 +12,25 @@ namespace {
 namespace fs = platform::fs;
 using testing_support::TestMachine;
 
-void WritePackage(const TestMachine& machine, const std::string& path) {
-  std::filesystem::create_directories(machine.Host(path).parent_path());
-  tools::ZipWriter zip(machine.Host(path));
-  zip.AddFile("Wrecks Jan 2026.WRK", "database bytes");
-  zip.AddFolder("Extra/");
-  zip.AddFile("Extra/readme.txt", "hello");
-  zip.Close();
-}
-
 struct FindCase {
   const char* name;
   std::vector<std::pair<char, fs::DriveType>> drives;
   std::vector<std::string> packages;
-  const char* expected;  // empty: none found
+  std::string expected;  // empty: none found
 };
 
 TEST(FindPackageFile, DriveRules) {
+  using enum fs::DriveType;
+  const std::string kDownload = "C:\\Navlore Download\\";
+  const std::string kUsers = "C:\\Users\\Tester\\Downloads\\";
   const FindCase cases[] = {
-      {"removable before download folder",
-       {{'F', fs::DriveType::Removable}},
-       {"C:\\Navlore Download\\dl.WKZ", "F:\\stick.WKZ"},
-       "F:\\stick.WKZ"},
-      {"drives in A..Z order",
-       {{'E', fs::DriveType::CdRom}, {'F', fs::DriveType::Removable}},
-       {"F:\\stick.WKZ", "E:\\disc.wkz"},
-       "E:\\disc.wkz"},
-      {"fixed drives are not searched",
-       {{'D', fs::DriveType::Fixed}},
-       {"D:\\fixed.WKZ", "C:\\Users\\Tester\\Downloads\\user.WKZ"},
-       "C:\\Users\\Tester\\Downloads\\user.WKZ"},
-      {"download folder before the user's Downloads",
-       {},
-       {"C:\\Users\\Tester\\Downloads\\user.WKZ", "C:\\Navlore Download\\dl.WKZ"},
-       "C:\\Navlore Download\\dl.WKZ"},
-      {"only the root of a removable drive",
-       {{'F', fs::DriveType::Removable}},
-       {"F:\\sub\\deep.WKZ"},
-       ""},
-      {"two on one drive: the first in listing order",
-       {{'G', fs::DriveType::Removable}},
-       {"G:\\b.WKZ", "G:\\a.WKZ"},
-       "G:\\a.WKZ"},
-      {"other extensions are not packages", {}, {"C:\\Navlore Download\\wind.WFZ"}, ""},
+      {"removable drives first", {{'F', Removable}}, {kDownload + "dl.WKZ", "F:\\stick.WKZ"}, "F:\\stick.WKZ"},
+      {"drives in A..Z order", {{'E', CdRom}, {'F', Removable}}, {"F:\\stick.WKZ", "E:\\disc.wkz"}, "E:\\disc.wkz"},
+      {"fixed drives are not searched", {{'D', Fixed}}, {"D:\\fixed.WKZ", kUsers + "user.WKZ"}, kUsers + "user.WKZ"},
+      {"download folder before the user's Downloads", {}, {kUsers + "u.WKZ", kDownload + "d.WKZ"}, kDownload + "d.WKZ"},
+      {"only the root of a removable drive", {{'F', Removable}}, {"F:\\sub\\deep.WKZ"}, ""},
+      {"two on one drive: the first in listing order", {{'G', Removable}}, {"G:\\b.WKZ", "G:\\a.WKZ"}, "G:\\a.WKZ"},
+      {"other extensions are not packages", {}, {kDownload + "wind.WFZ"}, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -62,54 +38,21 @@ TEST(FindPackageFile, DriveRules) {
     for (const auto& [letter, type] : c.drives) machine.AddDrive(letter, type);
     for (const auto& package : c.packages) machine.Write(package, "PK");
     std::string found;
-    EXPECT_EQ(FindPackageFile(kWreckPackageExtension, found), *c.expected != 0);
-    if (*c.expected) {
-      EXPECT_EQ(found, c.expected);
-    }
+    EXPECT_EQ(FindPackageFile(kWreckPackageExtension, found), !c.expected.empty());
+    EXPECT_EQ(found, c.expected);
   }
 }
 
-TEST(MoveToInstalled, MovedFromAFixedDriveCopiedFromMediaNeverOfferedTwice) {
-  constexpr char kInstalled[] = "C:\\Navlore Download\\Installed\\";
-  const struct {
-    const char* what;
-    const char* package;
-    const char* installedBefore;  // null: none
-    bool result;
-    const char* installedAfter;
-    bool packageStays;
-  } cases[] = {
-      {"moved from a fixed drive", "C:\\Navlore Download\\w.WKZ", nullptr, true, "PK", false},
-      // The move fails; the dropped package is deleted so it is not offered again.
-      {"already installed", "C:\\Navlore Download\\w.WKZ", "old", false, "old", false},
-      // Copied over the older copy; the disc keeps it and offers it while it is in.
-      {"copied from a CD-ROM", "E:\\w.WKZ", "older copy", true, "PK", true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    TestMachine machine;
-    machine.AddDrive('E', fs::DriveType::CdRom);
-    machine.Write(c.package, "PK");
-    if (c.installedBefore) machine.Write(std::string(kInstalled) + "w.WKZ", c.installedBefore);
-    EXPECT_EQ(MoveToInstalled(c.package), c.result);
-    EXPECT_EQ(machine.Read(std::string(kInstalled) + "w.WKZ"), c.installedAfter);
-    EXPECT_EQ(machine.Exists(c.package), c.packageStays);
-    std::string found;
-    EXPECT_EQ(FindPackageFile(kWreckPackageExtension, found), c.packageStays);
-    EXPECT_FALSE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));  // nothing left to move
-  }
-}
-
-TEST(UnpackPackage, ExtractsEveryEntryAndFilesThePackageAway) {
+// The host's install tests see packages moved and copied; a name already
+// filed is the case where the move fails and the package must still go.
+TEST(MoveToInstalled, ANameAlreadyFiledDeletesThePackageAndKeepsTheFiledOne) {
   TestMachine machine;
-  WritePackage(machine, "C:\\Navlore Download\\w.WKZ");
-  std::string folder;
-  ASSERT_TRUE(FindDataFolder(folder, kWrecksDataFolder));
-  EXPECT_TRUE(UnpackPackage(folder, "C:\\Navlore Download\\w.WKZ"));
-  EXPECT_EQ(machine.Read("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"), "database bytes");
-  EXPECT_EQ(machine.Read("C:\\MyData\\Wrecks\\Extra\\readme.txt"), "hello");
+  machine.Write("C:\\Navlore Download\\w.WKZ", "PK");
+  machine.Write("C:\\Navlore Download\\Installed\\w.WKZ", "old");
+  EXPECT_FALSE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));
+  EXPECT_EQ(machine.Read("C:\\Navlore Download\\Installed\\w.WKZ"), "old");
   EXPECT_FALSE(machine.Exists("C:\\Navlore Download\\w.WKZ"));
-  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\Installed\\w.WKZ"));
+  EXPECT_FALSE(MoveToInstalled("C:\\Navlore Download\\w.WKZ"));  // nothing left to move
 }
 
 // Unreadable packages stay where they are; the install step files them away

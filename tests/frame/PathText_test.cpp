@@ -48,9 +48,4 @@ TEST(PathText, SplitRemovesQuotesFirst) {
   }
 }
 
-TEST(PathText, TrimsAllWhiteSpace) {
-  EXPECT_EQ(TrimWhiteSpace(" \t\r\nC:\\x \v\f"), "C:\\x");
-  EXPECT_EQ(TrimWhiteSpace(" \t "), "");
-}
-
 }  // namespace

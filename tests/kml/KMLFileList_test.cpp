@@ -15,7 +15,8 @@ using testing_support::WriteKmz;
 
 const std::string kPoint =
     "<kml>\n<Placemark>\n<Point>\n<coordinates>1,2,0</coordinates>\n</Point>\n</Placemark>\n</kml>\n";
-const std::string kStylesOnly = "<kml>\n<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n</kml>\n";
+const std::string kStylesOnly =
+    "<kml>\n<Style id=\"a\">\n<LineStyle>\n<width>2</width>\n</LineStyle>\n</Style>\n</kml>\n";
 
 class KMLFileListTest : public ::testing::Test {
  protected:
@@ -28,16 +29,17 @@ class KMLFileListTest : public ::testing::Test {
 
 TEST_F(KMLFileListTest, AnAddedArchiveIsRememberedAndSavedOnceWhateverItsCase) {
   Archive("C:\\Charts\\a.kmz", kPoint);
-  Archive("C:\\Maps\\b.kmz", kPoint);
+  Archive("C:\\Maps\\b, c.kmz", kPoint);
   ASSERT_TRUE(list.Add("C:\\Charts\\a.kmz"));
-  ASSERT_TRUE(list.Add("C:\\Maps\\b.kmz"));
+  ASSERT_TRUE(list.Add("C:\\Maps\\b, c.kmz"));
   EXPECT_FALSE(list.Add("c:\\CHARTS\\A.KMZ"));
   EXPECT_EQ(list.GetCount(), 2u);
-  EXPECT_EQ(list.Find("C:\\maps\\B.kmz"), 1);
+  EXPECT_EQ(list.Find("C:\\maps\\B, C.kmz"), 1);
   EXPECT_EQ(list.GetAt(1).Points().size(), 1u);
   EXPECT_EQ(list.modified, 1);
   EXPECT_EQ(list.names.GetRecentFolder(), "C:\\Maps");
-  EXPECT_EQ(SavedNames(), "[KML Files]\nC:\\Charts\\a.kmz\nC:\\Maps\\b.kmz\n");
+  // The name line, then one path a line, written as it is, without escapes.
+  EXPECT_EQ(SavedNames(), "[KML Files]\nC:\\Charts\\a.kmz\nC:\\Maps\\b, c.kmz\n");
 }
 
 TEST_F(KMLFileListTest, AnArchiveThatLoadsNothingIsNotAddedNorRememberedButSaysWhy) {

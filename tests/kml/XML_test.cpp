@@ -34,19 +34,14 @@ bool Apply(const TagCase& c) {
 TEST(XMLTags, PrefixAndSuffixTestsIgnoringCase) {
   using enum TagTest;
   const TagCase cases[] = {
-      {Open, "<Point>", "Point", true},
       {Open, "<point>", "<Point>", true},  // brackets on the tag are dropped
       {Open, "<PointX>", "Point", true},   // a prefix, not a whole name
-      {Open, "<Placemark id=\"a\">", "Placemark", true},
       {Open, " <Point>", "Point", false},  // lines come trimmed; this one is not
       {Open, "</Point>", "Point", false},
       {CloseAtStart, "</STYLE>", "</Style>", true},  // '/' and brackets dropped from the tag
-      {CloseAtStart, "</Style> trailing", "Style", true},
       {CloseAtStart, "</StyleMap>", "Style", false},  // the '>' is part of the test
-      {CloseAtStart, "<Style>", "Style", false},
       {CloseAtEnd, "1,2,3</Coordinates> \t ", "<coordinates>", true},
       {CloseAtEnd, "1,2,3</coordinates>x", "coordinates", false},
-      {CloseAtEnd, "1,2,3</coordinate>", "coordinates", false},
       {CloseAtEnd, "coordinates>", "coordinates", false},
   };
   for (const auto& c : cases) EXPECT_EQ(Apply(c), c.expected) << c.line << " / " << c.tag;
@@ -61,10 +56,7 @@ struct TextCase {
 
 TEST(XMLElementText, IsLowerCaseAndStartsWhereTheBareOpenTagEnds) {
   const TextCase cases[] = {
-      {"<name>Wreck Site</name>", "name", true, "wreck site"},
       {"<NAME>Wreck Site</Name>", "<name>", true, "wreck site"},
-      {"<styleUrl>#Red</styleUrl>", "styleUrl", true, "#red"},
-      {"<name></name>", "name", true, ""},
       // Attributes are cut into, not skipped: the text starts 6 characters
       // in, as far as "<name>" reaches.
       {"<name id=\"7\">Buoy</name>", "name", true, "id=\"7\">buoy"},
@@ -73,8 +65,6 @@ TEST(XMLElementText, IsLowerCaseAndStartsWhereTheBareOpenTagEnds) {
       {"<name>Open only", "name", false, ""},
       {"<names>A</names>", "name", false, ""},  // "</name>" is not in it
       {"x<name>A</name>", "name", false, ""},
-      // Windows-1252 letters are lowered too: "Île" becomes "île".
-      {"<name>\xCEle</name>", "name", true, "\xEEle"},
   };
   for (const auto& c : cases) {
     std::string text = "untouched";
@@ -83,26 +73,18 @@ TEST(XMLElementText, IsLowerCaseAndStartsWhereTheBareOpenTagEnds) {
   }
 }
 
-struct ColourCase {
-  const char* line;
-  std::uint32_t colour;
-};
-
+// The usual colours are the KML reader's tests'; these are the odd ones.
 TEST(XMLColour, ReadsAabbggrrAsRedGreenBlue) {
-  const ColourCase cases[] = {
-      {"<color>ff0000ff</color>", 0xFF0000},  // opaque red in KML
-      {"<color>7f00ff00</color>", 0x00FF00},  // half-transparent green: alpha is dropped
-      {"<color>00ff0000</color>", 0x0000FF},
+  const std::pair<const char*, std::uint32_t> cases[] = {
       {"<color>FFABCDEF</color>", 0xEFCDAB},  // upper case digits read the same
       {"<color>ff12</color>", 0x000012},      // missing digits read as 0
-      {"<color></color>", 0x000000},
       {"<color>ffzz00gg</color>", 0x000000},  // non-hex digits count as 0
       {"<color>ff1a2b3c4d</color>", 0x3C2B1A},  // beyond 8 digits is not read
   };
-  for (const auto& c : cases) {
+  for (const auto& [line, expected] : cases) {
     std::uint32_t colour = 0xDEADBEEF;
-    ASSERT_TRUE(CXML::GetColour(c.line, "color", colour)) << c.line;
-    EXPECT_EQ(colour, c.colour) << c.line;
+    ASSERT_TRUE(CXML::GetColour(line, "color", colour)) << line;
+    EXPECT_EQ(colour, expected) << line;
   }
   std::uint32_t colour = 0xDEADBEEF;
   EXPECT_FALSE(CXML::GetColour("<colour>ff0000ff</colour>", "color", colour));
@@ -118,7 +100,6 @@ struct StripCase {
 
 TEST(XMLCoordinates, StripsTheOpenTagByLengthAndTheCloseTagAfterTrimming) {
   const StripCase cases[] = {
-      {true, "<coordinates>1,2,3 4,5,6", true, "1,2,3 4,5,6"},
       {true, "<Coordinates a>1,2,3", true, "a>1,2,3"},  // the length of "<coordinates>", whatever stands there
       {true, "<coordinates", true, ""},
       {true, "<coord>1,2,3", false, "<coord>1,2,3"},
@@ -141,12 +122,10 @@ struct HeaderCase {
 TEST(XMLOpen, HeaderCheck) {
   const HeaderCase cases[] = {
       {"kml first", "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n</kml>\n", true},
-      {"blank line and declaration first", "\n<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml>\n", true},
       {"upper case, indented, CRLF", "  \r\n\t<?xml version=\"1.0\"?>\r\n   <KML>\r\n", true},
       {"blank lines after the declaration", "<?xml version=\"1.0\"?>\n\n \n<kml>", true},
       {"declaration sharing the kml line", "<?xml version=\"1.0\"?><kml>\n", false},
       {"comment between", "<?xml version=\"1.0\"?>\n<!-- made by hand -->\n<kml>\n", false},
-      {"document type between", "<?xml version=\"1.0\"?>\n<!DOCTYPE kml>\n<kml>\n", false},
       {"no kml element", "<gpx>\n</gpx>\n", false},
       {"only blank lines", "\n  \n\t\n", false},
       {"empty", "", false},

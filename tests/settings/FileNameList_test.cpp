@@ -4,12 +4,7 @@
 
 #include <stdexcept>
 
-#include "frame/ConfigFile.h"
-#include "support/TestMachine.h"
-
 namespace {
-
-using testing_support::TestMachine;
 
 TEST(FileNameList, FindOrAddComparesExactlyAndRemembersTheLastAddedFolder) {
   CFileNameList list("Shape Files");
@@ -31,7 +26,6 @@ TEST(FileNameList, FolderOfAnEntryEndsBeforeItsLastBackslash) {
     const char* folder;
   } cases[] = {
       {"C:\\Charts\\Coast.shp", "C:\\Charts"},
-      {"C:\\Coast.shp", "C:"},
       {"C:\\Charts\\", "C:\\Charts"},
       {"\\Coast.shp", "\\Coast.shp"},  // backslash at position 0: the whole entry
       {"Coast.shp", "Coast.shp"},      // no backslash: the whole entry
@@ -43,22 +37,6 @@ TEST(FileNameList, FolderOfAnEntryEndsBeforeItsLastBackslash) {
     EXPECT_EQ(list.FolderOf(list.FindOrAdd(c.path)), c.folder);
   }
   EXPECT_THROW(list.FolderOf(list.GetCount()), std::invalid_argument);
-}
-
-TEST(FileNameList, SaveWritesTheNameLineThenOnePathALine) {
-  TestMachine machine;
-  CFileNameList list("KML Files");
-  list.FindOrAdd("C:\\Kml\\One.kmz");
-  list.FindOrAdd("C:\\Kml\\Two, with comma.kmz");
-  ASSERT_TRUE(list.Save());
-  const std::string path = CConfigFile().GetFilePath("KML Files", kFileListExtension);
-  EXPECT_EQ(path, "C:\\MySettings\\Host\\KML_Files.FLS");
-  // Paths are written as they are, without escapes.
-  EXPECT_EQ(machine.Read(path), "[KML Files]\nC:\\Kml\\One.kmz\nC:\\Kml\\Two, with comma.kmz\n");
-
-  CFileNameList empty("Empty");
-  ASSERT_TRUE(empty.Save());
-  EXPECT_EQ(machine.Read(CConfigFile().GetFilePath("Empty", "FLS")), "[Empty]\n");
 }
 
 }  // namespace

@@ -26,17 +26,14 @@ TEST(FormatBoundedNumber, ClampsToWhatTheFieldCanShow) {
       {-12345, 6, 2, false, false, "-99.99"},
       {7.5, 5, -1, false, false, " 7.50"},  // negative decimals mean 2
       {42.7, 4, 0, false, true, "0043"},
-      {-1e9, 4, 0, false, true, "-999"},
       {1e9, 3, 0, true, false, "+99"},
       // Too few places for a minus sign and two digits: no negatives.
       {-5, 4, 2, false, false, "0.00"},
       {-5, 2, 0, false, false, " 0"},
       // Decimals that leave no room for the point: the bound is all nines.
       {1e9, 2, 3, false, false, "99.000"},
-      {0.5, 2, 3, false, false, "0.500"},
       {std::nan(""), 6, 2, false, false, "   nan"},
       {42, 0, 2, false, false, ""},
-      {42, -3, 2, false, false, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.value << " width " << c.width << " decimals " << c.decimals << " plus "
@@ -72,7 +69,7 @@ TEST(TrimTrailingZeros, OnlyAfterADecimalPoint) {
     const char* trimmed;
   } cases[] = {
       {"12.500", "12.5"}, {"12.000", "12"}, {"12.50  ", "12.5"}, {"1200", "1200"}, {"0.000", "0"},
-      {"100.", "100"},    {"-0.0", "-0"},   {".000", ""},        {"0", "0"},       {"", ""},
+      {"100.", "100"},    {"-0.0", "-0"},   {".000", ""},  {"", ""},
       {"1.0 0", "1"},
   };
   for (const auto& c : cases) EXPECT_EQ(TrimTrailingZeros(c.text), c.trimmed) << '"' << c.text << '"';

@@ -8,7 +8,6 @@
 #include "platform/ui/Automation.h"
 #include "support/TestMachine.h"
 #include "wrecks/WreckResources.h"
-#include "wrecks/WreckSplashDlg.h"
 
 namespace {
 
@@ -81,33 +80,6 @@ TEST(InstallWrecks, AcceptedPackagesAreUnpackedAndFiledDeclinedOnesOfferedAgain)
       EXPECT_EQ(Install(IDC_DECLINE).opened, 1) << "offered again";
     }
   }
-}
-
-TEST(WreckSplashDlg, FontsAndButtonColours) {
-  TestMachine machine;
-  CWreckSplashDlg dialog;
-  LOGFONT title{}, button{};
-  CColourButton::Colours accept{}, decline{};
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    dialog.TitleFont().GetLogFont(&title);
-    dialog.ButtonFont().GetLogFont(&button);
-    accept = dialog.AcceptButton().GetColours();
-    decline = dialog.DeclineButton().GetColours();
-    d.Click(IDC_DECLINE);
-  });
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(title.lfHeight, 72);
-  EXPECT_EQ(title.lfQuality, DRAFT_QUALITY);
-  EXPECT_EQ(button.lfHeight, 20);
-  EXPECT_EQ(button.lfWeight, FW_BOLD);
-  EXPECT_EQ(button.lfFaceName, "Tahoma");
-  EXPECT_EQ(accept.normalFace, RGB(0, 128, 0));
-  EXPECT_EQ(accept.hoverFace, RGB(0, 255, 0));
-  EXPECT_EQ(accept.normalText, RGB(255, 255, 255));
-  EXPECT_EQ(decline.normalFace, RGB(128, 0, 0));
-  EXPECT_EQ(decline.hoverFace, RGB(255, 0, 0));
-  EXPECT_EQ(decline.normalSecond, RGB(192, 192, 192));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include "frame/Exports.h"
 #include "frame/MessageNames.h"
 #include "platform/ui/Automation.h"
+#include "platform/ui/Toolkit.h"
 #include "support/TestMachine.h"
-#include "wrecks/LoadingWrecks.h"
 #include "wrecks/WreckList.h"
 #include "wrecks/WreckSettings.h"
 
@@ -36,28 +36,18 @@ struct Seen {
   int endedByEndThread = 0;
 };
 
-class WatchedLoad {
- public:
-  WatchedLoad()
-      : automation_([this](Driver& d) {
-          if (d.Turn() == ModalTurn::Started) ++seen.opened;
-        }) {
-    platform::ui::SetDispatchObserver([this](CWnd& window, const MSG& msg) {
-      auto* dialog = dynamic_cast<CDialog*>(&window);
-      if (msg.message == UM_END_THREAD && dialog && dialog->IsEnded()) seen.endedByEndThread = dialog->Result();
-    });
-  }
-  ~WatchedLoad() { platform::ui::SetDispatchObserver(nullptr); }
-  Seen seen;
-
- private:
-  ScopedAutomation automation_;
-};
-
 Seen LoadWithDialog(Lists& lists) {
-  WatchedLoad watch;
+  Seen seen;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() == ModalTurn::Started) ++seen.opened;
+  });
+  platform::ui::SetDispatchObserver([&](CWnd& window, const MSG& msg) {
+    auto* dialog = dynamic_cast<CDialog*>(&window);
+    if (msg.message == UM_END_THREAD && dialog && dialog->IsEnded()) seen.endedByEndThread = dialog->Result();
+  });
   LoadingWrecks(&lists.wrecks, &lists.search);
-  return watch.seen;
+  platform::ui::SetDispatchObserver(nullptr);
+  return seen;
 }
 
 TEST(LoadingWrecks, TheDialogClosesOnTheThreadsEndMessageWithTheNewestDatabaseRead) {
@@ -106,24 +96,6 @@ TEST(LoadingWrecks, AFilledListIsNotReadAgainButTheSettingsAre) {
   EXPECT_EQ(again.endedByEndThread, IDOK);
   EXPECT_EQ(lists.wrecks.GetSize(), 20u);
   EXPECT_EQ(lists.search.searchMethod, 3);
-}
-
-TEST(LoadingWrecks, TheTextsUseTheBoldTahomaOf32Units) {
-  TestMachine machine;
-  Lists lists;
-  CLoadingWrecks dialog;
-  dialog.SetData(&lists.wrecks, &lists.search);
-  LOGFONT font{};
-  WatchedLoad watch;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() == ModalTurn::Started) dialog.TextFont().GetLogFont(&font);
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(watch.seen.endedByEndThread, IDOK);
-  EXPECT_EQ(font.lfHeight, 32);
-  EXPECT_EQ(font.lfWeight, FW_BOLD);
-  EXPECT_EQ(font.lfFaceName, "Tahoma");
-  EXPECT_EQ(font.lfQuality, DEFAULT_QUALITY);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/Folders.h"
 #include "support/TestMachine.h"
 #include "wrecks/WreckList.h"
 
@@ -43,33 +42,6 @@ TEST(WreckSettings, WrittenLinesAndRoundTrip) {
   EXPECT_EQ(back.searchName, list.searchName);
   EXPECT_FALSE(back.showObstructions);
   EXPECT_TRUE(back.label);
-}
-
-// Values are read by position: a short file, or none, leaves the rest at
-// the defaults, and a stale name does not survive.
-TEST(WreckSettings, AShortFileFallsBackLineByLine) {
-  struct Row {
-    const char* file;
-    int method;
-    double latitude, radius;
-  };
-  const Row rows[] = {
-      {nullptr, 0, kDefaultSearchLatitude, 1.0},
-      {"Search Method = 1\r\nLatitude = 0.9\r\nLongitude = 0.01\r\nSearch Radius = 3\r\n", 1, 0.9, 3.0},
-  };
-  for (const Row& row : rows) {
-    TestMachine machine;
-    if (row.file) machine.Write(kSettings, row.file);
-    CWreckList list;
-    list.searchName = "stale";
-    LoadSearchSettings(&list);
-    EXPECT_EQ(list.searchMethod, row.method);
-    EXPECT_EQ(list.centreLatitude, row.latitude);
-    EXPECT_EQ(list.searchRadius, row.radius);
-    EXPECT_EQ(list.searchName, "");
-    EXPECT_TRUE(list.showWrecks && list.showObstructions);
-    EXPECT_FALSE(list.label || list.showSearchRadius);
-  }
 }
 
 }  // namespace
