@@ -132,15 +132,12 @@ TEST(AngleCli, AnswersExactlyOrRefuses) {
       {{"angle", "format", "1", "--kind", "5", "--hemisphere", "Q"}, 1, "", "not a hemisphere letter"},
       // Typed zeros are answers; kind 4 reads refused text as a quarter turn.
       {{"angle", "parse", "000 00 00.000 N", "--kind", "5"}, 0, "0\n", ""},
-      {{"angle", "parse", "-0", "--kind", "6"}, 0, "-0\n", ""},
       {{"angle", "parse", "0", "--kind", "4"}, 0, "1.5707963267948966\n", ""},
-      {{"angle", "parse", "90N", "--kind", "5"}, 0, "1.5707963267948701\n", ""},
       {{"angle", "parse", "abc", "--kind", "5"}, 1, "", "\"abc\" is not an angle of kind 5"},
       {{"angle", "parse", "95N", "--kind", "5"}, 1, "", "\"95N\" is not an angle of kind 5 (at most 90 degrees"},
       {{"angle", "parse", "", "--kind", "4"}, 1, "", "not an angle of kind 4"},
       {{"angle", "parse", "1", "--kind", "10"}, 1, "", "unknown angle kind 10"},
       {{"angle", "format", "nan", "--kind", "5"}, 1, "", "nan radians cannot be shown as an angle of kind 5"},
-      {{"angle", "format", "1e10", "--kind", "5", "--format", "0"}, 1, "", "cannot be shown"},
       {{"angle", "format", "x", "--kind", "5"}, 1, "", "not a number of radians"},
   };
   for (const auto& c : cases) {

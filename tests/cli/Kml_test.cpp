@@ -246,8 +246,7 @@ TEST_F(CliKml, EveryFeatureOfGdalsKmlComesBackThroughTheNormaliser) {
     ASSERT_TRUE(ogr("-f 'ESRI Shapefile' shp/" + name + ".shp " + name + ".geojson"));
   }
   ASSERT_TRUE(ogr("-f KML gdal.kml shp"));
-  std::ifstream kml(work / "gdal.kml");
-  WriteKmz(work / "gdal.kmz", {{"doc.kml", std::string(std::istreambuf_iterator<char>(kml), {})}});
+  WriteKmz(work / "gdal.kmz", {{"doc.kml", testing_support::ReadHostFile(work / "gdal.kml").value_or("")}});
   std::vector<std::string> kmzs = {"gdal.kmz"};
   if (ogr("-f LIBKML libkml.kmz shp")) kmzs.push_back("libkml.kmz");
 
