@@ -252,8 +252,10 @@ TEST_F(CliKml, EveryFeatureOfGdalsKmlComesBackThroughTheNormaliser) {
   if (ogr("-f LIBKML libkml.kmz shp")) kmzs.push_back("libkml.kmz");
 
   Json source = Json::array();
-  for (const char* text : kSources)
-    for (const auto& feature : Json::parse(text)["features"]) source.push_back(feature);
+  for (const char* text : kSources) {
+    const Json layer = Json::parse(text);
+    for (const auto& feature : layer["features"]) source.push_back(feature);
+  }
   const Json expected = PositionLists(source);
   for (const auto& kmz : kmzs) {
     SCOPED_TRACE(kmz);
