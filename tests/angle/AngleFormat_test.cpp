@@ -66,6 +66,8 @@ const FormatCase kFormatCases[] = {
     {"no carry just below the limit", Dms(10, 30, 59.9994), 5, 0, 3, 0, "10\xB0 30' 59\".999N"},
     {"carry at 0 decimals above 59.5", Dms(10, 30, 59.6), 5, 0, 0, 0, "10\xB0 31' 00\"N"},
     {"format 1 carries on the seconds too", Dms(10, 59, 59.9999), 5, 1, 2, 0, "11\xB0 00'.00N"},
+    // Only the seconds carry: minutes 59.75 at 0 decimals print as 60.
+    {"format 1 shows 60 minutes", Dms(10, 59, 45), 5, 1, 0, 0, "10\xB0 60'N"},
     {"carry on a negative longitude", Dms(-(0 + 59 / 60.0 + 59.999999 / 3600.0), 0, 0), 6, 0, 5, 0,
      "001\xB0 00' 00\".00000W"},
     // Exactly zero: the caller's default letter, else N or E.

@@ -65,15 +65,13 @@ TEST(Geocentric, BothWaysAgreeWithGeographicLib) {
   }
 }
 
-struct AxisCase {
-  const char* what;
-  double X, Y, Z;
-  double lam;  // expected, radians
-};
-
 TEST(Geocentric, LongitudeOnTheAxes) {
   const CSpheroid s;
-  const AxisCase cases[] = {
+  const struct {
+    const char* what;
+    double X, Y, Z;
+    double lam;  // expected, radians
+  } cases[] = {
       {"X = 0, Y < 0", 0, -6378137, 0, -kPi / 2},
       {"X = 0, Y > 0", 0, 6378137, 0, kPi / 2},
       {"X < 0, Y = +0", -6378137, 0, 0, kPi},
