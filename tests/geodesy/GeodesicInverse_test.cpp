@@ -39,8 +39,9 @@ TEST(GeodesicInverse, SamePointsGiveZeroAndUnknownMethodsAreRefused) {
 }
 
 // Lines whose length and direction are known without a series, by both
-// methods (the normal section only on lines short of half the globe): along the equator a·|dlam| the short way round; 0.1° of meridian
-// due north or south; pole to pole twice WGS 1984's published quarter
+// methods (the normal section only on lines short of half the globe):
+// along the equator a·|dlam| the short way round; 0.1° of meridian due
+// north or south; pole to pole twice WGS 1984's published quarter
 // meridian, 10,001,965.7293 m (the series to u⁶ is within a millimetre).
 TEST(GeodesicInverse, LinesOfKnownLengthAndDirection) {
   const double a = CSpheroid().a;
