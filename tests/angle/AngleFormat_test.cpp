@@ -36,26 +36,19 @@ const FormatCase kFormatCases[] = {
     {"lat f2", Radians(52.5), 5, 2, -1, 0, "52\xB0.500000000N"},
     {"lat f3 signed, one place more", Radians(52.5), 5, 3, -1, 0, "+52\xB0.500000000"},
     {"lat f4 58.33g", Radians(52.5), 5, 4, -1, 0, "058g.333333333N"},
-    {"lat south f0", Radians(-52.5), 5, 0, -1, 0, "52\xB0 30' 00\".00000S"},
     {"lat south f3", Radians(-52.5), 5, 3, -1, 0, "-52\xB0.500000000"},
-    // Longitude 2.25 W.
-    {"lon f0", Radians(-2.25), 6, 0, -1, 0, "002\xB0 15' 00\".00000W"},
-    {"lon f1", Radians(-2.25), 6, 1, -1, 0, "002\xB0 15'.0000000W"},
-    {"lon f2", Radians(-2.25), 6, 2, -1, 0, "002\xB0.250000000W"},
+    // Longitude: three digits of degrees.
     {"lon f3 four digits", Radians(-2.25), 6, 3, -1, 0, "-002\xB0.250000000"},
     {"lon f4 2.5g", Radians(-2.25), 6, 4, -1, 0, "002g.500000000W"},
     {"lon east f1 3 dec", Radians(179.5), 6, 1, 3, 0, "179\xB0 30'.000E"},
     {"the unit symbol stands before the point", Dms(0, 30.123, 0), 2, 1, 3, 0, "000\xB0 30'.123"},
     // Signed kinds: one sign character in front, never two.
     {"kind 1 negative f0", Radians(-0.5), 1, 0, -1, 0, "-000\xB0 30' 00\".00000"},
-    {"kind 1 negative f2", Radians(-0.5), 1, 2, -1, 0, "-000\xB0.500000000"},
     {"kind 1 negative f3: printf's own sign", Radians(-0.5), 1, 3, -1, 0, "-00\xB0.500000000"},
     {"kind 1 positive f3", Radians(145.5), 1, 3, 2, 0, "+145\xB0.50"},
     {"kind 1 zero is +", 0.0, 1, 2, 3, 0, "+000\xB0.000"},
     {"kind 1 minus zero is +", -0.0, 1, 3, 3, 0, "+00\xB0.000"},
     {"kind 3 f4 gradians three digits", Radians(-45.0), 3, 4, 1, 0, "-050g.0"},
-    {"kind 9 f4", Radians(-10.0), 9, 4, 3, 0, "-011g.111"},
-    {"kind 8 default 2 decimals", Radians(45.5), 8, 2, -1, 0, "+45\xB0.50"},
     {"kind 8 f0 default 2 decimals", Radians(-45.5), 8, 0, 99, 0, "-45\xB0 30' 00\".00"},
     // Unsigned kinds.
     {"kind 2 f2", Radians(359.5), 2, 2, -1, 0, "359\xB0.500000000"},
@@ -66,7 +59,6 @@ const FormatCase kFormatCases[] = {
     // Zero decimals: no point, nothing to move; format 4 keeps its extra place.
     {"f0 p0", Dms(10, 30, 15), 5, 0, 0, 0, "10\xB0 30' 15\"N"},
     {"f1 p0", Dms(10, 30, 15), 5, 1, 0, 0, "10\xB0 30'N"},
-    {"f2 p0", Radians(-2.25), 6, 2, 0, 0, "002\xB0W"},
     {"f4 p0", Radians(45.0), 5, 4, 0, 0, "0050gN"},
     // Rounding carries (3 decimals: seconds above 59.9995 carry).
     {"seconds carry into minutes", Dms(10, 30, 59.9999), 5, 0, 3, 0, "10\xB0 31' 00\".000N"},
@@ -74,14 +66,14 @@ const FormatCase kFormatCases[] = {
     {"no carry just below the limit", Dms(10, 30, 59.9994), 5, 0, 3, 0, "10\xB0 30' 59\".999N"},
     {"carry at 0 decimals above 59.5", Dms(10, 30, 59.6), 5, 0, 0, 0, "10\xB0 31' 00\"N"},
     {"format 1 carries on the seconds too", Dms(10, 59, 59.9999), 5, 1, 2, 0, "11\xB0 00'.00N"},
+    // Only the seconds carry: minutes 59.75 at 0 decimals print as 60.
+    {"format 1 shows 60 minutes", Dms(10, 59, 45), 5, 1, 0, 0, "10\xB0 60'N"},
     {"carry on a negative longitude", Dms(-(0 + 59 / 60.0 + 59.999999 / 3600.0), 0, 0), 6, 0, 5, 0,
      "001\xB0 00' 00\".00000W"},
     // Exactly zero: the caller's default letter, else N or E.
     {"zero latitude, no default", 0.0, 5, 2, 2, 0, "00\xB0.00N"},
-    {"zero latitude, default S", 0.0, 5, 2, 2, 'S', "00\xB0.00S"},
     {"zero latitude, default s", 0.0, 5, 0, 0, 's', "00\xB0 00' 00\"S"},
     {"zero longitude, default W", 0.0, 6, 1, 1, 'W', "000\xB0 00'.0W"},
-    {"zero longitude, no default", 0.0, 6, 1, 1, 0, "000\xB0 00'.0E"},
     {"default letter only for zero", Radians(1.0), 5, 2, 1, 'S', "01\xB0.0N"},
     {"not a letter: no default", 0.0, 5, 2, 1, 'x', "00\xB0.0N"},
     {"signed kind ignores the letter", 0.0, 1, 2, 1, 'S', "+000\xB0.0"},
@@ -89,7 +81,6 @@ const FormatCase kFormatCases[] = {
     {"n/a", -1.0, 5, 0, -1, 0, "n/a"},
     {"n/a kind 4", -1.0, 4, 2, -1, 0, "n/a"},
     {"no value", DBL_MAX, 6, 1, -1, 0, ""},
-    {"no value kind 4", DBL_MAX, 4, 1, -1, 0, ""},
     // Values no text can hold, and kinds and formats that do not exist.
     {"infinite", INFINITY, 1, 2, -1, 0, ""},
     {"NaN", NAN, 1, 0, -1, 0, ""},
@@ -143,7 +134,6 @@ TEST(AngleTemplate, LargestTextAndLimitOfEachKind) {
       {5, 0, 5, "89\xB0 59' 59\".99999N", "9"},
       {5, 0, 0, "89\xB0 59' 59\"N", "9"},
       {6, 1, 7, "179\xB0 59'.9999999E", "18"},
-      {6, 1, 0, "179\xB0 59'E", "18"},
       {1, 2, 9, "+179\xB0.999999999", "18"},
       {2, 2, 0, "359\xB0", "36"},
       {7, 2, -1, "359\xB0.99", "36"},
@@ -151,9 +141,7 @@ TEST(AngleTemplate, LargestTextAndLimitOfEachKind) {
       {8, 1, 40, "+89\xB0 59'.99", "9"},
       // Formats 3 and 4 print with the pattern of format 2, letter and all.
       {6, 3, 9, "0179\xB0.999999999E", "018"},
-      {5, 3, 2, "089\xB0.99N", "09"},
       {3, 4, 9, "+099\xB0.999999999", "1"},
-      {9, 4, 0, "+199\xB0", "2"},
       {2, 4, 1, "399\xB0.9", "4"},
       {0, 2, 1, "", ""},
   };

@@ -45,21 +45,17 @@ TEST(ParseAngle, TypedTextOfEveryForm) {
       {"10 20 30 40 S", 5, FromDegrees(-(10 + 20 / 60.0 + 30 / 3600.0))},
       {"S 52 30", 5, FromDegrees(52.5)},  // a letter before any digit is no letter
       {"002 15 W", 6, FromDegrees(-2.25)},
-      {"002 15 w", 6, FromDegrees(-2.25)},
-      {"002 15 E", 6, FromDegrees(2.25)},
       {"002 15 S", 6, FromDegrees(2.25)},  // not a longitude letter: ends a field
       {"2 15 W", 1, FromDegrees(2.25)},    // kind 1 has no letters
-      // Symbols, with and without blanks, and the moved unit symbol.
+      // Symbols as typed, with blanks in other places or none (the
+      // formatter's own layouts are read back in the round trip below).
       {"52\xB0 30' 15\" N", 5, FromDegrees(52 + 30 / 60.0 + 15 / 3600.0)},
       {"52\xB0" "30'15\"N", 5, FromDegrees(52 + 30 / 60.0 + 15 / 3600.0)},
-      {"52\xB0 30' 15\".5S", 5, FromDegrees(-(52 + 30 / 60.0 + 15.5 / 3600.0))},
-      {"52\xB0 30'.5N", 5, FromDegrees(52 + 30.5 / 60.0)},
-      {"52\xB0.5N", 5, FromDegrees(52.5)},
+      {"10\xB0 60'N", 5, FromDegrees(10)},  // format 1's 60 minutes are dropped, as typed ones are
       // A comma is a decimal point only when the text has no point.
       {"52,5 30", 6, FromDegrees(52.5 + 0.5)},
       {"52.5,30", 6, FromDegrees(52.5 + 0.5)},
       // Gradians.
-      {"50g", 5, 50 * kRadiansPerGradian},
       {"100g", 5, 100 * kRadiansPerGradian},
       {"100.5g", 5, 0.0, true},
       {"-150gW", 6, -150 * kRadiansPerGradian},
@@ -122,7 +118,7 @@ double HalfLastUnit(int format, int decimals) {
 
 // Format 1 carries on the seconds, as format 0 does: minutes that round up
 // to 60 without the seconds passing the carry limit are shown as 60 and so
-// read back a degree short (see the dedicated test below).
+// read back a degree short (see the format and parse tables).
 bool ShowsSixtyMinutes(const std::string& text) {
   const auto blank = text.find(' ');
   return blank != std::string::npos && text.compare(blank + 1, 2, "60") == 0;
@@ -152,15 +148,6 @@ TEST(ParseAngle, ReadsBackEveryFormatsOwnTextWithinHalfTheLastUnit) {
       }
     }
   }
-}
-
-TEST(ParseAngle, FormatOneShowsSixtyMinutesWhenOnlyTheMinutesRoundUp) {
-  // 10 deg 59 min 45 s at 0 decimals: the seconds (45) are below the carry
-  // limit 59.5, while the minutes 59.75 print as "60".
-  const double radians = (10 + 59 / 60.0 + 45 / 3600.0) / kDegreesPerRadian;
-  EXPECT_EQ(FormatAngle(radians, 5, 1, 0), "10\xB0 60'N");
-  // Reading it back drops the minutes of 60, as typed text would.
-  EXPECT_NEAR(ParseAngle("10\xB0 60'N", 5), FromDegrees(10), kSumRounding);
 }
 
 TEST(CAngle, KeepsItsFourValuesInStep) {

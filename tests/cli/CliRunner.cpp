@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "support/TestMachine.h"
@@ -16,16 +15,6 @@
 extern char** environ;
 
 namespace testing_support {
-namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-}  // namespace
 
 CliResult RunCli(const std::vector<std::string>& args) {
   TempFolder capture;
@@ -48,8 +37,8 @@ CliResult RunCli(const std::vector<std::string>& args) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
   posix_spawn_file_actions_destroy(&actions);
-  result.out = Slurp(outPath);
-  result.err = Slurp(errPath);
+  result.out = ReadHostFile(outPath).value_or("");
+  result.err = ReadHostFile(errPath).value_or("");
   return result;
 }
 

@@ -18,18 +18,28 @@ stdfs::path MakeTempFolder() {
   return pattern;
 }
 
+void RemoveTree(const stdfs::path& folder) {
+  std::error_code ec;
+  // Tests may leave read-only files behind; give write access back first.
+  for (auto it = stdfs::recursive_directory_iterator(folder, ec); !ec && it != stdfs::recursive_directory_iterator();
+       it.increment(ec))
+    stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ec);
+  stdfs::remove_all(folder, ec);
+}
+
 }  // namespace
+
+std::optional<std::string> ReadHostFile(const stdfs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
 
 TempFolder::TempFolder() : path_(MakeTempFolder()) {}
 
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  // Tests may leave read-only files behind; give write access back first.
-  for (auto it = stdfs::recursive_directory_iterator(path_, ec); !ec && it != stdfs::recursive_directory_iterator();
-       it.increment(ec))
-    stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ec);
-  stdfs::remove_all(path_, ec);
-}
+TempFolder::~TempFolder() { RemoveTree(path_); }
 
 TestMachine::TestMachine(std::string program, std::string profile)
     : root_(MakeTempFolder()),
@@ -40,11 +50,7 @@ TestMachine::TestMachine(std::string program, std::string profile)
 
 TestMachine::~TestMachine() {
   platform::fs::Install(previous_);
-  std::error_code ec;
-  for (auto it = stdfs::recursive_directory_iterator(root_, ec); !ec && it != stdfs::recursive_directory_iterator();
-       it.increment(ec))
-    stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ec);
-  stdfs::remove_all(root_, ec);
+  RemoveTree(root_);
 }
 
 stdfs::path TestMachine::DriveFolder(char letter) const { return root_ / std::string(1, letter); }
@@ -92,11 +98,7 @@ void TestMachine::Write(std::string_view windowsPath, std::string_view bytes) co
 }
 
 std::optional<std::string> TestMachine::Read(std::string_view windowsPath) const {
-  std::ifstream in(Host(windowsPath), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return ReadHostFile(Host(windowsPath));
 }
 
 bool TestMachine::Exists(std::string_view windowsPath) const {

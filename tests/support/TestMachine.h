@@ -53,6 +53,9 @@ class TestMachine {
   std::shared_ptr<const platform::fs::Platform> previous_;
 };
 
+// The bytes of a host file, or nothing when it cannot be read.
+std::optional<std::string> ReadHostFile(const std::filesystem::path& path);
+
 // A fresh empty folder under the system's temporary folder, removed by the
 // destructor.
 class TempFolder {

@@ -1,12 +1,12 @@
-// The command-line host end to end in a sandbox: the folders it reports and
-// what it says of each package it installs.
+// 'overlays install' end to end in a sandbox: what it says of each package
+// it finds, and where the package and its files end up.
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "CliRunner.h"
-#include "ZipWriter.h"
+#include "kml/KmzArchive.h"
 #include "support/TestMachine.h"
 
 namespace {
@@ -17,16 +17,6 @@ using testing_support::ExpectCli;
 using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
-
-TEST(CliFolders, ReportsEachFolderAsWindowsAndHostPath) {
-  TempFolder sandbox;
-  const CliResult r = RunCli({"--root", sandbox.Path().string(), "folders"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Contains(r.out, "C:\\Navlore Download\\")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "C:\\MySettings\\overlays\\")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "C:\\MyData\\Wrecks\\")) << r.out;
-  EXPECT_TRUE(Contains(r.out, (sandbox.Path() / "C" / "MyData" / "Wrecks").string())) << r.out;
-}
 
 // A file to lay down before the install: a package holding one entry, or
 // (entry null) bytes that are no archive at all. A package with `bytes`
@@ -40,13 +30,10 @@ struct Drop {
 void Lay(const stdfs::path& sandbox, const Drop& drop) {
   const stdfs::path path = sandbox / drop.path;
   stdfs::create_directories(path.parent_path());
-  if (!drop.entry) {
+  if (drop.entry)
+    testing_support::WriteKmz(path, {{drop.entry, drop.bytes ? std::string(drop.bytes, ' ') : "payload"}});
+  else
     std::ofstream(path) << "not an archive";
-    return;
-  }
-  tools::ZipWriter zip(path);
-  zip.AddFile(drop.entry, drop.bytes ? std::string(drop.bytes, ' ') : "payload");
-  zip.Close();
 }
 
 struct InstallCase {
@@ -60,60 +47,42 @@ struct InstallCase {
 };
 
 const char kDownload[] = "C/Navlore Download/";
+// A wreck package on a removable drive, and a wind farm package downloaded.
+const Drop kStickWrecks = {"stick/Wrecks Jan 2026.WKZ", "Wrecks Jan 2026.WRK"};
+const Drop kFarms = {"C/Navlore Download/farms.WFZ", "farms.dat"};
 
 TEST(CliInstall, ReportsWhatBecameOfEachPackage) {
   const InstallCase cases[] = {
       {"nothing waiting", {}, true, 0, {"wrecks: no WKZ package found", "wind farms: no WFZ package found"}, "", {}},
-      {"declined",
-       {{"stick/Wrecks Jan 2026.WKZ", "Wrecks Jan 2026.WRK"}, {"C/Navlore Download/farms.WFZ", "farms.dat"}},
-       false,
-       0,
+      {"declined", {kStickWrecks, kFarms}, false, 0,
        {"declined\n  the package stays at E:\\Wrecks Jan 2026.WKZ and is offered again",
         "wind farms: C:\\Navlore Download\\farms.WFZ\ndeclined\n  the package stays at"},
-       "",
-       {"stick/Wrecks Jan 2026.WKZ", "C/Navlore Download/farms.WFZ"}},
-      {"accepted",
-       {{"stick/Wrecks Jan 2026.WKZ", "Wrecks Jan 2026.WRK"}, {"C/Navlore Download/farms.WFZ", "farms.dat"}},
-       true,
-       0,
+       "", {kStickWrecks.path, kFarms.path}},
+      {"accepted", {kStickWrecks, kFarms}, true, 0,
        {"accepted\n  unpacked into C:\\MyData\\Wrecks\\: Wrecks Jan 2026.WRK\n",
         "filed away as C:\\Navlore Download\\Installed\\Wrecks Jan 2026.WKZ (a copy; the package stays on its drive)",
         "unpacked into C:\\MyData\\WindFarms\\: farms.dat\n",
         "filed away as C:\\Navlore Download\\Installed\\farms.WFZ\n"},
-       "",
-       {"C/MyData/Wrecks/Wrecks Jan 2026.WRK", "stick/Wrecks Jan 2026.WKZ", "C/MyData/WindFarms/farms.dat"}},
+       "", {"C/MyData/Wrecks/Wrecks Jan 2026.WRK", kStickWrecks.path, "C/MyData/WindFarms/farms.dat"}},
       // An older database must not pass for the new one.
       {"no database in the package",
-       {{"C/MyData/Wrecks/Wrecks Dec 2025.WRK", "x"}, {"C/Navlore Download/notes.WKZ", "notes.txt"}},
-       true,
-       1,
+       {{"C/MyData/Wrecks/Wrecks Dec 2025.WRK", "x"}, {"C/Navlore Download/notes.WKZ", "notes.txt"}}, true, 1,
        {"unpacked into C:\\MyData\\Wrecks\\: notes.txt\n  no database (*.WRK) found in the package",
         "filed away as C:\\Navlore Download\\Installed\\notes.WKZ"},
-       "C:\\Navlore Download\\notes.WKZ holds no WRK database",
-       {}},
+       "C:\\Navlore Download\\notes.WKZ holds no WRK database", {}},
       // The module files a broken package away like a good one.
-      {"broken package",
-       {{"C/Navlore Download/broken.WKZ", nullptr}},
-       true,
-       1,
+      {"broken package", {{"C/Navlore Download/broken.WKZ", nullptr}}, true, 1,
        {"nothing unpacked", "filed away as C:\\Navlore Download\\Installed\\broken.WKZ"},
        "cannot unpack C:\\Navlore Download\\broken.WKZ: not a ZIP archive",
        {"C/Navlore Download/Installed/broken.WKZ"}},
-      {"a ZIP bomb",
-       {{"C/Navlore Download/bomb.WKZ", "Bomb Jan 2026.WRK", 16u << 20}},
-       true,
-       1,
+      {"a ZIP bomb", {{"C/Navlore Download/bomb.WKZ", "Bomb Jan 2026.WRK", 16u << 20}}, true, 1,
        {"nothing unpacked: refused as a ZIP bomb"},
        "cannot unpack C:\\Navlore Download\\bomb.WKZ: refused as a ZIP bomb",
        {"C/Navlore Download/Installed/bomb.WKZ"}},
-      {"name already filed",
-       {{"C/Navlore Download/Installed/farms.WFZ", "old.dat"}, {"C/Navlore Download/farms.WFZ", "farms.dat"}},
-       true,
-       0,
+      {"name already filed", {{"C/Navlore Download/Installed/farms.WFZ", "old.dat"}, kFarms}, true, 0,
        {"unpacked into C:\\MyData\\WindFarms\\: farms.dat\n",
         "removed: C:\\Navlore Download\\Installed\\ already holds a package of that name"},
-       "",
-       {}},
+       "", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -136,7 +105,7 @@ TEST(CliInstall, ReportsWhatBecameOfEachPackage) {
 TEST(CliInstall, ASecondInstallOfOnePackageIsReported) {
   TempFolder sandbox;
   const stdfs::path download = sandbox.Path() / kDownload;
-  Lay(sandbox.Path(), {"C/Navlore Download/farms.WFZ", "farms.dat"});
+  Lay(sandbox.Path(), kFarms);
   const std::vector<std::string> install = {"--root", sandbox.Path().string(), "install", "--yes"};
   ASSERT_EQ(RunCli(install).status, 0);
   stdfs::copy_file(download / "Installed" / "farms.WFZ", download / "farms.WFZ");

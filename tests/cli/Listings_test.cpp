@@ -1,5 +1,6 @@
-// 'overlays icons' end to end: the listing of the wreck image list, and the
-// PNG files it writes for a person to look at.
+// The commands that list what the module holds (its folders, messages,
+// templates and images) end to end, and the PNG files 'overlays icons'
+// writes for a person to look at.
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -18,6 +19,31 @@ using testing_support::Contains;
 using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
+
+TEST(CliListings, EachShowsWhatTheModuleHolds) {
+  TempFolder sandbox;
+  const struct {
+    const char* command;
+    std::vector<std::string> lines;
+  } cases[] = {
+      // Each folder as a Windows path and as the host path behind it.
+      {"folders",
+       {"C:\\Navlore Download\\", "C:\\MySettings\\overlays\\", "C:\\MyData\\Wrecks\\",
+        (sandbox.Path() / "C" / "MyData" / "Wrecks").string()}},
+      // Both lower-case GUIDs come out exactly as registered; registered
+      // numbers lie from 0xC000 on.
+      {"resources",
+       {"Registered messages\n", "  UM_EDITBOX_FOCUS_DATA-{67f4b673-533f-4e09-8003-365c753e8457}\n",
+        "  UM_BUTTON_DOWN-{20CAE8CB-D830-4603-B551-A96E86611928}\n", "  0xC0", "Dialog templates\n", "Bitmaps\n"}},
+      {"icons", {"110 images of 32 x 18", "  0  wreck\n", " 14  flag 1 United Kingdom\n", "109  flag 96 Genoa\n"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    const CliResult r = RunCli({"--root", sandbox.Path().string(), c.command});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& line : c.lines) EXPECT_TRUE(Contains(r.out, line)) << line << "\n" << r.out;
+  }
+}
 
 // An RGBA image read back with libpng, so that the file is checked by the
 // reader every viewer uses rather than by the writer's own assumptions.
@@ -43,16 +69,6 @@ struct Png {
     return rgba.at((y * width + x) * 4 + static_cast<std::uint32_t>(channel));
   }
 };
-
-TEST(CliIcons, ListsEveryImageWithItsIndex) {
-  TempFolder sandbox;
-  const CliResult r = RunCli({"--root", sandbox.Path().string(), "icons"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Contains(r.out, "110 images of 32 x 18")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "  0  wreck\n")) << r.out;
-  EXPECT_TRUE(Contains(r.out, " 14  flag 1 United Kingdom\n")) << r.out;
-  EXPECT_TRUE(Contains(r.out, "109  flag 96 Genoa\n")) << r.out;
-}
 
 TEST(CliIcons, WritesEachImageAsAPng) {
   TempFolder sandbox;
