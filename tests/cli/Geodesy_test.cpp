@@ -66,6 +66,9 @@ TEST(GeodesicCli, DistanceAndAzimuthUnderTheModulesRules) {
       // On the International ellipsoid the same line is 6.8 m longer.
       {{"geodesic", "50", "-1", "51.5", "-0.1", "--ellipsoid", "20"}, 0, "178548.2582 20.491828992\n", ""},
       {{"geodesic", "0.5", "0", "-0.5", "179.7"}, 1, "", "nearly antipodal"},
+      // The short-line formula would give 0 m from pole to pole.
+      {{"geodesic", "90", "0", "-90", "0", "--method", "1"}, 1, "", "cannot reach a quarter"},
+      {{"geodesic", "0", "0", "0", "95", "--method", "1"}, 1, "", "cannot reach a quarter"},
       {{"geodesic", "91", "0", "0", "0"}, 1, "", "latitudes must lie within -90 to 90"},
       {{"geodesic", "1", "2", "3", "4", "--ellipsoid", "53"}, 1, "", "--ellipsoid"},
   };
