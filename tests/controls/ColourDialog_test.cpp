@@ -95,18 +95,12 @@ TEST_F(ColourDialogTest, TypeIntoTheEditClickAColourButtonAndReadTheResult) {
 TEST_F(ColourDialogTest, PressAndReleasePostButtonDownWithOneThenZero) {
   CEntryDlg dialog;
   std::vector<std::pair<int, int>> afterPress;
+  // Posted messages arrive on the loop's next turn.
   ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() == ModalTurn::Started) {
-      d.Press(kToggleButton);
-      return;
-    }
-    // Posted messages arrive on the loop's next turn.
-    if (afterPress.empty()) {
-      afterPress = dialog.presses;
-      d.Release(kToggleButton);
-      return;
-    }
-    d.End(IDOK);
+    if (d.Turn() == ModalTurn::Started) return d.Press(kToggleButton);
+    if (!afterPress.empty()) return d.End(IDOK);
+    afterPress = dialog.presses;
+    d.Release(kToggleButton);
   });
   dialog.DoModal();
   EXPECT_THAT(afterPress, ElementsAre(std::pair{77, 1}));
@@ -118,18 +112,18 @@ TEST_F(ColourDialogTest, PressAndReleasePostButtonDownWithOneThenZero) {
 TEST_F(ColourDialogTest, HoverSwapsTheCurrentColoursAndTheDarkLookAnswersColourRequests) {
   CEntryDlg dialog;
   CColourButton::Colours inside, outside;
-  bool hotInside = false, hotOutside = true, textOnBrush = false;
+  std::vector<bool> hot, brushed;
+  bool textOnBrush = false;
   int paintsBefore = 0, paintsAfter = 0;
-  std::vector<bool> brushed;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     paintsBefore = dialog.apply.PaintRequests();
     d.Hover(kApplyButton);
     inside = dialog.apply.GetColours();
-    hotInside = dialog.apply.IsHot();
+    hot.push_back(dialog.apply.IsHot());
     d.Hover(kToggleButton);  // moving onto another control leaves the first
     outside = dialog.apply.GetColours();
-    hotOutside = dialog.apply.IsHot();
+    hot.push_back(dialog.apply.IsHot());
     paintsAfter = dialog.apply.PaintRequests();
     for (UINT message : {WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLOREDIT}) {
       CDC dc;
@@ -141,10 +135,9 @@ TEST_F(ColourDialogTest, HoverSwapsTheCurrentColoursAndTheDarkLookAnswersColourR
     d.End(IDCANCEL);
   });
   dialog.DoModal();
-  EXPECT_TRUE(hotInside);
+  EXPECT_EQ(hot, std::vector<bool>({true, false}));
   EXPECT_EQ(std::tuple(inside.currentFace, inside.currentSecond, inside.currentText),
             std::tuple(inside.hoverFace, inside.hoverFace, inside.hoverText));
-  EXPECT_FALSE(hotOutside);
   EXPECT_EQ(std::pair(outside.currentFace, outside.currentSecond), std::pair(outside.normalFace, outside.normalSecond));
   EXPECT_GE(paintsAfter - paintsBefore, 2) << "redrawn on entering and on leaving";
   EXPECT_EQ(brushed, std::vector<bool>({true, true, false, false}));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "controls/ColourButton.h"
 #include "controls/ColourPickerComboBoxEx.h"
@@ -102,14 +103,7 @@ TEST(ColourPickerTest, FillGivesTheNamesWithSwatchesOnWhite) {
 }
 
 TEST(PopupMenuTest, ItemLooksFollowTheirKindAndState) {
-  struct Row {
-    UINT id;
-    UINT state;
-    COLORREF fill;
-    bool centred;
-    bool tick;
-    int lineStyle;
-  };
+  using Row = std::tuple<UINT, UINT, COLORREF, bool, bool, int>;  // id, state: fill, centred, tick, line style
   const Row rows[] = {
       {10000, ODS_SELECTED, 0x800000, true, false, -1},  // a title never lights up
       {100, 0, 0x555555, false, false, -1},
@@ -119,12 +113,10 @@ TEST(PopupMenuTest, ItemLooksFollowTheirKindAndState) {
       {20004, ODS_SELECTED, 0xFF9933, false, false, PS_DASHDOTDOT},
       {20005, 0, 0x555555, false, false, -1},
   };
-  for (const Row& row : rows) {
-    const MenuItemLook look = CPopupMenu::Look(row.id, row.state);
-    EXPECT_EQ(look.fill, row.fill) << row.id << " state " << row.state;
-    EXPECT_EQ(look.centred, row.centred);
-    EXPECT_EQ(look.tick, row.tick);
-    EXPECT_EQ(look.lineStyle, row.lineStyle) << row.id;
+  for (const auto& [id, state, fill, centred, tick, lineStyle] : rows) {
+    const MenuItemLook look = CPopupMenu::Look(id, state);
+    EXPECT_EQ(Row(id, state, look.fill, look.centred, look.tick, look.lineStyle),
+              Row(id, state, fill, centred, tick, lineStyle));
   }
 }
 

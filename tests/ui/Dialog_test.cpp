@@ -27,11 +27,8 @@ class CFormDlg : public CDialog {
   CFormDlg() : CDialog(kFormDialog) {}
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
-    kinds.AddString("Wreck");
-    kinds.AddString("Obstruction");
-    kinds.AddString("Buoy");
-    rows.AddString("first");
-    rows.AddString("second");
+    for (const char* kind : {"Wreck", "Obstruction", "Buoy"}) kinds.AddString(kind);
+    for (const char* row : {"first", "second"}) rows.AddString(row);
     return TRUE;
   }
   void DoDataExchange(CDataExchange* dx) override {
@@ -86,12 +83,10 @@ TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
     if (const CBitmap* bitmap = d.ItemAs<CStatic>(kPicture).GetBitmap()) picture = bitmap->GetSize();
     EXPECT_EQ(&d.Item(kNameEdit), &dialog.name) << "the member object took the template's place";
     focus.push_back(d.FocusId());
-    for (int i = 0; i < 6; ++i) {
-      d.KeyToFocus(VK_TAB);
+    for (const bool back : {false, false, false, false, false, false, true}) {
+      d.KeyToFocus(VK_TAB, {.shift = back});
       focus.push_back(d.FocusId());
     }
-    d.KeyToFocus(VK_TAB, {.shift = true});
-    focus.push_back(d.FocusId());
     d.KeyToFocus(VK_ESCAPE);
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -108,7 +103,6 @@ TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
 // Disabled controls ignore the user; hidden ones cannot be reached.
 TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
   CFormDlg dialog;
-  std::string error;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     d.Type(kNameEdit, "St Mary");
@@ -119,11 +113,8 @@ TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
     dialog.name.EnableWindow(FALSE);
     d.Type(kNameEdit, "x");
     dialog.show.ShowWindow(SW_HIDE);
-    try {
-      d.Click(kShowCheck);
-    } catch (const platform::ui::AutomationError& e) {
-      error = e.what();
-    }
+    EXPECT_THAT([&] { d.Click(kShowCheck); },
+                testing::ThrowsMessage<platform::ui::AutomationError>(testing::StrEq("control 104 is hidden")));
     d.KeyToFocus(VK_RETURN);
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
@@ -134,15 +125,7 @@ TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
   // Seven characters and one backspace, each a change of the text.
   EXPECT_EQ(dialog.nameChanges, 8);
   EXPECT_EQ(dialog.opened, "second") << "the row's double click reached the dialog";
-  EXPECT_EQ(error, "control 104 is hidden");
   EXPECT_THAT(checker.Problems(), IsEmpty());
-}
-
-TEST_F(DialogTest, WithoutAnyoneToAnswerAModalDialogCancelsAndWithoutATemplateItFails) {
-  // No hook, no worker, no timer: nothing could ever end the loop.
-  CFormDlg dialog;
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(CDialog(4242).DoModal(), -1);
 }
 
 TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
@@ -163,12 +146,8 @@ TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
   EXPECT_THAT(seen, ElementsAre("9001 outer", "9001 inner", "inner returned 2"));
 }
 
-struct Tick {
-  platform::ui::Millis at;
-  UINT_PTR id;
-  bool operator==(const Tick&) const = default;
-  friend void PrintTo(const Tick& t, std::ostream* os) { *os << "{" << t.at << " ms, timer " << t.id << "}"; }
-};
+// When, in ms, and which timer.
+using Tick = std::pair<platform::ui::Millis, UINT_PTR>;
 
 class CTimerDlg : public CDialog {
  public:
@@ -231,9 +210,13 @@ TEST_F(TimerTest, ALoopThatFellBehindGetsOneTickAndKeepsThePhase) {
   EXPECT_THAT(dialog.ticks, ElementsAre(Tick{350, 1}, Tick{410, 1}));
 }
 
-TEST_F(TimerTest, WithAFakeClockAndNoOneToAdvanceItTheDialogCannotWaitForever) {
+// No hook, no worker, and timers on a clock no one advances: nothing could
+// ever end the loop.
+TEST_F(TimerTest, WithoutAnyoneToAnswerAModalDialogCancelsAndWithoutATemplateItFails) {
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_TRUE(dialog.ticks.empty());
+  EXPECT_EQ(CFormDlg().DoModal(), IDCANCEL) << "no timer at all";
+  EXPECT_EQ(CDialog(4242).DoModal(), -1);
 }
 
 }  // namespace

@@ -44,20 +44,14 @@ class CDerived : public CBase {
     return map;
   }
   LRESULT OnOne(WPARAM, LPARAM) { return calls.push_back("derived one"), 10; }
-  LRESULT OnPing(WPARAM w, LPARAM l) {
-    calls.push_back("ping");
-    return static_cast<LRESULT>(w + static_cast<WPARAM>(l));
-  }
+  LRESULT OnPing(WPARAM w, LPARAM l) { return calls.push_back("ping"), static_cast<LRESULT>(w) + l; }
   void OnFortyTwo() { calls.push_back("command 42"); }
   void OnRange(UINT id) { calls.push_back("command " + std::to_string(id)); }
   void OnDoubleClick(NMHDR* header, LRESULT* result) {
     calls.push_back("double click from " + std::to_string(header->idFrom));
     *result = 5;
   }
-  LRESULT OnContextMenu(WPARAM from, LPARAM) {
-    menuFrom = reinterpret_cast<HWND>(from);
-    return 0;
-  }
+  LRESULT OnContextMenu(WPARAM from, LPARAM) { return menuFrom = reinterpret_cast<HWND>(from), 0; }
   HWND menuFrom = nullptr;
 };
 

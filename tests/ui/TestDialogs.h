@@ -59,9 +59,7 @@ inline constexpr platform::ui::BitmapResource kStrip{kStripBitmap, 4, 2, kStripP
 class TestResources {
  public:
   TestResources() {
-    module_.AddDialog(kForm);
-    module_.AddDialog(kFirstPage);
-    module_.AddDialog(kSecondPage);
+    for (const DialogTemplate* dialog : {&kForm, &kFirstPage, &kSecondPage}) module_.AddDialog(*dialog);
     module_.AddBitmap(kStrip);
     platform::ui::ResourceChain::Join(&module_);
   }

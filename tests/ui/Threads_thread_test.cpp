@@ -9,6 +9,7 @@
 #include <map>
 #include <numeric>
 #include <random>
+#include <set>
 #include <thread>
 #include <type_traits>
 
@@ -58,10 +59,9 @@ CFunctionThread* Suspended(std::function<int()> run, std::atomic<bool>* deleted 
 const UINT kSent = WM_APP + 2;
 const UINT kSentBack = WM_APP + 3;
 
-using Handled = std::pair<std::string, std::thread::id>;
-
-// A window or dialog that records which thread handles what, in order, and
-// what each sender posted; a dialog ends on the `endAfter`th post.
+// A window or dialog that records what it handles, in order, and what each
+// sender posted; a dialog ends on the `endAfter`th post. Only the thread
+// that made the window may carry out its messages, so any other is noted.
 template <class Base>
 class CRecording : public Base {
  public:
@@ -89,12 +89,15 @@ class CRecording : public Base {
     }
     return 0;
   }
-  void Note(std::string what) { handled.push_back({std::move(what), std::this_thread::get_id()}); }
-  std::vector<Handled> handled;
+  void Note(const std::string& what) {
+    handled.push_back(std::this_thread::get_id() == home_ ? what : what + " on a foreign thread");
+  }
+  std::vector<std::string> handled;
   std::map<int, std::vector<int>> received;
   int endAfter = 1;
 
  private:
+  const std::thread::id home_ = std::this_thread::get_id();
   int posts_ = 0;
 };
 
@@ -157,14 +160,12 @@ TEST(ThreadTest, TheLoopNeverLosesAWorkersLastMessage) {
       // Released on the idle turn, just before the loop looks for work.
       ScopedAutomation automation([&](Driver& d) {
         if (d.Turn() == ModalTurn::Started) {
-          const std::chrono::microseconds delay(random() % 100);
-          worker = Suspended(
-              [owner = &d.Dialog(), posts, delay] {
-                SpinFor(delay);
-                if (posts) owner->PostMessage(kPosted, 0, 0);
-                return 7;
-              },
-              &destroyed);
+          const auto work = [owner = &d.Dialog(), posts, delay = std::chrono::microseconds(random() % 100)] {
+            SpinFor(delay);
+            if (posts) owner->PostMessage(kPosted, 0, 0);
+            return 7;
+          };
+          worker = Suspended(work, &destroyed);
           handle = worker->Handle();
         } else if (d.Turn() == ModalTurn::Idle && worker) {
           std::exchange(worker, nullptr)->ResumeThread();
@@ -195,14 +196,13 @@ TEST(ThreadTest, AThreadThatRefusesToStartEndsWithItsExitInstanceCode) {
 }
 
 TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
-  constexpr std::size_t kNames = 40;
-  constexpr std::size_t kThreads = 6;
+  constexpr std::size_t kNames = 40, kThreads = 6;
   std::vector<std::vector<UINT>> seen(kThreads, std::vector<UINT>(kNames));
   std::vector<std::thread> threads;
+  // Each starts at another name, so that they meet on new ones; half of them
+  // spell the names in lower case.
   for (std::size_t t = 0; t < kThreads; ++t)
     threads.emplace_back([&seen, t] {
-      // Each starts at another name, so that they meet on new ones; half of
-      // them spell the names in lower case.
       for (std::size_t k = 0; k < kNames; ++k) {
         const std::size_t i = (k + 7 * t) % kNames;
         seen[t][i] = RegisterWindowMessage((t % 2 ? "um_thread_test_" : "UM_THREAD_TEST_") + std::to_string(i));
@@ -210,11 +210,10 @@ TEST(ThreadTest, RegisteredNumbersAreTheSameInEveryThreadAndForEveryCase) {
     });
   for (std::thread& thread : threads) thread.join();
   for (std::size_t t = 1; t < kThreads; ++t) EXPECT_EQ(seen[t], seen[0]) << "thread " << t;
-  std::vector<UINT> sorted = seen[0];
-  std::sort(sorted.begin(), sorted.end());
-  EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end()) << "different names, different numbers";
-  EXPECT_GE(sorted.front(), 0xC000u);
-  EXPECT_LE(sorted.back(), 0xFFFFu);
+  const std::set<UINT> distinct(seen[0].begin(), seen[0].end());
+  EXPECT_EQ(distinct.size(), kNames) << "different names, different numbers";
+  EXPECT_GE(*distinct.begin(), 0xC000u);
+  EXPECT_LE(*distinct.rbegin(), 0xFFFFu);
 }
 
 // Sending across threads. The window's own thread carries the message out,
@@ -226,58 +225,55 @@ void AwaitActivity(std::uint64_t since, std::uint64_t count) {
   while (MessageQueue::Activity() < since + count) std::this_thread::yield();
 }
 
-struct SendRun {
+struct SendRow {
+  bool postFirst, ownWindow, cancelFirst;
   int modalResult;
   LRESULT sendResult;
-  std::vector<Handled> onDialog, onWorker;
+  std::vector<std::string> onDialog, onWorker;
 };
 
-// Opens a dialog whose first turn starts a sender and, before the loop
-// goes on, waits until the sender's post and send are queued; then `act`.
-SendRun RunSender(bool postFirst, bool ownWindow, const std::function<void(Driver&)>& act) {
+// Opens a dialog whose first turn starts a sender and, before the loop goes
+// on, waits until the sender's post and send are queued; then checks.
+void RunSender(const SendRow& row) {
   TestResources resources;
   CRecording<CDialog> dialog(kFormDialog);
   std::atomic<LRESULT> result{-1};
-  SendRun run;
+  std::vector<std::string> onWorker;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
     CFunctionThread* sender = Suspended([&, target = d.Dialog().m_hWnd] {
       CRecording<CWnd> own;
-      if (ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
-      if (postFirst) ::PostMessage(target, kPosted, 0, 0);
+      if (row.ownWindow) own.Create("worker's", WS_POPUP, CRect(), nullptr, 0);
+      if (row.postFirst) ::PostMessage(target, kPosted, 0, 0);
       result = ::SendMessage(target, kSent, 21, reinterpret_cast<LPARAM>(own.m_hWnd));
-      run.onWorker = own.handled;
+      onWorker = own.handled;
       return 0;
     });
     const std::uint64_t before = MessageQueue::Activity();
     sender->ResumeThread();
-    AwaitActivity(before, postFirst ? 2 : 1);
-    act(d);
+    AwaitActivity(before, row.postFirst ? 2 : 1);
+    if (row.cancelFirst) d.End(IDCANCEL);
   });
-  run.modalResult = dialog.DoModal();
+  EXPECT_EQ(dialog.DoModal(), row.modalResult);
   MessageQueue::WaitForWorkers();
-  run.sendResult = result.load();
-  run.onDialog = dialog.handled;
-  return run;
+  EXPECT_EQ(result, row.sendResult);
+  EXPECT_EQ(dialog.handled, row.onDialog);
+  EXPECT_EQ(onWorker, row.onWorker);
 }
 
-TEST(CrossThreadSend, TheWindowsThreadHandlesItSentBeforePostedAndTheSenderGetsTheResult) {
-  const auto self = std::this_thread::get_id();
-  const SendRun run = RunSender(true, false, [](Driver&) {});
-  EXPECT_EQ(run.modalResult, IDOK);
-  EXPECT_EQ(run.sendResult, 42);
-  EXPECT_THAT(run.onDialog, ElementsAre(Handled{"sent", self}, Handled{"posted", self}))
-      << "posted first, but the sent message goes first, on the dialog's thread";
-}
-
-TEST(CrossThreadSend, AHandlerMaySendBackToTheThreadThatWaitsForIt) {
-  const auto self = std::this_thread::get_id();
-  SendRun run = RunSender(false, true, [](Driver&) {});
-  EXPECT_EQ(run.sendResult, 43) << "21 doubled, and 1 from the worker's own window";
-  EXPECT_THAT(run.onDialog, ElementsAre(Handled{"sent", self}));
-  ASSERT_EQ(run.onWorker.size(), 1u);
-  EXPECT_EQ(run.onWorker[0].first, "sent back");
-  EXPECT_NE(run.onWorker[0].second, self) << "carried out on the worker, while it waited";
+TEST(CrossThreadSend, TheWindowsThreadHandlesItAndTheSenderGetsTheResult) {
+  const SendRow rows[] = {
+      // Posted first, but the sent message goes first.
+      {true, false, false, IDOK, 42, {"sent", "posted"}, {}},
+      // 21 doubled, and 1 from the worker's own window, served while it waited.
+      {false, true, false, IDCANCEL, 43, {"sent"}, {"sent back"}},
+      // The window is destroyed before the send's turn.
+      {false, false, true, IDCANCEL, 0, {}, {}},
+  };
+  for (const SendRow& row : rows) {
+    SCOPED_TRACE(testing::Message() << "post first " << row.postFirst << ", own window " << row.ownWindow);
+    RunSender(row);
+  }
 }
 
 // Without a modal loop: the thread that waits for its workers serves what
@@ -290,14 +286,7 @@ TEST(CrossThreadSend, WaitingForWorkersServesTheirSends) {
       ->ResumeThread();
   MessageQueue::WaitForWorkers();
   EXPECT_EQ(result, 42);
-  EXPECT_THAT(window.handled, ElementsAre(Handled{"sent", std::this_thread::get_id()}));
-}
-
-TEST(CrossThreadSend, ASendToAWindowDestroyedBeforeItsTurnReturnsZero) {
-  const SendRun run = RunSender(false, false, [](Driver& d) { d.End(IDCANCEL); });
-  EXPECT_EQ(run.modalResult, IDCANCEL);
-  EXPECT_EQ(run.sendResult, 0);
-  EXPECT_TRUE(run.onDialog.empty());
+  EXPECT_THAT(window.handled, ElementsAre("sent"));
 }
 
 TEST(CrossThreadSend, ASendToAWindowWhoseThreadEndsReturnsZero) {
