@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <list>
+
 #include "ColourTemplates.h"
 #include "controls/ColourPropertyPage.h"
 #include "controls/ColourPropertySheet.h"
@@ -26,10 +28,9 @@ class SheetTest : public testing::Test {
  protected:
   // Runs a four-page sheet with `act` on its first turn; the sheet's result.
   int Run(const std::function<void(Driver&, CColourPropertySheet&)>& act) {
-    CColourPropertyPage pages[4] = {CColourPropertyPage(kPages[0].id), CColourPropertyPage(kPages[1].id),
-                                    CColourPropertyPage(kPages[2].id), CColourPropertyPage(kPages[3].id)};
+    std::list<CColourPropertyPage> pages;
     CColourPropertySheet sheet(kCaption);
-    for (CColourPropertyPage& page : pages) sheet.AddPage(&page);
+    for (const DialogTemplate& page : kPages) sheet.AddPage(&pages.emplace_back(page.id));
     ScopedAutomation automation([&](Driver& d) {
       if (d.Turn() == ModalTurn::Started) act(d, sheet);
     });
@@ -51,8 +52,7 @@ TEST_F(SheetTest, OwnOkAndCancelReplaceTheStandardButtons) {
     EXPECT_EQ(d.Text(IDOK), "Ok");
     EXPECT_FALSE(d.Has(IDHELP) || d.Has(ID_APPLY_NOW)) << "no Help, no Apply";
     EXPECT_FALSE(sheet.GetStyle() & WS_SYSMENU);
-    EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(IDOK)), nullptr);
-    EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(IDCANCEL)), nullptr);
+    for (int id : {IDOK, IDCANCEL}) EXPECT_NE(dynamic_cast<CColourButton*>(&d.Item(id)), nullptr) << id;
     d.End(IDCANCEL);
   });
   // Standard-sized, along the bottom: Ok at the left, Cancel after it.
