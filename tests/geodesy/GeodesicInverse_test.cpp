@@ -19,11 +19,8 @@ CSpheroid WithMethod(int method) {
 }
 
 TEST(GeodesicInverse, SamePointsGiveZeroAndUnknownMethodsAreRefused) {
-  const struct {
-    int method;
-    double lat2, lon2;
-    bool ok;
-  } cases[] = {{0, 0.9, -0.1, true}, {1, 0.9, -0.1, true}, {-1, 0.2, 0.2, false}, {2, 0.2, 0.2, false}};
+  const struct { int method; double lat2, lon2; bool ok; } cases[] = {
+      {0, 0.9, -0.1, true}, {1, 0.9, -0.1, true}, {-1, 0.2, 0.2, false}, {2, 0.2, 0.2, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.method);
     double distance = 5, azimuth = 5;
