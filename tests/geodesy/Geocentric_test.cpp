@@ -22,9 +22,7 @@ constexpr double kOracleTolerance = 1e-4;
 // the height is recovered through a division by cos phi.
 constexpr double kPolarCap = 89.9;
 
-struct Sample {
-  double lat, lon, h;  // degrees, metres
-};
+struct Sample { double lat, lon, h; };  // degrees, metres
 
 TEST(Geocentric, BothWaysAgreeWithGeographicLib) {
   for (std::uint32_t row : {0u, 20u, 26u}) {

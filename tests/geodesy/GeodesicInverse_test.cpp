@@ -42,11 +42,10 @@ TEST(GeodesicInverse, SamePointsGiveZeroAndUnknownMethodsAreRefused) {
 // meridian, 10,001,965.7293 m (the series to u⁶ is within a millimetre).
 TEST(GeodesicInverse, LinesOfKnownLengthAndDirection) {
   const double a = CSpheroid().a;
+  // Ends in degrees, distance and tolerance in metres, azimuth in degrees.
   const struct {
     const char* what;
-    double lat1, lon1, lat2, lon2;  // degrees
-    double distance, tolerance;     // metres
-    double azimuth;                 // degrees
+    double lat1, lon1, lat2, lon2, distance, tolerance, azimuth;
     bool halfTheGlobe = false;
   } cases[] = {
       {"east along the equator", 0, 0, 0, 10, a * 10 * kRadiansPerDegree, 1e-6, 90},

@@ -23,18 +23,10 @@ namespace {
 // the exact one GeographicLib uses: 0.1 µm on the ground, far below every bound.
 constexpr double kArcSecond = kRadiansPerDegree / 3600;
 
-struct Band {
-  const char* label;
-  double lo, hi;  // metres
-  double maxDistanceError;  // asserted, metres
-  double maxAzimuthError;   // asserted, arc-seconds
-  double p99AzimuthError;   // asserted, arc-seconds
-};
+// Lengths lo to hi and the bound on the distance error in metres, the bounds on the azimuth error in arc-seconds.
+struct Band { const char* label; double lo, hi, maxDistanceError, maxAzimuthError, p99AzimuthError; };
 
-struct Errors {
-  std::vector<double> distance, azimuth;
-  int refused = 0;
-};
+struct Errors { std::vector<double> distance, azimuth; int refused = 0; };
 
 double Percentile(std::vector<double> v, double q) {
   if (v.empty()) return 0;

@@ -49,11 +49,7 @@ DatumShiftDef WithRates(DatumShiftDef p, double referenceEpoch, double epochOfUs
   return p;
 }
 
-struct HelmertCase {
-  const char* what;
-  DatumShiftDef shift;
-  std::uint32_t fromRow, toRow;
-};
+struct HelmertCase { const char* what; DatumShiftDef shift; std::uint32_t fromRow, toRow; };
 
 std::vector<HelmertCase> Cases() {
   const DatumShiftDef osgb{-446.448, 125.157, -542.06, -0.1502, -0.247, -0.8421, 20.4894, kPositionVector};
