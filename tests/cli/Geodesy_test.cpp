@@ -65,8 +65,9 @@ TEST(GeodesyCli, AnswersExactlyOrRefuses) {
       {{"geodesic", "-33.9", "18.4", "-34.0", "18.5", "--method", "1"}, 0, "14439.0152 140.221027678\n", ""},
       {{"geodesic", "50", "-1", "51.5", "-0.1", "--ellipsoid", "20"}, 0, "178548.2582 20.491828992\n", ""},
       {{"geodesic", "0.5", "0", "-0.5", "179.7"}, 1, "", "nearly antipodal"},
-      // The short-line formula would give 0 m from pole to pole.
+      // The short-line formula would give 0 m from pole to pole; its reach counts latitude and longitude.
       {{"geodesic", "90", "0", "-90", "0", "--method", "1"}, 1, "", "cannot reach a quarter"},
+      {{"geodesic", "0", "0", "0", "95", "--method", "1"}, 1, "", "cannot reach a quarter"},
       {{"geodesic", "91", "0", "0", "0"}, 1, "", "latitudes must lie within -90 to 90"},
       {{"geodesic", "1", "2", "3", "4", "--ellipsoid", "53"}, 1, "", "--ellipsoid"},
       // ETRS89 to OSGB36 moves a Midlands point about 100 m east and 48 m
