@@ -30,7 +30,6 @@ TEST(CliArguments, ExitStatusOfEachKindOfMistake) {
       {{"--root"}, 1, "", "--root"},
       {{"geodesic", "1", "2", "3"}, 1, "", "LAT1 LON1 LAT2 LON2"},
       {{"wrecks", "dump", "--limit", "many"}, 1, "", "--limit"},
-      {{"geodesic", "1", "2", "3", "4", "--method", "2"}, 1, "", "--method"},
       {{"folders", "extra"}, 1, "", "extra"},
       {{"wrecks"}, 1, "", "subcommand"},
       {{"wrecks", "dump", "--format", "xml"}, 1, "", "--format"},

@@ -35,10 +35,15 @@ std::string Kml(const std::string& body) {
 
 const std::string kStyle = "<Style id=\"Red\">\n<LineStyle>\n<color>ff0000ff</color>\n<width>3</width>\n"
                            "</LineStyle>\n</Style>\n";
-const std::string kPoint = "<Placemark>\n<name>North Buoy</name>\n<styleUrl>#Red</styleUrl>\n<Point>\n"
-                           "<coordinates>1.5,52.25,0</coordinates>\n</Point>\n</Placemark>\n";
-const std::string kRoute = "<Placemark>\n<name>Route</name>\n<styleUrl>#Red</styleUrl>\n<LineString>\n"
-                           "<coordinates>-1.25,50.5,0 -1.5,50.75,0</coordinates>\n</LineString>\n</Placemark>\n";
+// A placemark in the one-element-a-line layout the reader reads; a named one wears the style Red.
+std::string Mark(const std::string& name, const std::string& geometry, const std::string& coordinates) {
+  const std::string named = name.empty() ? "" : "<name>" + name + "</name>\n<styleUrl>#Red</styleUrl>\n";
+  return "<Placemark>\n" + named + "<" + geometry + ">\n<coordinates>" + coordinates + "</coordinates>\n</" +
+         geometry + ">\n</Placemark>\n";
+}
+
+const std::string kPoint = Mark("North Buoy", "Point", "1.5,52.25,0");
+const std::string kRoute = Mark("Route", "LineString", "-1.25,50.5,0 -1.5,50.75,0");
 const std::string kOneLinePoint =
     "<Placemark><name>Flat</name><Point><coordinates>3,4,0</coordinates></Point></Placemark>\n";
 
@@ -74,15 +79,11 @@ TEST_F(CliKml, PrintsTheRecordsOfAnArchiveOutsideEveryDriveAndLeavesNothingBehin
 // A line of one point and a ring of two have no GeoJSON form: they are
 // left out and counted, and rings are closed.
 TEST_F(CliKml, WritesValidGeoJsonWithTheStylesLook) {
-  const std::string shortLine =
-      "<Placemark>\n<LineString>\n<coordinates>1,1,0</coordinates>\n</LineString>\n</Placemark>\n";
-  const std::string openRing =
-      "<Placemark>\n<LinearRing>\n<coordinates>0,0,0 1,0,0 1,1,0</coordinates>\n</LinearRing>\n</Placemark>\n";
-  const std::string twoPointRing =
-      "<Placemark>\n<LinearRing>\n<coordinates>0,0,0 1,0,0 0,0,0</coordinates>\n</LinearRing>\n</Placemark>\n";
-  const CliResult r =
-      Load(Kmz("o.kmz", {{"doc.kml", Kml(kStyle + kPoint + kRoute + shortLine + openRing + twoPointRing)}}),
-           "geojson");
+  const std::string shortLine = Mark("", "LineString", "1,1,0");
+  const std::string openRing = Mark("", "LinearRing", "0,0,0 1,0,0 1,1,0");
+  const std::string twoPointRing = Mark("", "LinearRing", "0,0,0 1,0,0 0,0,0");
+  const std::string kml = Kml(kStyle + kPoint + kRoute + shortLine + openRing + twoPointRing);
+  const CliResult r = Load(Kmz("o.kmz", {{"doc.kml", kml}}), "geojson");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(Contains(r.err, "warning: 2 lines or polygons with too few points")) << r.err;
   const Json collection = Json::parse(r.out);
@@ -92,37 +93,6 @@ TEST_F(CliKml, WritesValidGeoJsonWithTheStylesLook) {
   EXPECT_EQ(features[1]["properties"], Json::parse(R"({"name":"route","styleUrl":"#red","stroke":"#FF0000",
                                                       "stroke-width":3,"fill":"#008000"})"));
   EXPECT_EQ(features[2]["geometry"]["coordinates"], Json::parse("[[[0,0],[1,0],[1,1],[0,0]]]"));
-}
-
-// Reasons nothing loads, each said in one line; "text.kmz" and "bomb.kmz"
-// are laid down first, and rows with entries are written as archives.
-TEST_F(CliKml, AFileThatLoadsNothingSaysWhyInOneLine) {
-  std::ofstream(charts.Path() / "text.kmz") << "just text";
-  WriteBomb(charts.Path() / "bomb.kmz", {{"doc.kml", std::string(16u << 20, ' ')}});
-  const struct {
-    const char* file;
-    KmzEntries entries;
-    const char* message;
-  } cases[] = {
-      {"missing.kmz", {}, "no such file"},
-      {"text.kmz", {}, "text.kmz: not a ZIP archive"},
-      {"bomb.kmz", {}, "refused as a ZIP bomb: entry doc.kml inflates to more than 100 times its compressed size"},
-      {"none.kmz", {{"doc.txt", "x"}}, "no KML file at the top of the archive"},
-      {"styles.kmz", {{"doc.kml", Kml(kStyle)}}, "no point, line or polygon in the layout the reader reads"},
-      {"flat.kmz", {{"doc.kml", Kml(kOneLinePoint)}},
-       "it holds 1 placemarks: `overlays kml normalise` rewrites the file so they are"},
-  };
-  const auto expectRefused = [&](const stdfs::path& file, const char* message) {
-    const CliResult r = Load(file);
-    EXPECT_EQ(r.status, 1) << file;
-    EXPECT_TRUE(Contains(r.err, message)) << file << ": " << r.err;
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << file << ": " << r.err;
-  };
-  for (const auto& c : cases)
-    expectRefused(c.entries.empty() ? charts.Path() / c.file : Kmz(c.file, c.entries), c.message);
-  // A file named Temp where the archive would be unpacked.
-  std::ofstream(charts.Path() / "Temp") << "mine";
-  expectRefused(Kmz("point.kmz", {{"doc.kml", Kml(kPoint)}}), "cannot create the temporary folder");
 }
 
 // KML as other producers write it: one line per document, styles in style
@@ -165,29 +135,53 @@ TEST_F(CliKml, NormaliseMakesEveryPlacemarkOfAnotherLayoutReadable) {
   for (const char* line : lines) EXPECT_TRUE(Contains(r.out, line)) << line << "\n" << r.out;
 }
 
-TEST_F(CliKml, NormaliseRefusesHostileOrBrokenInputInOneLineAndWritesNothing) {
+// Reasons nothing loads or is normalised, each said in one line, with
+// nothing written and nothing left behind.
+TEST_F(CliKml, EveryRefusalSaysWhyInOneLineAndWritesNothing) {
+  std::ofstream(charts.Path() / "text.kmz") << "just text";
   WriteBomb(charts.Path() / "bomb.kmz", {{"doc.kml", std::string(16u << 20, ' ')}});
-  const std::pair<KmzEntries, const char*> cases[] = {
-      {{{"doc.kml", "<kml><Placemark></kml>"}}, "doc.kml line 1: mismatched tag"},
-      {{{"doc.kml", "<?xml version=\"1.0\"?>\n<!DOCTYPE kml [<!ENTITY a \"aaaa\">]>\n<kml>&a;</kml>"}},
+  const std::string bomb = "refused as a ZIP bomb: entry doc.kml inflates to more than 100 times its compressed size";
+  const struct {
+    const char* command;
+    const char* file;  // written from the entries, or laid down above (or missing) without
+    KmzEntries entries;
+    std::string message;
+  } cases[] = {
+      {"load", "missing.kmz", {}, "no such file"},
+      {"load", "text.kmz", {}, "text.kmz: not a ZIP archive"},
+      {"load", "bomb.kmz", {}, bomb},
+      {"load", "none.kmz", {{"doc.txt", "x"}}, "no KML file at the top of the archive"},
+      {"load", "styles.kmz", {{"doc.kml", Kml(kStyle)}}, "no point, line or polygon in the layout the reader reads"},
+      {"load", "flat.kmz", {{"doc.kml", Kml(kOneLinePoint)}},
+       "it holds 1 placemarks: `overlays kml normalise` rewrites the file so they are"},
+      {"normalise", "missing.kmz", {}, "no such file"},
+      {"normalise", "bomb.kmz", {}, bomb},
+      {"normalise", "tag.kmz", {{"doc.kml", "<kml><Placemark></kml>"}}, "doc.kml line 1: mismatched tag"},
+      {"normalise", "dtd.kmz", {{"doc.kml", "<?xml version=\"1.0\"?>\n<!DOCTYPE kml [<!ENTITY a \"a\">]>\n<kml/>"}},
        "doc.kml line 2: document type declarations are not accepted"},
-      {{{"doc.kml", Kml(kStyle)}}, "no placemark with a point, line or polygon"},
-      {{{"doc.txt", "x"}}, "no KML file in the archive"},
-      {{{"doc.kml", Kml("<Placemark>" + std::string(300, '<') + "</Placemark>\n")}}, "not well-formed"},
-      {{}, "refused as a ZIP bomb"},  // bomb.kmz
+      {"normalise", "styles.kmz", {{"doc.kml", Kml(kStyle)}}, "no placemark with a point, line or polygon"},
+      {"normalise", "none.kmz", {{"doc.txt", "x"}}, "no KML file in the archive"},
+      {"normalise", "deep.kmz", {{"doc.kml", Kml("<Placemark>" + std::string(300, '<') + "</Placemark>\n")}},
+       "not well-formed"},
   };
   const auto out = charts.Path() / "out.kmz";
-  for (const auto& [entries, message] : cases) {
-    const auto in = entries.empty() ? charts.Path() / "bomb.kmz" : Kmz("in.kmz", entries);
-    const CliResult r = Run({"kml", "normalise", in.string(), out.string()});
-    EXPECT_EQ(r.status, 1) << message;
-    EXPECT_TRUE(Contains(r.err, message)) << r.err;
-    EXPECT_FALSE(stdfs::exists(out)) << message;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.command) + " " + c.file);
+    const auto in = c.entries.empty() ? charts.Path() / c.file : Kmz(c.file, c.entries);
+    const auto before = testing_support::Files(charts.Path());
+    std::vector<std::string> args = {"kml", c.command, in.string()};
+    if (args[1] == "normalise") args.push_back(out.string());
+    const CliResult r = Run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.err, c.message)) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(testing_support::Files(charts.Path()), before);
   }
-  const CliResult missing = Run({"kml", "normalise", (charts.Path() / "missing.kmz").string(), out.string()});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_TRUE(Contains(missing.err, "no such file")) << missing.err;
-  EXPECT_EQ(testing_support::Files(charts.Path()), (std::set<std::string>{"in.kmz", "bomb.kmz"}));
+  // A file named Temp where the archive would be unpacked.
+  std::ofstream(charts.Path() / "Temp") << "mine";
+  const CliResult r = Load(Kmz("point.kmz", {{"doc.kml", Kml(kPoint)}}));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Contains(r.err, "cannot create the temporary folder")) << r.err;
 }
 
 // GDAL's ogr2ogr as the independent producer: a shapefile made from

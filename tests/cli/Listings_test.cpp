@@ -47,26 +47,20 @@ TEST(CliListings, EachShowsWhatTheModuleHolds) {
 
 // An RGBA image read back with libpng, so that the file is checked by the
 // reader every viewer uses rather than by the writer's own assumptions.
+// Empty when the file cannot be read.
 struct Png {
-  std::uint32_t width = 0;
-  std::uint32_t height = 0;
+  png_image image{};
   std::vector<unsigned char> rgba;
 
   explicit Png(const stdfs::path& path) {
-    png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path.c_str())) return;
     image.format = PNG_FORMAT_RGBA;
     rgba.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
-      rgba.clear();
-      return;
-    }
-    width = image.width;
-    height = image.height;
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) rgba.clear();
   }
   unsigned char At(std::uint32_t x, std::uint32_t y, int channel) const {
-    return rgba.at((y * width + x) * 4 + static_cast<std::uint32_t>(channel));
+    return rgba.at((y * image.width + x) * 4 + static_cast<std::uint32_t>(channel));
   }
 };
 
@@ -79,8 +73,8 @@ TEST(CliIcons, WritesEachImageAsAPng) {
 
   const Png wreck(folder / "000-wreck.png");
   ASSERT_FALSE(wreck.rgba.empty());
-  EXPECT_EQ(wreck.width, 64u);
-  EXPECT_EQ(wreck.height, 36u);
+  EXPECT_EQ(wreck.image.width, 64u);
+  EXPECT_EQ(wreck.image.height, 36u);
   EXPECT_EQ(wreck.At(0, 0, 3), 0) << "the symbol's ground lets the chart through";
   EXPECT_EQ(wreck.At(32, 17, 3), 255) << "the hull line shows";
 

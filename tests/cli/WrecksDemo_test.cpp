@@ -20,40 +20,34 @@ using testing_support::RunCli;
 using testing_support::TempFolder;
 namespace stdfs = std::filesystem;
 
-class WrecksCli : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    sandbox_ = new TempFolder;
-    demo_ = new CliResult(RunCli({"--root", Root(), "demo", "--records", "2"}));
-  }
-  static void TearDownTestSuite() {
-    delete demo_;
-    delete sandbox_;
-  }
-  static std::string Root() { return sandbox_->Path().string(); }
-  static std::string Dump(const char* format) {
-    const CliResult r = RunCli({"--root", Root(), "wrecks", "dump", "--limit", "10", "--format", format});
-    EXPECT_EQ(r.status, 0) << r.err;
-    return r.out;
-  }
+// The sandbox the demo left behind, made once for every test here, and what the demo printed.
+const TempFolder& Sandbox() {
+  static const TempFolder sandbox;
+  return sandbox;
+}
+const CliResult& Demo() {
+  static const CliResult demo = RunCli({"--root", Sandbox().Path().string(), "demo", "--records", "2"});
+  return demo;
+}
 
-  static TempFolder* sandbox_;
-  static CliResult* demo_;
-};
-TempFolder* WrecksCli::sandbox_ = nullptr;
-CliResult* WrecksCli::demo_ = nullptr;
+std::string Dump(const char* format) {
+  const CliResult r =
+      RunCli({"--root", Sandbox().Path().string(), "wrecks", "dump", "--limit", "10", "--format", format});
+  EXPECT_EQ(r.status, 0) << r.err;
+  return r.out;
+}
 
-TEST_F(WrecksCli, DemoInstallsTheSampleAndLoadReadsIt) {
-  ASSERT_EQ(demo_->status, 0) << demo_->err;
-  const CliResult load = RunCli({"--root", Root(), "wrecks", "load"});
+TEST(WrecksCli, DemoInstallsTheSampleAndLoadReadsIt) {
+  ASSERT_EQ(Demo().status, 0) << Demo().err;
+  const CliResult load = RunCli({"--root", Sandbox().Path().string(), "wrecks", "load"});
   ASSERT_EQ(load.status, 0) << load.err;
   const char* lines[] = {
       "install dialog \"Wrecks\"", "accepted", "database: Sample Wrecks Jan 2026", "wrecks: 4000", "obstructions: 1000",
       "search centre: 53\xC2\xB0 00'.000N 002\xC2\xB0 00'.000E", "earliest sunk year: 1700", "search radius: 1.00 NM",
   };
-  for (const char* line : lines) EXPECT_TRUE(Contains(demo_->out + load.out, line)) << line;
-  EXPECT_TRUE(stdfs::exists(sandbox_->Path() / "C" / "MyData" / "Wrecks" / "Sample Wrecks Jan 2026.WRK"));
-  EXPECT_TRUE(stdfs::exists(sandbox_->Path() / "C" / "Navlore Download" / "Installed" / "Sample Wrecks Jan 2026.WKZ"));
+  for (const char* line : lines) EXPECT_TRUE(Contains(Demo().out + load.out, line)) << line;
+  EXPECT_TRUE(stdfs::exists(Sandbox().Path() / "C" / "MyData" / "Wrecks" / "Sample Wrecks Jan 2026.WRK"));
+  EXPECT_TRUE(stdfs::exists(Sandbox().Path() / "C" / "Navlore Download" / "Installed" / "Sample Wrecks Jan 2026.WKZ"));
 }
 
 // Quoted fields may hold commas and doubled quotes, never line breaks.
@@ -98,6 +92,7 @@ bool SameValue(const nlohmann::json& json, const std::string& csv) {
   return text == csv;
 }
 
+// A position on the globe: longitude, latitude.
 void ExpectPosition(const nlohmann::json& position) {
   ASSERT_EQ(position.size(), 2u);
   EXPECT_LE(std::abs(position[0].get<double>()), 180);
@@ -110,17 +105,13 @@ void ExpectPosition(const nlohmann::json& position) {
 bool ExpectChartedGeometry(const nlohmann::json& feature) {
   const auto& geometry = feature.at("geometry");
   const int points = feature.at("properties").at("outline_points");
-  if (points == 0) {
-    EXPECT_EQ(geometry.at("type"), "Point");
-    ExpectPosition(geometry.at("coordinates"));
-    return false;
-  }
-  EXPECT_EQ(geometry.at("type"), "GeometryCollection");
-  const auto& parts = geometry.at("geometries");
-  EXPECT_EQ(parts.at(0).at("type"), "Point");
-  ExpectPosition(parts[0].at("coordinates"));
-  EXPECT_EQ(parts.at(1).at("type"), "Polygon");
-  const auto& ring = parts[1].at("coordinates").at(0);
+  const auto& point = points == 0 ? geometry : geometry.at("geometries").at(0);
+  EXPECT_EQ(geometry.at("type"), points == 0 ? "Point" : "GeometryCollection");
+  EXPECT_EQ(point.at("type"), "Point");
+  ExpectPosition(point.at("coordinates"));
+  if (points == 0) return false;
+  EXPECT_EQ(geometry.at("geometries").at(1).at("type"), "Polygon");
+  const auto& ring = geometry.at("geometries").at(1).at("coordinates").at(0);
   EXPECT_EQ(ring.size(), static_cast<std::size_t>(points) + 1);
   EXPECT_EQ(ring.front(), ring.back());
   for (const auto& position : ring) ExpectPosition(position);
@@ -130,7 +121,8 @@ bool ExpectChartedGeometry(const nlohmann::json& feature) {
 // The three forms are written from one list of fields; each record must
 // carry the same fields with the same values in all of them, and the
 // GeoJSON must be valid.
-TEST_F(WrecksCli, DumpFormsAgreeFieldByFieldAndTheGeoJsonIsValid) {
+TEST(WrecksCli, DumpFormsAgreeFieldByFieldAndTheGeoJsonIsValid) {
+  ASSERT_EQ(Demo().status, 0) << Demo().err;
   const auto lines = Lines(Dump("csv"));
   const auto header = CsvFields(lines.at(0));
   std::vector<std::vector<std::string>> csv;

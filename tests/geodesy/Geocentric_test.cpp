@@ -22,17 +22,7 @@ constexpr double kOracleTolerance = 1e-4;
 // the height is recovered through a division by cos phi.
 constexpr double kPolarCap = 89.9;
 
-struct Sample {
-  double lat, lon, h;  // degrees, metres
-};
-
-std::vector<Sample> RandomSamples(int count, unsigned seed) {
-  std::mt19937_64 rng(seed);
-  std::uniform_real_distribution<double> u(-1, 1), lon(-180, 180), h(-500, 12000);
-  std::vector<Sample> out;
-  for (int i = 0; i < count; ++i) out.push_back({std::asin(u(rng)) * kDegreesPerRadian, lon(rng), h(rng)});
-  return out;
-}
+struct Sample { double lat, lon, h; };  // degrees, metres
 
 TEST(Geocentric, BothWaysAgreeWithGeographicLib) {
   for (std::uint32_t row : {0u, 20u, 26u}) {
@@ -41,7 +31,10 @@ TEST(Geocentric, BothWaysAgreeWithGeographicLib) {
     ASSERT_TRUE(s.SelectSpheroid(row));
     const GeographicLib::Geocentric oracle(s.a, 1 / s.invFlattening);
     double worstXyz = 0, worstLat = 0, worstLon = 0, worstH = 0;
-    for (const Sample& p : RandomSamples(10000, 7 + row)) {
+    std::mt19937_64 rng(7 + row);
+    std::uniform_real_distribution<double> u(-1, 1), longitude(-180, 180), height(-500, 12000);
+    for (int i = 0; i < 10000; ++i) {
+      const Sample p{std::asin(u(rng)) * kDegreesPerRadian, longitude(rng), height(rng)};
       double X, Y, Z, x, y, z, lat, lon, h;
       GeographicToGeocentric(s, p.lat * kRadiansPerDegree, p.lon * kRadiansPerDegree, p.h, X, Y, Z);
       oracle.Forward(p.lat, p.lon, p.h, x, y, z);
@@ -67,11 +60,8 @@ TEST(Geocentric, BothWaysAgreeWithGeographicLib) {
 
 TEST(Geocentric, LongitudeOnTheAxes) {
   const CSpheroid s;
-  const struct {
-    const char* what;
-    double X, Y, Z;
-    double lam;  // expected, radians
-  } cases[] = {
+  // The longitude expected in radians.
+  const struct { const char* what; double X, Y, Z, lam; } cases[] = {
       {"X = 0, Y < 0", 0, -6378137, 0, -kPi / 2},
       {"X = 0, Y > 0", 0, 6378137, 0, kPi / 2},
       {"X < 0, Y = +0", -6378137, 0, 0, kPi},
@@ -95,11 +85,7 @@ TEST(Geocentric, WhatHasNoLatitudeGivesFalse) {
   zeroed.invFlattening = 0;
   zeroed.DeriveSpheroid();
   const CSpheroid wgs84;
-  const struct {
-    const char* what;
-    const CSpheroid& s;
-    double X, Y, Z;
-  } cases[] = {
+  const struct { const char* what; const CSpheroid& s; double X, Y, Z; } cases[] = {
       {"a sphere", sphere, 4e6, 4e6, 3e6},
       {"a zeroed ellipsoid", zeroed, 4e6, 4e6, 3e6},
       {"the polar axis", wgs84, 0, 0, 6356752.314},

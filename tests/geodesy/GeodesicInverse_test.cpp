@@ -19,11 +19,8 @@ CSpheroid WithMethod(int method) {
 }
 
 TEST(GeodesicInverse, SamePointsGiveZeroAndUnknownMethodsAreRefused) {
-  const struct {
-    int method;
-    double lat2, lon2;
-    bool ok;
-  } cases[] = {{0, 0.9, -0.1, true}, {1, 0.9, -0.1, true}, {-1, 0.2, 0.2, false}, {2, 0.2, 0.2, false}};
+  const struct { int method; double lat2, lon2; bool ok; } cases[] = {
+      {0, 0.9, -0.1, true}, {1, 0.9, -0.1, true}, {-1, 0.2, 0.2, false}, {2, 0.2, 0.2, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.method);
     double distance = 5, azimuth = 5;
@@ -45,11 +42,10 @@ TEST(GeodesicInverse, SamePointsGiveZeroAndUnknownMethodsAreRefused) {
 // meridian, 10,001,965.7293 m (the series to u⁶ is within a millimetre).
 TEST(GeodesicInverse, LinesOfKnownLengthAndDirection) {
   const double a = CSpheroid().a;
+  // Ends in degrees, distance and tolerance in metres, azimuth in degrees.
   const struct {
     const char* what;
-    double lat1, lon1, lat2, lon2;  // degrees
-    double distance, tolerance;     // metres
-    double azimuth;                 // degrees
+    double lat1, lon1, lat2, lon2, distance, tolerance, azimuth;
     bool halfTheGlobe = false;
   } cases[] = {
       {"east along the equator", 0, 0, 0, 10, a * 10 * kRadiansPerDegree, 1e-6, 90},

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <numbers>
 #include <random>
 #include <string>
@@ -18,19 +19,6 @@ namespace {
 
 // Agreement asked of the whole datum shift: 0.1 mm.
 constexpr double kOracleTolerance = 1e-4;
-
-// One PROJ operation for the life of a test, in PROJ's default context.
-struct ProjOperation {
-  explicit ProjOperation(const std::string& definition) : op(proj_create(PJ_DEFAULT_CTX, definition.c_str())) {}
-  ~ProjOperation() { proj_destroy(op); }
-  ProjOperation(const ProjOperation&) = delete;
-  ProjOperation& operator=(const ProjOperation&) = delete;
-  PJ_COORD Forward(double x, double y, double z, double t) const {
-    return proj_trans(op, PJ_FWD, proj_coord(x, y, z, t));
-  }
-
-  PJ* op;
-};
 
 std::string Number(double v) {
   char text[40];
@@ -54,35 +42,19 @@ std::string ProjEllipsoid(const CSpheroid& s) {
   return "+a=" + Number(s.a) + " +rf=" + Number(s.invFlattening);
 }
 
-DatumShiftDef Shift(double tX, double tY, double tZ, double rX, double rY, double rZ, double s,
-                    std::int32_t convention) {
-  DatumShiftDef p;
-  p.tX = tX, p.tY = tY, p.tZ = tZ, p.rX = rX, p.rY = rY, p.rZ = rZ, p.s = s;
-  p.convention = convention;
-  return p;
-}
-
 DatumShiftDef WithRates(DatumShiftDef p, double referenceEpoch, double epochOfUse) {
-  p.dtX = 0.0012, p.dtY = -0.0021, p.dtZ = 0.0035;
-  p.drX = 0.00011, p.drY = 0.00019, p.drZ = -0.00007;
-  p.ds = -0.0012;
-  p.referenceEpoch = referenceEpoch;
-  p.epochOfUse = epochOfUse;
-  p.timeDependent = 1;
-  p.fixedEpoch = 1;
+  p.dtX = 0.0012, p.dtY = -0.0021, p.dtZ = 0.0035, p.drX = 0.00011, p.drY = 0.00019, p.drZ = -0.00007;
+  p.ds = -0.0012, p.referenceEpoch = referenceEpoch, p.epochOfUse = epochOfUse;
+  p.timeDependent = 1, p.fixedEpoch = 1;
   return p;
 }
 
-struct HelmertCase {
-  const char* what;
-  DatumShiftDef shift;
-  std::uint32_t fromRow, toRow;
-};
+struct HelmertCase { const char* what; DatumShiftDef shift; std::uint32_t fromRow, toRow; };
 
 std::vector<HelmertCase> Cases() {
-  const DatumShiftDef osgb = Shift(-446.448, 125.157, -542.06, -0.1502, -0.247, -0.8421, 20.4894, kPositionVector);
-  const DatumShiftDef rd = Shift(-565.04, -49.91, -465.84, -0.4094, 0.3597, -1.8685, -4.0772, kCoordinateFrame);
-  const DatumShiftDef caspian = Shift(-926.4, 715.9, 186.4, 10.364, 20.78, -26.452, 7.224, kPositionVector);
+  const DatumShiftDef osgb{-446.448, 125.157, -542.06, -0.1502, -0.247, -0.8421, 20.4894, kPositionVector};
+  const DatumShiftDef rd{-565.04, -49.91, -465.84, -0.4094, 0.3597, -1.8685, -4.0772, kCoordinateFrame};
+  const DatumShiftDef caspian{-926.4, 715.9, 186.4, 10.364, 20.78, -26.452, 7.224, kPositionVector};
   return {
       {"ETRS89 to OSGB36, position vector", osgb, 26, 0},
       {"WGS 1984 to RD, coordinate frame", rd, 26, 3},
@@ -114,14 +86,16 @@ TEST(Helmert, DatumShiftBothWaysAgreesWithProjPipeline) {
       CSpheroid from, to;
       ASSERT_TRUE(from.SelectSpheroid(direction == kForward ? c.fromRow : c.toRow));
       ASSERT_TRUE(to.SelectSpheroid(direction == kForward ? c.toRow : c.fromRow));
-      const ProjOperation proj("+proj=pipeline +step +proj=cart " + ProjEllipsoid(from) + " +step " +
-                               ProjHelmert(direction == kForward ? c.shift : Negated(c.shift)) +
-                               " +step +inv +proj=cart " + ProjEllipsoid(to));
-      ASSERT_NE(proj.op, nullptr);
+      const std::string pipeline = "+proj=pipeline +step +proj=cart " + ProjEllipsoid(from) + " +step " +
+                                   ProjHelmert(direction == kForward ? c.shift : Negated(c.shift)) +
+                                   " +step +inv +proj=cart " + ProjEllipsoid(to);
+      const std::unique_ptr<PJ, decltype(&proj_destroy)> proj(proj_create(PJ_DEFAULT_CTX, pipeline.c_str()),
+                                                              proj_destroy);
+      ASSERT_NE(proj, nullptr);
       double worstNorth = 0, worstEast = 0, worstUp = 0;
       for (int i = 0; i < 2000; ++i) {
         const double phi0 = std::asin(u(rng)), lam0 = lon(rng) * kRadiansPerDegree, h0 = height(rng);
-        const PJ_COORD expected = proj.Forward(lam0, phi0, h0, c.shift.epochOfUse);
+        const PJ_COORD expected = proj_trans(proj.get(), PJ_FWD, proj_coord(lam0, phi0, h0, c.shift.epochOfUse));
         double X, Y, Z;
         GeographicToGeocentric(from, phi0, lam0, h0, X, Y, Z);
         HelmertStep(c.shift, direction, X, Y, Z);
@@ -142,10 +116,7 @@ TEST(Helmert, DatumShiftBothWaysAgreesWithProjPipeline) {
 }
 
 TEST(Helmert, DecimalYearCountsEveryYearAs365Days) {
-  const struct {
-    platform::fs::LocalTime when;
-    double year;
-  } cases[] = {
+  const struct { platform::fs::LocalTime when; double year; } cases[] = {
       {{2024, 1, 1, 0, 0, 0, 1, 0}, 2024.0},
       // 31 December of a leap year, noon: the 366th day reaches the next year.
       {{2024, 12, 31, 12, 0, 0, 2, 365}, 2024.0 + 365.5 / 365},
@@ -160,7 +131,7 @@ TEST(Helmert, DecimalYearCountsEveryYearAs365Days) {
 TEST(Helmert, EpochOfUseIsStoredOrToday) {
   testing_support::TestMachine machine;
   machine.SetClock(1751371200);  // 1 July 2025 12:00 UTC
-  DatumShiftDef p = WithRates(Shift(1, 2, 3, 0, 0, 0, 0, kPositionVector), 2000.0, 2010.5);
+  DatumShiftDef p = WithRates({1, 2, 3}, 2000.0, 2010.5);
   EXPECT_EQ(EpochOfUse(p), 2010.5);
   p.fixedEpoch = 0;
   const double today = DecimalYear(platform::fs::GetLocalTime());
