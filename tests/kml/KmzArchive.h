@@ -47,19 +47,15 @@ struct BombEntry {
   long long declaredSize = -1;  // the size the directory states; -1: the true one
 };
 
+// A zlib stream is a raw deflate stream between a 2-byte header and a
+// 4-byte checksum.
 inline std::string RawDeflate(const std::string& data) {
-  z_stream z{};
-  if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw std::runtime_error("deflateInit2");
-  std::string out(deflateBound(&z, data.size()), '\0');
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-  z.avail_in = static_cast<uInt>(data.size());
-  z.next_out = reinterpret_cast<Bytef*>(out.data());
-  z.avail_out = static_cast<uInt>(out.size());
-  deflate(&z, Z_FINISH);
-  out.resize(z.total_out);
-  deflateEnd(&z);
-  return out;
+  uLongf size = compressBound(data.size());
+  std::string out(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()), data.size(),
+                Z_BEST_COMPRESSION) != Z_OK)
+    throw std::runtime_error("compress2");
+  return out.substr(2, size - 6);
 }
 
 inline void WriteBomb(const std::filesystem::path& host, const std::vector<BombEntry>& entries) {

@@ -12,23 +12,15 @@ namespace fs = platform::fs;
 using testing_support::KmzEntries;
 using testing_support::TestMachine;
 using testing_support::WriteKmz;
-using tools::ZipEntry;
 using tools::ZipWriter;
 
-constexpr std::uint32_t Dos(unsigned y, unsigned mo, unsigned d, unsigned h, unsigned mi, unsigned s) {
-  return ((y - 1980) << 25) | (mo << 21) | (d << 16) | (h << 11) | (mi << 5) | (s / 2);
-}
+// 2001-02-03 04:05:06 in the archive's DOS form.
+constexpr std::uint32_t kDated = (21u << 25) | (2u << 21) | (3u << 16) | (4u << 11) | (5u << 5) | (6u / 2);
 
 class UnzipperTest : public ::testing::Test {
  protected:
   // Writes an archive at a Windows path; a name ending in '/' is a folder.
   void Archive(const std::string& path, const KmzEntries& entries) { WriteKmz(machine.Host(path), entries); }
-  // The same with entries described in full.
-  void Archive(const std::string& path, const std::vector<std::pair<ZipEntry, std::string>>& entries) {
-    ZipWriter zip(machine.Host(path));
-    for (const auto& [entry, data] : entries) zip.Add(entry, data);
-    zip.Close();
-  }
   // Extracts every entry the way the KML reader does; returns how many succeeded.
   static int ExtractAll(CUnzipper& zip, bool ignorePaths = false) {
     int ok = 0;
@@ -76,11 +68,8 @@ TEST_F(UnzipperTest, OpenRefusalsSayWhy) {
 }
 
 TEST_F(UnzipperTest, ExtensionFilterIgnoresCaseAndPassesOverLongerExtensions) {
-  Archive("C:\\x.kmz", {{"doc.KMLX", "no"},
-                        {"doc.KML", "yes"},
-                        {"kml", "no extension"},
-                        {"more.kml/inside.txt", "dot in a folder"},
-                        {"second.kml", "yes too"}});
+  Archive("C:\\x.kmz", {{"doc.KMLX", "no"}, {"doc.KML", "yes"}, {"kml", "no extension"},
+                        {"more.kml/inside.txt", "dot in a folder"}, {"second.kml", "yes too"}});
   CUnzipper zip("C:\\x.kmz");
   const auto names = [&](const char* extension) {
     std::vector<std::string> found;
@@ -121,16 +110,14 @@ TEST_F(UnzipperTest, PathsKeptAndIgnoredAndWhereTheOutputFolderMayBe) {
 // module's code page and is UTF-8 again on disk; an old file is replaced.
 TEST_F(UnzipperTest, ExtractedFilesCarryTheEntryTimeAndName) {
   machine.Write("C:\\x\\a.txt", "a much longer older content");
-  ZipEntry dated, utf8;
-  dated.name = "a.txt";
-  dated.dosDateTime = Dos(2001, 2, 3, 4, 5, 6);
-  utf8.name = "Soci\xC3\xA9t\xC3\xA9.txt";
-  utf8.utf8Name = true;
-  Archive("C:\\x.zip", {{dated, "new"}, {utf8, "accents"}});
+  ZipWriter writer(machine.Host("C:\\x.zip"));
+  writer.Add({.name = "a.txt", .dosDateTime = kDated}, "new");
+  writer.Add({.name = "Soci\xC3\xA9t\xC3\xA9.txt", .utf8Name = true}, "accents");
+  writer.Close();
   CUnzipper zip("C:\\x.zip");
   EXPECT_EQ(ExtractAll(zip), 2);
   EXPECT_EQ(machine.Read("C:\\x\\a.txt"), "new");
-  EXPECT_EQ(fs::LastWriteTime("C:\\x\\a.txt"), fs::TimeFromDos(Dos(2001, 2, 3, 4, 5, 6)));
+  EXPECT_EQ(fs::LastWriteTime("C:\\x\\a.txt"), fs::TimeFromDos(kDated));
   EXPECT_EQ(machine.Read("C:\\x\\Soci\xE9t\xE9.txt"), "accents");
   EXPECT_TRUE(std::filesystem::exists(machine.DriveFolder('C') / "x" / "Soci\xC3\xA9t\xC3\xA9.txt"));
 }

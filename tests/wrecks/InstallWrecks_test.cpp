@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "SampleWrecks.h"
-#include "ZipWriter.h"
 #include "frame/Exports.h"
+#include "kml/KmzArchive.h"
 #include "platform/ui/Automation.h"
 #include "support/TestMachine.h"
 #include "wrecks/WreckResources.h"
@@ -15,15 +15,7 @@ using platform::ui::Driver;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
 using testing_support::TestMachine;
-
-void WritePackage(TestMachine& machine, const std::string& path) {
-  std::filesystem::create_directories(machine.Host(path).parent_path());
-  tools::ZipWriter zip(machine.Host(path));
-  tools::ZipEntry entry;
-  entry.name = "Wrecks Jan 2026.WRK";
-  zip.Add(entry, tools::SampleWreckDatabase(3, 10));
-  zip.Close();
-}
+using testing_support::WriteKmz;
 
 // Runs InstallWrecks, pressing `button` in the dialog; how often it opened
 // and the notice it showed.
@@ -64,7 +56,7 @@ TEST(InstallWrecks, AcceptedPackagesAreUnpackedAndFiledDeclinedOnesOfferedAgain)
     TestMachine machine;
     machine.SetClock(1780000000);  // in 2026
     machine.AddDrive('E', platform::fs::DriveType::CdRom);
-    if (row.package) WritePackage(machine, row.package);
+    if (row.package) WriteKmz(machine.Host(row.package), {{"Wrecks Jan 2026.WRK", tools::SampleWreckDatabase(3, 10)}});
     const Offer offer = Install(row.button);
     EXPECT_EQ(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"), row.installed);
     if (!row.package) {

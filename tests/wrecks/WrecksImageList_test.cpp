@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <tuple>
 
 #include "frame/ModuleEntry.h"
 #include "platform/ui/ResourceChain.h"
@@ -59,11 +60,8 @@ TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
   constexpr COLORREF kShownWhite = RGB(254, 254, 254);
   constexpr COLORREF kBlue = RGB(0, 56, 168);
   constexpr COLORREF kBorder = RGB(128, 128, 128);
-  struct Landmark {
-    int flag;
-    int x, y;
-    COLORREF colour;
-  } landmarks[] = {
+  // The flag, a pixel of it, and that pixel's colour.
+  const std::tuple<int, int, int, COLORREF> landmarks[] = {
       {0, 16, 9, RGB(192, 192, 192)},  // Unknown: plain grey
       {0, 0, 0, kBorder},              // every flag has a one-pixel frame
       {1, 16, 9, kRed},                // United Kingdom: red cross in the middle
@@ -75,10 +73,8 @@ TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
       {96, 16, 9, RGB(128, 0, 32)},    // Genoa: a darker red cross than England's
   };
   const CWrecksImageList list;
-  for (const auto& l : landmarks) {
-    SCOPED_TRACE(kFlagNames[l.flag]);
-    EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + l.flag)->GetPixel(l.x, l.y), l.colour);
-  }
+  for (const auto& [flag, x, y, colour] : landmarks)
+    EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + flag)->GetPixel(x, y), colour) << kFlagNames[flag];
 }
 
 // Stands in for the host's resources: a module of its own at the head of
