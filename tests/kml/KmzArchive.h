@@ -2,7 +2,7 @@
 // Archives for tests, written by minizip's zip API (through the zip writer
 // of tools/ or directly): KMZ archives of named texts, and ZIP bombs whose
 // entries deflate about a thousand times or whose directory declares a
-// false inflated size (the deflate stream is made here and stored raw).
+// false inflated size (so the deflate stream is made here and stored raw).
 
 #include <minizip/zip.h>
 #include <zlib.h>
@@ -64,16 +64,12 @@ inline void WriteBomb(const std::filesystem::path& host, const std::vector<BombE
   if (!zip) throw std::runtime_error("zipOpen64");
   for (const auto& e : entries) {
     const zip_fileinfo info{};
-    const bool raw = e.declaredSize >= 0;
-    zipOpenNewFileInZip2_64(zip, e.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 9, raw, 1);
-    const std::string stored = raw ? RawDeflate(e.data) : e.data;
+    zipOpenNewFileInZip2_64(zip, e.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 9, 1, 1);
+    const std::string stored = RawDeflate(e.data);
     zipWriteInFileInZip(zip, stored.data(), static_cast<unsigned>(stored.size()));
-    if (raw) {
-      const auto crc = crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()));
-      zipCloseFileInZipRaw64(zip, static_cast<ZPOS64_T>(e.declaredSize), crc);
-    } else {
-      zipCloseFileInZip(zip);
-    }
+    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()));
+    const long long declared = e.declaredSize >= 0 ? e.declaredSize : static_cast<long long>(e.data.size());
+    zipCloseFileInZipRaw64(zip, static_cast<ZPOS64_T>(declared), crc);
   }
   zipClose(zip, nullptr);
 }

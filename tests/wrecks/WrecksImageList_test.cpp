@@ -77,19 +77,21 @@ TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
     EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + flag)->GetPixel(x, y), colour) << kFlagNames[flag];
 }
 
-// Stands in for the host's resources: a module of its own at the head of
-// the chain, optionally with the overlays module's own resources taken out.
+// Stands in for the host's resources: a module of its own with these
+// bitmaps at the head of the chain, optionally with the overlays module's
+// own resources taken out.
 class ChainedResources {
  public:
-  explicit ChainedResources(bool withoutModule) : withoutModule_(withoutModule) {
+  ChainedResources(std::initializer_list<const platform::ui::BitmapResource*> bitmaps, bool withoutModule)
+      : withoutModule_(withoutModule) {
     if (withoutModule_) platform::ui::ResourceChain::Leave(&module_entry::ModuleResources());
+    for (const auto* bitmap : bitmaps) host_.AddBitmap(*bitmap);
+    platform::ui::ResourceChain::Join(&host_);
   }
   ~ChainedResources() {
     platform::ui::ResourceChain::Leave(&host_);
     if (withoutModule_) platform::ui::ResourceChain::Join(&module_entry::ModuleResources());
   }
-  void Join() { platform::ui::ResourceChain::Join(&host_); }
-  platform::ui::ResourceModule& Host() { return host_; }
 
  private:
   bool withoutModule_;
@@ -104,9 +106,7 @@ constexpr COLORREF kRaggedPixels[48 * 18] = {};
 constexpr platform::ui::BitmapResource kRaggedCaution{17011, 48, 18, kRaggedPixels};
 
 TEST(WrecksImageList, AFlagStripOfTheHostWinsOverOurs) {
-  ChainedResources resources(false);
-  resources.Host().AddBitmap(kHostFlags);
-  resources.Join();
+  const ChainedResources resources({&kHostFlags}, false);
   const CWrecksImageList list;
   const int ourSecondStrip = 24;  // flags 25..48
   EXPECT_EQ(list.GetImageCount(), kAllImages - ourSecondStrip + 3);
@@ -115,17 +115,14 @@ TEST(WrecksImageList, AFlagStripOfTheHostWinsOverOurs) {
 }
 
 TEST(WrecksImageList, StripsThatCannotBeFoundAddNothing) {
-  ChainedResources resources(true);
   {
+    const ChainedResources nothing({}, true);
     const CWrecksImageList empty;
     EXPECT_TRUE(empty.IsCreated());
     EXPECT_EQ(empty.GetImageCount(), 0);
   }
-  resources.Host().AddBitmap(kRaggedCaution);
-  resources.Host().AddBitmap(kHostFlags);
-  resources.Join();
-  const CWrecksImageList list;
-  EXPECT_EQ(list.GetImageCount(), 1 + 3);
+  const ChainedResources resources({&kRaggedCaution, &kHostFlags}, true);
+  EXPECT_EQ(CWrecksImageList().GetImageCount(), 1 + 3);
 }
 
 }  // namespace
