@@ -2,7 +2,7 @@
 // Archives for tests, written by minizip's zip API (through the zip writer
 // of tools/ or directly): KMZ archives of named texts, and ZIP bombs whose
 // entries deflate about a thousand times or whose directory declares a
-// false inflated size (the deflate stream is made here and stored raw).
+// false inflated size (so the deflate stream is made here and stored raw).
 
 #include <minizip/zip.h>
 #include <zlib.h>
@@ -47,19 +47,15 @@ struct BombEntry {
   long long declaredSize = -1;  // the size the directory states; -1: the true one
 };
 
+// A zlib stream is a raw deflate stream between a 2-byte header and a
+// 4-byte checksum.
 inline std::string RawDeflate(const std::string& data) {
-  z_stream z{};
-  if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw std::runtime_error("deflateInit2");
-  std::string out(deflateBound(&z, data.size()), '\0');
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-  z.avail_in = static_cast<uInt>(data.size());
-  z.next_out = reinterpret_cast<Bytef*>(out.data());
-  z.avail_out = static_cast<uInt>(out.size());
-  deflate(&z, Z_FINISH);
-  out.resize(z.total_out);
-  deflateEnd(&z);
-  return out;
+  uLongf size = compressBound(data.size());
+  std::string out(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()), data.size(),
+                Z_BEST_COMPRESSION) != Z_OK)
+    throw std::runtime_error("compress2");
+  return out.substr(2, size - 6);
 }
 
 inline void WriteBomb(const std::filesystem::path& host, const std::vector<BombEntry>& entries) {
@@ -68,16 +64,12 @@ inline void WriteBomb(const std::filesystem::path& host, const std::vector<BombE
   if (!zip) throw std::runtime_error("zipOpen64");
   for (const auto& e : entries) {
     const zip_fileinfo info{};
-    const bool raw = e.declaredSize >= 0;
-    zipOpenNewFileInZip2_64(zip, e.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 9, raw, 1);
-    const std::string stored = raw ? RawDeflate(e.data) : e.data;
+    zipOpenNewFileInZip2_64(zip, e.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 9, 1, 1);
+    const std::string stored = RawDeflate(e.data);
     zipWriteInFileInZip(zip, stored.data(), static_cast<unsigned>(stored.size()));
-    if (raw) {
-      const auto crc = crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()));
-      zipCloseFileInZipRaw64(zip, static_cast<ZPOS64_T>(e.declaredSize), crc);
-    } else {
-      zipCloseFileInZip(zip);
-    }
+    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()));
+    const long long declared = e.declaredSize >= 0 ? e.declaredSize : static_cast<long long>(e.data.size());
+    zipCloseFileInZipRaw64(zip, static_cast<ZPOS64_T>(declared), crc);
   }
   zipClose(zip, nullptr);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "frame/Folders.h"
@@ -40,23 +41,20 @@ std::string CoordinatesText(std::size_t size) {
   return text;
 }
 
-struct AllowanceCase {
-  std::uint64_t archiveSize, compressed, spent, allowance;
-};
-
 TEST(ZipBomb, AnEntryMayInflateToItsRatioAboveTheFloorWithinWhatTheArchiveHasLeft) {
   constexpr std::uint64_t MiB = 1u << 20, GiB = 1u << 30;
-  const AllowanceCase cases[] = {
+  // Archive size, compressed size, spent so far, and the allowance.
+  const std::array<std::uint64_t, 4> cases[] = {
       {100 * MiB, 10 * MiB, 0, 1000 * MiB}, {100 * MiB, 1000, 0, MiB},  // the floor
       {MiB, 10 * MiB, 0, 100 * MiB},      // an overstated compressed size counts as the archive's size
       {100 * MiB, 10 * MiB, GiB - 5, 5},  // what the archive has left
       {UINT64_MAX, UINT64_MAX, 0, GiB},   // no overflow of ratio times size
       {100 * MiB, 10 * MiB, 2 * GiB, 0},
   };
-  for (const auto& c : cases) {
-    CInflationBudget budget({}, c.archiveSize);
-    budget.Spend(c.spent);
-    EXPECT_EQ(budget.Allowance(c.compressed), c.allowance) << c.compressed << " spent " << c.spent;
+  for (const auto& [archiveSize, compressed, spent, allowance] : cases) {
+    CInflationBudget budget({}, archiveSize);
+    budget.Spend(spent);
+    EXPECT_EQ(budget.Allowance(compressed), allowance) << compressed << " spent " << spent;
   }
 }
 
@@ -69,29 +67,17 @@ struct ArchiveCase {
 };
 
 TEST(ZipBomb, TheReaderRefusesWhatInflatesOutOfProportionAndKeepsTheRest) {
-  const InflationLimits defaults;
-  const InflationLimits small{100, 1u << 20, 3u << 20};
+  const InflationLimits all{}, small{100, 1u << 20, 3u << 20};
+  const std::string mib2a = Incompressible(2u << 20, 1), mib2b = Incompressible(2u << 20, 2);
   const ArchiveCase cases[] = {
-      {"one entry of zeros", {{"doc.kml", kZeros}}, defaults, UnzipProblem::OutOfProportion, {}},
-      {"the bomb second", {{"a.kml", "<kml>"}, {"b.kml", kZeros}}, defaults, UnzipProblem::OutOfProportion, {}},
-      {"each entry fine, too much in all",
-       {{"a.bin", Incompressible(2u << 20, 1)}, {"b.bin", Incompressible(2u << 20, 2)}},
-       small,
-       UnzipProblem::TooMuchInAll,
-       {}},
+      {"one entry of zeros", {{"doc.kml", kZeros}}, all, UnzipProblem::OutOfProportion, {}},
+      {"the bomb second", {{"a.kml", "<kml>"}, {"b.kml", kZeros}}, all, UnzipProblem::OutOfProportion, {}},
+      {"each entry fine, too much in all", {{"a.bin", mib2a}, {"b.bin", mib2b}}, small, UnzipProblem::TooMuchInAll, {}},
       // minizip stops at the declared size; the checksum then gives the lie
       // away and the short file is removed.
-      {"the directory understates the size",
-       {{"ok.txt", "fine"}, {"doc.kml", kZeros, 1000}},
-       defaults,
-       UnzipProblem::Damaged,
-       {"ok.txt"}},
-      {"zeros under the 1 MiB floor",
-       {{"blank.png", std::string(900u << 10, '\0')}},
-       defaults,
-       UnzipProblem::None,
-       {"blank.png"}},
-      {"KML text of 3 MB", {{"doc.kml", CoordinatesText(3u << 20)}}, defaults, UnzipProblem::None, {"doc.kml"}},
+      {"understated size", {{"ok.txt", "fine"}, {"doc.kml", kZeros, 1000}}, all, UnzipProblem::Damaged, {"ok.txt"}},
+      {"zeros under the 1 MiB floor", {{"a.png", std::string(900u << 10, '\0')}}, all, UnzipProblem::None, {"a.png"}},
+      {"KML text of 3 MB", {{"doc.kml", CoordinatesText(3u << 20)}}, all, UnzipProblem::None, {"doc.kml"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "SampleWrecks.h"
-#include "ZipWriter.h"
 #include "frame/Exports.h"
+#include "kml/KmzArchive.h"
 #include "platform/ui/Automation.h"
 #include "support/TestMachine.h"
 #include "wrecks/WreckResources.h"
@@ -15,15 +15,7 @@ using platform::ui::Driver;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
 using testing_support::TestMachine;
-
-void WritePackage(TestMachine& machine, const std::string& path) {
-  std::filesystem::create_directories(machine.Host(path).parent_path());
-  tools::ZipWriter zip(machine.Host(path));
-  tools::ZipEntry entry;
-  entry.name = "Wrecks Jan 2026.WRK";
-  zip.Add(entry, tools::SampleWreckDatabase(3, 10));
-  zip.Close();
-}
+using testing_support::WriteKmz;
 
 // Runs InstallWrecks, pressing `button` in the dialog; how often it opened
 // and the notice it showed.
@@ -44,29 +36,30 @@ Offer Install(int button) {
 }
 
 TEST(InstallWrecks, AcceptedPackagesAreUnpackedAndFiledDeclinedOnesOfferedAgain) {
+  // The package (none: no dialog at all), the button pressed, where the
+  // package is filed (none: declined, so offered again), and whether it
+  // stays where it was (a disc keeps its copy). Only a filed one installs.
   struct Row {
-    const char* name;
-    const char* package;  // none: no dialog at all
+    const char* package;
     int button;
-    bool installed;
-    const char* filed;  // where the package goes (or stays)
+    const char* filed;
     bool packageStays;
   };
   const Row rows[] = {
-      {"no package", nullptr, IDC_ACCEPT, false, nullptr, false},
-      {"accepted", "C:\\Navlore Download\\w.WKZ", IDC_ACCEPT, true, "C:\\Navlore Download\\Installed\\w.WKZ", false},
-      {"declined", "C:\\Navlore Download\\w.WKZ", IDC_DECLINE, false, nullptr, true},
-      // The disc keeps its copy.
-      {"from a CD-ROM", "E:\\disc.WKZ", IDC_ACCEPT, true, "C:\\Navlore Download\\Installed\\disc.WKZ", true},
+      {nullptr, IDC_ACCEPT, nullptr, false},
+      {"C:\\Navlore Download\\w.WKZ", IDC_ACCEPT, "C:\\Navlore Download\\Installed\\w.WKZ", false},
+      {"C:\\Navlore Download\\w.WKZ", IDC_DECLINE, nullptr, true},
+      {"E:\\disc.WKZ", IDC_ACCEPT, "C:\\Navlore Download\\Installed\\disc.WKZ", true},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+    SCOPED_TRACE(row.package ? row.package : "no package");
+    SCOPED_TRACE(row.button);
     TestMachine machine;
     machine.SetClock(1780000000);  // in 2026
     machine.AddDrive('E', platform::fs::DriveType::CdRom);
-    if (row.package) WritePackage(machine, row.package);
+    if (row.package) WriteKmz(machine.Host(row.package), {{"Wrecks Jan 2026.WRK", tools::SampleWreckDatabase(3, 10)}});
     const Offer offer = Install(row.button);
-    EXPECT_EQ(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"), row.installed);
+    EXPECT_EQ(machine.Exists("C:\\MyData\\Wrecks\\Wrecks Jan 2026.WRK"), row.filed != nullptr);
     if (!row.package) {
       EXPECT_EQ(offer.opened, 0);
       continue;

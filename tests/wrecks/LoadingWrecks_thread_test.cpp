@@ -51,33 +51,24 @@ Seen LoadWithDialog(Lists& lists) {
 }
 
 TEST(LoadingWrecks, TheDialogClosesOnTheThreadsEndMessageWithTheNewestDatabaseRead) {
-  struct Row {
-    const char* name;
-    std::vector<std::pair<const char*, std::size_t>> files;
-    std::size_t records;
-    const char* title;
-  };
-  const Row rows[] = {
-      {"no database", {}, 0, ""},
-      {"one", {{"C:\\MyData\\Wrecks\\Sample Wrecks Jan 2026.WRK", 200}}, 200, "Sample Wrecks Jan 2026"},
-      {"two",
-       {{"C:\\MyData\\Wrecks\\Wrecks Dec 2023.WRK", 3}, {"C:\\MyData\\Wrecks\\Wrecks Jan 2024.WRK", 7}},
-       7,
-       "Wrecks Jan 2024"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  // Databases (title and record count) in the wrecks folder; the last is the newest.
+  using Databases = std::vector<std::pair<std::string, std::size_t>>;
+  const Databases rows[] = {{}, {{"Sample Wrecks Jan 2026", 200}}, {{"Wrecks Dec 2023", 3}, {"Wrecks Jan 2024", 7}}};
+  for (const Databases& databases : rows) {
+    SCOPED_TRACE(databases.size());
     TestMachine machine;
     std::uint64_t seed = 1;
-    for (const auto& [path, count] : row.files) machine.Write(path, tools::SampleWreckDatabase(seed++, count));
+    for (const auto& [title, count] : databases)
+      machine.Write("C:\\MyData\\Wrecks\\" + title + ".WRK", tools::SampleWreckDatabase(seed++, count));
+    const std::size_t records = databases.empty() ? 0 : databases.back().second;
     Lists lists;
     const Seen seen = LoadWithDialog(lists);
     EXPECT_EQ(seen.opened, 1);
     EXPECT_EQ(seen.endedByEndThread, IDOK);
-    EXPECT_EQ(lists.wrecks.GetSize(), row.records);
-    EXPECT_EQ(lists.wrecks.wreckCount + lists.wrecks.obstructionCount, static_cast<int>(row.records));
-    EXPECT_EQ(lists.wrecks.databaseTitle, row.title);
-    EXPECT_EQ(lists.wrecks.earliestYear > 0, row.records > 0);
+    EXPECT_EQ(lists.wrecks.GetSize(), records);
+    EXPECT_EQ(lists.wrecks.wreckCount + lists.wrecks.obstructionCount, static_cast<int>(records));
+    EXPECT_EQ(lists.wrecks.databaseTitle, databases.empty() ? "" : databases.back().first);
+    EXPECT_EQ(lists.wrecks.earliestYear > 0, records > 0);
     EXPECT_FALSE(lists.wrecks.loading);
     // The search settings were read (none stored: the defaults).
     EXPECT_EQ(lists.search.centreLatitude, kDefaultSearchLatitude);

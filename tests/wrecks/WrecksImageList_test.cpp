@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <tuple>
 
 #include "frame/ModuleEntry.h"
 #include "platform/ui/ResourceChain.h"
@@ -36,13 +37,13 @@ TEST(WrecksImageList, OnlyPureWhiteIsTransparent) {
       for (int x = 0; x < 32; ++x) {
         const bool white = list.ExtractIcon(i)->GetPixel(x, y) == kWhite;
         ASSERT_EQ(list.IsTransparent(i, x, y), white) << "image " << i << " at " << x << "," << y;
+        // Flags (from image 13 on) are opaque throughout, their white parts
+        // drawn in near-white.
+        ASSERT_FALSE(white && i >= kSymbolImages) << "flag image " << i;
         transparent += white;
       }
-  // The symbols stand on a transparent ground; flags (from image 13 on) are
-  // opaque throughout, their white parts drawn in near-white.
+  // The symbols stand on a transparent ground.
   EXPECT_GT(transparent, 0);
-  for (int i = kSymbolImages; i < kAllImages; ++i)
-    for (COLORREF colour : list.ExtractIcon(i)->Pixels()) ASSERT_NE(colour, kWhite) << "flag image " << i;
 }
 
 TEST(WrecksImageList, NoTwoImagesAreAlike) {
@@ -59,11 +60,8 @@ TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
   constexpr COLORREF kShownWhite = RGB(254, 254, 254);
   constexpr COLORREF kBlue = RGB(0, 56, 168);
   constexpr COLORREF kBorder = RGB(128, 128, 128);
-  struct Landmark {
-    int flag;
-    int x, y;
-    COLORREF colour;
-  } landmarks[] = {
+  // The flag, a pixel of it, and that pixel's colour.
+  const std::tuple<int, int, int, COLORREF> landmarks[] = {
       {0, 16, 9, RGB(192, 192, 192)},  // Unknown: plain grey
       {0, 0, 0, kBorder},              // every flag has a one-pixel frame
       {1, 16, 9, kRed},                // United Kingdom: red cross in the middle
@@ -75,25 +73,25 @@ TEST(WrecksImageList, FlagsFollowTheFlagNameTable) {
       {96, 16, 9, RGB(128, 0, 32)},    // Genoa: a darker red cross than England's
   };
   const CWrecksImageList list;
-  for (const auto& l : landmarks) {
-    SCOPED_TRACE(kFlagNames[l.flag]);
-    EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + l.flag)->GetPixel(l.x, l.y), l.colour);
-  }
+  for (const auto& [flag, x, y, colour] : landmarks)
+    EXPECT_EQ(list.ExtractIcon(CWrecksImageList::kFirstFlagImage + flag)->GetPixel(x, y), colour) << kFlagNames[flag];
 }
 
-// Stands in for the host's resources: a module of its own at the head of
-// the chain, optionally with the overlays module's own resources taken out.
+// Stands in for the host's resources: a module of its own with these
+// bitmaps at the head of the chain, optionally with the overlays module's
+// own resources taken out.
 class ChainedResources {
  public:
-  explicit ChainedResources(bool withoutModule) : withoutModule_(withoutModule) {
+  ChainedResources(std::initializer_list<const platform::ui::BitmapResource*> bitmaps, bool withoutModule)
+      : withoutModule_(withoutModule) {
     if (withoutModule_) platform::ui::ResourceChain::Leave(&module_entry::ModuleResources());
+    for (const auto* bitmap : bitmaps) host_.AddBitmap(*bitmap);
+    platform::ui::ResourceChain::Join(&host_);
   }
   ~ChainedResources() {
     platform::ui::ResourceChain::Leave(&host_);
     if (withoutModule_) platform::ui::ResourceChain::Join(&module_entry::ModuleResources());
   }
-  void Join() { platform::ui::ResourceChain::Join(&host_); }
-  platform::ui::ResourceModule& Host() { return host_; }
 
  private:
   bool withoutModule_;
@@ -108,9 +106,7 @@ constexpr COLORREF kRaggedPixels[48 * 18] = {};
 constexpr platform::ui::BitmapResource kRaggedCaution{17011, 48, 18, kRaggedPixels};
 
 TEST(WrecksImageList, AFlagStripOfTheHostWinsOverOurs) {
-  ChainedResources resources(false);
-  resources.Host().AddBitmap(kHostFlags);
-  resources.Join();
+  const ChainedResources resources({&kHostFlags}, false);
   const CWrecksImageList list;
   const int ourSecondStrip = 24;  // flags 25..48
   EXPECT_EQ(list.GetImageCount(), kAllImages - ourSecondStrip + 3);
@@ -119,17 +115,14 @@ TEST(WrecksImageList, AFlagStripOfTheHostWinsOverOurs) {
 }
 
 TEST(WrecksImageList, StripsThatCannotBeFoundAddNothing) {
-  ChainedResources resources(true);
   {
+    const ChainedResources nothing({}, true);
     const CWrecksImageList empty;
     EXPECT_TRUE(empty.IsCreated());
     EXPECT_EQ(empty.GetImageCount(), 0);
   }
-  resources.Host().AddBitmap(kRaggedCaution);
-  resources.Host().AddBitmap(kHostFlags);
-  resources.Join();
-  const CWrecksImageList list;
-  EXPECT_EQ(list.GetImageCount(), 1 + 3);
+  const ChainedResources resources({&kRaggedCaution, &kHostFlags}, true);
+  EXPECT_EQ(CWrecksImageList().GetImageCount(), 1 + 3);
 }
 
 }  // namespace
