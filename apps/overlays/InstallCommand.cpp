@@ -20,6 +20,7 @@
 #include "WreckReport.h"
 #include "frame/Folders.h"
 #include "frame/Packages.h"
+#include "frame/PathText.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
 #include "wrecks/WreckDatabase.h"
@@ -107,8 +108,7 @@ const PackageKind kPackageKinds[] = {
 };
 
 bool HasExtension(const std::string& name, const char* extension) {
-  const auto dot = name.rfind('.');
-  return dot != std::string::npos && platform::text::EqualsIgnoringCase(name.substr(dot + 1), extension);
+  return platform::text::EqualsIgnoringCase(ExtensionOfPath(name), extension);
 }
 
 // What became of the package itself: moved or copied into Installed, or
@@ -145,7 +145,8 @@ std::string ReportUnpacked(const PackageKind& kind, const std::string& package, 
   std::cout << "  unpacked into " << Out(dataFolder) << ": ";
   for (const auto& name : unpacked) std::cout << (&name == &unpacked.front() ? "" : ", ") << name;
   std::cout << "\n";
-  if (LastUnpackRefusal().problem != UnzipProblem::None) std::cout << "  the rest was left: " << UnpackFailure() << "\n";
+  if (LastUnpackRefusal().problem != UnzipProblem::None)
+    std::cout << "  the rest was left: " << UnpackFailure() << "\n";
   bool database = !kind.databaseExtension;
   for (const auto& name : unpacked) database = database || HasExtension(name, kind.databaseExtension);
   if (database) return {};

@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "KmlParser.h"
+#include "frame/PathText.h"
 #include "kml/EntryInflation.h"
+#include "platform/text/CodePage.h"
 
 namespace normalise {
 namespace {
@@ -16,14 +18,7 @@ namespace stdfs = std::filesystem;
 
 constexpr std::size_t kMaxEntryName = 1024;
 
-bool IsKmlName(std::string_view name) {
-  constexpr std::string_view kExtension = ".kml";
-  if (name.size() < kExtension.size()) return false;
-  const auto tail = name.substr(name.size() - kExtension.size());
-  for (std::size_t i = 0; i < tail.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(tail[i])) != kExtension[i]) return false;
-  return true;
-}
+bool IsKmlName(std::string_view name) { return platform::text::EqualsIgnoringCase(ExtensionOfPath(name), "kml"); }
 
 std::string Refused(const stdfs::path& file, UnzipProblem problem, const std::string& entry) {
   return file.filename().string() + ": " + DescribeRefusal({problem, entry});
