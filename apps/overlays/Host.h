@@ -50,5 +50,6 @@ void AddEllipsoidsCommand(CLI::App& app, const Options& options);
 void AddGeodesicCommand(CLI::App& app, const Options& options);
 void AddHelmertCommand(CLI::App& app, const Options& options);
 void AddResourcesCommand(CLI::App& app, const Options& options);
+void AddEditCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

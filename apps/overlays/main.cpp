@@ -20,6 +20,7 @@ const host::CommandSetup kCommands[] = {
     host::AddGeodesicCommand,
     host::AddHelmertCommand,
     host::AddResourcesCommand,
+    host::AddEditCommand,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

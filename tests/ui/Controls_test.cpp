@@ -11,6 +11,7 @@
 #include "platform/ui/Automation.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/InvariantChecker.h"
+#include "platform/ui/KeySequence.h"
 
 namespace {
 
@@ -95,6 +96,67 @@ TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
     EXPECT_EQ(edit.GetWindowText(), after) << style;
     EXPECT_EQ(Clipboard::GetText(), "51.5") << style;
   }
+}
+
+// Keys as a sequence names them, straight to one control.
+void Strike(CWnd& target, std::string_view keys) {
+  for (const auto& input : platform::ui::ParseKeys(keys)) {
+    for (const auto& stroke : input.strokes) {
+      platform::ui::SetModifierKeys(stroke.modifiers.shift, stroke.modifiers.control);
+      target.SendMessage(WM_KEYDOWN, stroke.key);
+      if (stroke.character) target.SendMessage(WM_CHAR, static_cast<unsigned char>(stroke.character));
+      platform::ui::SetModifierKeys(false, false);
+    }
+  }
+}
+
+// Shift with a caret key moves the caret and keeps the anchor; the same key
+// without Shift first collapses the selection to its edge.
+TEST_F(ControlsTest, EditSelectionRunsFromTheAnchorToTheCaret) {
+  struct Row {
+    const char* keys;
+    int start, end, caret;
+  };
+  const Row rows[] = {
+      {"{END}{SHIFT+LEFT}{SHIFT+LEFT}", 4, 6, 4},
+      {"{SHIFT+END}{LEFT}", 0, 0, 0},
+      {"{SHIFT+END}{RIGHT}", 6, 6, 6},
+      {"{RIGHT}{RIGHT}{SHIFT+HOME}", 0, 2, 0},
+      {"{RIGHT}{SHIFT+RIGHT}{SHIFT+RIGHT}{SHIFT+LEFT}", 1, 2, 2},
+      {"{END}{SELALL}", 0, 6, 6},
+  };
+  for (const Row& row : rows) {
+    CEdit& edit = MakeEdit(0);
+    edit.SetWindowText("abcdef");
+    Strike(edit, row.keys);
+    int start = 0, end = 0;
+    edit.GetSel(start, end);
+    EXPECT_EQ(std::tuple(start, end, edit.GetCaret()), std::tuple(row.start, row.end, row.caret)) << row.keys;
+  }
+  CEdit& edit = MakeEdit(0);
+  edit.SetWindowText("abcdef");
+  const auto at = [&](int index) { return edit.PosFromChar(static_cast<UINT>(index)).ToLParam(); };
+  edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(1));
+  edit.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(4));
+  edit.SendMessage(WM_LBUTTONUP, 0, at(4));
+  edit.SendMessage(WM_MOUSEMOVE, 0, at(5));  // the button is up: no longer selecting
+  Strike(edit, "{SHIFT+RIGHT}X");
+  EXPECT_EQ(edit.GetWindowText(), "aXf") << "a drag, then Shift extends it";
+}
+
+TEST(KeySequence, NamesAndCharactersBecomeStrokes) {
+  const auto keys = platform::ui::ParseKeys("a{ctrl+c}{SHIFT+CTRL+LEFT}{SELALL}{BS}");
+  ASSERT_EQ(keys.size(), 5u);
+  EXPECT_EQ(keys[1].name, "{ctrl+c}");
+  const platform::ui::KeyStroke& copy = keys[1].strokes.at(0);
+  EXPECT_EQ(std::tuple(copy.key, copy.character, copy.modifiers.control), std::tuple(UINT{'C'}, kCtrlC, true));
+  const platform::ui::KeyStroke& word = keys[2].strokes.at(0);
+  EXPECT_EQ(std::tuple(word.key, word.character, word.modifiers.shift, word.modifiers.control),
+            std::tuple(VK_LEFT, '\0', true, true));
+  EXPECT_EQ(keys[3].strokes.size(), 2u);
+  EXPECT_EQ(keys[4].strokes.at(0).character, '\b');
+  for (const char* bad : {"{F1}", "{BS", "\x01", "{CTRL+1}", "{SHIFT+}"})
+    EXPECT_THROW(platform::ui::ParseKeys(bad), platform::ui::AutomationError) << bad;
 }
 
 TEST_F(ControlsTest, ProgressRangeMessagesAndClamping) {

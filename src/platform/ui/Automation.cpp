@@ -33,18 +33,6 @@ CWnd* FindIn(const CWnd& parent, int id, bool visibleOnly) {
   return nullptr;
 }
 
-// The virtual key of a typed character, for the key-down that precedes it.
-UINT KeyOfCharacter(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (std::isalnum(u)) return static_cast<UINT>(std::toupper(u));
-  if (c == ' ') return VK_SPACE;
-  if (c == '.') return 0xBE;
-  if (c == ',') return 0xBC;
-  if (c == '-') return 0xBD;
-  if (c == '+') return 0xBB;
-  return 0xBA;
-}
-
 // The character a key produces, 0 for none.
 char CharacterOfKey(UINT key, Modifiers modifiers) {
   if (modifiers.control && key >= 'A' && key <= 'Z') return static_cast<char>(key - 'A' + 1);
@@ -61,6 +49,18 @@ char CharacterOfKey(UINT key, Modifiers modifiers) {
 std::string Describe(int id) { return "control " + std::to_string(id); }
 
 }  // namespace
+
+// The key-down that precedes a typed character.
+UINT KeyOfCharacter(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (std::isalnum(u)) return static_cast<UINT>(std::toupper(u));
+  if (c == ' ') return VK_SPACE;
+  if (c == '.') return 0xBE;
+  if (c == ',') return 0xBC;
+  if (c == '-') return 0xBD;
+  if (c == '+') return 0xBB;
+  return 0xBA;
+}
 
 bool Automation::Installed() { return static_cast<bool>(Own().hook); }
 
@@ -124,7 +124,11 @@ void Driver::Deliver(CWnd& target, UINT message, WPARAM wParam, LPARAM lParam) {
 void Driver::Mouse(CWnd& target, UINT message) {
   CRect client;
   target.GetClientRect(&client);
-  Deliver(target, message, 0, client.CenterPoint().ToLParam());
+  MouseAt(target, message, client.CenterPoint());
+}
+
+void Driver::MouseAt(CWnd& target, UINT message, CPoint point, WPARAM keys) {
+  Deliver(target, message, keys, point.ToLParam());
 }
 
 void Driver::Hover(int id) {
@@ -154,6 +158,15 @@ void Driver::Click(int id) {
   Release(id);
 }
 
+void Driver::ClickAt(int id, CPoint point, Modifiers modifiers) {
+  Hover(id);
+  SetModifierKeys(modifiers.shift, modifiers.control);
+  const WPARAM keys = (modifiers.shift ? MK_SHIFT : 0) | (modifiers.control ? MK_CONTROL : 0);
+  MouseAt(Reachable(id), WM_LBUTTONDOWN, point, keys | MK_LBUTTON);
+  MouseAt(Reachable(id), WM_LBUTTONUP, point, keys);
+  SetModifierKeys(false, false);
+}
+
 void Driver::DoubleClick(int id) {
   Click(id);
   Mouse(Reachable(id), WM_LBUTTONDBLCLK);
@@ -172,7 +185,7 @@ void Driver::Focus(int id) {
   if (target.IsWindowEnabled()) target.SetFocus();
 }
 
-void Driver::KeyStroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers) {
+void Driver::Stroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers) {
   SetModifierKeys(modifiers.shift, modifiers.control);
   const HWND handle = target.m_hWnd;
   Deliver(target, WM_KEYDOWN, virtualKey, 1);
@@ -187,7 +200,7 @@ void Driver::Type(int id, std::string_view text) {
   Focus(id);
   for (char c : text) {
     CWnd* focus = CWnd::GetFocus();
-    KeyStroke(focus ? *focus : Reachable(id), KeyOfCharacter(c), c, {});
+    Stroke(focus ? *focus : Reachable(id), KeyOfCharacter(c), c, {});
   }
 }
 
@@ -199,7 +212,12 @@ void Driver::Key(int id, UINT virtualKey, Modifiers modifiers) {
 void Driver::KeyToFocus(UINT virtualKey, Modifiers modifiers) {
   CWnd* focus = CWnd::GetFocus();
   CWnd& target = focus ? *focus : Dialog();
-  KeyStroke(target, virtualKey, CharacterOfKey(virtualKey, modifiers), modifiers);
+  Stroke(target, virtualKey, CharacterOfKey(virtualKey, modifiers), modifiers);
+}
+
+void Driver::Strike(const KeyStroke& stroke) {
+  CWnd* focus = CWnd::GetFocus();
+  Stroke(focus ? *focus : Dialog(), stroke.key, stroke.character, stroke.modifiers);
 }
 
 void Driver::Choose(int id, std::string_view entry) {

@@ -46,6 +46,15 @@ struct Modifiers {
   bool control = false;
 };
 
+struct KeyStroke {
+  UINT key = 0;        // the virtual key pressed
+  char character = 0;  // the character it types, 0 for none
+  Modifiers modifiers;
+};
+
+// The virtual key that types a printable character.
+OVERLAYS_API UINT KeyOfCharacter(char c);
+
 class OVERLAYS_API Driver {
  public:
   Driver(CDialog& dialog, ModalTurn turn) : dialog_(&dialog), turn_(turn) {}
@@ -73,7 +82,12 @@ class OVERLAYS_API Driver {
   void Type(int id, std::string_view text);
   void Key(int id, UINT virtualKey, Modifiers modifiers = {});
   void KeyToFocus(UINT virtualKey, Modifiers modifiers = {});
+  // A key as a sequence names it, to the window with the focus.
+  void Strike(const KeyStroke& stroke);
   void Click(int id);
+  // A click at a point of the control's client area (a character of an
+  // edit field, say), with Shift or Ctrl held.
+  void ClickAt(int id, CPoint point, Modifiers modifiers = {});
   void DoubleClick(int id);
   void RightClick(int id);
   void Press(int id);
@@ -108,7 +122,8 @@ class OVERLAYS_API Driver {
   void ChooseRow(int id, int index, bool doubleClick);
   void Deliver(CWnd& target, UINT message, WPARAM wParam, LPARAM lParam);
   void Mouse(CWnd& target, UINT message);
-  void KeyStroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers);
+  void MouseAt(CWnd& target, UINT message, CPoint point, WPARAM keys = 0);
+  void Stroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers);
 
   CDialog* dialog_ = nullptr;
   CMenu* menu_ = nullptr;

@@ -12,53 +12,61 @@ BOOL CEdit::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
 
 void CEdit::TakeStateFrom(CWnd& standIn) {
   if (auto* other = dynamic_cast<CEdit*>(&standIn)) {
-    selStart_ = other->selStart_;
-    selEnd_ = other->selEnd_;
+    anchor_ = other->anchor_;
+    caret_ = other->caret_;
     limit_ = other->limit_;
   }
 }
 
 void CEdit::SetSel(int start, int end, BOOL) {
   const int length = GetWindowTextLength();
-  // -1 as the start removes the selection; -1 as the end means the end.
   if (start == -1) {
-    selStart_ = selEnd_;
+    anchor_ = caret_;
     return;
   }
   if (end < 0) end = length;
-  selStart_ = std::clamp(std::min(start, end), 0, length);
-  selEnd_ = std::clamp(std::max(start, end), 0, length);
+  anchor_ = std::clamp(start, 0, length);
+  caret_ = std::clamp(end, 0, length);
   Invalidate();
 }
 
 void CEdit::GetSel(int& start, int& end) const {
-  start = selStart_;
-  end = selEnd_;
+  start = SelectionStart();
+  end = SelectionEnd();
 }
 
 std::string CEdit::SelectedText() const {
-  return GetWindowText().substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selEnd_ - selStart_));
+  return GetWindowText().substr(static_cast<std::size_t>(SelectionStart()),
+                                static_cast<std::size_t>(SelectionEnd() - SelectionStart()));
+}
+
+void CEdit::MoveCaret(int caret) {
+  caret_ = std::clamp(caret, 0, GetWindowTextLength());
+  if (GetKeyState(static_cast<int>(VK_SHIFT)) >= 0) anchor_ = caret_;
+  Invalidate();
 }
 
 void CEdit::ChangeText(std::string text, int caret) {
   CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  selStart_ = selEnd_ = std::clamp(caret, 0, static_cast<int>(text.size()));
+  anchor_ = caret_ = std::clamp(caret, 0, static_cast<int>(text.size()));
   NotifyParent(EN_CHANGE);
 }
 
 bool CEdit::Insert(std::string_view text) {
   const std::string current = GetWindowText();
-  const std::size_t kept = current.size() - static_cast<std::size_t>(selEnd_ - selStart_);
+  const int start = SelectionStart();
+  const int end = SelectionEnd();
+  const std::size_t kept = current.size() - static_cast<std::size_t>(end - start);
   const std::size_t room = kept >= limit_ ? 0 : limit_ - kept;
   if (text.size() > room) {
     NotifyParent(EN_MAXTEXT);
     text = text.substr(0, room);
   }
-  if (text.empty() && selStart_ == selEnd_) return false;
-  std::string next = current.substr(0, static_cast<std::size_t>(selStart_));
+  if (text.empty() && start == end) return false;
+  std::string next = current.substr(0, static_cast<std::size_t>(start));
   next += text;
-  next += current.substr(static_cast<std::size_t>(selEnd_));
-  ChangeText(std::move(next), selStart_ + static_cast<int>(text.size()));
+  next += current.substr(static_cast<std::size_t>(end));
+  ChangeText(std::move(next), start + static_cast<int>(text.size()));
   return true;
 }
 
@@ -76,11 +84,15 @@ int CEdit::CharFromPos(CPoint point) const {
   return std::clamp((point.x + width / 2) / width, 0, GetWindowTextLength());
 }
 
+CPoint CEdit::PosFromChar(UINT index) const {
+  return CPoint(static_cast<int>(index) * platform::ui::CharWidth(GetFont()), 0);
+}
+
 void CEdit::SetTextFromWindow(const char* text) {
   // Setting the text puts the caret at the start and reports a change, as
   // the platform's edit does.
   CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-  selStart_ = selEnd_ = 0;
+  anchor_ = caret_ = 0;
   NotifyParent(EN_CHANGE);
 }
 
@@ -97,7 +109,7 @@ void CEdit::OnCharacter(char c) {
   if (c == kCtrlV) return Paste();
   if (c == kCtrlX) return Cut();
   if (c == '\b') {
-    if (selStart_ == selEnd_ && selStart_ > 0) selStart_ -= 1;
+    if (anchor_ == caret_ && caret_ > 0) anchor_ = caret_ - 1;
     Insert("");
     return;
   }
@@ -110,22 +122,24 @@ void CEdit::OnCharacter(char c) {
 
 void CEdit::OnKey(UINT key) {
   const int length = GetWindowTextLength();
+  const bool extending = GetKeyState(static_cast<int>(VK_SHIFT)) < 0;
   switch (key) {
     case VK_LEFT:
-      selStart_ = selEnd_ = std::max(selEnd_ - 1, 0);
+      // An arrow without Shift first collapses a selection to its edge.
+      MoveCaret(!extending && anchor_ != caret_ ? SelectionStart() : caret_ - 1);
       break;
     case VK_RIGHT:
-      selStart_ = selEnd_ = std::min(selEnd_ + 1, length);
+      MoveCaret(!extending && anchor_ != caret_ ? SelectionEnd() : caret_ + 1);
       break;
     case VK_HOME:
-      selStart_ = selEnd_ = 0;
+      MoveCaret(0);
       break;
     case VK_END:
-      selStart_ = selEnd_ = length;
+      MoveCaret(length);
       break;
     case VK_DELETE:
       if (IsReadOnly()) break;
-      if (selStart_ == selEnd_ && selEnd_ < length) selEnd_ += 1;
+      if (anchor_ == caret_ && caret_ < length) caret_ += 1;
       Insert("");
       break;
     default:
@@ -152,16 +166,20 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONDOWN:
       SetFocus();
-      selStart_ = selEnd_ = CharFromPos(CPoint::FromLParam(lParam));
+      MoveCaret(CharFromPos(CPoint::FromLParam(lParam)));
+      return 0;
+    case WM_MOUSEMOVE:
+      // A drag with the button down selects from where it was pressed.
+      if (wParam & MK_LBUTTON) caret_ = CharFromPos(CPoint::FromLParam(lParam));
       return 0;
     case WM_LBUTTONDBLCLK:
       SetSel(0, -1);
       return 0;
     case WM_COPY:
-      if (selStart_ != selEnd_) platform::ui::Clipboard::SetText(SelectedText());
+      if (anchor_ != caret_) platform::ui::Clipboard::SetText(SelectedText());
       return 0;
     case WM_CUT:
-      if (IsReadOnly() || selStart_ == selEnd_) return 0;
+      if (IsReadOnly() || anchor_ == caret_) return 0;
       platform::ui::Clipboard::SetText(SelectedText());
       Insert("");
       return 0;
@@ -176,7 +194,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       SetSel(static_cast<int>(wParam), static_cast<int>(lParam));
       return 0;
     case EM_GETSEL:
-      return MAKELPARAM(static_cast<unsigned>(selStart_), static_cast<unsigned>(selEnd_));
+      return MAKELPARAM(static_cast<unsigned>(SelectionStart()), static_cast<unsigned>(SelectionEnd()));
     case EM_REPLACESEL:
       Insert(lParam ? reinterpret_cast<const char*>(lParam) : "");
       return 0;
@@ -189,6 +207,8 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return SetReadOnly(static_cast<BOOL>(wParam));
     case EM_CHARFROMPOS:
       return CharFromPos(CPoint::FromLParam(lParam));
+    case EM_POSFROMCHAR:
+      return PosFromChar(static_cast<UINT>(wParam)).ToLParam();
     case EM_SCROLLCARET:
       return TRUE;
     default:
@@ -198,7 +218,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CEdit::CheckInvariants(std::vector<std::string>& problems) const {
   CWnd::CheckInvariants(problems);
-  if (selStart_ < 0 || selStart_ > selEnd_ || selEnd_ > GetWindowTextLength())
-    problems.push_back("edit " + std::to_string(GetDlgCtrlID()) + ": selection " + std::to_string(selStart_) + ".." +
-                       std::to_string(selEnd_) + " outside its text of " + std::to_string(GetWindowTextLength()));
+  if (SelectionStart() < 0 || SelectionEnd() > GetWindowTextLength())
+    problems.push_back("edit " + std::to_string(GetDlgCtrlID()) + ": selection " + std::to_string(anchor_) + ".." +
+                       std::to_string(caret_) + " outside its text of " + std::to_string(GetWindowTextLength()));
 }

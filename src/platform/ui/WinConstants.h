@@ -172,6 +172,7 @@ inline constexpr UINT EM_REPLACESEL = 0x00C2;
 inline constexpr UINT EM_LIMITTEXT = 0x00C5;
 inline constexpr UINT EM_SETREADONLY = 0x00CF;
 inline constexpr UINT EM_GETLIMITTEXT = 0x00D5;
+inline constexpr UINT EM_POSFROMCHAR = 0x00D6;
 inline constexpr UINT EM_CHARFROMPOS = 0x00D7;
 inline constexpr UINT EN_SETFOCUS = 0x0100;
 inline constexpr UINT EN_KILLFOCUS = 0x0200;

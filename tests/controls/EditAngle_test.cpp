@@ -1,0 +1,350 @@
+// The angle fields: what typing, cutting and pasting make of their text and
+// value, and how they behave as fields of a dialog and as cell editors.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EditFields.h"
+#include "controls/EditAngle.h"
+#include "frame/MessageNames.h"
+#include "geodesy/angle/AngleKind.h"
+#include "geodesy/angle/AngleText.h"
+#include "platform/text/CodePage.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/MainWindow.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/RegisteredMessages.h"
+#include "platform/ui/TextMetrics.h"
+
+namespace {
+
+using namespace edit_test;
+using platform::text::AnsiFromUtf8;
+using platform::ui::Clipboard;
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
+
+const UINT kEditAngle = platform::ui::RegisterWindowMessage(messages::kEditAngle);
+const UINT kEditUpdate = platform::ui::RegisterWindowMessage(messages::kEditUpdate);
+const UINT kFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxFocusData);
+const UINT kKillFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxKillFocusData);
+
+constexpr double kRadiansPerDegree = M_PI / 180.0;
+
+struct Typing {
+  int kind;
+  int format;
+  int decimals;
+  char hemisphere;  // the user's default letter
+  double startDegrees;
+  const char* clipboard;  // null leaves the clipboard empty
+  const char* keys;
+  const char* text;  // UTF-8
+  int caret;
+  double degrees;
+};
+
+// Latitudes (kind 5) and longitudes (6) in the default format, degrees and
+// decimal minutes with 7 decimals; then the other formats and kinds.
+const Typing kTypings[] = {
+    // The first latitude digit 9 is the whole range: every later digit is 0.
+    {5, 1, 7, 'N', 0, nullptr, "9", "90° 00'.0000000N", 15, 90},
+    {5, 1, 7, 'N', 0, nullptr, "89", "89° 00'.0000000N", 4, 89},
+    {5, 1, 7, 'N', 0, nullptr, "8930.5", "89° 30'.5000000N", 9, 89 + 30.5 / 60},
+    {5, 1, 7, 'N', 0, nullptr, "066", "06° 00'.0000000N", 4, 6},  // no 60 minutes
+    {6, 1, 7, 'E', 0, nullptr, "18", "180° 00'.0000000E", 16, 180},
+    {6, 1, 7, 'E', 0, nullptr, "19", "100° 00'.0000000E", 1, 100},
+    {6, 1, 7, 'E', 0, nullptr, "099", "099° 00'.0000000E", 5, 99},
+    {6, 1, 7, 'E', 10, nullptr, "{END}w", "010° 00'.0000000W", 17, -10},
+    // Hemisphere letters: only the field's own, in either case.
+    {5, 1, 7, 'N', 45, nullptr, "{END}s", "45° 00'.0000000S", 16, -45},
+    {5, 1, 7, 'N', 45, nullptr, "{END}E", "45° 00'.0000000N", 16, 45},
+    // Backspace over the letter restores the user's default letter.
+    {5, 1, 7, 'N', -45, nullptr, "{END}{BS}", "45° 00'.0000000N", 15, 45},
+    {5, 1, 7, 'S', 45, nullptr, "{END}{BS}", "45° 00'.0000000S", 15, -45},
+    // Backspace zeroes the nearest digit before the caret.
+    {5, 1, 7, 'N', 45.5, nullptr, "{HOME}{RIGHT}{RIGHT}{RIGHT}{RIGHT}{RIGHT}{BS}{BS}", "40° 00'.0000000N", 1, 40},
+    // The focus selected everything: a digit starts from zero.
+    {5, 1, 7, 'N', 45, nullptr, "7", "70° 00'.0000000N", 1, 70},
+    {5, 1, 7, 'N', 45, nullptr, "{HOME}{SELALL}7", "70° 00'.0000000N", 1, 70},
+    // A digit over a selection clears it first.
+    {5, 1, 7, 'N', 45.5, nullptr, "{HOME}{SHIFT+RIGHT}{SHIFT+RIGHT}{SHIFT+RIGHT}{SHIFT+RIGHT}{SHIFT+RIGHT}1",
+     "10° 00'.0000000N", 1, 10},
+    // Separators jump: ' past the minutes, . past the point, Space one slot.
+    {5, 0, 5, 'N', 0, nullptr, "12'3.5", "12° 00' 30\".50000N", 13, 12 + 30.5 / 3600},
+    {5, 0, 5, 'N', 0, nullptr, "1 2", "10° 20' 00\".00000N", 5, 10 + 20.0 / 60},
+    {5, 2, 3, 'N', 0, nullptr, "4512", "45°.120N", 6, 45.12},
+    // Signed decimal degrees carry the sign in front, the letter nowhere.
+    {5, 3, 3, 'N', 0, nullptr, "-4512", "-45°.120", 7, -45.12},
+    {5, 3, 3, 'N', 0, nullptr, "9", "+90°.000", 8, 90},
+    {6, 3, 2, 'E', 0, nullptr, "-099", "-099°.00", 6, -99},
+    // Gradians: the limit digit 1 is a quarter turn of latitude.
+    {5, 4, 2, 'N', 0, nullptr, "1", "100g.00N", 7, 90},
+    {5, 4, 2, 'N', 0, nullptr, "050", "050g.00N", 5, 45},
+    // Directions (kind 2) up to 360; 299 passes, 37 does not.
+    {2, 0, 0, 0, 0, nullptr, "36", "360° 00' 00\"", 11, 360},
+    {2, 0, 0, 0, 0, nullptr, "299", "299° 00' 00\"", 5, 299},
+    {2, 0, 0, 0, 0, nullptr, "37", "300° 00' 00\"", 1, 300},
+    // Kind 7 is decimal degrees with 2 decimals whatever the user chose.
+    {7, 0, 5, 0, 0, nullptr, "123", "123°.00", 5, 123},
+    // The sign slot of a signed kind: signs only, Backspace leaves '+'.
+    {1, 2, 3, 0, 0, nullptr, "-045", "-045°.000", 6, -45},
+    {1, 2, 3, 0, -45, nullptr, "{HOME}{RIGHT}{BS}", "+045°.000", 0, 45},
+    {1, 2, 3, 0, 0, nullptr, "4", "+000°.000", 9, 0},  // 4 cannot start 179
+    // Cut and paste of part of the text, and of all of it.
+    {5, 1, 7, 'N', 45.5, nullptr, "{HOME}{SHIFT+RIGHT}{SHIFT+RIGHT}{CTRL+X}", "00° 30'.0000000N", 0, 0.5},
+    {5, 1, 7, 'N', 45.5, nullptr, "{HOME}{RIGHT}{SHIFT+RIGHT}{DEL}", "40° 30'.0000000N", 1, 40.5},
+    {5, 1, 7, 'N', 45.5, nullptr, "{SELALL}{CTRL+X}", "00° 00'.0000000N", 0, 0},
+    {5, 1, 7, 'N', 45.5, nullptr, "{HOME}{DEL}", "45° 30'.0000000N", 0, 45.5},
+    {5, 1, 7, 'N', 45.5, "12", "{HOME}{SHIFT+RIGHT}{SHIFT+RIGHT}{CTRL+V}", "12° 30'.0000000N", 0, 12.5},
+    {5, 1, 7, 'N', 0, "45 30 S", "{HOME}{INS}", "45° 30'.0000000S", 0, -45.5},
+    {5, 1, 7, 'N', 10, "", "{HOME}{INS}", "10° 00'.0000000N", 0, 10},  // nothing to paste
+};
+
+class AngleTypingTest : public testing::TestWithParam<Typing> {
+ protected:
+  FieldResources resources;
+};
+
+template <class Field>
+void Check(const Typing& row) {
+  FieldDialog<Field> dialog;
+  dialog.field.SetAngleKind(row.kind);
+  dialog.field.UseSettings({row.format, row.decimals, row.hemisphere});
+  dialog.field.SetAngle(CAngle(row.startDegrees * kRadiansPerDegree));
+  dialog.Open();
+  if (row.clipboard)
+    Clipboard::SetText(row.clipboard);
+  else
+    Clipboard::Empty();
+  dialog.Keys(row.keys);
+  EXPECT_EQ(dialog.field.GetWindowText(), AnsiFromUtf8(row.text)) << row.keys;
+  EXPECT_EQ(dialog.Caret(), row.caret) << row.keys;
+  EXPECT_NEAR(dialog.field.GetAngle().Degrees(), row.degrees, 1e-9) << row.keys;
+  FieldDialog<Field>::TakePosted();
+}
+
+TEST_P(AngleTypingTest, KeysGiveTextCaretAndValue) {
+  const Typing& row = GetParam();
+  if (row.kind == 5)
+    Check<CEditLat>(row);
+  else if (row.kind == 6)
+    Check<CEditLon>(row);
+  else
+    Check<CEditAngle>(row);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AngleTypingTest, testing::ValuesIn(kTypings));
+
+// Typing the digits, sign and letter of any formatted angle, from a field
+// whose whole text is selected, gives that text again: every format and
+// decimal count has a mask of the shape of its texts.
+TEST(AngleLayout, TypingAFormattedAngleReproducesIt) {
+  for (int kind = 1; kind <= 9; ++kind) {
+    const AngleKindDef& def = *FindAngleKind(kind);
+    const bool signedKind = def.sign != AngleSign::None;
+    const double top = def.templateDegrees;
+    for (int format = 0; format < kAngleFormatCount; ++format) {
+      for (int decimals : {0, 1, 3, 7}) {
+        const AngleFieldLayout layout = AngleFieldLayoutFor(kind, format, decimals, 0);
+        ASSERT_EQ(layout.mask.size(), layout.zero.size()) << kind << " " << format << " " << decimals;
+        // Whole degrees across the range and 15' 27": clear of the
+        // rounding of 59.99... minutes or seconds up to 60.
+        for (int step = 0; step <= 40; ++step) {
+          const double whole = std::floor((signedKind ? -top : 0.0) + step * (signedKind ? 2 * top : top) / 40);
+          const double degrees = whole + 0.2575;
+          const double radians = def.fromQuarterTurn ? M_PI / 2 - degrees * kRadiansPerDegree / 2
+                                                     : degrees * kRadiansPerDegree;
+          const std::string wanted = FormatAngle(radians, kind, layout.format, layout.decimals);
+          ASSERT_EQ(wanted.size(), layout.mask.size()) << wanted;
+          AngleFieldEdit typed{layout.zero, 0};
+          int selectionEnd = static_cast<int>(typed.text.size());
+          for (char c : wanted) {
+            if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+' || HemisphereLetter(c))) continue;
+            auto next = TypeAngleCharacter(layout, typed.text, typed.caret, selectionEnd, c);
+            ASSERT_TRUE(next) << wanted << ": '" << c << "' refused in " << typed.text;
+            typed = *next;
+            selectionEnd = typed.caret;
+          }
+          EXPECT_EQ(typed.text, wanted) << "kind " << kind << " format " << format << " decimals " << decimals;
+        }
+      }
+    }
+  }
+}
+
+class AngleFieldTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    main.Create("main", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+    platform::ui::SetMainWindow(main.m_hWnd);
+    Clipboard::Empty();
+  }
+  void TearDown() override {
+    platform::ui::SetMainWindow(nullptr);
+    FieldDialog<CEditLat>::TakePosted();
+  }
+  static std::vector<UINT> Messages(const std::vector<Posted>& posted) {
+    std::vector<UINT> messages;
+    for (const Posted& p : posted) messages.push_back(p.message);
+    return messages;
+  }
+  FieldResources resources;
+  CWnd main;
+};
+
+TEST_F(AngleFieldTest, ValueChangesArePostedToTheParentAndFocusToTheMainWindow) {
+  FieldDialog<CEditLat> dialog;
+  dialog.field.UseSettings({1, 7, 'N'});
+  dialog.Open();
+  const std::vector<Posted> opened = dialog.TakePosted();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].to, main.m_hWnd);
+  EXPECT_EQ(opened[0].message, kFocusData);
+
+  dialog.Keys("5");
+  const std::vector<Posted> typed = dialog.TakePosted();
+  ASSERT_EQ(Messages(typed), (std::vector<UINT>{kEditAngle, kEditUpdate}));
+  for (const Posted& p : typed) {
+    EXPECT_EQ(p.to, dialog.m_hWnd);
+    EXPECT_EQ(p.wParam, MAKEWPARAM(kFieldId, p.message));
+  }
+  EXPECT_TRUE(dialog.field.IsPending());
+  // The same digit again, a refused digit, and a caret move change nothing.
+  dialog.Keys("{LEFT}5{RIGHT}{RIGHT}{RIGHT}7{RIGHT}");
+  EXPECT_TRUE(dialog.TakePosted().empty());
+
+  dialog.field.DestroyWindow();
+  EXPECT_EQ(Messages(dialog.TakePosted()), (std::vector<UINT>{kKillFocusData}));
+}
+
+TEST_F(AngleFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
+  FieldDialog<CEditLon> dialog;
+  dialog.field.UseSettings({2, 2, 'E'});
+  dialog.field.SetAngle(CAngle(-12.5 * kRadiansPerDegree));
+  dialog.field.SetValid(FALSE);
+  EXPECT_TRUE(dialog.field.IsPending());
+  dialog.Open();
+  EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
+  EXPECT_FALSE(dialog.field.IsWindowEnabled());
+  EXPECT_FALSE(dialog.field.IsPending());
+  dialog.field.SetValid(TRUE);
+  EXPECT_EQ(dialog.field.GetWindowText(), AnsiFromUtf8("012°.50W"));
+  EXPECT_TRUE(dialog.field.IsWindowEnabled());
+  EXPECT_EQ(dialog.field.GetLimitText(), 8u) << "the mask's length";
+  EXPECT_EQ(dialog.field.ToolTip().TipText(), "Angle");
+  EXPECT_TRUE(dialog.field.ToolTip().IsAdded());
+}
+
+TEST_F(AngleFieldTest, ReadOnlyFieldOnlyCopies) {
+  FieldDialog<CEditLat> dialog;
+  dialog.field.UseSettings({1, 7, 'N'});
+  dialog.field.SetAngle(CAngle(45 * kRadiansPerDegree));
+  dialog.field.SetReadOnly(TRUE);
+  dialog.Open();
+  EXPECT_EQ(dialog.TakePosted().size(), 0u) << "a read-only field does not report taking the focus";
+  Clipboard::SetText("12");
+  dialog.Keys("{SELALL}5{BS}{DEL}{INS}{CTRL+V}{CTRL+X}{CTRL+C}");
+  EXPECT_EQ(dialog.field.GetWindowText(), AnsiFromUtf8("45° 00'.0000000N"));
+  EXPECT_EQ(Clipboard::GetText(), AnsiFromUtf8("45° 00'.0000000N"));
+  EXPECT_TRUE(dialog.TakePosted().empty());
+}
+
+TEST_F(AngleFieldTest, ContextMenuRunsTheFieldsOwnCutAndPaste) {
+  FieldDialog<CEditLat> dialog;
+  dialog.field.UseSettings({1, 7, 'N'});
+  dialog.field.SetAngle(CAngle(45.5 * kRadiansPerDegree));
+  dialog.Open();
+  std::vector<UINT> greyed;
+  UINT choice = kEditMenuCut;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Menu) return;
+    EXPECT_EQ(d.MenuTexts(), (std::vector<std::string>{"Cut", "Copy", "Paste"}));
+    for (UINT id : {kEditMenuCut, kEditMenuCopy, kEditMenuPaste})
+      if (d.Menu().GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED) greyed.push_back(id);
+    d.ChooseMenuItem(choice);
+  });
+  dialog.Keys("{HOME}{SHIFT+RIGHT}{SHIFT+RIGHT}");
+  dialog.Driver().RightClick(kFieldId);
+  EXPECT_TRUE(greyed.empty());
+  EXPECT_EQ(dialog.field.GetWindowText(), AnsiFromUtf8("00° 30'.0000000N"));
+  EXPECT_EQ(Clipboard::GetText(), "45");
+
+  choice = kEditMenuPaste;
+  dialog.field.SetReadOnly(TRUE);
+  dialog.Driver().RightClick(kFieldId);
+  EXPECT_EQ(greyed, (std::vector<UINT>{kEditMenuCut, kEditMenuPaste}));
+  EXPECT_EQ(dialog.field.GetWindowText(), AnsiFromUtf8("00° 30'.0000000N"));
+
+  dialog.field.SetValid(FALSE);
+  greyed.clear();
+  dialog.field.SendMessage(WM_RBUTTONDOWN);
+  EXPECT_TRUE(greyed.empty()) << "an invalid field offers no menu";
+}
+
+TEST_F(AngleFieldTest, FirstClickSelectsAllAndLaterClicksLandOnASlot) {
+  FieldDialog<CEditLat> dialog;
+  dialog.field.UseSettings({1, 7, 'N'});
+  dialog.field.SetAngle(CAngle());
+  dialog.Open();
+  const CPoint onSeparator = dialog.field.PosFromChar(3);  // the blank after the degree sign
+  dialog.Driver().ClickAt(kFieldId, onSeparator);
+  int start = 0, end = 0;
+  dialog.field.GetSel(start, end);
+  EXPECT_EQ(std::pair(start, end), std::pair(0, 16));
+  dialog.Driver().ClickAt(kFieldId, onSeparator);
+  dialog.field.GetSel(start, end);
+  EXPECT_EQ(std::pair(start, end), std::pair(4, 4));
+}
+
+TEST_F(AngleFieldTest, EnterCanStandForTab) {
+  FieldDialog<CEditLat> dialog;
+  dialog.field.SetEnterAsTab(true);
+  dialog.Open();
+  dialog.Keys("{ENTER}");
+  EXPECT_EQ(dialog.Driver().FocusId(), kOtherId);
+  EXPECT_FALSE(dialog.IsEnded());
+}
+
+struct CellEnd {
+  const char* keys;
+  bool hasText;
+  const char* text;
+  LPARAM byTab;
+};
+
+TEST_F(AngleFieldTest, CellEditorReportsHowTheEditEnded) {
+  const CellEnd kEnds[] = {
+      {"{END}s{ENTER}", true, "45° 00'.0000000S", 0},
+      {"{END}s{TAB}", true, "45° 00'.0000000S", 1},
+      {"{END}s{ESC}", false, "", 0},
+  };
+  for (const CellEnd& end : kEnds) {
+    FieldDialog<CEditLat> dialog;
+    dialog.Open();
+    auto& list = dialog.Driver().ItemAs<CListCtrl>(kListId);
+    CEditLat cell;
+    cell.UseSettings({1, 7, 'N'});
+    cell.SetCell(3, 2, AnsiFromUtf8("45° 00'.0000000N"));
+    ASSERT_TRUE(cell.CreateInPlace(CRect(10, 20, 60, 34), &list));
+    EXPECT_EQ(CWnd::GetFocus(), &cell);
+    CRect placed;
+    cell.GetWindowRect(&placed);
+    EXPECT_EQ(placed.Width(), 16 * platform::ui::CharWidth(list.GetFont()) + 5) << "widened to its text";
+    dialog.Keys(end.keys);
+    EXPECT_FALSE(cell.IsWindow()) << end.keys;
+    EXPECT_FALSE(dialog.IsEnded()) << "Enter and Escape are the cell's, not the dialog's";
+    ASSERT_EQ(dialog.ended.size(), 1u) << end.keys;
+    const NMLVDISPINFO& info = dialog.ended[0];
+    EXPECT_EQ(info.hdr.idFrom, static_cast<UINT_PTR>(kListId));
+    EXPECT_EQ(std::pair(info.item.iItem, info.item.iSubItem), std::pair(3, 2));
+    EXPECT_EQ(info.hasText, end.hasText);
+    EXPECT_EQ(info.item.pszText, AnsiFromUtf8(end.text));
+    EXPECT_EQ(info.item.cchTextMax, static_cast<int>(info.item.pszText.size()));
+    EXPECT_EQ(info.item.lParam, end.byTab) << end.keys;
+  }
+}
+
+}  // namespace

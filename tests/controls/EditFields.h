@@ -1,0 +1,99 @@
+#pragma once
+// A dialog holding one edit field of the module (and a plain edit to take
+// the focus away), opened modeless so a test can type into it through the
+// automation driver and read what the field posted.
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Automation.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/KeySequence.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/ResourceChain.h"
+
+namespace edit_test {
+
+using platform::ui::ControlKind;
+using platform::ui::DialogItemTemplate;
+using platform::ui::DialogTemplate;
+
+inline constexpr UINT kFieldDialog = 9601;
+inline constexpr int kFieldId = 1001;
+inline constexpr int kOtherId = 1002;
+inline constexpr int kListId = 1003;
+inline constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+
+inline constexpr DialogItemTemplate kFieldItems[] = {
+    {kFieldId, ControlKind::Edit, "", {7, 7, 120, 12}, kTabStop | ES_AUTOHSCROLL},
+    {kOtherId, ControlKind::Edit, "", {7, 24, 120, 12}, kTabStop | ES_AUTOHSCROLL},
+    {kListId, ControlKind::ListView, "", {7, 70, 120, 60}, kTabStop | LVS_REPORT},
+    {IDOK, ControlKind::Button, "OK", {7, 44, 50, 14}, kTabStop | BS_DEFPUSHBUTTON},
+    {IDCANCEL, ControlKind::Button, "Cancel", {77, 44, 50, 14}, kTabStop},
+};
+inline constexpr DialogTemplate kFieldTemplate{kFieldDialog, "Field", {0, 0, 140, 140},
+                                               WS_POPUP | WS_CAPTION | WS_SYSMENU, kFieldItems};
+
+class FieldResources {
+ public:
+  FieldResources() {
+    module_.AddDialog(kFieldTemplate);
+    platform::ui::ResourceChain::Join(&module_);
+  }
+  ~FieldResources() { platform::ui::ResourceChain::Leave(&module_); }
+
+ private:
+  platform::ui::ResourceModule module_{"edit field tests"};
+};
+
+// A message taken from the queue: to whom, what, and its wParam.
+struct Posted {
+  HWND to;
+  UINT message;
+  WPARAM wParam;
+};
+
+template <class Field>
+class FieldDialog : public CDialog {
+ public:
+  FieldDialog() : CDialog(kFieldDialog) {}
+  ~FieldDialog() override { DestroyWindow(); }
+
+  // Configure `field` first. The dialog opens with the focus in it, as a
+  // user would find it.
+  void Open() { Create(kFieldDialog); }
+  BOOL OnInitDialog() override {
+    field.SubclassDlgItem(kFieldId, this);
+    return CDialog::OnInitDialog();
+  }
+  platform::ui::Driver Driver() { return platform::ui::Driver(*this, platform::ui::ModalTurn::Idle); }
+  // Types the sequence into whatever has the focus (the field, since the
+  // dialog opened).
+  void Keys(std::string_view keys) {
+    platform::ui::Driver driver = Driver();
+    for (const auto& input : platform::ui::ParseKeys(keys))
+      for (const auto& stroke : input.strokes) driver.Strike(stroke);
+  }
+  // What the field and the rest posted since the last call.
+  static std::vector<Posted> TakePosted() {
+    std::vector<Posted> posted;
+    MSG msg;
+    while (platform::ui::MessageQueue::TakePosted(msg)) posted.push_back({msg.hwnd, msg.message, msg.wParam});
+    return posted;
+  }
+  int Caret() const { return field.GetCaret(); }
+
+  // The end of a cell edit, as the list's parent hears it.
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code != LVN_ENDLABELEDIT) return CDialog::OnNotify(wParam, lParam, result);
+    ended.push_back(*reinterpret_cast<const NMLVDISPINFO*>(lParam));
+    return TRUE;
+  }
+
+  Field field;
+  std::vector<NMLVDISPINFO> ended;
+};
+
+}  // namespace edit_test
