@@ -261,11 +261,21 @@ void CBaseEdit::OnDestroy() {
   Default();
 }
 
+// The clipboard's keys work alike in every field, and a read-only field
+// only copies.
 void CBaseEdit::OnChar(UINT ch, UINT, UINT) {
-  if (ch == static_cast<UINT>(kCtrlC))
+  const auto c = static_cast<char>(ch);
+  if (c == kCtrlC) {
     SendMessage(WM_COPY);
-  else
-    Default();
+    return;
+  }
+  if (readOnly_) return;
+  if (c == kCtrlV) return PasteClipboard();
+  if (c == kCtrlX) return CutSelection();
+  int start = 0;
+  int end = 0;
+  GetSel(start, end);
+  TypeCharacter(c, start, end);
 }
 
 void CBaseEdit::OnKeyDown(UINT key, UINT, UINT) {

@@ -66,8 +66,11 @@ class OVERLAYS_API CBaseEdit : public CEdit {
   // The field's own cut and paste, which keep its text well-formed.
   virtual void CutSelection() = 0;
   virtual void PasteClipboard() = 0;
-  // Typed characters and keys, after the common handling.
-  virtual void OnChar(UINT ch, UINT repeat, UINT flags);
+  // A typed character other than the clipboard's keys, in a field that
+  // is not read-only, with the selection it replaces.
+  virtual void TypeCharacter(char ch, int selStart, int selEnd) = 0;
+  // Typed characters (the clipboard's keys first) and keys.
+  void OnChar(UINT ch, UINT repeat, UINT flags);
   virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
   // Called after the common steps of taking and losing the focus.
   virtual void OnFocusTaken() {}
@@ -84,6 +87,8 @@ class OVERLAYS_API CBaseEdit : public CEdit {
   void EndInPlaceEdit(bool cancelled, bool byTab);
   // Whole text selected, with the caret scrolled into view.
   void SelectAll();
+  // An in-place field grows to its text, within the list.
+  void WidenToText();
 
   void OnWindowCreated() override;
 
@@ -98,7 +103,6 @@ class OVERLAYS_API CBaseEdit : public CEdit {
   void ShowContextMenu();
   void ApplyStoredState();
   void StartInPlace();
-  void WidenToText();
   void SendEndLabelEdit();
   bool TranslateInPlaceKey(MSG& msg);
 

@@ -39,19 +39,8 @@ void CEditAngle::ShowEdited(const std::string& before, const std::string& text, 
   PostValueChanged(true);
 }
 
-void CEditAngle::OnChar(UINT ch, UINT, UINT) {
-  const auto c = static_cast<char>(ch);
-  if (c == kCtrlC) {
-    SendMessage(WM_COPY);
-    return;
-  }
-  if (IsReadOnly()) return;
-  if (c == kCtrlV) return PasteClipboard();
-  if (c == kCtrlX) return CutSelection();
+void CEditAngle::TypeCharacter(char c, int start, int end) {
   const std::string before = GetWindowText();
-  int start = 0;
-  int end = 0;
-  GetSel(start, end);
   if (const auto edit = TypeAngleCharacter(Layout(), before, start, end, c))
     ShowEdited(before, edit->text, edit->caret, false);
 }

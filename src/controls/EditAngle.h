@@ -39,7 +39,7 @@ class OVERLAYS_API CEditAngle : public CBaseEdit {
   void ShowValue() override { SetAngle(value_); }
   void CutSelection() override;
   void PasteClipboard() override;
-  void OnChar(UINT ch, UINT repeat, UINT flags) override;
+  void TypeCharacter(char ch, int selStart, int selEnd) override;
   void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
 
  private:

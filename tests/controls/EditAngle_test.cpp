@@ -7,14 +7,11 @@
 
 #include "EditFields.h"
 #include "controls/EditAngle.h"
-#include "frame/MessageNames.h"
 #include "geodesy/angle/AngleKind.h"
 #include "geodesy/angle/AngleText.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Clipboard.h"
-#include "platform/ui/MainWindow.h"
 #include "platform/ui/Menu.h"
-#include "platform/ui/RegisteredMessages.h"
 #include "platform/ui/TextMetrics.h"
 
 namespace {
@@ -25,11 +22,6 @@ using platform::ui::Clipboard;
 using platform::ui::Driver;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
-
-const UINT kEditAngle = platform::ui::RegisterWindowMessage(messages::kEditAngle);
-const UINT kEditUpdate = platform::ui::RegisterWindowMessage(messages::kEditUpdate);
-const UINT kFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxFocusData);
-const UINT kKillFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxKillFocusData);
 
 constexpr double kRadiansPerDegree = M_PI / 180.0;
 
@@ -175,24 +167,13 @@ TEST(AngleLayout, TypingAFormattedAngleReproducesIt) {
   }
 }
 
-class AngleFieldTest : public testing::Test {
+class AngleFieldTest : public FieldTest {
  protected:
-  void SetUp() override {
-    main.Create("main", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
-    platform::ui::SetMainWindow(main.m_hWnd);
-    Clipboard::Empty();
-  }
-  void TearDown() override {
-    platform::ui::SetMainWindow(nullptr);
-    FieldDialog<CEditLat>::TakePosted();
-  }
   static std::vector<UINT> Messages(const std::vector<Posted>& posted) {
     std::vector<UINT> messages;
     for (const Posted& p : posted) messages.push_back(p.message);
     return messages;
   }
-  FieldResources resources;
-  CWnd main;
 };
 
 TEST_F(AngleFieldTest, ValueChangesArePostedToTheParentAndFocusToTheMainWindow) {

@@ -3,14 +3,20 @@
 // the focus away), opened modeless so a test can type into it through the
 // automation driver and read what the field posted.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
+#include "frame/MessageNames.h"
 #include "platform/ui/Automation.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/KeySequence.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/MainWindow.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/RegisteredMessages.h"
 #include "platform/ui/ResourceChain.h"
 
 namespace edit_test {
@@ -94,6 +100,30 @@ class FieldDialog : public CDialog {
 
   Field field;
   std::vector<NMLVDISPINFO> ended;
+};
+
+inline const UINT kEditAngle = platform::ui::RegisterWindowMessage(messages::kEditAngle);
+inline const UINT kEditUpdate = platform::ui::RegisterWindowMessage(messages::kEditUpdate);
+inline const UINT kFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxFocusData);
+inline const UINT kKillFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxKillFocusData);
+
+// A main window to hear the focus messages, an empty clipboard, and the
+// field dialog's template; nothing posted is left for the next test.
+class FieldTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    main.Create("main", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+    platform::ui::SetMainWindow(main.m_hWnd);
+    platform::ui::Clipboard::Empty();
+  }
+  void TearDown() override {
+    platform::ui::SetMainWindow(nullptr);
+    MSG msg;
+    while (platform::ui::MessageQueue::TakePosted(msg)) {
+    }
+  }
+  FieldResources resources;
+  CWnd main;
 };
 
 }  // namespace edit_test

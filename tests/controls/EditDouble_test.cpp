@@ -1,0 +1,189 @@
+// The number field as a field of a dialog and as a cell editor. The typing
+// rules themselves are NumberTyping's and tested there; these rows check
+// that keys, the clipboard and the focus reach them.
+
+#include <gtest/gtest.h>
+
+#include "EditFields.h"
+#include "controls/EditDouble.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/TextMetrics.h"
+
+namespace {
+
+using namespace edit_test;
+using platform::ui::Clipboard;
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
+
+const NumberLayout kFree{};
+const NumberLayout kFixed{.fixedLayout = true};
+const NumberLayout kUpTo100{.checkMaximum = true, .maximum = 100};
+
+class NumberFieldTest : public FieldTest {
+ protected:
+  // A field of the layout showing the value, with the focus in it.
+  static void OpenWith(FieldDialog<CEditDouble>& dialog, const NumberLayout& layout, double value) {
+    dialog.field.layout = layout;
+    dialog.field.SetValue(value);
+    dialog.Open();
+    dialog.TakePosted();
+  }
+};
+
+struct Typing {
+  const NumberLayout* layout;
+  double start;
+  const char* clipboard;  // null leaves the clipboard empty
+  const char* keys;
+  const char* text;
+  int caret;  // -1: the focus has left, the caret does not matter
+  double value;
+};
+
+TEST_F(NumberFieldTest, KeysClipboardAndFocusReachTheRules) {
+  const Typing rows[] = {
+      {&kFree, 12.5, nullptr, "{SELALL}3.25", "3.25", 4, 3.25},
+      {&kFree, 12.5, nullptr, "{SELALL}3.25{TAB}", "3.250", -1, 3.25},
+      {&kFixed, 12.5, nullptr, "{HOME}9", "90000012.500", 1, 90000012.5},
+      {&kFixed, 12.5, nullptr, "{SELALL}7.5{TAB}", "00000007.500", -1, 7.5},
+      {&kUpTo100, 50, nullptr, "{SELALL}1005", "100", 3, 100},
+      {&kFree, 12.5, nullptr, "{HOME}{DEL}", "12.500", 0, 12.5},  // Delete at the start is Backspace
+      {&kFree, 12.5, nullptr, "{HOME}{SHIFT+RIGHT}{DEL}", "2.500", 0, 2.5},
+      {&kFree, 12.5, "3", "{SELALL}{INS}", "3.000", 5, 3},
+      {&kFree, 12.5, "3", "{HOME}{SHIFT+RIGHT}{CTRL+V}", "32.500", 1, 32.5},
+      {&kFree, 12.5, nullptr, "{SELALL}{CTRL+X}", "0", 0, 0},
+      // Leaving a field that shows no value reads its "n/a" as a number.
+      {&kFree, kNoNumber, nullptr, "{TAB}", "0.000", -1, 0},
+  };
+  for (const Typing& row : rows) {
+    FieldDialog<CEditDouble> dialog;
+    OpenWith(dialog, *row.layout, row.start);
+    if (row.clipboard) Clipboard::SetText(row.clipboard);
+    dialog.Keys(row.keys);
+    EXPECT_EQ(dialog.field.GetWindowText(), row.text) << row.keys;
+    if (row.caret >= 0) {
+      EXPECT_EQ(dialog.Caret(), row.caret) << row.keys;
+    }
+    EXPECT_EQ(dialog.field.GetValue(), row.value) << row.keys;
+    Clipboard::Empty();
+  }
+}
+
+TEST_F(NumberFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
+  FieldDialog<CEditDouble> dialog;
+  dialog.field.layout = {.decimals = 2, .units = " m", .maxCharacters = 9};
+  dialog.field.SetValue(-3.25);
+  dialog.field.SetValid(FALSE);
+  EXPECT_TRUE(dialog.field.IsPending());
+  dialog.Open();
+  EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
+  EXPECT_FALSE(dialog.field.IsWindowEnabled());
+  EXPECT_FALSE(dialog.field.IsPending());
+  dialog.field.SetValid(TRUE);
+  EXPECT_EQ(dialog.field.GetWindowText(), "-3.25 m");
+  EXPECT_TRUE(dialog.field.IsWindowEnabled());
+  EXPECT_EQ(dialog.field.GetLimitText(), 9u);
+  EXPECT_EQ(dialog.field.ToolTip().TipText(), "Double");
+  dialog.field.SetValue(kNoNumber);
+  EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
+}
+
+// A text set behind the field's back is tidied when the focus comes.
+TEST_F(NumberFieldTest, FocusGainTrimsAndResetsWhatTheFieldCouldNotHaveMade) {
+  const std::pair<const char*, const char*> texts[] = {{" 7.5 ", "7.5"}, {"1234567890123", "0.000"}};
+  for (const auto& [text, shown] : texts) {
+    FieldDialog<CEditDouble> dialog;
+    OpenWith(dialog, kFree, 12.5);
+    dialog.Keys("{TAB}");
+    dialog.field.SetLimitText(0);
+    dialog.field.SetWindowText(text);
+    dialog.field.SetFocus();
+    EXPECT_EQ(dialog.field.GetWindowText(), shown);
+    int start = 0, end = 0;
+    dialog.field.GetSel(start, end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, static_cast<int>(std::string_view(shown).size())));
+    EXPECT_EQ(dialog.field.GetLimitText(), 12u);
+  }
+}
+
+TEST_F(NumberFieldTest, OnlyAChangedValueIsPosted) {
+  FieldDialog<CEditDouble> dialog;
+  dialog.field.SetValue(12.5);
+  dialog.Open();
+  const std::vector<Posted> opened = dialog.TakePosted();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].message, kFocusData);
+
+  dialog.Keys("{SELALL}7");
+  const std::vector<Posted> typed = dialog.TakePosted();
+  ASSERT_EQ(typed.size(), 1u);
+  EXPECT_EQ(typed[0].to, dialog.m_hWnd);
+  EXPECT_EQ(typed[0].message, kEditUpdate);
+  EXPECT_EQ(typed[0].wParam, MAKEWPARAM(kFieldId, kEditUpdate));
+  EXPECT_TRUE(dialog.field.IsPending());
+  // The same digit over itself, a point that leaves the value, a refused
+  // sign: the value stays, and nothing is posted.
+  dialog.Keys("{HOME}7.{HOME}{RIGHT}-");
+  EXPECT_EQ(dialog.field.GetWindowText(), "7.");
+  EXPECT_TRUE(dialog.TakePosted().empty());
+}
+
+TEST_F(NumberFieldTest, ReadOnlyFieldOnlyCopies) {
+  FieldDialog<CEditDouble> dialog;
+  dialog.field.SetReadOnly(TRUE);
+  OpenWith(dialog, kFree, 45);
+  Clipboard::SetText("12");
+  dialog.Keys("{SELALL}5{BS}{DEL}{INS}{CTRL+V}{CTRL+X}{CTRL+C}");
+  EXPECT_EQ(dialog.field.GetWindowText(), "45.000");
+  EXPECT_EQ(Clipboard::GetText(), "45.000");
+  EXPECT_TRUE(dialog.TakePosted().empty());
+}
+
+TEST_F(NumberFieldTest, ContextMenuRunsTheFieldsOwnCutAndPaste) {
+  FieldDialog<CEditDouble> dialog;
+  OpenWith(dialog, kFree, 45.5);
+  std::vector<UINT> greyed;
+  UINT choice = kEditMenuCut;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Menu) return;
+    for (UINT id : {kEditMenuCut, kEditMenuCopy, kEditMenuPaste})
+      if (d.Menu().GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED) greyed.push_back(id);
+    d.ChooseMenuItem(choice);
+  });
+  dialog.Keys("{HOME}{SHIFT+RIGHT}");
+  dialog.Driver().RightClick(kFieldId);
+  EXPECT_EQ(dialog.field.GetWindowText(), "5.500");
+  EXPECT_EQ(Clipboard::GetText(), "4");
+
+  choice = kEditMenuPaste;
+  dialog.Keys("{HOME}{RIGHT}{RIGHT}");
+  dialog.Driver().RightClick(kFieldId);
+  EXPECT_EQ(dialog.field.GetWindowText(), "5.450");
+
+  dialog.field.SetReadOnly(TRUE);
+  dialog.Driver().RightClick(kFieldId);
+  EXPECT_EQ(greyed, (std::vector<UINT>{kEditMenuCut, kEditMenuPaste}));
+  EXPECT_EQ(dialog.field.GetWindowText(), "5.450");
+}
+
+// The cell grows as digits come, and the list hears the value formatted.
+TEST_F(NumberFieldTest, CellEditorGrowsWithItsTextAndReportsItFormatted) {
+  FieldDialog<CEditDouble> dialog;
+  dialog.Open();
+  auto& list = dialog.Driver().ItemAs<CListCtrl>(kListId);
+  CEditDouble cell;
+  cell.SetCell(3, 2, "1");
+  ASSERT_TRUE(cell.CreateInPlace(CRect(10, 20, 30, 34), &list));
+  dialog.Keys("1234567");
+  CRect placed;
+  cell.GetWindowRect(&placed);
+  EXPECT_EQ(placed.Width(), 7 * platform::ui::CharWidth(list.GetFont()) + 5);
+  dialog.Keys("{ENTER}");
+  ASSERT_EQ(dialog.ended.size(), 1u);
+  EXPECT_EQ(dialog.ended[0].item.pszText, "1234567.000");
+}
+
+}  // namespace
