@@ -79,7 +79,7 @@ NumberEdit Act(const NumberLayout& layout, const NumberEdit& field, Input& in) {
     case 1:
       return PasteIntoNumber(layout, field.text, selStart, selEnd, in.Text()).value_or(field);
     case 2:
-      return {NumberTextOnFocusLoss(layout, NumberTextOnFocusGain(layout, field.text)), 0};
+      return {NumberValueText(layout, NumberTextValue(NumberTextOnFocusGain(layout, field.text))), 0};
     default:
       return TypeNumberCharacter(layout, field.text, selStart, selEnd, KeyFrom(in)).value_or(field);
   }

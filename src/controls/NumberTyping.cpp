@@ -331,7 +331,3 @@ std::string NumberTextOnFocusGain(const NumberLayout& layout, std::string_view t
   if (Length(text) > TextLimit(layout)) return NumberValueText(layout, 0.0);
   return TrimWhiteSpace(text);
 }
-
-std::string NumberTextOnFocusLoss(const NumberLayout& layout, std::string_view text) {
-  return NumberValueText(layout, NumberTextValue(text));
-}

@@ -78,8 +78,6 @@ OVERLAYS_API std::optional<NumberEdit> PasteIntoNumber(const NumberLayout& layou
                                                        int selEnd, std::string_view clipboard);
 
 // The text a field shows when it gains the focus: a text the field could not
-// have made (longer than its limit and units) restarts from zero.
+// have made (longer than its limit and units) restarts from zero. When it
+// loses the focus it shows NumberValueText of its text's NumberTextValue.
 OVERLAYS_API std::string NumberTextOnFocusGain(const NumberLayout& layout, std::string_view text);
-
-// The text a field shows when it loses the focus: its value, formatted.
-OVERLAYS_API std::string NumberTextOnFocusLoss(const NumberLayout& layout, std::string_view text);

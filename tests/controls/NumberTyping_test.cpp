@@ -221,7 +221,7 @@ TEST(NumberTypingTest, ValuesShowInTheLayoutAndFocusReformats) {
   };
   for (const Focus& row : focus) {
     EXPECT_EQ(NumberTextOnFocusGain(*row.layout, row.text), row.gained) << row.text;
-    EXPECT_EQ(NumberTextOnFocusLoss(*row.layout, row.text), row.lost) << row.text;
+    EXPECT_EQ(NumberValueText(*row.layout, NumberTextValue(row.text)), row.lost) << row.text;
   }
 }
 
