@@ -28,7 +28,7 @@ inline constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 inline constexpr DialogItemTemplate kFieldItems[] = {
     {kFieldId, ControlKind::Edit, "", {7, 7, 120, 12}, kTabStop | ES_AUTOHSCROLL},
     {kOtherId, ControlKind::Edit, "", {7, 24, 120, 12}, kTabStop | ES_AUTOHSCROLL},
-    {kListId, ControlKind::ListView, "", {7, 70, 120, 60}, kTabStop | LVS_REPORT},
+    {kListId, ControlKind::ListView, "", {7, 70, 120, 60}, kTabStop | LVS_REPORT | LVS_EDITLABELS},
     {IDOK, ControlKind::Button, "OK", {7, 44, 50, 14}, kTabStop | BS_DEFPUSHBUTTON},
     {IDCANCEL, ControlKind::Button, "Cancel", {77, 44, 50, 14}, kTabStop},
 };
