@@ -159,6 +159,7 @@ BOOL CInPlaceCombo::Open(CListCtrl& list, const CRect& rect, DWORD style, int ro
   startText_ = text;
   if (!Create(style | WS_CHILD | WS_VISIBLE, rect, &list, kCellChoiceId)) return FALSE;
   SetFont(list.GetFont());
+  ResetContent();
   SetImageList(images);
   for (std::size_t i = 0; i < items.size(); ++i) {
     COMBOBOXEXITEM item;
