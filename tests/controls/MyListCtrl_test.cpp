@@ -141,6 +141,12 @@ TEST_F(ListTest, EachColumnOpensItsEditorOnTheSecondClick) {
     EXPECT_EQ(dialog.list.IsEditing(), row.editor == kCellTextId || row.editor == kCellAngleId);
     dialog.list.SetFocus();  // ends any edit
   }
+  for (int column : {kText, kReadOnly}) {
+    NMLVDISPINFO begin = EndLabelEditInfo(dialog.list, 0, column);
+    begin.hdr.code = LVN_BEGINLABELEDIT;
+    const LRESULT refused = dialog.SendMessage(WM_NOTIFY, kListId, reinterpret_cast<LPARAM>(&begin));
+    EXPECT_EQ(refused, column == kReadOnly ? TRUE : FALSE) << "a label edit of a read-only column is refused";
+  }
   const int before = dialog.list.GetNextItem(-1, LVNI_SELECTED);
   CRect last;
   dialog.list.GetItemRect(2, &last);
@@ -197,6 +203,16 @@ TEST_F(ListTest, AChoiceCellOffersTheDialogsItemsAndReportsTheChosenIndex) {
   EXPECT_EQ(combo.Texts(), dialog.choices);
   EXPECT_EQ(combo.GetCurSel(), 1) << "the cell's text is selected";
   EXPECT_EQ(combo.GetItemImage(0), 0);
+  // The cell stuck out on the right: the list scrolled as far as it goes,
+  // and the whole cell is in view.
+  CRect placed, client, cell;
+  combo.GetWindowRect(&placed);
+  dialog.list.GetClientRect(&client);
+  dialog.list.GetSubItemRect(0, kChoice, &cell);
+  EXPECT_GT(dialog.list.GetScrollX(), 0);
+  EXPECT_EQ(std::pair(placed.left, placed.right), std::pair(cell.left, cell.right));
+  EXPECT_LE(placed.right, client.right);
+  EXPECT_EQ(placed.Height(), (2 + 10 + 1) * dialog.list.RowHeight()) << "the cell and twelve rows of drop-down";
   dialog.Driver().ChooseIndex(kCellChoiceId, 0);
   EXPECT_EQ(dialog.list.GetItemText(0, kChoice), "Hide");
   ASSERT_EQ(dialog.validated.size(), 1u);
