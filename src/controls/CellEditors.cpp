@@ -18,10 +18,6 @@ void SendEnd(CWnd& list, NMLVDISPINFO& info) {
   list.SendMessage(WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
 }
 
-void GiveFocusBack(CWnd& editor) {
-  if (CWnd* list = editor.GetParent()) list->SetFocus();
-}
-
 }  // namespace
 
 NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column) {
@@ -35,15 +31,33 @@ NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column) {
   return info;
 }
 
+void CellEdit::Begin(int row, int column, std::string_view text) {
+  row_ = row;
+  column_ = column;
+  cancelled_ = false;
+  startText_ = text;
+}
+
+bool CellEdit::EndKey(UINT key, CWnd& editor) {
+  if (key != VK_RETURN && key != VK_ESCAPE) return false;
+  cancelled_ = key == VK_ESCAPE;
+  if (CWnd* list = editor.GetParent()) list->SetFocus();
+  return true;
+}
+
+NMLVDISPINFO CellEdit::End(const CWnd& list, std::optional<std::string> text) const {
+  NMLVDISPINFO info = EndLabelEditInfo(list, row_, column_);
+  info.item.pszText = cancelled_ || !text ? startText_ : std::move(*text);
+  info.item.cchTextMax = static_cast<int>(info.item.pszText.size());
+  return info;
+}
+
 // --- the text editors ---
 
 BOOL CInPlaceCellEdit::Open(CListCtrl& list, const CRect& rect, DWORD style, UINT id, int row, int column,
                             std::string_view text) {
   if (m_hWnd) DestroyWindow();
-  row_ = row;
-  column_ = column;
-  cancelled_ = false;
-  startText_ = text;
+  cell_.Begin(row, column, text);
   if (!Create(style | WS_CHILD | WS_VISIBLE | WS_BORDER, rect, &list, id)) return FALSE;
   SetFont(list.GetFont());
   SetWindowText(text);
@@ -63,12 +77,7 @@ const MessageMap& CInPlaceCellEdit::GetMessageMap() const {
 }
 
 void CInPlaceCellEdit::OnKeyDown(UINT key, UINT, UINT) {
-  if (key != VK_RETURN && key != VK_ESCAPE) {
-    Default();
-    return;
-  }
-  cancelled_ = key == VK_ESCAPE;
-  GiveFocusBack(*this);
+  if (!cell_.EndKey(key, *this)) Default();
 }
 
 LRESULT CInPlaceCellEdit::OnGetDlgCode(WPARAM, LPARAM lParam) {
@@ -79,9 +88,7 @@ void CInPlaceCellEdit::OnKillFocus(CWnd*) {
   Default();
   CWnd* list = GetParent();
   if (!list) return;
-  NMLVDISPINFO info = EndLabelEditInfo(*list, row_, column_);
-  info.item.pszText = cancelled_ ? startText_ : GetWindowText();
-  info.item.cchTextMax = static_cast<int>(info.item.pszText.size());
+  NMLVDISPINFO info = cell_.End(*list, GetWindowText());
   DestroyWindow();
   SendEnd(*list, info);
 }
@@ -153,10 +160,7 @@ bool CInPlaceCombo::HasImages() const { return GetImageList() && GetImageList()-
 BOOL CInPlaceCombo::Open(CListCtrl& list, const CRect& rect, DWORD style, int row, int column, std::string_view text,
                          const std::vector<std::string>& items, CImageList* images) {
   if (m_hWnd) DestroyWindow();
-  row_ = row;
-  column_ = column;
-  cancelled_ = false;
-  startText_ = text;
+  cell_.Begin(row, column, text);
   if (!Create(style | WS_CHILD | WS_VISIBLE, rect, &list, kCellChoiceId)) return FALSE;
   SetFont(list.GetFont());
   ResetContent();
@@ -189,12 +193,7 @@ const MessageMap& CInPlaceCombo::GetMessageMap() const {
 }
 
 void CInPlaceCombo::OnKeyDown(UINT key, UINT, UINT) {
-  if (key != VK_RETURN && key != VK_ESCAPE) {
-    Default();
-    return;
-  }
-  cancelled_ = key == VK_ESCAPE;
-  GiveFocusBack(*this);
+  if (!cell_.EndKey(key, *this)) Default();
 }
 
 LRESULT CInPlaceCombo::OnGetDlgCode(WPARAM, LPARAM lParam) {
@@ -213,18 +212,12 @@ void CInPlaceCombo::EndEdit() {
   // Handing the focus back below comes round here again.
   if (!m_hWnd || !list || ending_) return;
   ending_ = true;
-  NMLVDISPINFO info = EndLabelEditInfo(*list, row_, column_);
   const int chosen = GetCurSel();
-  if (cancelled_ || chosen < 0) {
-    info.item.pszText = startText_;
-  } else {
-    info.item.pszText = GetLBText(chosen);
-    if (HasImages()) {
-      info.item.mask |= LVIF_IMAGE;
-      info.item.iImage = chosen;
-    }
+  NMLVDISPINFO info = cell_.End(*list, chosen < 0 ? std::nullopt : std::optional(GetLBText(chosen)));
+  if (!cell_.Cancelled() && chosen >= 0 && HasImages()) {
+    info.item.mask |= LVIF_IMAGE;
+    info.item.iImage = chosen;
   }
-  info.item.cchTextMax = static_cast<int>(info.item.pszText.size());
   // Closed first: the list may open the next editor while it is told.
   if (CWnd::GetFocus() == this) list->SetFocus();
   DestroyWindow();

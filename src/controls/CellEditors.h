@@ -7,6 +7,7 @@
 // and the text, or the start text when Escape cancelled it) and closes.
 // Enter and Escape give the focus back to the list, which ends the edit.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,16 +31,34 @@ inline constexpr UINT kCellChoiceId = 1003;
 // for the cell, with no text yet.
 OVERLAYS_API NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column);
 
-// The cell a text editor edits, and how its edit ends.
+// The cell an editor edits and how its edit ends: Enter keeps the edit,
+// Escape cancels it, and both hand the focus back to the list.
+class OVERLAYS_API CellEdit {
+ public:
+  void Begin(int row, int column, std::string_view text);
+  // True when the key ends the edit (the focus has gone back).
+  bool EndKey(UINT key, CWnd& editor);
+  // The end of the edit as the list hears it: `text`, or the start text
+  // when cancelled or when there is none.
+  NMLVDISPINFO End(const CWnd& list, std::optional<std::string> text) const;
+  int Row() const { return row_; }
+  int Column() const { return column_; }
+  bool Cancelled() const { return cancelled_; }
+
+ private:
+  int row_ = -1;
+  int column_ = -1;
+  bool cancelled_ = false;
+  std::string startText_;
+};
+
+// A text editor over a cell.
 class OVERLAYS_API CInPlaceCellEdit : public CEdit {
  public:
   // Opens over `rect` (the list's client coordinates) with the list's font
   // and `text` all selected, and takes the focus.
   BOOL Open(CListCtrl& list, const CRect& rect, DWORD style, UINT id, int row, int column, std::string_view text);
-  int Row() const { return row_; }
-  int Column() const { return column_; }
-  bool Cancelled() const { return cancelled_; }
-  const std::string& StartText() const { return startText_; }
+  const CellEdit& Cell() const { return cell_; }
 
   const MessageMap& GetMessageMap() const override;
 
@@ -48,10 +67,7 @@ class OVERLAYS_API CInPlaceCellEdit : public CEdit {
   LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
   void OnKillFocus(CWnd* next);
 
-  int row_ = -1;
-  int column_ = -1;
-  bool cancelled_ = false;
-  std::string startText_;
+  CellEdit cell_;
 };
 
 // Free text, or only the allowed characters: others are refused with a
@@ -92,9 +108,7 @@ class OVERLAYS_API CInPlaceCombo : public CComboBoxEx {
  public:
   BOOL Open(CListCtrl& list, const CRect& rect, DWORD style, int row, int column, std::string_view text,
             const std::vector<std::string>& items, CImageList* images);
-  int Row() const { return row_; }
-  int Column() const { return column_; }
-  bool Cancelled() const { return cancelled_; }
+  const CellEdit& Cell() const { return cell_; }
   const MessageMap& GetMessageMap() const override;
 
  private:
@@ -105,11 +119,8 @@ class OVERLAYS_API CInPlaceCombo : public CComboBoxEx {
   void OnKillFocus(CWnd* next);
   void EndEdit();
 
-  int row_ = -1;
-  int column_ = -1;
-  bool cancelled_ = false;
+  CellEdit cell_;
   bool ending_ = false;
-  std::string startText_;
 };
 
 // The "..." button at the right end of a button cell; the list reports
