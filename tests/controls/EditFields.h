@@ -28,17 +28,17 @@ using platform::ui::DialogTemplate;
 inline constexpr UINT kFieldDialog = 9601;
 inline constexpr int kFieldId = 1001;
 inline constexpr int kOtherId = 1002;
-inline constexpr int kListId = 1003;
+inline constexpr int kListId = 1010;
 inline constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 
 inline constexpr DialogItemTemplate kFieldItems[] = {
     {kFieldId, ControlKind::Edit, "", {7, 7, 120, 12}, kTabStop | ES_AUTOHSCROLL},
     {kOtherId, ControlKind::Edit, "", {7, 24, 120, 12}, kTabStop | ES_AUTOHSCROLL},
-    {kListId, ControlKind::ListView, "", {7, 70, 120, 60}, kTabStop | LVS_REPORT},
+    {kListId, ControlKind::ListView, "", {7, 70, 260, 80}, kTabStop | LVS_REPORT | LVS_EDITLABELS},
     {IDOK, ControlKind::Button, "OK", {7, 44, 50, 14}, kTabStop | BS_DEFPUSHBUTTON},
     {IDCANCEL, ControlKind::Button, "Cancel", {77, 44, 50, 14}, kTabStop},
 };
-inline constexpr DialogTemplate kFieldTemplate{kFieldDialog, "Field", {0, 0, 140, 140},
+inline constexpr DialogTemplate kFieldTemplate{kFieldDialog, "Field", {0, 0, 280, 160},
                                                WS_POPUP | WS_CAPTION | WS_SYSMENU, kFieldItems};
 
 class FieldResources {

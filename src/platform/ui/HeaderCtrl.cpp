@@ -1,5 +1,12 @@
 #include "platform/ui/HeaderCtrl.h"
 
+#include "platform/ui/TextMetrics.h"
+
+namespace {
+// Room above and below the captions, as in a list's rows.
+constexpr int kHeaderPadding = 4;
+}  // namespace
+
 BOOL CHeaderCtrl::GetItem(int index, HDITEM* item) const {
   if (!item || index < 0 || index >= GetItemCount()) return FALSE;
   const HDITEM& stored = items_[static_cast<std::size_t>(index)];
@@ -25,4 +32,15 @@ std::vector<std::string> CHeaderCtrl::AccessibleRows() const {
   std::vector<std::string> captions;
   for (const HDITEM& item : items_) captions.push_back(item.pszText);
   return captions;
+}
+
+LRESULT CHeaderCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
+  if (message == WM_SETFONT) {
+    CRect rect;
+    GetWindowRect(&rect);
+    rect.bottom = rect.top + platform::ui::LineHeight(GetFont()) + kHeaderPadding;
+    MoveWindow(rect);
+  }
+  return result;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // CHeaderCtrl: the column captions of a report list, with each item's
 // width, format, data and owner-drawn flag. The list keeps it in step with
-// its columns.
+// its columns. Its height follows its font: one line of it, padded.
 
 #include <string>
 #include <vector>
@@ -32,6 +32,7 @@ class OVERLAYS_API CHeaderCtrl : public CWnd {
   BOOL GetItem(int index, HDITEM* item) const;
   BOOL SetItem(int index, const HDITEM* item);
   std::vector<std::string> AccessibleRows() const override;
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   friend class CListCtrl;

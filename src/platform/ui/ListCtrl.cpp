@@ -21,15 +21,19 @@ BOOL CListCtrl::Create(DWORD style, const CRect& rect, CWnd* parent, UINT id) {
 }
 
 void CListCtrl::OnWindowCreated() {
-  if (header_.m_hWnd) return;
+  if (header_->m_hWnd) return;
   CRect client;
   GetClientRect(&client);
-  header_.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, client.right, RowHeight()), this, 0);
+  header_->Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, client.right, RowHeight()), this, 0);
 }
 
 void CListCtrl::TakeStateFrom(CWnd& standIn) {
   if (auto* other = dynamic_cast<CListCtrl*>(&standIn)) {
-    header_.items_ = other->header_.items_;
+    header_->items_ = other->header_->items_;
+    scrollX_ = other->scrollX_;
+    background_ = other->background_;
+    text_ = other->text_;
+    textBackground_ = other->textBackground_;
     rows_ = other->rows_;
     extended_ = other->extended_;
     std::copy(std::begin(other->images_), std::end(other->images_), std::begin(images_));
@@ -38,8 +42,56 @@ void CListCtrl::TakeStateFrom(CWnd& standIn) {
 
 int CListCtrl::RowHeight() const { return platform::ui::LineHeight(GetFont()) + kRowPadding; }
 
+int CListCtrl::HeaderHeight() const {
+  if (!header_->m_hWnd) return RowHeight();
+  CRect rect;
+  header_->GetWindowRect(&rect);
+  return rect.Height();
+}
+
+BOOL CListCtrl::SubclassHeader(CHeaderCtrl& header) {
+  if (&header == header_ || header.m_hWnd) return FALSE;
+  header.items_ = std::move(header_->items_);
+  CRect rect(0, 0, 0, RowHeight());
+  if (header_->m_hWnd) {
+    header_->GetWindowRect(&rect);
+    header_->DestroyWindow();
+  }
+  header_ = &header;
+  if (m_hWnd) header.Create("", WS_CHILD | WS_VISIBLE, rect, this, 0);
+  return TRUE;
+}
+
+BOOL CListCtrl::Scroll(CSize size) {
+  int width = 0;
+  for (const HDITEM& column : header_->items_) width += column.cxy;
+  CRect client;
+  GetClientRect(&client);
+  scrollX_ = std::clamp(scrollX_ + size.cx, 0, std::max(width - client.right, 0));
+  Invalidate();
+  return TRUE;
+}
+
+BOOL CListCtrl::SetBkColor(COLORREF colour) {
+  background_ = colour;
+  Invalidate();
+  return TRUE;
+}
+
+BOOL CListCtrl::SetTextColor(COLORREF colour) {
+  text_ = colour;
+  Invalidate();
+  return TRUE;
+}
+
+BOOL CListCtrl::SetTextBkColor(COLORREF colour) {
+  textBackground_ = colour;
+  Invalidate();
+  return TRUE;
+}
+
 int CListCtrl::InsertColumn(int index, std::string_view heading, int format, int width) {
-  auto& columns = header_.items_;
+  auto& columns = header_->items_;
   index = std::clamp(index, 0, GetColumnCount());
   HDITEM column;
   column.pszText = heading;
@@ -53,7 +105,7 @@ int CListCtrl::InsertColumn(int index, std::string_view heading, int format, int
 }
 
 BOOL CListCtrl::DeleteColumn(int index) {
-  auto& columns = header_.items_;
+  auto& columns = header_->items_;
   if (index < 0 || index >= GetColumnCount()) return FALSE;
   columns.erase(columns.begin() + index);
   for (Row& row : rows_)
@@ -63,12 +115,34 @@ BOOL CListCtrl::DeleteColumn(int index) {
 }
 
 int CListCtrl::GetColumnWidth(int index) const {
-  return index >= 0 && index < GetColumnCount() ? header_.items_[static_cast<std::size_t>(index)].cxy : 0;
+  return index >= 0 && index < GetColumnCount() ? header_->items_[static_cast<std::size_t>(index)].cxy : 0;
+}
+
+int CListCtrl::GetStringWidth(std::string_view text) const { return platform::ui::TextExtent(GetFont(), text).cx; }
+
+int CListCtrl::AutoWidth(int index, bool useHeading) const {
+  int width = 0;
+  if (useHeading) {
+    width = GetStringWidth(header_->items_[static_cast<std::size_t>(index)].pszText) + kHeadingPadding;
+    if (index == GetColumnCount() - 1) {
+      CRect client;
+      GetClientRect(&client);
+      int left = 0;
+      for (int c = 0; c < index; ++c) left += GetColumnWidth(c);
+      width = std::max(width, client.right - left);
+    }
+    return width;
+  }
+  for (int row = 0; row < GetItemCount(); ++row)
+    width = std::max(width, GetStringWidth(GetItemText(row, index)) + kHeadingPadding);
+  return width;
 }
 
 BOOL CListCtrl::SetColumnWidth(int index, int width) {
   if (index < 0 || index >= GetColumnCount()) return FALSE;
-  header_.items_[static_cast<std::size_t>(index)].cxy = std::max(width, 0);
+  if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER)
+    width = AutoWidth(index, width == LVSCW_AUTOSIZE_USEHEADER);
+  header_->items_[static_cast<std::size_t>(index)].cxy = std::max(width, 0);
   Invalidate();
   return TRUE;
 }
@@ -221,15 +295,15 @@ CImageList* CListCtrl::GetImageList(int which) const {
 BOOL CListCtrl::GetItemRect(int index, CRect* rect) const {
   if (!rect || index < 0 || index >= GetItemCount()) return FALSE;
   int width = 0;
-  for (const HDITEM& column : header_.items_) width += column.cxy;
-  const int top = RowHeight() * (index + 1);
-  *rect = CRect(0, top, width, top + RowHeight());
+  for (const HDITEM& column : header_->items_) width += column.cxy;
+  const int top = HeaderHeight() + RowHeight() * index;
+  *rect = CRect(-scrollX_, top, width - scrollX_, top + RowHeight());
   return TRUE;
 }
 
 BOOL CListCtrl::GetSubItemRect(int index, int subItem, CRect* rect) const {
   if (!GetItemRect(index, rect) || subItem < 0 || subItem >= GetColumnCount()) return FALSE;
-  int left = 0;
+  int left = rect->left;
   for (int c = 0; c < subItem; ++c) left += GetColumnWidth(c);
   rect->left = left;
   rect->right = left + GetColumnWidth(subItem);
@@ -238,13 +312,14 @@ BOOL CListCtrl::GetSubItemRect(int index, int subItem, CRect* rect) const {
 
 int CListCtrl::SubItemHitTest(LVHITTESTINFO* info) const {
   if (!info) return -1;
-  const int row = info->pt.y / RowHeight() - 1;
+  const int row = (info->pt.y - HeaderHeight()) / RowHeight();
+  const int x = info->pt.x + scrollX_;
   info->iItem = -1;
   info->iSubItem = 0;
   info->flags = LVHT_NOWHERE;
-  if (info->pt.y < RowHeight() || row >= GetItemCount() || info->pt.x < 0) return -1;
+  if (info->pt.y < HeaderHeight() || row >= GetItemCount() || x < 0) return -1;
   for (int c = 0, left = 0; c < GetColumnCount(); left += GetColumnWidth(c), ++c)
-    if (info->pt.x < left + GetColumnWidth(c)) {
+    if (x < left + GetColumnWidth(c)) {
       info->iItem = row;
       info->iSubItem = c;
       info->flags = LVHT_ONITEM;

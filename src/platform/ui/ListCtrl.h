@@ -19,6 +19,8 @@ inline constexpr DWORD LVS_REPORT = 0x0001;
 inline constexpr DWORD LVS_SINGLESEL = 0x0004;
 inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
 inline constexpr DWORD LVS_EDITLABELS = 0x0200;
+inline constexpr DWORD LVS_NOSORTHEADER = 0x8000;
+inline constexpr DWORD LVS_TYPEMASK = 0x0003;
 inline constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
 inline constexpr DWORD LVS_EX_SUBITEMIMAGES = 0x0002;
 inline constexpr DWORD LVS_EX_FULLROWSELECT = 0x0020;
@@ -38,6 +40,10 @@ inline constexpr int LVCFMT_RIGHT = 1;
 inline constexpr int LVCFMT_CENTER = 2;
 inline constexpr UINT LVHT_ONITEM = 0x000E;
 inline constexpr UINT LVHT_NOWHERE = 0x0001;
+// Column widths that size a column to its cells, or to its heading (the
+// last column then takes the rest of the client area).
+inline constexpr int LVSCW_AUTOSIZE = -1;
+inline constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
 
 struct LVITEM {
   UINT mask = 0;
@@ -83,11 +89,15 @@ class OVERLAYS_API CListCtrl : public CWnd {
   // Columns.
   int InsertColumn(int index, std::string_view heading, int format = LVCFMT_LEFT, int width = -1);
   BOOL DeleteColumn(int index);
-  int GetColumnCount() const { return static_cast<int>(header_.items_.size()); }
+  int GetColumnCount() const { return static_cast<int>(header_->items_.size()); }
   int GetColumnWidth(int index) const;
   BOOL SetColumnWidth(int index, int width);
-  CHeaderCtrl* GetHeaderCtrl() { return &header_; }
-  const CHeaderCtrl* GetHeaderCtrl() const { return &header_; }
+  CHeaderCtrl* GetHeaderCtrl() { return header_; }
+  const CHeaderCtrl* GetHeaderCtrl() const { return header_; }
+  // Puts a header object of the caller's in place of the list's own, with
+  // its columns; it must outlive the list's window.
+  BOOL SubclassHeader(CHeaderCtrl& header);
+  int GetStringWidth(std::string_view text) const;
 
   // Rows.
   int InsertItem(int index, std::string_view text, int image = -1);
@@ -112,8 +122,20 @@ class OVERLAYS_API CListCtrl : public CWnd {
   CImageList* SetImageList(CImageList* images, int which);
   CImageList* GetImageList(int which) const;
 
-  // Geometry.
+  // Colours: the background, the text, and the text's background.
+  COLORREF GetBkColor() const { return background_; }
+  BOOL SetBkColor(COLORREF colour);
+  COLORREF GetTextColor() const { return text_; }
+  BOOL SetTextColor(COLORREF colour);
+  COLORREF GetTextBkColor() const { return textBackground_; }
+  BOOL SetTextBkColor(COLORREF colour);
+
+  // Geometry. Rows start below the header; a horizontal scroll moves every
+  // row and cell left by the scrolled distance.
   int RowHeight() const;
+  int HeaderHeight() const;
+  BOOL Scroll(CSize size);
+  int GetScrollX() const { return scrollX_; }
   BOOL GetItemRect(int index, CRect* rect) const;
   BOOL GetSubItemRect(int index, int subItem, CRect* rect) const;
   int HitTest(LVHITTESTINFO* info) const;
@@ -146,8 +168,15 @@ class OVERLAYS_API CListCtrl : public CWnd {
   void ChangeState(int index, UINT state, UINT mask);
   LRESULT Notify(UINT code, int item = -1, int subItem = 0, CPoint point = {});
 
-  CHeaderCtrl header_;
+  int AutoWidth(int index, bool useHeading) const;
+
+  CHeaderCtrl ownHeader_;
+  CHeaderCtrl* header_ = &ownHeader_;
   std::vector<Row> rows_;
+  int scrollX_ = 0;
+  COLORREF background_ = 0xFFFFFF;
+  COLORREF text_ = 0x000000;
+  COLORREF textBackground_ = 0xFFFFFF;
   DWORD extended_ = 0;
   CImageList* images_[2] = {nullptr, nullptr};
 };
