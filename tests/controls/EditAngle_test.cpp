@@ -18,10 +18,6 @@ namespace {
 
 using namespace edit_test;
 using platform::text::AnsiFromUtf8;
-using platform::ui::Clipboard;
-using platform::ui::Driver;
-using platform::ui::ModalTurn;
-using platform::ui::ScopedAutomation;
 
 constexpr double kRadiansPerDegree = M_PI / 180.0;
 
@@ -205,15 +201,7 @@ TEST_F(AngleFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
   FieldDialog<CEditLon> dialog;
   dialog.field.UseSettings({2, 2, 'E'});
   dialog.field.SetAngle(CAngle(-12.5 * kRadiansPerDegree));
-  dialog.field.SetValid(FALSE);
-  EXPECT_TRUE(dialog.field.IsPending());
-  dialog.Open();
-  EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
-  EXPECT_FALSE(dialog.field.IsWindowEnabled());
-  EXPECT_FALSE(dialog.field.IsPending());
-  dialog.field.SetValid(TRUE);
-  EXPECT_EQ(dialog.field.GetWindowText(), AnsiFromUtf8("012°.50W"));
-  EXPECT_TRUE(dialog.field.IsWindowEnabled());
+  CheckInvalidUntilValidAgain(dialog, AnsiFromUtf8("012°.50W"));
   EXPECT_EQ(dialog.field.GetLimitText(), 8u) << "the mask's length";
   EXPECT_EQ(dialog.field.ToolTip().TipText(), "Angle");
   EXPECT_TRUE(dialog.field.ToolTip().IsAdded());

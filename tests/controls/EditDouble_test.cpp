@@ -12,10 +12,6 @@
 namespace {
 
 using namespace edit_test;
-using platform::ui::Clipboard;
-using platform::ui::Driver;
-using platform::ui::ModalTurn;
-using platform::ui::ScopedAutomation;
 
 const NumberLayout kFree{};
 const NumberLayout kFixed{.fixedLayout = true};
@@ -75,15 +71,7 @@ TEST_F(NumberFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
   FieldDialog<CEditDouble> dialog;
   dialog.field.layout = {.decimals = 2, .units = " m", .maxCharacters = 9};
   dialog.field.SetValue(-3.25);
-  dialog.field.SetValid(FALSE);
-  EXPECT_TRUE(dialog.field.IsPending());
-  dialog.Open();
-  EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
-  EXPECT_FALSE(dialog.field.IsWindowEnabled());
-  EXPECT_FALSE(dialog.field.IsPending());
-  dialog.field.SetValid(TRUE);
-  EXPECT_EQ(dialog.field.GetWindowText(), "-3.25 m");
-  EXPECT_TRUE(dialog.field.IsWindowEnabled());
+  CheckInvalidUntilValidAgain(dialog, "-3.25 m");
   EXPECT_EQ(dialog.field.GetLimitText(), 9u);
   EXPECT_EQ(dialog.field.ToolTip().TipText(), "Double");
   dialog.field.SetValue(kNoNumber);

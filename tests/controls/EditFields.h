@@ -21,9 +21,13 @@
 
 namespace edit_test {
 
+using platform::ui::Clipboard;
 using platform::ui::ControlKind;
 using platform::ui::DialogItemTemplate;
 using platform::ui::DialogTemplate;
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
 
 inline constexpr UINT kFieldDialog = 9601;
 inline constexpr int kFieldId = 1001;
@@ -107,6 +111,22 @@ inline const UINT kEditUpdate = platform::ui::RegisterWindowMessage(messages::kE
 inline const UINT kFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxFocusData);
 inline const UINT kKillFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxKillFocusData);
 
+// A field given its value and then made invalid before its window exists:
+// the window comes showing "n/a", disabled, and shows `shown` once the field
+// is valid again.
+template <class Field>
+void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& shown) {
+  dialog.field.SetValid(FALSE);
+  EXPECT_TRUE(dialog.field.IsPending());
+  dialog.Open();
+  EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
+  EXPECT_FALSE(dialog.field.IsWindowEnabled());
+  EXPECT_FALSE(dialog.field.IsPending());
+  dialog.field.SetValid(TRUE);
+  EXPECT_EQ(dialog.field.GetWindowText(), shown);
+  EXPECT_TRUE(dialog.field.IsWindowEnabled());
+}
+
 // A main window to hear the focus messages, an empty clipboard, and the
 // field dialog's template; nothing posted is left for the next test.
 class FieldTest : public testing::Test {
@@ -114,7 +134,7 @@ class FieldTest : public testing::Test {
   void SetUp() override {
     main.Create("main", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
     platform::ui::SetMainWindow(main.m_hWnd);
-    platform::ui::Clipboard::Empty();
+    Clipboard::Empty();
   }
   void TearDown() override {
     platform::ui::SetMainWindow(nullptr);
