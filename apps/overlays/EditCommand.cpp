@@ -4,6 +4,8 @@
 // printed, so that any typing rule can be checked by a person or a script.
 //   overlays edit lat|lon|angle [--kind K] [--format F] [--decimals D] [--hemisphere C] [--value RADIANS]
 //                 [--read-only] [--clipboard TEXT] --keys KEYS
+//   overlays edit number [--digits N] [--decimals N] [--signed] [--no-negative] [--fixed] [--units TEXT]
+//                 [--min X] [--max X] [--width N] [--value X] [--read-only] [--clipboard TEXT] --keys KEYS
 
 #include <cerrno>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 
 #include "Host.h"
 #include "controls/EditAngle.h"
+#include "controls/EditDouble.h"
 #include "frame/FormatText.h"
 #include "geodesy/angle/AngleKind.h"
 #include "geodesy/angle/AngleText.h"
@@ -53,6 +56,18 @@ struct AngleRequest : FieldRequest {
   std::string hemisphere;
 };
 
+struct NumberRequest : FieldRequest {
+  int digits = 8;
+  int decimals = 3;
+  bool plusSign = false;
+  bool noNegative = false;
+  bool fixed = false;
+  std::string units;
+  std::optional<std::string> minimum;
+  std::optional<std::string> maximum;
+  int width = 12;
+};
+
 // The dialog the host opens around one field: the template's edit becomes
 // the field, which then has the focus, as when a user opens a dialog.
 class EditFieldDlg : public CDialog {
@@ -67,12 +82,12 @@ class EditFieldDlg : public CDialog {
   CBaseEdit& field_;
 };
 
-double NumberArgument(const std::string& text, const char* what) {
+double NumberArgument(const std::string& text, const char* option) {
   char* end = nullptr;
   errno = 0;
   const double value = std::strtod(text.c_str(), &end);
   if (text.empty() || end != text.c_str() + text.size() || errno == ERANGE || !std::isfinite(value))
-    throw CommandError(FormatText("not a number of %s: \"%s\"", what, text.c_str()));
+    throw CommandError(FormatText("%s: not a number: \"%s\"", option, text.c_str()));
   return value;
 }
 
@@ -135,8 +150,34 @@ void RunAngleField(CEditAngle& field, const AngleRequest& request) {
   if (request.decimals >= 0) settings.decimals = request.decimals;
   if (const char letter = HemisphereOption(request.hemisphere, request.kind)) settings.hemisphere = letter;
   field.UseSettings(settings);
-  field.SetAngle(CAngle(request.value.empty() ? 0.0 : NumberArgument(request.value, "radians")));
+  field.SetAngle(CAngle(request.value.empty() ? 0.0 : NumberArgument(request.value, "--value")));
   TypeInto(field, request, [&field] { return FormatText("%.17g", field.GetAngle().Radians()); });
+}
+
+// Field widths beyond this overflow the number text (a double's nines
+// round up), and a field this wide holds every value that can be typed.
+constexpr int kWidestNumberField = 15;
+
+void RunNumberField(const NumberRequest& request) {
+  if (request.digits < 1 || request.decimals < 0 || request.width < 1 || request.width > kWidestNumberField)
+    throw CommandError(FormatText("--digits, --decimals and --width want 1.., 0.. and 1..%d", kWidestNumberField));
+  CEditDouble field;
+  NumberLayout& layout = field.layout;
+  layout.integerDigits = request.digits;
+  layout.decimals = request.decimals;
+  layout.plusSign = request.plusSign;
+  layout.negativeAllowed = !request.noNegative;
+  layout.fixedLayout = request.fixed;
+  layout.units = In(request.units);
+  layout.maxCharacters = request.width;
+  layout.checkMinimum = request.minimum.has_value();
+  layout.checkMaximum = request.maximum.has_value();
+  if (request.minimum) layout.minimum = NumberArgument(*request.minimum, "--min");
+  if (request.maximum) layout.maximum = NumberArgument(*request.maximum, "--max");
+  field.SetValue(request.value.empty() ? kNoNumber : NumberArgument(request.value, "--value"));
+  TypeInto(field, request, [&field] {
+    return field.GetValue() == kNoNumber ? std::string("n/a") : FormatText("%.17g", field.GetValue());
+  });
 }
 
 void AddFieldOptions(CLI::App& command, FieldRequest& request, const char* valueHelp) {
@@ -178,6 +219,20 @@ void AddEditCommand(CLI::App& app, const Options&) {
   AddAngleField<CEditLat>(*edit, "lat", "A latitude field", latitude, false);
   AddAngleField<CEditLon>(*edit, "lon", "A longitude field", longitude, false);
   AddAngleField<CEditAngle>(*edit, "angle", "An angle field of any kind", angle, true);
+
+  static NumberRequest number;
+  auto* numberCmd = edit->add_subcommand("number", "A number field");
+  AddFieldOptions(*numberCmd, number, "The value shown first (default: none, shown as n/a)");
+  numberCmd->add_option("--digits", number.digits, "Digits before the point (default 8)");
+  numberCmd->add_option("--decimals", number.decimals, "Digits after the point, 0 for whole numbers (default 3)");
+  numberCmd->add_flag("--signed", number.plusSign, "Positive values carry a '+'");
+  numberCmd->add_flag("--no-negative", number.noNegative, "'-' cannot be typed");
+  numberCmd->add_flag("--fixed", number.fixed, "Fixed layout: zero-padded, digits overwrite");
+  numberCmd->add_option("--units", number.units, "Units shown after the value (give its leading blank)");
+  numberCmd->add_option("--min", number.minimum, "Refuse keys that take the value below this");
+  numberCmd->add_option("--max", number.maximum, "Refuse keys that take the value above this");
+  numberCmd->add_option("--width", number.width, "The text limit in characters, units not counted (default 12)");
+  numberCmd->callback([] { RunNumberField(number); });
 }
 
 }  // namespace host

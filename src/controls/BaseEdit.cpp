@@ -155,13 +155,7 @@ void CBaseEdit::SendEndLabelEdit() {
   CWnd* list = GetParent();
   CWnd* owner = list ? list->GetParent() : nullptr;
   if (!owner) return;
-  NMLVDISPINFO info;
-  info.hdr.hwndFrom = list->m_hWnd;
-  info.hdr.idFrom = static_cast<UINT_PTR>(list->GetDlgCtrlID());
-  info.hdr.code = LVN_ENDLABELEDIT;
-  info.item.mask = LVIF_TEXT;
-  info.item.iItem = item_;
-  info.item.iSubItem = subItem_;
+  NMLVDISPINFO info = EndLabelEditInfo(*list, item_, subItem_);
   info.hasText = !cancelled_;
   if (info.hasText) info.item.pszText = GetWindowText();
   info.item.cchTextMax = static_cast<int>(info.item.pszText.size());

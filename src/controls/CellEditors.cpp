@@ -20,17 +20,6 @@ void SendEnd(CWnd& list, NMLVDISPINFO& info) {
 
 }  // namespace
 
-NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column) {
-  NMLVDISPINFO info;
-  info.hdr.hwndFrom = list.m_hWnd;
-  info.hdr.idFrom = static_cast<UINT_PTR>(list.GetDlgCtrlID());
-  info.hdr.code = LVN_ENDLABELEDIT;
-  info.item.mask = LVIF_TEXT;
-  info.item.iItem = row;
-  info.item.iSubItem = column;
-  return info;
-}
-
 void CellEdit::Begin(int row, int column, std::string_view text) {
   row_ = row;
   column_ = column;

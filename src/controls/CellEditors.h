@@ -27,10 +27,6 @@ inline constexpr UINT kCellTextId = 1001;
 inline constexpr UINT kCellAngleId = 1002;
 inline constexpr UINT kCellChoiceId = 1003;
 
-// The end of a cell edit as a list reports it: LVN_ENDLABELEDIT from `list`
-// for the cell, with no text yet.
-OVERLAYS_API NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column);
-
 // The cell an editor edits and how its edit ends: Enter keeps the edit,
 // Escape cancels it, and both hand the focus back to the list.
 class OVERLAYS_API CellEdit {

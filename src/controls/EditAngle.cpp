@@ -3,6 +3,10 @@
 #include "geodesy/angle/AngleText.h"
 #include "platform/ui/Clipboard.h"
 
+CEditLat::CEditLat() : CEditAngle(EditKind::Latitude, 5) {}
+
+CEditLon::CEditLon() : CEditAngle(EditKind::Longitude, 6) {}
+
 const MessageMap& CEditAngle::GetMessageMap() const {
   using H = Handlers<CEditAngle>;
   static const MessageMap map(&CBaseEdit::GetMessageMap(), {

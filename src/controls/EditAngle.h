@@ -57,10 +57,10 @@ class OVERLAYS_API CEditAngle : public CBaseEdit {
 
 class OVERLAYS_API CEditLat : public CEditAngle {
  public:
-  CEditLat() : CEditAngle(EditKind::Latitude, 5) {}
+  CEditLat();
 };
 
 class OVERLAYS_API CEditLon : public CEditAngle {
  public:
-  CEditLon() : CEditAngle(EditKind::Longitude, 6) {}
+  CEditLon();
 };

@@ -12,6 +12,15 @@ constexpr int kRowPadding = 4;
 constexpr int kHeadingPadding = 12;
 }  // namespace
 
+NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column) {
+  NMLVDISPINFO info;
+  info.hdr = NMHDR{list.m_hWnd, static_cast<UINT_PTR>(list.GetDlgCtrlID()), LVN_ENDLABELEDIT};
+  info.item.mask = LVIF_TEXT;
+  info.item.iItem = row;
+  info.item.iSubItem = column;
+  return info;
+}
+
 CListCtrl::~CListCtrl() {
   if (m_hWnd) DestroyWindow();
 }

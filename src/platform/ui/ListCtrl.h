@@ -73,6 +73,10 @@ struct NMLVDISPINFO {
   LVITEM item;
   bool hasText = true;
 };
+// The end of a cell edit as a list reports it: LVN_ENDLABELEDIT from `list`
+// for the cell, with no text yet.
+OVERLAYS_API NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column);
+
 struct LVHITTESTINFO {
   CPoint pt;
   UINT flags = 0;
