@@ -43,7 +43,10 @@ struct Column {
 
 class ExportDialog : public CDialog {
  public:
-  ExportDialog() : CDialog(kExportDialog) { module_.AddDialog(kExportTemplate); platform::ui::ResourceChain::Join(&module_); }
+  ExportDialog() : CDialog(kExportDialog) {
+    module_.AddDialog(kExportTemplate);
+    platform::ui::ResourceChain::Join(&module_);
+  }
   ~ExportDialog() override {
     DestroyWindow();
     platform::ui::ResourceChain::Leave(&module_);
@@ -55,7 +58,8 @@ class ExportDialog : public CDialog {
       list.InsertColumn(static_cast<int>(c), columns[c].heading, LVCFMT_LEFT, columns[c].width);
     for (std::size_t r = 0; r < rows.size(); ++r) {
       list.InsertItem(static_cast<int>(r), rows[r].at(0));
-      for (std::size_t c = 1; c < rows[r].size(); ++c) list.SetItemText(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
+      for (std::size_t c = 1; c < rows[r].size(); ++c)
+        list.SetItemText(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
     }
   }
   BOOL OnInitDialog() override {

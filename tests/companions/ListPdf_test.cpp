@@ -69,11 +69,29 @@ TEST_F(ListPdfTest, EveryRowOfALongListOnceInOrderWithTitleHeadingsAndPageNumber
   EXPECT_EQ(headings, pages);
 }
 
-TEST_F(ListPdfTest, AnEmptyListIsOnePageOfTitleAndHeadings) {
-  const std::string text = Render(tools::SampleWreckTable(0));
-  EXPECT_EQ(PdfInfo(Pdf(), "Pages"), "1");
-  EXPECT_NE(text.find("Page 1 of 1"), std::string::npos);
-  EXPECT_NE(text.find("Position (WGS 84)"), std::string::npos);
+TEST_F(ListPdfTest, DegenerateListsStillNumberTheirPages) {
+  ListTable untitledHidden = tools::SampleWreckTable(100);
+  untitledHidden.title.clear();
+  for (auto& column : untitledHidden.columns) column.width = 0;
+  struct Case {
+    ListTable table;
+    std::string_view pages;
+    std::string_view lastFooter;
+    std::string_view heading;  // shown, or empty
+  };
+  const Case cases[] = {
+      {tools::SampleWreckTable(0), "1", "Page 1 of 1", "Position (WGS 84)"},
+      // Every page's text must set its own font, even when its first text
+      // is the footer.
+      {untitledHidden, "2", "Page 2 of 2", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lastFooter);
+    const std::string text = Render(c.table);
+    EXPECT_EQ(PdfInfo(Pdf(), "Pages"), c.pages);
+    EXPECT_NE(text.find(c.lastFooter), std::string::npos);
+    EXPECT_EQ(text.find("Position (WGS 84)") != std::string::npos, !c.heading.empty());
+  }
 }
 
 TEST_F(ListPdfTest, PageTurnsForWideListsAndLongCellsAreCutShort) {

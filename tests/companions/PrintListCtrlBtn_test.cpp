@@ -137,7 +137,8 @@ TEST_F(SystemQueueTest, HandsLpTheDocumentAsAFileAndRemovesItAfterwards) {
   Tool("lp", "printf '%s\\n' \"$@\" > '" + Kept("arguments").string() + "'\n" +
                  "for last; do :; done\ncp \"$last\" '" + Kept("printed.pdf").string() + "'\n");
   std::string reason;
-  ASSERT_TRUE(platform::companions::SystemPrintQueue().print("Office", "%PDF-1.3 body", "Wrecks \xB0", reason)) << reason;
+  const PrintQueue system = platform::companions::SystemPrintQueue();
+  ASSERT_TRUE(system.print("Office", "%PDF-1.3 body", "Wrecks \xB0", reason)) << reason;
   std::ifstream arguments(Kept("arguments"));
   std::vector<std::string> given;
   for (std::string line; std::getline(arguments, line);) given.push_back(line);
@@ -149,7 +150,7 @@ TEST_F(SystemQueueTest, HandsLpTheDocumentAsAFileAndRemovesItAfterwards) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(printed), {}), "%PDF-1.3 body");
 
   Tool("lp", "echo 'lp: The printer or class does not exist.' >&2\nexit 1\n");
-  EXPECT_FALSE(platform::companions::SystemPrintQueue().print("Nowhere", "%PDF", "", reason));
+  EXPECT_FALSE(system.print("Nowhere", "%PDF", "", reason));
   EXPECT_EQ(reason, "The printer refused the job: lp: The printer or class does not exist.");
 }
 

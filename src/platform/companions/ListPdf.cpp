@@ -101,8 +101,7 @@ std::string Fitted(HPDF_Font font, HPDF_REAL size, std::string_view cell, HPDF_R
   if (HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_FALSE, nullptr) >= length) return text;
   const HPDF_BYTE ellipsis = static_cast<HPDF_BYTE>(kEllipsis);
   const HPDF_REAL room = width - HPDF_Font_TextWidth(font, &ellipsis, 1).width * size / 1000;
-  const HPDF_UINT kept = room > 0 ? HPDF_Font_MeasureText(font, bytes, length, room, size, 0, 0, HPDF_FALSE, nullptr) : 0;
-  text.resize(kept);
+  text.resize(room > 0 ? HPDF_Font_MeasureText(font, bytes, length, room, size, 0, 0, HPDF_FALSE, nullptr) : 0);
   text += kEllipsis;
   return text;
 }
@@ -116,16 +115,20 @@ class PageWriter {
 
   void Write(const ListTable& table, std::size_t pageIndex) {
     page_ = HPDF_AddPage(doc_);
+    // Each page's content starts without a font.
+    font_ = nullptr;
     HPDF_Page_SetSize(page_, HPDF_PAGE_SIZE_A4, layout_.landscape ? HPDF_PAGE_LANDSCAPE : HPDF_PAGE_PORTRAIT);
     const std::size_t first = pageIndex * layout_.rowsPerPage;
     const std::size_t last = std::min(table.rows.size(), first + layout_.rowsPerPage);
     Rule(layout_.HeadingBaseline() - (kRowHeight - kTextSize));
     HPDF_Page_BeginText(page_);
     Text(bold_, kTitleSize, table.title, kMargin, layout_.TitleBaseline(), layout_.width - 2 * kMargin, false);
-    for (const PlacedColumn& column : layout_.columns) Cell(bold_, table.columns[column.index].heading, column, layout_.HeadingBaseline());
+    for (const PlacedColumn& column : layout_.columns)
+      Cell(bold_, table.columns[column.index].heading, column, layout_.HeadingBaseline());
     HPDF_REAL baseline = layout_.FirstRowBaseline();
     for (std::size_t r = first; r < last; ++r, baseline -= kRowHeight)
-      for (const PlacedColumn& column : layout_.columns) Cell(regular_, table.rows[r][column.index], column, baseline);
+      for (const PlacedColumn& column : layout_.columns)
+        if (column.index < table.rows[r].size()) Cell(regular_, table.rows[r][column.index], column, baseline);
     Footer(pageIndex);
     HPDF_Page_EndText(page_);
   }
@@ -139,7 +142,8 @@ class PageWriter {
   }
 
   void Cell(HPDF_Font font, std::string_view text, const PlacedColumn& column, HPDF_REAL baseline) {
-    Text(font, kTextSize, text, column.left + kCellPadding, baseline, column.width - 2 * kCellPadding, column.alignRight);
+    const HPDF_REAL room = column.width - 2 * kCellPadding;
+    Text(font, kTextSize, text, column.left + kCellPadding, baseline, room, column.alignRight);
   }
 
   void Footer(std::size_t pageIndex) {

@@ -40,7 +40,8 @@ constexpr std::string_view kForbiddenInName = "*?\"<>|";
 
 class ConfirmReplaceDialog : public CDialog {
  public:
-  ConfirmReplaceDialog(std::string question, CWnd* parent) : CDialog(kConfirmTemplate.id, parent), question_(std::move(question)) {}
+  ConfirmReplaceDialog(std::string question, CWnd* parent)
+      : CDialog(kConfirmTemplate.id, parent), question_(std::move(question)) {}
   BOOL OnInitDialog() override {
     SetDlgItemText(platform::ui::kConfirmText, question_);
     return CDialog::OnInitDialog();
