@@ -57,12 +57,11 @@ std::optional<Records> ReadCsv(std::string_view text) {
 
 class CsvButtonTest : public testing::Test {
  protected:
-  void SetUp() override { machine.Write("C:\\Out\\keep.txt", "keep"); }
-  // Presses CSV File with the hook answering `path`.
-  void Export(const std::vector<Column>& columns, const Records& rows, const std::string& path) {
+  // Presses CSV File with the hook answering `path`, or with no hook.
+  void Export(const std::vector<Column>& columns, const Records& rows, const std::optional<std::string>& path) {
     ExportDialog dialog;
     dialog.Open(columns, rows);
-    ScopedAutomation automation(SaveAs(path, asked));
+    ScopedAutomation automation(path ? SaveAs(*path, asked) : nullptr);
     dialog.Press(kCsv);
   }
   std::vector<std::string> Entries(std::string_view folder) const {
@@ -86,9 +85,9 @@ TEST_F(CsvButtonTest, EveryCellComesBackAsTheListShowsIt) {
       {"\xABLe Havre\xBB", "a\r\nb", "\"\""},
       {"  spaced  ", ",", "\""},
   };
-  Export(columns, rows, "C:\\Out\\wrecks.csv");
+  Export(columns, rows, "C:\\wrecks.csv");
 
-  const std::optional<std::string> written = machine.Read("C:\\Out\\wrecks.csv");
+  const std::optional<std::string> written = machine.Read("C:\\wrecks.csv");
   ASSERT_TRUE(written);
   const std::optional<Records> read = ReadCsv(*written);
   ASSERT_TRUE(read) << *written;
@@ -105,39 +104,29 @@ TEST_F(CsvButtonTest, EveryCellComesBackAsTheListShowsIt) {
   EXPECT_EQ(asked.offeredName, "Wrecks Found.csv");
 }
 
-TEST_F(CsvButtonTest, NothingIsWrittenUnlessAFileCanBeWrittenWhole) {
+TEST_F(CsvButtonTest, AFileIsReplacedWholeOrNotAtAll) {
   // /sys refuses new files even to root, which tests may run as.
   machine.Mount("C:\\Locked", "/sys");
   struct Case {
-    std::string answer;  // empty: the user cancels
+    std::optional<std::string> answer;  // none: no hook; empty: the user cancels
     bool problem;
+    std::string_view contents;
   };
   const Case cases[] = {
-      {"", false},
-      {"C:\\Locked\\wrecks.csv", true},
+      {std::nullopt, false, "old and longer"},
+      {"", false, "old and longer"},
+      {"C:\\Locked\\wrecks.csv", true, "old and longer"},
+      {"C:\\Out\\wrecks.csv", false, "Name\r\nMary\r\n"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.answer);
+    SCOPED_TRACE(c.answer.value_or("(no hook)"));
+    machine.Write("C:\\Out\\wrecks.csv", "old and longer");
     Export({{"Name", 100}}, {{"Mary"}}, c.answer);
     EXPECT_EQ(CListCtrlBtn::LastProblem().empty(), !c.problem) << CListCtrlBtn::LastProblem();
+    EXPECT_EQ(machine.Read("C:\\Out\\wrecks.csv"), c.contents);
     EXPECT_FALSE(std::filesystem::exists("/sys/wrecks.csv"));
-    EXPECT_EQ(Entries("C:\\Out"), std::vector<std::string>{"keep.txt"});
+    EXPECT_EQ(Entries("C:\\Out"), std::vector<std::string>{"wrecks.csv"});
   }
-}
-
-TEST_F(CsvButtonTest, HeadlessWithoutAHookTheDialogIsCancelledAndNothingWritten) {
-  ExportDialog dialog;
-  dialog.Open({{"Name", 100}}, {{"Mary"}});
-  dialog.Press(kCsv);
-  EXPECT_EQ(CListCtrlBtn::LastProblem(), "");
-  EXPECT_EQ(Entries("C:\\Out"), std::vector<std::string>{"keep.txt"});
-}
-
-TEST_F(CsvButtonTest, AnExistingFileIsReplacedWhole) {
-  machine.Write("C:\\Out\\wrecks.csv", "old contents that are longer than the new ones");
-  Export({{"Name", 100}}, {{"Mary"}}, "C:\\Out\\wrecks.csv");
-  EXPECT_EQ(machine.Read("C:\\Out\\wrecks.csv"), "Name\r\nMary\r\n");
-  EXPECT_EQ(Entries("C:\\Out").size(), 2u);
 }
 
 }  // namespace
