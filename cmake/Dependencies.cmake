@@ -7,6 +7,16 @@ pkg_check_modules(EXPAT REQUIRED IMPORTED_TARGET expat)
 find_package(CLI11 CONFIG REQUIRED)
 find_package(nlohmann_json 3 CONFIG REQUIRED)
 find_package(Threads REQUIRED)
+# libharu renders the list printouts; Debian ships it without a CMake
+# config or a pkg-config file.
+find_path(HPDF_INCLUDE_DIR hpdf.h)
+find_library(HPDF_LIBRARY hpdf)
+if(NOT HPDF_INCLUDE_DIR OR NOT HPDF_LIBRARY)
+  message(FATAL_ERROR "libharu not found (Debian: libhpdf-dev)")
+endif()
+add_library(Haru::hpdf UNKNOWN IMPORTED)
+set_target_properties(Haru::hpdf PROPERTIES
+  IMPORTED_LOCATION ${HPDF_LIBRARY} INTERFACE_INCLUDE_DIRECTORIES ${HPDF_INCLUDE_DIR})
 if(OVERLAYS_TESTS)
   find_package(GTest CONFIG REQUIRED)
 endif()

@@ -5,6 +5,7 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageQueue.h"
 
@@ -198,6 +199,10 @@ void Driver::Stroke(CWnd& target, UINT virtualKey, char character, Modifiers mod
 
 void Driver::Type(int id, std::string_view text) {
   Focus(id);
+  TypeAtFocus(id, text);
+}
+
+void Driver::TypeAtFocus(int id, std::string_view text) {
   for (char c : text) {
     CWnd* focus = CWnd::GetFocus();
     Stroke(focus ? *focus : Reachable(id), KeyOfCharacter(c), c, {});
@@ -240,6 +245,13 @@ void Driver::ChooseIndex(int id, int index) { ChooseRow(id, index, false); }
 void Driver::DoubleClickRow(int id, int index) { ChooseRow(id, index, true); }
 
 void Driver::SelectTab(int index) { ChooseIndex(AFX_IDC_TAB_CONTROL, index); }
+
+void Driver::SaveAs(std::string_view path) {
+  Focus(kFileNameField);
+  Reachable(kFileNameField).SendMessage(EM_SETSEL, 0, -1);
+  TypeAtFocus(kFileNameField, path);
+  Click(IDOK);
+}
 
 void Driver::End(int result) {
   MessageQueue::NoteActivity();

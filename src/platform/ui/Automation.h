@@ -100,6 +100,9 @@ class OVERLAYS_API Driver {
   // A double-click on a row of a list, list box or combo box.
   void DoubleClickRow(int id, int index);
   void SelectTab(int index);
+  // In a save-file dialog (CFileDialog): types the path over the offered
+  // name and presses Save.
+  void SaveAs(std::string_view path);
   void End(int result);
 
   // Reading.
@@ -124,6 +127,7 @@ class OVERLAYS_API Driver {
   void Mouse(CWnd& target, UINT message);
   void MouseAt(CWnd& target, UINT message, CPoint point, WPARAM keys = 0);
   void Stroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers);
+  void TypeAtFocus(int id, std::string_view text);
 
   CDialog* dialog_ = nullptr;
   CMenu* menu_ = nullptr;

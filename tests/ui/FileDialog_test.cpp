@@ -1,0 +1,127 @@
+// The save-file dialog: how a typed name becomes a path, which names keep
+// it open, the overwrite prompt, and its end when nobody answers.
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/Automation.h"
+#include "platform/ui/FileDialog.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+using platform::ui::Driver;
+using platform::ui::ModalTurn;
+using platform::ui::ScopedAutomation;
+using testing_support::TestMachine;
+
+struct Outcome {
+  int result = -1;
+  std::string path;     // after Save
+  std::string problem;  // the dialog's problem line when Save left it open
+  int prompts = 0;      // overwrite prompts shown
+};
+
+// Types `typed` and presses Save; answers an overwrite prompt with
+// `replace`; ends the dialog with Cancel if it is still open.
+Outcome SaveAs(std::string_view typed, bool replace = true, DWORD flags = OFN_OVERWRITEPROMPT) {
+  Outcome outcome;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    if (d.TemplateId() == platform::ui::kConfirmReplaceDialog) {
+      ++outcome.prompts;
+      d.Click(replace ? IDOK : IDCANCEL);
+      return;
+    }
+    d.SaveAs(typed);
+    if (d.Dialog().IsEnded()) return;
+    outcome.problem = d.Text(platform::ui::kFileProblemText);
+    d.End(IDCANCEL);
+  });
+  CFileDialog dialog("csv", "List.csv", flags, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+  outcome.result = static_cast<int>(dialog.DoModal());
+  outcome.path = dialog.GetPathName();
+  return outcome;
+}
+
+class FileDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    machine.Write("C:\\Out\\Old.csv", "old");
+    machine.Edit([](platform::fs::Platform& p) { p.currentDirectory = "C:\\Out"; });
+  }
+  TestMachine machine;
+};
+
+TEST_F(FileDialogTest, TypedNamesBecomeFullPathsOrKeepTheDialogOpen) {
+  struct Case {
+    std::string_view typed;
+    std::string_view path;     // empty when Save is refused
+    std::string_view problem;  // the start of the reason given
+  };
+  const std::string tooLong(300, 'w');
+  const Case cases[] = {
+      {tooLong, "", "The path is not valid."},
+      {"Wrecks", "C:\\Out\\Wrecks.csv", ""},  // default extension added
+      {"Wrecks.txt", "C:\\Out\\Wrecks.txt", ""},
+      {"..\\Out\\.\\Wrecks", "C:\\Out\\Wrecks.csv", ""},
+      {"c:/out/Sub/../Wrecks.csv", "C:\\out\\Wrecks.csv", ""},
+      {"C:\\Out\\", "", "Type a file name."},
+      {"Wre*cks", "", "The file name is not valid"},
+      {"C:\\Missing\\Wrecks.csv", "", "The folder C:\\Missing\\ does not exist."},
+      {"Q:\\Wrecks.csv", "", "The folder Q:\\ does not exist."},
+      {"C:\\Out.csv", "", "C:\\Out.csv is a folder."},
+  };
+  machine.Write("C:\\Out.csv\\inside", "");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Outcome outcome = SaveAs(c.typed);
+    EXPECT_EQ(outcome.result, c.path.empty() ? IDCANCEL : IDOK);
+    EXPECT_EQ(outcome.path, c.path);
+    EXPECT_EQ(outcome.problem.substr(0, c.problem.size()), c.problem);
+  }
+}
+
+TEST_F(FileDialogTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
+  struct Case {
+    DWORD flags;
+    bool replace;
+    int result;
+    int prompts;
+  };
+  const Case cases[] = {
+      {OFN_OVERWRITEPROMPT, true, IDOK, 1},
+      {OFN_OVERWRITEPROMPT, false, IDCANCEL, 1},
+      {0, false, IDOK, 0},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = SaveAs("old", c.replace, c.flags);
+    EXPECT_EQ(outcome.result, c.result);
+    EXPECT_EQ(outcome.prompts, c.prompts);
+  }
+}
+
+TEST_F(FileDialogTest, HeadlessWithoutAHookItIsCancelled) {
+  CFileDialog dialog("csv", "List.csv", OFN_OVERWRITEPROMPT, "CSV Files (*.csv)|*.csv||");
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.GetPathName(), "");
+}
+
+TEST_F(FileDialogTest, OffersItsTitleNameAndFileTypes) {
+  std::string caption, name;
+  std::vector<std::string> types;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    caption = d.Caption();
+    name = d.Text(platform::ui::kFileNameField);
+    types = d.Rows(platform::ui::kFileTypeList);
+    d.End(IDCANCEL);
+  });
+  CFileDialog dialog("pdf", "Wrecks.pdf", OFN_OVERWRITEPROMPT, "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*||");
+  dialog.SetTitle("Save Printout As");
+  dialog.DoModal();
+  EXPECT_EQ(caption, "Save Printout As");
+  EXPECT_EQ(name, "Wrecks.pdf");
+  EXPECT_EQ(types, (std::vector<std::string>{"PDF (*.pdf)", "All Files (*.*)"}));
+}
+
+}  // namespace
