@@ -13,15 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "EditFields.h"
 #include "controls/MyRichEditCtrl.h"
 #include "controls/UKLocationComboBox.h"
 #include "frame/MessageNames.h"
 #include "geodesy/angle/AngleUnits.h"
-#include "platform/ui/Automation.h"
-#include "platform/ui/Dialog.h"
-#include "platform/ui/MessageQueue.h"
 #include "platform/ui/RegisteredMessages.h"
-#include "platform/ui/ResourceChain.h"
 
 namespace {
 
@@ -192,81 +189,42 @@ TEST(UKPlaces, LookupByNameFindsTheFirstPlaceNamedInTheText) {
   }
 }
 
-// A dialog with a multi-line rich edit field of the module and a plain one.
-constexpr UINT kRichDialog = 9611;
-constexpr int kRichId = 1006;
-constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-constexpr platform::ui::DialogItemTemplate kRichItems[] = {
-    {kRichId, platform::ui::ControlKind::RichEdit, "", {7, 7, 120, 40}, kTabStop | ES_MULTILINE | ES_WANTRETURN},
-    {IDOK, platform::ui::ControlKind::Button, "OK", {7, 50, 50, 14}, kTabStop | BS_DEFPUSHBUTTON},
-};
-constexpr platform::ui::DialogTemplate kRichTemplate{kRichDialog, "Rich", {0, 0, 140, 70},
-                                                     WS_POPUP | WS_CAPTION | WS_SYSMENU, kRichItems};
-
-class RichDialog : public CDialog {
- public:
-  RichDialog() : CDialog(kRichDialog) {}
-  ~RichDialog() override { DestroyWindow(); }
-  BOOL OnInitDialog() override {
-    field.SubclassDlgItem(kRichId, this);
-    return CDialog::OnInitDialog();
-  }
-  CMyRichEditCtrl field;
-};
-
-struct Report {
-  HWND to;
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  std::string textThen;  // the field's text when the report is taken
-  bool operator==(const Report&) const = default;
-};
-
+// The module's rich edit field, multi-line, in the test dialog of the edit fields.
 class RichEditTest : public testing::Test {
  protected:
+  using Dialog = edit_test::FieldDialog<CMyRichEditCtrl>;
   RichEditTest() {
-    resources.AddDialog(kRichTemplate);
-    platform::ui::ResourceChain::Join(&resources);
-    dialog.Create(kRichDialog);
-    Taken();
+    dialog.Open();
+    dialog.field.ModifyStyle(0, ES_MULTILINE | ES_WANTRETURN);
+    Dialog::TakePosted();
   }
-  ~RichEditTest() override { platform::ui::ResourceChain::Leave(&resources); }
-
-  std::vector<Report> Taken() {
-    std::vector<Report> reports;
-    MSG msg;
-    while (platform::ui::MessageQueue::TakePosted(msg))
-      reports.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam, dialog.field.GetWindowText()});
-    return reports;
-  }
-  Report Expected(LPARAM event, std::string text) const {
-    return {dialog.m_hWnd, richEdit, MAKEWPARAM(kRichId, richEdit), event, std::move(text)};
+  edit_test::Posted Report(LPARAM event) const {
+    const UINT richEdit = platform::ui::RegisterWindowMessage(messages::kRichEdit);
+    return {dialog.m_hWnd, richEdit, MAKEWPARAM(edit_test::kFieldId, richEdit), event};
   }
 
-  platform::ui::ResourceModule resources{"rich edit tests"};
-  RichDialog dialog;
-  const UINT richEdit = platform::ui::RegisterWindowMessage(messages::kRichEdit);
+  edit_test::FieldResources resources;
+  Dialog dialog;
 };
 
 // Each key and left click is reported once; Enter breaks the line in the
 // field rather than pressing OK; a read-only field still reports but does
 // not change.
-TEST_F(RichEditTest, ReportsKeysAndClicksToItsParentAfterHandlingThem) {
-  platform::ui::Driver driver(dialog, platform::ui::ModalTurn::Idle);
-  driver.Type(kRichId, "ab");
-  EXPECT_EQ(Taken(), (std::vector{Expected(kRichEditKeyPressed, "ab"), Expected(kRichEditKeyPressed, "ab")}));
-  driver.Key(kRichId, VK_RETURN);
-  driver.Type(kRichId, "c");
-  EXPECT_EQ(Taken().size(), 2u);
+TEST_F(RichEditTest, ReportsKeysAndClicksToItsParent) {
+  const std::vector<edit_test::Posted> twoKeys = {Report(kRichEditKeyPressed), Report(kRichEditKeyPressed)};
+  dialog.Keys("ab");
+  EXPECT_EQ(Dialog::TakePosted(), twoKeys);
+  dialog.Keys("{ENTER}c");
+  EXPECT_EQ(Dialog::TakePosted(), twoKeys);
   EXPECT_EQ(dialog.field.GetWindowText(), "ab\nc");
   EXPECT_EQ(dialog.field.GetLineCount(), 2);
   EXPECT_FALSE(dialog.IsEnded()) << "Enter pressed the default button";
-  driver.Click(kRichId);
-  EXPECT_EQ(Taken(), std::vector{Expected(kRichEditClicked, "ab\nc")});
+  dialog.Driver().Click(edit_test::kFieldId);
+  EXPECT_EQ(Dialog::TakePosted(), std::vector{Report(kRichEditClicked)});
   dialog.field.SetReadOnly();
-  driver.Type(kRichId, "d");
-  EXPECT_EQ(Taken(), std::vector{Expected(kRichEditKeyPressed, "ab\nc")});
+  dialog.Keys("d");
+  EXPECT_EQ(Dialog::TakePosted(), std::vector{Report(kRichEditKeyPressed)});
+  EXPECT_EQ(dialog.field.GetWindowText(), "ab\nc");
 }
 
 }  // namespace
