@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -41,8 +42,14 @@ const ButtonSet& ButtonSetOf(UINT style) {
   return type < std::size(kButtonSets) ? kButtonSets[type] : kButtonSets[0];
 }
 
+std::span<const ButtonDef> ButtonsOf(UINT style) {
+  const ButtonSet& set = ButtonSetOf(style);
+  return std::span(set.buttons).first(static_cast<std::size_t>(set.count));
+}
+
 // Layout in dialog units: the text on lines of about 60 characters above a
-// row of 50-unit buttons.
+// row of 50-unit buttons at the right. Text beyond what a screen can hold
+// adds no lines.
 constexpr short kMargin = 7;
 constexpr short kButtonWidth = 50;
 constexpr short kButtonHeight = 14;
@@ -50,6 +57,26 @@ constexpr short kButtonGap = 4;
 constexpr short kLineHeight = 8;
 constexpr short kCharsPerLine = 60;
 constexpr short kUnitsPerChar = 4;
+constexpr std::size_t kMostLaidOutChars = 4000;
+
+struct BoxLayout {
+  platform::ui::DialogUnits box, text;
+  short firstButtonX, buttonsY;
+};
+
+BoxLayout LayOut(std::size_t textLength, std::size_t buttons) {
+  const auto length = static_cast<short>(std::min(textLength, kMostLaidOutChars));
+  const auto count = static_cast<short>(buttons);
+  const auto lines = static_cast<short>(1 + length / kCharsPerLine);
+  const auto textWidth = static_cast<short>(std::min(length, kCharsPerLine) * kUnitsPerChar);
+  const auto rowWidth = static_cast<short>(count * kButtonWidth + (count - 1) * kButtonGap);
+  const auto width = static_cast<short>(std::max(textWidth, rowWidth) + 2 * kMargin);
+  const auto buttonsY = static_cast<short>(2 * kMargin + lines * kLineHeight);
+  return {{0, 0, width, static_cast<short>(buttonsY + kButtonHeight + kMargin)},
+          {kMargin, kMargin, textWidth, static_cast<short>(lines * kLineHeight)},
+          static_cast<short>(width - kMargin - rowWidth),
+          buttonsY};
+}
 
 }  // namespace
 
@@ -57,18 +84,21 @@ CMessageBox::CMessageBox(std::string text, std::string caption, UINT style, CWnd
     : CDialog(0, parent), text_(std::move(text)), caption_(std::move(caption)), style_(style) {}
 
 std::vector<int> CMessageBox::Buttons() const {
-  const ButtonSet& set = ButtonSetOf(style_);
   std::vector<int> ids;
-  for (int i = 0; i < set.count; ++i) ids.push_back(set.buttons[static_cast<std::size_t>(i)].id);
+  for (const ButtonDef& button : ButtonsOf(style_)) ids.push_back(button.id);
   return ids;
+}
+
+bool CMessageBox::HasButton(int id) const {
+  const std::span<const ButtonDef> buttons = ButtonsOf(style_);
+  return std::any_of(buttons.begin(), buttons.end(), [id](const ButtonDef& button) { return button.id == id; });
 }
 
 int CMessageBox::CloseAnswer() const { return ButtonSetOf(style_).closeAnswer; }
 
 int CMessageBox::DefaultButton() const {
-  const ButtonSet& set = ButtonSetOf(style_);
-  const int chosen = std::min(static_cast<int>((style_ & MB_DEFMASK) >> 8), set.count - 1);
-  return set.buttons[static_cast<std::size_t>(chosen)].id;
+  const std::span<const ButtonDef> buttons = ButtonsOf(style_);
+  return buttons[std::min<std::size_t>((style_ & MB_DEFMASK) >> 8, buttons.size() - 1)].id;
 }
 
 BOOL CMessageBox::OnInitDialog() {
@@ -80,27 +110,18 @@ BOOL CMessageBox::OnInitDialog() {
 
 BOOL CMessageBox::CreateDialogWindow(CWnd* parent, DWORD extraStyle) {
   using namespace platform::ui;
-  const ButtonSet& set = ButtonSetOf(style_);
-  const auto length = static_cast<short>(std::min<std::size_t>(text_.size(), 4000));
-  const short lines = static_cast<short>(1 + length / kCharsPerLine);
-  const short textWidth = static_cast<short>(std::min(length, kCharsPerLine) * kUnitsPerChar);
-  const short rowWidth = static_cast<short>(set.count * kButtonWidth + (set.count - 1) * kButtonGap);
-  const short width = static_cast<short>(std::max(textWidth, rowWidth) + 2 * kMargin);
-  const short buttonsTop = static_cast<short>(2 * kMargin + lines * kLineHeight);
-
+  const std::span<const ButtonDef> buttons = ButtonsOf(style_);
+  const BoxLayout layout = LayOut(text_.size(), buttons.size());
   items_.clear();
-  items_.push_back({kTextId, ControlKind::Static, text_, {kMargin, kMargin, textWidth, static_cast<short>(lines * kLineHeight)},
-                    WS_CHILD | WS_VISIBLE | SS_LEFT});
-  short x = static_cast<short>(width - kMargin - rowWidth);
-  for (int i = 0; i < set.count; ++i) {
-    const ButtonDef& button = set.buttons[static_cast<std::size_t>(i)];
+  items_.push_back({kTextId, ControlKind::Static, text_, layout.text, WS_CHILD | WS_VISIBLE | SS_LEFT});
+  short x = layout.firstButtonX;
+  for (const ButtonDef& button : buttons) {
     const DWORD kind = button.id == DefaultButton() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    items_.push_back({button.id, ControlKind::Button, button.text, {x, buttonsTop, kButtonWidth, kButtonHeight},
+    items_.push_back({button.id, ControlKind::Button, button.text, {x, layout.buttonsY, kButtonWidth, kButtonHeight},
                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind});
     x = static_cast<short>(x + kButtonWidth + kButtonGap);
   }
-  const DialogTemplate box{0, caption_, {0, 0, width, static_cast<short>(buttonsTop + kButtonHeight + kMargin)},
-                           WS_POPUP | WS_CAPTION | WS_SYSMENU, items_};
+  const DialogTemplate box{0, caption_, layout.box, WS_POPUP | WS_CAPTION | WS_SYSMENU, items_};
   return BuildFromTemplate(box, parent, extraStyle);
 }
 
@@ -108,17 +129,12 @@ int CMessageBox::DoModal() {
   const int answer = CDialog::DoModal();
   // Headless, a loop that nothing can wake ends with IDCANCEL whatever the
   // buttons; that is the box being closed.
-  const std::vector<int> buttons = Buttons();
-  if (answer == IDCANCEL && std::find(buttons.begin(), buttons.end(), IDCANCEL) == buttons.end())
-    return CloseAnswer();
-  return answer;
+  return answer == IDCANCEL && !HasButton(IDCANCEL) ? CloseAnswer() : answer;
 }
 
 BOOL CMessageBox::OnCommand(WPARAM wParam, LPARAM lParam) {
-  const std::vector<int> buttons = Buttons();
   const int id = LOWORD(wParam);
-  if (HIWORD(wParam) != BN_CLICKED || std::find(buttons.begin(), buttons.end(), id) == buttons.end())
-    return CDialog::OnCommand(wParam, lParam);
+  if (HIWORD(wParam) != BN_CLICKED || !HasButton(id)) return CDialog::OnCommand(wParam, lParam);
   EndDialog(id);
   return TRUE;
 }

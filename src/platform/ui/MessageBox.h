@@ -45,6 +45,8 @@ class OVERLAYS_API CMessageBox : public CDialog {
   BOOL CreateDialogWindow(CWnd* parent, DWORD extraStyle) override;
 
  private:
+  bool HasButton(int id) const;
+
   std::string text_;
   std::string caption_;
   UINT style_;
