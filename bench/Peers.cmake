@@ -1,8 +1,10 @@
 # Peers that individual benchmarks compare against, linked to that benchmark
 # only.
-if(TARGET geodesic_bench)
-  target_link_libraries(geodesic_bench PRIVATE PkgConfig::GEOGRAPHICLIB)
-endif()
+foreach(bench geodesic_bench places_bench)
+  if(TARGET ${bench})
+    target_link_libraries(${bench} PRIVATE PkgConfig::GEOGRAPHICLIB)
+  endif()
+endforeach()
 if(TARGET helmert_bench)
   target_link_libraries(helmert_bench PRIVATE PkgConfig::PROJ)
 endif()

@@ -51,5 +51,6 @@ void AddGeodesicCommand(CLI::App& app, const Options& options);
 void AddHelmertCommand(CLI::App& app, const Options& options);
 void AddResourcesCommand(CLI::App& app, const Options& options);
 void AddEditCommand(CLI::App& app, const Options& options);
+void AddPlacesCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

@@ -21,6 +21,7 @@ const host::CommandSetup kCommands[] = {
     host::AddHelmertCommand,
     host::AddResourcesCommand,
     host::AddEditCommand,
+    host::AddPlacesCommand,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

@@ -57,11 +57,13 @@ class FieldResources {
   platform::ui::ResourceModule module_{"edit field tests"};
 };
 
-// A message taken from the queue: to whom, what, and its wParam.
+// A message taken from the queue: to whom, what, and its parameters.
 struct Posted {
   HWND to;
   UINT message;
   WPARAM wParam;
+  LPARAM lParam;
+  bool operator==(const Posted&) const = default;
 };
 
 template <class Field>
@@ -89,7 +91,7 @@ class FieldDialog : public CDialog {
   static std::vector<Posted> TakePosted() {
     std::vector<Posted> posted;
     MSG msg;
-    while (platform::ui::MessageQueue::TakePosted(msg)) posted.push_back({msg.hwnd, msg.message, msg.wParam});
+    while (platform::ui::MessageQueue::TakePosted(msg)) posted.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam});
     return posted;
   }
   int Caret() const { return field.GetCaret(); }

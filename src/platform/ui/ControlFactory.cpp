@@ -6,6 +6,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/ProgressCtrl.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/TabCtrl.h"
 
@@ -34,6 +35,7 @@ constexpr Maker kMakers[] = {
     {ControlKind::ListView, Make<CListCtrl>},
     {ControlKind::ProgressBar, Make<CProgressCtrl>},
     {ControlKind::TabControl, Make<CTabCtrl>},
+    {ControlKind::RichEdit, Make<CRichEditCtrl>},
 };
 
 }  // namespace

@@ -95,9 +95,34 @@ inline constexpr UINT VK_F1 = 0x70;
 // Dialog results and standard command ids.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+inline constexpr int IDTRYAGAIN = 10;
+inline constexpr int IDCONTINUE = 11;
 inline constexpr int IDHELP = 9;
 inline constexpr int ID_APPLY_NOW = 0x3021;
 inline constexpr int AFX_IDC_TAB_CONTROL = 0x3020;
+
+// Message box styles: the buttons, the icon and the default button.
+inline constexpr UINT MB_OK = 0x0000;
+inline constexpr UINT MB_OKCANCEL = 0x0001;
+inline constexpr UINT MB_ABORTRETRYIGNORE = 0x0002;
+inline constexpr UINT MB_YESNOCANCEL = 0x0003;
+inline constexpr UINT MB_YESNO = 0x0004;
+inline constexpr UINT MB_RETRYCANCEL = 0x0005;
+inline constexpr UINT MB_CANCELTRYCONTINUE = 0x0006;
+inline constexpr UINT MB_TYPEMASK = 0x000F;
+inline constexpr UINT MB_ICONERROR = 0x0010;
+inline constexpr UINT MB_ICONQUESTION = 0x0020;
+inline constexpr UINT MB_ICONWARNING = 0x0030;
+inline constexpr UINT MB_ICONINFORMATION = 0x0040;
+inline constexpr UINT MB_ICONMASK = 0x00F0;
+inline constexpr UINT MB_DEFBUTTON2 = 0x0100;
+inline constexpr UINT MB_DEFBUTTON3 = 0x0200;
+inline constexpr UINT MB_DEFMASK = 0x0F00;
 
 // What a control asks of the dialog keyboard handling (WM_GETDLGCODE).
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;

@@ -25,6 +25,9 @@ inline constexpr BOOL FALSE = 0;
 // window is gone, so a worker thread may post to a window it does not own.
 struct HWND__;
 using HWND = HWND__*;
+// An icon is an image of an image list, owned by the list.
+class CBitmap;
+using HICON = const CBitmap*;
 
 constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) {
   return (r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16);
