@@ -13,6 +13,7 @@
 #include "platform/ui/Automation.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/ResourceChain.h"
 
 namespace export_test {
@@ -89,6 +90,7 @@ struct Asked {
   int times = 0;
   std::string caption;
   std::string offeredName;
+  std::string error;  // the text of the error box, if one came
 };
 
 // Answers a save-file dialog with `path` (an empty path cancels it) and an
@@ -97,6 +99,10 @@ inline platform::ui::Automation::Hook SaveAs(std::string path, Asked& asked) {
   return [path = std::move(path), &asked](platform::ui::Driver& d) {
     if (d.Turn() != platform::ui::ModalTurn::Started) return;
     if (d.TemplateId() == platform::ui::kConfirmReplaceDialog) return d.Click(IDOK);
+    if (dynamic_cast<CMessageBox*>(&d.Dialog())) {
+      asked.error = d.Text(CMessageBox::kTextId);
+      return d.Click(IDOK);
+    }
     ++asked.times;
     asked.caption = d.Caption();
     asked.offeredName = d.Text(platform::ui::kFileNameField);

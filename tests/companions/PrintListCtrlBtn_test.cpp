@@ -74,6 +74,7 @@ TEST(PrintButtonTest, PrintsOnTheDefaultPrinterOrSavesWhereTheUserSays) {
     dialog.Press(kPrint);
 
     EXPECT_EQ(CListCtrlBtn::LastProblem(), c.problem);
+    EXPECT_EQ(asked.error, c.problem) << "the error box says the same";
     ASSERT_EQ(static_cast<int>(jobs.size()), c.jobs);
     if (c.jobs) {
       EXPECT_EQ(jobs[0].printer, "Office");

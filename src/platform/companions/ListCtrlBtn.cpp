@@ -1,6 +1,7 @@
 #include "platform/companions/ListCtrlBtn.h"
 
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/MessageBox.h"
 
 namespace {
 
@@ -22,7 +23,10 @@ std::string FileNameFrom(std::string_view title) {
 
 std::string CListCtrlBtn::LastProblem() { return Problem(); }
 
-void CListCtrlBtn::Fail(std::string reason) { Problem() = std::move(reason); }
+void CListCtrlBtn::Fail(std::string reason) {
+  Problem() = std::move(reason);
+  MessageBox(GetTopLevelParent(), Problem(), "Error", MB_OK | MB_ICONERROR);
+}
 
 const MessageMap& CListCtrlBtn::GetMessageMap() const {
   using H = Handlers<CListCtrlBtn>;

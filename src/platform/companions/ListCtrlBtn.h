@@ -3,9 +3,9 @@
 // subclasses one onto a button of its template and binds a report list to
 // it with SetListCtrl; a click (the button's own BN_CLICKED, which the
 // dialog then does not see) hands the list, titled with the dialog's
-// caption, to the button's export. An export that fails leaves its reason
-// where the host can print it (LastProblem), since the window system shows
-// no message boxes.
+// caption, to the button's export. An export that fails says why in an
+// error box over the dialog, and leaves the reason where a host without a
+// screen can print it (LastProblem).
 
 #include <optional>
 #include <string>
@@ -34,7 +34,7 @@ class OVERLAYS_API CListCtrlBtn : public CButton {
   // name; none when the user cancels.
   std::optional<std::string> AskForPath(const platform::companions::ListTable& table, std::string_view dialogTitle,
                                         std::string_view extension, std::string_view filter);
-  static void Fail(std::string reason);
+  void Fail(std::string reason);
 
  private:
   void OnClicked();

@@ -4,10 +4,7 @@
 // and of which kind the last was.
 
 #include "frame/Api.h"
-#include "platform/ui/WinTypes.h"
-
-// The sound of a warning, as message boxes and refused keys make it.
-inline constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
+#include "platform/ui/WinConstants.h"
 
 OVERLAYS_API BOOL MessageBeep(UINT type);
 

@@ -118,6 +118,8 @@ inline constexpr UINT MB_TYPEMASK = 0x000F;
 inline constexpr UINT MB_ICONERROR = 0x0010;
 inline constexpr UINT MB_ICONQUESTION = 0x0020;
 inline constexpr UINT MB_ICONWARNING = 0x0030;
+// The same sound and sign under its older name, as refused keys beep it.
+inline constexpr UINT MB_ICONEXCLAMATION = MB_ICONWARNING;
 inline constexpr UINT MB_ICONINFORMATION = 0x0040;
 inline constexpr UINT MB_ICONMASK = 0x00F0;
 inline constexpr UINT MB_DEFBUTTON2 = 0x0100;
