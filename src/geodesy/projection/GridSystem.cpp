@@ -90,7 +90,7 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
   }
   const ProjectionOperations* ops = OperationsOf(*this);
   if (!CanProject() || !ops) return false;
-  const GridPoint p = ops->forward(*this, phi, lam, LatitudeTermsAt(*spheroid, phi));
+  const GridPoint p = ops->forward(*this, phi, lam, LatitudeTermsAt(*spheroid, phi), convergence || pointScale);
   Assign(easting, p.easting);
   Assign(northing, p.northing);
   Assign(convergence, std::clamp(p.convergence, -kPi, kPi));
@@ -102,7 +102,7 @@ bool CGridSystem::Inverse(double easting, double northing, double* lat, double* 
                           double* pointScale) const {
   const ProjectionOperations* ops = OperationsOf(*this);
   if (!CanProject() || !ops) return false;
-  const GeographicPoint p = ops->inverse(*this, easting, northing, lat ? *lat : 0.0);
+  const GeographicPoint p = ops->inverse(*this, easting, northing, lat ? *lat : 0.0, convergence || pointScale);
   Assign(lat, std::fabs(p.lat) > kPi / 2 ? 0.0 : p.lat);
   Assign(lon, std::fabs(p.lon) > kPi ? 0.0 : p.lon);
   Assign(convergence, p.convergence);

@@ -23,20 +23,21 @@ void Setup(CGridSystem& g) {
   g.constants[kC] = g.scale * s.a;
 }
 
-GridPoint Forward(const CGridSystem& g, double, double lam, const LatitudeTerms& at) {
+GridPoint Forward(const CGridSystem& g, double, double lam, const LatitudeTerms& at, bool withFactors) {
   const double C = g.constants[kC];
   GridPoint p;
   p.northing = IsometricLatitude(g.spheroid->derived.e, at.sinPhi) * C + g.falseNorthing;
   p.easting = (lam - g.lon0) * C + g.falseEasting;
-  p.scale = C / (at.nu * at.cosPhi);
+  if (withFactors) p.scale = C / (at.nu * at.cosPhi);
   return p;
 }
 
-GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, double) {
+GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, double, bool withFactors) {
   const double C = g.constants[kC];
   GeographicPoint r;
   r.settled = LatitudeFromIsometric(g.spheroid->derived.e, (northing - g.falseNorthing) / C, r.lat);
   r.lon = g.lon0 + (easting - g.falseEasting) / C;
+  if (!withFactors) return r;
   const LatitudeTerms at = LatitudeTermsAt(*g.spheroid, r.lat);
   r.scale = C / (at.nu * at.cosPhi);
   return r;

@@ -28,10 +28,13 @@ struct GeographicPoint {
 };
 
 using ProjectionSetup = void (*)(CGridSystem& grid);
-using ProjectionForward = GridPoint (*)(const CGridSystem& grid, double phi, double lam, const LatitudeTerms& at);
+// withFactors: the convergence and point scale are wanted; without, they
+// are left at 0 and not computed.
+using ProjectionForward = GridPoint (*)(const CGridSystem& grid, double phi, double lam, const LatitudeTerms& at,
+                                        bool withFactors);
 // startLat is the caller's latitude, which iterations may start from.
 using ProjectionInverse = GeographicPoint (*)(const CGridSystem& grid, double easting, double northing,
-                                              double startLat);
+                                              double startLat, bool withFactors);
 
 struct ProjectionOperations {
   ProjectionSetup setup;
