@@ -53,6 +53,21 @@ struct Footpoint {
   bool settled = true;
 };
 
+// Below this a step's sine and cosine come from the previous ones: the
+// Taylor terms of sin and cos of the step to its fifth power leave under
+// 1e-21, and a few multiplications cost far less than a sine.
+constexpr double kSmallStep = 1e-3;
+
+// sin and cos of phi + delta from those of phi, for |delta| < kSmallStep.
+void TurnBy(double delta, double& sinPhi, double& cosPhi) {
+  const double d2 = delta * delta;
+  const double sinDelta = delta * (1 - d2 / 6 * (1 - d2 / 20));
+  const double cosDelta = 1 - d2 / 2 * (1 - d2 / 12);
+  const double s = sinPhi * cosDelta + cosPhi * sinDelta;
+  cosPhi = cosPhi * cosDelta - sinPhi * sinDelta;
+  sinPhi = s;
+}
+
 // The latitude whose meridional arc is m, by phi <- phi·m/M(phi): the step
 // contracts by about e²/2 at every latitude, so a handful of steps settle.
 // The sine and cosine of each new latitude serve its arc and, once it has
@@ -64,13 +79,19 @@ Footpoint FootpointLatitude(const CGridSystem& g, double m, double start) {
   const CSpheroid& s = *g.spheroid;
   double phi = start != 0 && std::isfinite(start) ? start : kDefaultStart;
   double arc = phi == kDefaultStart ? g.constants[kArcAtDefaultStart] : s.MeridionalArc(phi);
+  bool haveSines = false;
   for (int step = 0; step < kMaxProjectionIterations; ++step) {
     const double next = phi * m / arc;
-    const double change = std::fabs(next - phi);
+    const double change = next - phi;
     phi = next;
-    f.sinPhi = std::sin(phi);
-    f.cosPhi = std::cos(phi);
-    if (change <= kProjectionTolerance) {
+    if (haveSines && std::fabs(change) < kSmallStep) {
+      TurnBy(change, f.sinPhi, f.cosPhi);
+    } else {
+      f.sinPhi = std::sin(phi);
+      f.cosPhi = std::cos(phi);
+      haveSines = true;
+    }
+    if (std::fabs(change) <= kProjectionTolerance) {
       f.phi = phi;
       return f;
     }
