@@ -133,7 +133,7 @@ constexpr const char* kGridRules =
     "- latitude and longitude both within 0.001\" of 0 give 0 0 and k0, whatever the\n"
     "  grid's origin;\n"
     "- Transverse Mercator is Redfearn's series: within 1 mm of the exact projection up\n"
-    "  to 2 degrees from lon0, 2.5 mm at 3, 0.16 m at 6 (the inverse 1 mm, 5 mm, 0.3 m);\n"
+    "  to 2 degrees from lon0, 2.5 mm at 3, 0.16 m at 6 (the inverse 1.3 mm, 5 mm, 0.3 m);\n"
     "- kind 3 negates the whole easting and northing, false origin included, and its\n"
     "  inverse the offsets from the false origin: with a false origin they differ;\n"
     "- Mercator with lat0 other than 0 is true to scale at lat0 and ignores --k0;\n"

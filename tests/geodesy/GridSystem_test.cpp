@@ -146,28 +146,30 @@ TEST(GridSystem, SouthOrientatedNegatesEastingAndNorthing) {
 }
 
 // A northing beyond the pole gives a footpoint past pi/2, a latitude the
-// inverse replaces by 0; so does the convergence clamp at ±pi.
+// inverse replaces by 0; the convergence is clamped at ±pi; an iteration
+// that cannot settle (a NaN northing) runs its 100 steps and gives latitude
+// 0 and false.
 TEST(GridSystem, OutOfRangeResults) {
   const Grid tm(0, 0, 0, 1, 0, 0);
   EXPECT_EQ(Inverse(tm.grid, 1000, 1.5e7).e, 0);
+  for (unsigned kind : {0u, 5u}) {
+    const Grid g(kind, 0, 0, 1, 0, 0);
+    const Projected p = Inverse(g.grid, 1000, std::nan(""));
+    EXPECT_FALSE(p.ok) << kind;
+    EXPECT_EQ(p.e, 0) << kind;
+  }
   EXPECT_EQ(Forward(tm.grid, 60, 179).gamma, kPi);
   EXPECT_EQ(Forward(tm.grid, -60, 179).gamma, -kPi);
 }
 
-// A parallel of origin makes Mercator true to scale there, whatever scale
-// was set; the variant decides what SetStandardParallels sets.
-TEST(GridSystem, SetUpRules) {
-  Grid mercator(5, 52, 0, 7, 0, 0);
-  EXPECT_NEAR(Forward(mercator.grid, 52, 1).k, 1, 1e-15);
-  EXPECT_NEAR(Forward(mercator.grid, -52, 1).k, 1, 1e-15);
-  mercator.grid.SetStandardParallels(30, 60);  // variant 0: one parallel, the origin
-  EXPECT_EQ(mercator.grid.lat0, 30 * kDeg);
-  EXPECT_NEAR(Forward(mercator.grid, 30, 1).k, 1, 1e-15);
-  mercator.grid.variant = 2;
-  mercator.grid.SetStandardParallels(40, 50);
-  EXPECT_EQ(mercator.grid.lat0, 30 * kDeg);
-  EXPECT_EQ(mercator.grid.lat1, 40 * kDeg);
-  EXPECT_EQ(mercator.grid.lat2, 50 * kDeg);
+// A parallel of origin makes Mercator true to scale there (and at its
+// mirror), whatever scale was set.
+TEST(GridSystem, MercatorIsTrueToScaleAtItsParallel) {
+  for (double lat0 : {52.0, -30.0}) {
+    const Grid mercator(5, lat0, 0, 7, 0, 0);
+    EXPECT_NEAR(Forward(mercator.grid, lat0, 1).k, 1, 1e-15) << lat0;
+    EXPECT_NEAR(Forward(mercator.grid, -lat0, 1).k, 1, 1e-15) << lat0;
+  }
 }
 
 // Forward then inverse for random points over each kind's area of use. The

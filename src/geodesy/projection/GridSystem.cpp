@@ -50,12 +50,11 @@ void CGridSystem::SetStandardParallels(double lat1Degrees, double lat2Degrees) {
   DeriveGrid();
 }
 
-void CGridSystem::SetObliqueConstants(const std::array<double, 11>& values) {
-  std::copy(values.begin(), values.end(), constants.begin());
-  DeriveGrid();
-}
+void CGridSystem::SetObliqueConstants(const std::array<double, 11>& values) { SetLeadingConstants(values); }
 
-void CGridSystem::SetObliqueConstants(const std::array<double, 6>& values) {
+void CGridSystem::SetObliqueConstants(const std::array<double, 6>& values) { SetLeadingConstants(values); }
+
+void CGridSystem::SetLeadingConstants(std::span<const double> values) {
   std::copy(values.begin(), values.end(), constants.begin());
   DeriveGrid();
 }

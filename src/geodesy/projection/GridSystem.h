@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "frame/Api.h"
@@ -80,4 +81,5 @@ class OVERLAYS_API CGridSystem {
 
  private:
   bool CanProject() const;
+  void SetLeadingConstants(std::span<const double> values);
 };

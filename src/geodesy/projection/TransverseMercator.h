@@ -7,7 +7,7 @@
 // the central meridian, 2.5 mm at 3° and 0.16 m at 6°, the truncation of
 // the series (no omega⁶ northing, no omega⁷ easting term), plus up to
 // 0.35 mm from the meridional arc's e⁶ series far from the origin. The
-// inverse series stop one order sooner: 1 mm at 2°, 4.8 mm at 3°, 0.29 m
+// inverse series stop one order sooner: 1.3 mm at 2°, 4.8 mm at 3°, 0.29 m
 // at 6°. Convergence within 3e-5" and point scale within 2e-9 up to 3°.
 // Far beyond 6° the results are garbage.
 
