@@ -37,6 +37,12 @@ struct HostGrid {
   CGridSystem grid;
 };
 
+bool AllFinite(std::initializer_list<double> values) {
+  for (double v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
 void CheckKindAvailable(const GridArguments& args) {
   const ProjectionKindDef* def = FindProjectionKind(args.kind, args.variant);
   if (!def)
@@ -49,19 +55,15 @@ void CheckKindAvailable(const GridArguments& args) {
 
 void BuildGrid(const GridArguments& args, HostGrid& g) {
   CheckKindAvailable(args);
-  if (!(args.k0 != 0)) throw CommandError("--k0 must not be 0");
+  if (!AllFinite({args.lat0, args.lon0, args.fe, args.fn, args.k0, args.lat1.value_or(0), args.lat2.value_or(0)}))
+    throw CommandError("the grid's numbers must be finite");
+  if (args.k0 == 0) throw CommandError("--k0 must not be 0");
   g.spheroid.SelectSpheroid(args.ellipsoid);
   g.grid.kind = args.kind;
   g.grid.variant = args.variant;
   g.grid.spheroid = &g.spheroid;
   g.grid.SetOriginDegrees(args.fn, args.k0, args.lat0, args.lon0, args.fe);
   if (args.lat1 || args.lat2) g.grid.SetStandardParallels(args.lat1.value_or(0), args.lat2.value_or(0));
-}
-
-bool AllFinite(std::initializer_list<double> values) {
-  for (double v : values)
-    if (!std::isfinite(v)) return false;
-  return true;
 }
 
 void PrintProjected(const CGridSystem& grid, double latDegrees, double lonDegrees) {
@@ -101,7 +103,7 @@ void RunPointStream(const CGridSystem& grid, PointPrinter print) {
 }
 
 void RunProjection(const ProjectionRequest& request, PointPrinter print) {
-  static HostGrid g;
+  HostGrid g;
   BuildGrid(request.grid, g);
   const auto& p = request.point;
   if (p.size() == 1 && p[0] == "-") return RunPointStream(g.grid, print);
@@ -115,13 +117,15 @@ void RunProjection(const ProjectionRequest& request, PointPrinter print) {
 void AddGridOptions(CLI::App* cmd, GridArguments& args) {
   cmd->add_option("--kind", args.kind, "Projection kind: 0-4 and 12 Transverse Mercator (3 south-orientated), 5 Mercator");
   cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
-  cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees");
+  const auto latitude = CLI::Range(-90.0, 90.0);
+  cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);
   cmd->add_option("--lon0", args.lon0, "Central longitude, degrees");
   cmd->add_option("--fe", args.fe, "False easting, metres");
   cmd->add_option("--fn", args.fn, "False northing, metres");
   cmd->add_option("--k0", args.k0, "Scale factor at the origin (default 1)");
-  cmd->add_option("--lat1", args.lat1, "First standard parallel, degrees (variant 0: the latitude of origin)");
-  cmd->add_option("--lat2", args.lat2, "Second standard parallel, degrees");
+  cmd->add_option("--lat1", args.lat1, "First standard parallel, degrees (variant 0: the latitude of origin)")
+      ->check(latitude);
+  cmd->add_option("--lat2", args.lat2, "Second standard parallel, degrees")->check(latitude);
   cmd->add_option("--ellipsoid", args.ellipsoid, "Row of the ellipsoid table (default 26, WGS 1984; see 'overlays ellipsoids')")
       ->check(CLI::Range(0u, static_cast<unsigned>(kEllipsoidTable.size() - 1)));
 }

@@ -44,10 +44,13 @@ TEST(ProjectionCli, AnswersExactlyOrRefuses) {
       {{"project", "50", "0", "--kind", "7"}, 1, "", "kind 7 (Cassini-Soldner) cannot be computed"},
       {{"project", "50", "0", "--kind", "6", "--variant", "9"}, 1, "", "no projection kind 6 variant 9"},
       {{"project", "50", "0", "--k0", "0"}, 1, "", "--k0 must not be 0"},
+      {{"project", "50", "0", "--fe", "inf"}, 1, "", "must be finite"},
       {{"project", "5x", "0"}, 1, "", "'5x' is not a number"},
       {{"project", "nan", "0"}, 1, "", "'nan' is not a number"},
       {{"project", "5"}, 1, "", "give two numbers, or '-'"},
       {{"project", "50", "0", "--ellipsoid", "53"}, 1, "", "--ellipsoid"},
+      {{"project", "50", "0", "--lat0", "95"}, 1, "", "--lat0"},
+      {{"project", "50", "0", "--kind", "-1"}, 1, "", "--kind"},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
   const CliResult help = RunCli({"project", "--help"});
