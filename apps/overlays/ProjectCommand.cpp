@@ -115,7 +115,7 @@ void RunProjection(const ProjectionRequest& request, PointPrinter print) {
 }
 
 void AddGridOptions(CLI::App* cmd, GridArguments& args) {
-  cmd->add_option("--kind", args.kind, "Projection kind: 0-4 and 12 Transverse Mercator (3 south-orientated), 5 Mercator");
+  cmd->add_option("--kind", args.kind, "Projection kind: 0-4 and 12 (variant 0) Transverse Mercator (3 south-orientated), 5 Mercator");
   cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
   const auto latitude = CLI::Range(-90.0, 90.0);
   cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);
@@ -140,7 +140,7 @@ constexpr const char* kGridRules =
     "  to 2 degrees from lon0, 2.5 mm at 3, 0.16 m at 6 (the inverse 1.3 mm, 5 mm, 0.3 m);\n"
     "- kind 3 negates the whole easting and northing, false origin included, and its\n"
     "  inverse the offsets from the false origin: with a false origin they differ;\n"
-    "- Mercator with lat0 other than 0 is true to scale at lat0 and ignores --k0;\n"
+    "- Mercator ignores --k0: it is true to scale at lat0 (the equator when 0);\n"
     "  its longitudes are not wrapped, and an inverse one beyond 180 degrees gives 0.";
 
 void AddProjectionCommand(CLI::App& app, const char* name, const char* description, const char* pointHelp,
