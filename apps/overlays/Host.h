@@ -52,5 +52,6 @@ void AddHelmertCommand(CLI::App& app, const Options& options);
 void AddResourcesCommand(CLI::App& app, const Options& options);
 void AddEditCommand(CLI::App& app, const Options& options);
 void AddPlacesCommand(CLI::App& app, const Options& options);
+void AddProjectCommands(CLI::App& app, const Options& options);
 
 }  // namespace host

@@ -22,6 +22,7 @@ const host::CommandSetup kCommands[] = {
     host::AddResourcesCommand,
     host::AddEditCommand,
     host::AddPlacesCommand,
+    host::AddProjectCommands,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

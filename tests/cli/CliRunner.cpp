@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include "support/TestMachine.h"
@@ -16,12 +17,13 @@ extern char** environ;
 
 namespace testing_support {
 
-CliResult RunCli(const std::vector<std::string>& args) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
   TempFolder capture;
-  const auto outPath = capture.Path() / "out", errPath = capture.Path() / "err";
+  const auto inPath = capture.Path() / "in", outPath = capture.Path() / "out", errPath = capture.Path() / "err";
+  if (!input.empty()) std::ofstream(inPath, std::ios::binary) << input;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 0, input.empty() ? "/dev/null" : inPath.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   std::vector<std::string> argv{OVERLAYS_CLI};

@@ -12,7 +12,8 @@ struct CliResult {
   std::string err;  // standard error
 };
 
-CliResult RunCli(const std::vector<std::string>& args);
+// `input` is what the host reads on standard input (nothing when empty).
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
 
 inline bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;

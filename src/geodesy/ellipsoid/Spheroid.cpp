@@ -87,9 +87,16 @@ void CSpheroid::DeriveSpheroid() {
   DeriveFootpoint(k);
 }
 
-double CSpheroid::MeridionalArc(double phi) const {
+double CSpheroid::MeridionalArc(double phi) const { return MeridionalArc(phi, std::sin(phi), std::cos(phi)); }
+
+// The multiple angles from double- and triple-angle identities rather than
+// three more sines: the projections evaluate the arc once a point, or once
+// a step of the footpoint iteration, where the sines dominate the time.
+double CSpheroid::MeridionalArc(double phi, double sinPhi, double cosPhi) const {
   const SpheroidConstants& k = derived;
-  return a * (k.A0 * phi - k.A2 * std::sin(2 * phi) + k.A4 * std::sin(4 * phi) - k.A6 * std::sin(6 * phi));
+  const double sin2 = 2 * sinPhi * cosPhi, cos2 = (cosPhi - sinPhi) * (cosPhi + sinPhi);
+  const double sin4 = 2 * sin2 * cos2, sin6 = sin2 * (3 - 4 * sin2 * sin2);
+  return a * (k.A0 * phi - k.A2 * sin2 + k.A4 * sin4 - k.A6 * sin6);
 }
 
 bool CSpheroid::Matches(const std::string& wantedName, const std::string& wantedQualifier) const {

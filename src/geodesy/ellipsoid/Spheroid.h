@@ -64,6 +64,8 @@ class OVERLAYS_API CSpheroid {
 
   // Meridional arc from the equator to phi (radians), metres.
   double MeridionalArc(double phi) const;
+  // The same from the sine and cosine of phi, for callers that have them.
+  double MeridionalArc(double phi, double sinPhi, double cosPhi) const;
 
   std::string title;      // file title when loaded from a user file
   std::string name;       // Windows-1252

@@ -1,0 +1,48 @@
+// Every projection kind and variant of the module, and the operations that
+// serve it. A row without operations names a kind the grids may carry but
+// this version cannot compute: Forward and Inverse leave their outputs
+// untouched and say false, rather than give numbers of another kind.
+
+#include <array>
+
+#include "geodesy/projection/Mercator.h"
+#include "geodesy/projection/ProjectionKind.h"
+#include "geodesy/projection/TransverseMercator.h"
+
+namespace {
+
+constexpr ProjectionKindDef kProjectionKinds[] = {
+    {0, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
+    {1, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
+    {2, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
+    {3, kAnyVariant, "Transverse Mercator, south-orientated", &kSouthOrientatedTransverseMercator},
+    {4, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
+    {5, kAnyVariant, "Mercator", &kMercator},
+    {6, 0, "Lambert Conic Near-Conformal", nullptr},
+    {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", nullptr},
+    {6, 2, "Lambert Conformal Conic", nullptr},
+    {7, kAnyVariant, "Cassini-Soldner", nullptr},
+    {8, kAnyVariant, "First-order Cassini", nullptr},
+    {9, 0, "Oblique Stereographic", nullptr},
+    {9, 1, "Oblique Stereographic", nullptr},
+    {9, 2, "Polar Stereographic", nullptr},
+    {10, kAnyVariant, "American Polyconic", nullptr},
+    {11, 0, "Hotine Oblique Mercator", nullptr},
+    {11, 1, "Hotine Oblique Mercator", nullptr},
+    {11, 2, "Rectified Skew Orthomorphic", nullptr},
+    {11, 3, "Rectified Skew Orthomorphic", nullptr},
+    {12, 0, "Transverse Mercator", &kTransverseMercator},
+    {12, 1, "US State Plane 1927, Lambert", nullptr},
+    {12, 2, "US State Plane 1927, Transverse Mercator", nullptr},
+    {12, 3, "Hotine Oblique Mercator", nullptr},
+    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
+    {14, kAnyVariant, "Transverse Mercator, complex polynomial", nullptr},
+};
+
+}  // namespace
+
+const ProjectionKindDef* FindProjectionKind(std::uint32_t kind, std::uint32_t variant) {
+  for (const ProjectionKindDef& def : kProjectionKinds)
+    if (def.kind == kind && (def.variant == kAnyVariant || def.variant == variant)) return &def;
+  return nullptr;
+}

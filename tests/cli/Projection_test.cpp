@@ -1,0 +1,80 @@
+// overlays project and unproject end to end: the grid options, negative
+// numbers as positionals, the output's exact form, the point stream on
+// standard input, and the refusals. Figures come from the library (checked
+// against PROJ there).
+
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+
+namespace {
+
+using testing_support::CliCase;
+using testing_support::CliResult;
+using testing_support::ExpectCli;
+using testing_support::Lines;
+using testing_support::RunCli;
+
+// The British national grid on Airy 1830; UTM zone 31N on WGS 1984.
+const std::vector<std::string> kBritish = {"--kind",   "2",      "--lat0", "49",     "--lon0", "-2",
+                                           "--k0",     "0.9996012717", "--fe", "400000", "--fn", "-100000",
+                                           "--ellipsoid", "0"};
+const std::vector<std::string> kUtm31 = {"--lon0", "3", "--k0", "0.9996", "--fe", "500000"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& grid) {
+  args.insert(args.end(), grid.begin(), grid.end());
+  return args;
+}
+
+TEST(ProjectionCli, AnswersExactlyOrRefuses) {
+  const CliCase cases[] = {
+      {With({"project", "52.658", "1.716"}, kBritish), 0, "651277.5452 313218.3298 2.955863481 1.0003764991\n", ""},
+      // 3.7° from the meridian the inverse series leave 1.7 cm.
+      {With({"unproject", "651277.5452", "313218.3298"}, kBritish), 0,
+       "52.6580001490 1.7160000261 2.955863506 1.0003764984\n", ""},
+      {With({"project", "-33.9", "-1"}, kUtm31), 0, "130062.0125 -3758277.6017 2.233514984 1.0012874801\n", ""},
+      // South-orientated: the kind-0 figures negated.
+      {{"project", "-33.9", "18.4", "--kind", "3", "--lon0", "19", "--ellipsoid", "12"}, 0,
+       "55498.0477 3752452.1194 0.334655613 1.0000379533\n", ""},
+      {{"project", "60", "10", "--kind", "5", "--lat0", "60"}, 0, "558000.0157 4191885.7949 0.000000000 1.0000000000\n", ""},
+      // The geographic origin short-cut, whatever the grid.
+      {With({"project", "0", "0"}, kUtm31), 0, "0.0000 0.0000 0.000000000 0.9996000000\n", ""},
+      {{"project", "90", "0", "--kind", "5"}, 1, "", "lies outside the projection"},
+      {{"project", "91", "0"}, 1, "", "latitude must lie within -90 to 90"},
+      {{"project", "50", "0", "--kind", "7"}, 1, "", "kind 7 (Cassini-Soldner) cannot be computed"},
+      {{"project", "50", "0", "--kind", "6", "--variant", "9"}, 1, "", "no projection kind 6 variant 9"},
+      {{"project", "50", "0", "--k0", "0"}, 1, "", "--k0 must not be 0"},
+      {{"project", "50", "0", "--fe", "inf"}, 1, "", "must be finite"},
+      {{"project", "5x", "0"}, 1, "", "'5x' is not a number"},
+      {{"project", "nan", "0"}, 1, "", "'nan' is not a number"},
+      {{"project", "5"}, 1, "", "give two numbers, or '-'"},
+      {{"project", "50", "0", "--ellipsoid", "53"}, 1, "", "--ellipsoid"},
+      {{"project", "50", "0", "--lat0", "95"}, 1, "", "--lat0"},
+      {{"project", "50", "0", "--kind", "-1"}, 1, "", "--kind"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+  const CliResult help = RunCli({"project", "--help"});
+  for (const char* rule : {"whatever the", "Redfearn", "kind 3 negates", "true to scale"})
+    EXPECT_NE(help.out.find(rule), std::string::npos) << rule;
+}
+
+// One answer a line; blank lines, comments and Windows line ends pass; the
+// first line that cannot be read stops the run with its number.
+TEST(ProjectionCli, StreamsPointsFromStandardInput) {
+  struct Case { std::vector<std::string> args; const char* input; int status; std::size_t lines; const char* err; };
+  const Case cases[] = {
+      {With({"project", "-"}, kUtm31), "50 4\n\n# lat lon\n-10 2.5\r\n", 0, 2, ""},
+      {With({"unproject", "-"}, kUtm31), "571666.4475 5539109.8157\n", 0, 1, ""},
+      {With({"project", "-"}, kUtm31), "50 4\n51 abc\n52 3\n", 1, 1, "line 2: expected two numbers, not '51 abc'"},
+      {With({"project", "-"}, kUtm31), "50 4\n\n95 3\n", 1, 1, "line 3: the latitude must lie within"},
+      {{"unproject", "-", "--kind", "5"}, "0 1e300\n", 1, 0, "line 1: no latitude and longitude found"},
+  };
+  for (const Case& c : cases) {
+    const CliResult r = RunCli(c.args, c.input);
+    EXPECT_EQ(r.status, c.status) << c.input << r.err;
+    EXPECT_EQ(Lines(r.out).size(), c.lines) << c.input;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+}
+
+}  // namespace
