@@ -41,7 +41,7 @@ TEST(ProjectionCli, AnswersExactlyOrRefuses) {
       {With({"project", "0", "0"}, kUtm31), 0, "0.0000 0.0000 0.000000000 0.9996000000\n", ""},
       {{"project", "90", "0", "--kind", "5"}, 1, "", "lies outside the projection"},
       {{"project", "91", "0"}, 1, "", "latitude must lie within -90 to 90"},
-      {{"project", "50", "0", "--kind", "7"}, 1, "", "kind 7 (Cassini-Soldner) cannot be computed"},
+      {{"project", "50", "0", "--kind", "13"}, 1, "", "kind 13 (Transverse Mercator, Norwegian axes) cannot be computed"},
       {{"project", "50", "0", "--kind", "6", "--variant", "9"}, 1, "", "no projection kind 6 variant 9"},
       {{"project", "50", "0", "--k0", "0"}, 1, "", "--k0 must not be 0"},
       {{"project", "50", "0", "--fe", "inf"}, 1, "", "must be finite"},
@@ -75,6 +75,24 @@ TEST(ProjectionCli, StreamsPointsFromStandardInput) {
     EXPECT_EQ(Lines(r.out).size(), c.lines) << c.input;
     EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
+}
+
+// One row a kind beyond Transverse Mercator and Mercator, each way; the
+// kinds without a convergence or point scale print zeros for them.
+TEST(ProjectionCli, ServesTheKindsSevenToTen) {
+  const std::vector<std::string> qatar = {"--kind", "7", "--lat0", "25.3823611", "--lon0", "50.7613889",
+                                          "--fe", "100000", "--fn", "100000", "--ellipsoid", "20"};
+  const std::vector<std::string> guam = {"--kind", "8", "--lat0", "13.4724663527", "--lon0", "144.7487507303",
+                                         "--fe", "50000", "--fn", "50000", "--ellipsoid", "7"};
+  const CliCase cases[] = {
+      {With({"project", "25.9", "51.2"}, qatar), 0, "143951.6191 157419.9098 0.000000000 0.0000000000\n", ""},
+      {With({"unproject", "143951.6191", "157419.9098"}, qatar), 0,
+       "25.8999999999 51.2000000001 0.000000000 0.0000000000\n", ""},
+      {With({"project", "13.5", "144.8"}, guam), 0, "55548.4956 53046.5797 0.000000000 0.0000000000\n", ""},
+      {With({"unproject", "55548.4956", "53046.5797"}, guam), 0,
+       "13.4999999997 144.7999999999 0.000000000 0.0000000000\n", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
 }
 
 }  // namespace

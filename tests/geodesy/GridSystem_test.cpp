@@ -76,7 +76,7 @@ TEST(GridSystem, GridsThatCannotProjectLeaveOutputsUntouched) {
       {"no ellipsoid", 0, true, 6378137, 0.9996},
       {"a = 0", 0, false, 0, 0.9996},
       {"k0 = 0", 0, false, 6378137, 0},
-      {"Cassini, not available", 7, false, 6378137, 1},
+      {"Norwegian axes, not available", 13, false, 6378137, 1},
       {"no such kind", 15, false, 6378137, 1},
       {"no such Lambert variant", 6, false, 6378137, 1},
   };

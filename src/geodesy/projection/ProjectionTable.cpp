@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "geodesy/projection/Cassini.h"
+#include "geodesy/projection/Guam.h"
 #include "geodesy/projection/Mercator.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
@@ -21,8 +23,8 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {6, 0, "Lambert Conic Near-Conformal", nullptr},
     {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", nullptr},
     {6, 2, "Lambert Conformal Conic", nullptr},
-    {7, kAnyVariant, "Cassini-Soldner", nullptr},
-    {8, kAnyVariant, "First-order Cassini", nullptr},
+    {7, kAnyVariant, "Cassini-Soldner", &kCassiniSoldner},
+    {8, kAnyVariant, "First-order Cassini", &kFirstOrderCassini},
     {9, 0, "Oblique Stereographic", nullptr},
     {9, 1, "Oblique Stereographic", nullptr},
     {9, 2, "Polar Stereographic", nullptr},
