@@ -148,4 +148,101 @@ TEST(ProjectionKinds7To10, FirstOrderCassiniAgainstProjGuam) {
   CheckAgainstProj(std::begin(kGuamGrids), std::end(kGuamGrids));
 }
 
+// PROJ's sterea is the same double projection through the Gauss conformal
+// sphere, and stere the same polar formulas, all closed form: the oblique
+// kind agrees to 10 nm both ways (the inverse's Newton steps stop within
+// 0.001", then some 1e-15 rad off). The polar inverse takes the latitude
+// from the conformal-latitude series in e⁸ (Snyder 3-5), 1 µm here; PROJ
+// iterates. Points reach 5° from the origin (oblique) and 30° from the pole
+// (polar). Bounds are the worst seen, rounded up to a power of ten.
+const OracleCase kStereographicGrids[] = {
+    {"Oblique, RD-like, Bessel 1841", 9, 0, 3, 52.15616055555555, 5.38763888888889, 0.9999079, 155000, 463000, 0, 0,
+     "sterea +k_0=0.9999079", 50.5, 53.7, 2.5, 1e-7, 1e-7, 1e-7},
+    {"Oblique, Stereo 70-like, Krassowsky (v1)", 9, 1, 21, 46, 25, 0.99975, 500000, 500000, 0, 0,
+     "sterea +k_0=0.99975", 41, 51, 5, 1e-7, 1e-7, 1e-7},
+    {"Oblique, south, GRS80", 9, 0, 17, -40, 175, 1, 0, 0, 0, 0, "sterea", -45, -35, 5, 1e-7, 1e-7, 1e-7},
+    {"Polar north, UPS-like, k0 0.994", 9, 2, 26, 90, 0, 0.994, 2000000, 2000000, 0, 0, "stere +k_0=0.994", 60, 89.99,
+     180, 1e-5, 1e-5, 1e-5},
+    {"Polar south, UPS-like, k0 0.994", 9, 2, 26, -90, 0, 0.994, 2000000, 2000000, 0, 0, "stere +k_0=0.994", -89.99,
+     -60, 180, 1e-5, 1e-5, 1e-5},
+    {"Polar north, true at 70 N (lat1)", 9, 2, 26, 90, -45, 1, 0, 0, 70, 0, "stere +lat_ts=70", 60, 89.99, 180, 1e-5,
+     1e-5, 1e-5},
+    {"Polar south, true at 71 S (lat2)", 9, 2, 26, -90, 70, 1, 6000000, 6000000, 0, -71, "stere +lat_ts=-71", -89.99,
+     -60, 180, 1e-5, 1e-5, 1e-5},
+};
+
+TEST(ProjectionKinds7To10, StereographicAgainstProj) {
+  CheckAgainstProj(std::begin(kStereographicGrids), std::end(kStereographicGrids));
+}
+
+// The e1⁴ footpoint series undoes the e⁶ meridional arc to 6e-11 rad
+// (0.4 mm) at 52°; the other kinds return to the angle's rounding.
+constexpr double kFootpointSeriesError = 1e-10;
+
+// Every kind puts its origin on the false origin and back: this catches a
+// meridional arc not measured from lat0, a conformal sphere that does not
+// touch the ellipsoid at the origin, or a polar rho not counted from lat0.
+TEST(ProjectionKinds7To10, OriginMapsOntoTheFalseOrigin) {
+  const OracleCase* grids[] = {&kCassiniGrids[1], &kCassiniGrids[3], &kGuamGrids[0], &kStereographicGrids[1],
+                               &kStereographicGrids[2], &kStereographicGrids[4], &kStereographicGrids[5]};
+  for (const OracleCase* c : grids) {
+    const Grid g(*c);
+    double E = 0, N = 0, phi = 0, lam = 0;
+    ASSERT_TRUE(g.grid.Forward(g.grid.lat0, g.grid.lon0, &E, &N)) << c->label;
+    EXPECT_NEAR(E, c->fe, 1e-8) << c->label;
+    EXPECT_NEAR(N, c->fn, 1e-8) << c->label;
+    ASSERT_TRUE(g.grid.Inverse(c->fe, c->fn, &phi, &lam)) << c->label;
+    EXPECT_NEAR(phi, g.grid.lat0, kFootpointSeriesError) << c->label;
+    EXPECT_NEAR(lam, g.grid.lon0, 1e-15) << c->label;
+  }
+}
+
+// Cassini-Soldner scales the whole offset from the false origin by k0 (a
+// factor PROJ's cass does not take), and its inverse divides it out.
+TEST(ProjectionKinds7To10, CassiniScalesItsOffsetsByK0) {
+  OracleCase scaled = kCassiniGrids[0];
+  scaled.k0 = 0.9995;
+  const Grid unit(kCassiniGrids[0]), g(scaled);
+  for (const double dlam : {-1.4, 0.3, 1.2}) {
+    const double phi = 26.1 * kRadiansPerDegree, lam = g.grid.lon0 + dlam * kRadiansPerDegree;
+    double E1 = 0, N1 = 0, E = 0, N = 0, phiBack = 0, lamBack = 0;
+    unit.grid.Forward(phi, lam, &E1, &N1);
+    g.grid.Forward(phi, lam, &E, &N);
+    EXPECT_NEAR(E - scaled.fe, (E1 - scaled.fe) * scaled.k0, 1e-9) << dlam;
+    EXPECT_NEAR(N - scaled.fn, (N1 - scaled.fn) * scaled.k0, 1e-9) << dlam;
+    g.grid.Inverse(E, N, &phiBack, &lamBack);
+    EXPECT_LT(GroundDistance(g.spheroid, phi, phiBack - phi, lamBack - lam), 1e-3) << dlam;
+  }
+}
+
+// The polar grid's pole: a standard parallel (lat2 before lat1) picks it by
+// its sign and sets k0 so that the grid is true to scale along it; without
+// one the sign of lat0 picks it and the set k0 stays. The chosen pole lies
+// on the central meridian; the other one is at infinity.
+TEST(ProjectionKinds7To10, PolarStereographicPicksItsPole) {
+  struct Case {
+    double lat0, lat1, lat2, k0;
+    bool north;
+    double expectedK0;  // EPSG's worked example for 71° S on WGS 1984
+  };
+  const Case cases[] = {
+      {90, 0, 0, 0.994, true, 0.994},       {-90, 0, 0, 0.994, false, 0.994},
+      {0, 0, 0, 0.97, true, 0.97},           {0, 0, -71, 1, false, 0.972769012891},
+      {0, -71, 0, 1, false, 0.972769012891}, {0, 71, -71, 1, false, 0.972769012891},
+      {0, 0, 71, 1, true, 0.972769012891},
+  };
+  for (const Case& c : cases) {
+    const OracleCase params{"polar", 9, 2, 26, c.lat0, 10, c.k0, 0, 0, c.lat1, c.lat2, "", 0, 0, 0, 0, 0, 0};
+    const Grid g(params);
+    EXPECT_NEAR(g.grid.scale, c.expectedK0, 1e-12) << c.lat0 << " " << c.lat1 << " " << c.lat2;
+    double E = 0, N = 0, farE = 0, farN = 0;
+    const double lam = g.grid.lon0, pole = std::numbers::pi / 2;
+    g.grid.Forward(c.north ? pole : -pole, lam, &E, &N);
+    g.grid.Forward(c.north ? -pole : pole, lam, &farE, &farN);
+    EXPECT_EQ(E, 0) << c.lat0 << " " << c.lat1 << " " << c.lat2;
+    EXPECT_TRUE(std::isfinite(N)) << c.lat0 << " " << c.lat1 << " " << c.lat2;
+    EXPECT_FALSE(std::isfinite(farN)) << c.lat0 << " " << c.lat1 << " " << c.lat2;
+  }
+}
+
 }  // namespace

@@ -8,6 +8,8 @@
 #include "geodesy/projection/Cassini.h"
 #include "geodesy/projection/Guam.h"
 #include "geodesy/projection/Mercator.h"
+#include "geodesy/projection/ObliqueStereographic.h"
+#include "geodesy/projection/PolarStereographic.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
 
@@ -25,9 +27,9 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {6, 2, "Lambert Conformal Conic", nullptr},
     {7, kAnyVariant, "Cassini-Soldner", &kCassiniSoldner},
     {8, kAnyVariant, "First-order Cassini", &kFirstOrderCassini},
-    {9, 0, "Oblique Stereographic", nullptr},
-    {9, 1, "Oblique Stereographic", nullptr},
-    {9, 2, "Polar Stereographic", nullptr},
+    {9, 0, "Oblique Stereographic", &kObliqueStereographic},
+    {9, 1, "Oblique Stereographic", &kObliqueStereographic},
+    {9, 2, "Polar Stereographic", &kPolarStereographic},
     {10, kAnyVariant, "American Polyconic", nullptr},
     {11, 0, "Hotine Oblique Mercator", nullptr},
     {11, 1, "Hotine Oblique Mercator", nullptr},
