@@ -115,7 +115,9 @@ void RunProjection(const ProjectionRequest& request, PointPrinter print) {
 }
 
 void AddGridOptions(CLI::App* cmd, GridArguments& args) {
-  cmd->add_option("--kind", args.kind, "Projection kind: 0-4 and 12 (variant 0) Transverse Mercator (3 south-orientated), 5 Mercator");
+  cmd->add_option("--kind", args.kind, "Projection kind: 0-4 and 12 (variant 0) Transverse Mercator (3 south-orientated), 5 Mercator, "
+                  "7 Cassini-Soldner, 8 first-order Cassini (Guam), 9 stereographic (variants 0 and 1 oblique, "
+                  "2 polar), 10 American Polyconic");
   cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
   const auto latitude = CLI::Range(-90.0, 90.0);
   cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);
@@ -141,7 +143,11 @@ constexpr const char* kGridRules =
     "- kind 3 negates the whole easting and northing, false origin included, and its\n"
     "  inverse the offsets from the false origin: with a false origin they differ;\n"
     "- Mercator ignores --k0: it is true to scale at lat0 (the equator when 0);\n"
-    "  its longitudes are not wrapped, and an inverse one beyond 180 degrees gives 0.";
+    "  its longitudes are not wrapped, and an inverse one beyond 180 degrees gives 0;\n"
+    "- kinds 7 to 10 give convergence 0, and point scale 0 but for the polyconic's\n"
+    "  meridian scale; Guam and the polyconic ignore --k0; a polar stereographic\n"
+    "  standard parallel (--lat2, else --lat1) picks the pole by its sign and sets k0\n"
+    "  so that the grid is true to scale along it.";
 
 void AddProjectionCommand(CLI::App& app, const char* name, const char* description, const char* pointHelp,
                           ProjectionRequest& request, PointPrinter print) {

@@ -88,6 +88,8 @@ TEST(ProjectionCli, ServesTheKindsSevenToTen) {
                                        "--k0", "0.9999079", "--fe", "155000", "--fn", "463000", "--ellipsoid", "3"};
   const std::vector<std::string> antarctic = {"--kind", "9", "--variant", "2", "--lat0", "-90", "--lon0", "70",
                                               "--lat2", "-71", "--fe", "6000000", "--fn", "6000000"};
+  const std::vector<std::string> brazil = {"--kind", "10", "--lon0", "-54", "--fe", "5000000", "--fn", "10000000",
+                                           "--ellipsoid", "42"};
   const CliCase cases[] = {
       {With({"project", "25.9", "51.2"}, qatar), 0, "143951.6191 157419.9098 0.000000000 0.0000000000\n", ""},
       {With({"unproject", "143951.6191", "157419.9098"}, qatar), 0,
@@ -101,8 +103,13 @@ TEST(ProjectionCli, ServesTheKindsSevenToTen) {
       {With({"project", "-68.5", "78"}, antarctic), 0, "6328827.4213 8339728.6772 0.000000000 0.0000000000\n", ""},
       {With({"unproject", "6328827.4213", "8339728.6772"}, antarctic), 0,
        "-68.5000000000 78.0000000007 0.000000000 0.0000000000\n", ""},
+      // The polyconic point scale is the meridian's.
+      {With({"project", "-23.55", "-46.63"}, brazil), 0, "5752166.6090 7375209.2828 0.000000000 1.0069900930\n", ""},
+      {With({"unproject", "5752166.6090", "7375209.2828"}, brazil), 0,
+       "-23.5500000002 -46.6299999997 0.000000000 1.0069900930\n", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+  EXPECT_NE(RunCli({"unproject", "--help"}).out.find("picks the pole by its sign"), std::string::npos);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "geodesy/projection/Mercator.h"
 #include "geodesy/projection/ObliqueStereographic.h"
 #include "geodesy/projection/PolarStereographic.h"
+#include "geodesy/projection/Polyconic.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
 
@@ -30,7 +31,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {9, 0, "Oblique Stereographic", &kObliqueStereographic},
     {9, 1, "Oblique Stereographic", &kObliqueStereographic},
     {9, 2, "Polar Stereographic", &kPolarStereographic},
-    {10, kAnyVariant, "American Polyconic", nullptr},
+    {10, kAnyVariant, "American Polyconic", &kAmericanPolyconic},
     {11, 0, "Hotine Oblique Mercator", nullptr},
     {11, 1, "Hotine Oblique Mercator", nullptr},
     {11, 2, "Rectified Skew Orthomorphic", nullptr},
