@@ -2,12 +2,15 @@
 // same points in one run: PROJ's tmerc +approx (Evenden/Snyder, the series
 // nearest to ours), its default tmerc (the exact Poder/Engsager series) and
 // merc, each through proj_trans_generic on the whole array, its fastest
-// path. The lines at the end give PROJ's time per point over ours.
+// path; likewise Cassini-Soldner, Guam, the stereographic kinds and the
+// polyconic against cass, aeqd +guam, sterea, stere and poly. The lines at
+// the end give PROJ's time per point over ours.
 
 #include "Compare.h"
 #include <proj.h>
 
 #include <cstdio>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -25,6 +28,7 @@ struct GridCase {
   unsigned kind;
   double lat0, lon0, k0, fe, fn;  // degrees, metres
   double latLo, latHi, dlam;      // where the points lie, degrees
+  unsigned variant = 0;
 };
 
 // UTM zone 31N within its 3° of the meridian; World Mercator at latitudes
@@ -41,14 +45,15 @@ struct OurGrid {
   CGridSystem grid;
   explicit OurGrid(const GridCase& c) {
     grid.kind = c.kind;
+    grid.variant = c.variant;
     grid.spheroid = &spheroid;
     grid.SetOriginDegrees(c.fn, c.k0, c.lat0, c.lon0, c.fe);
   }
 };
 
 const Points& PointsOf(const GridCase& c) {
-  static Points made[2];
-  Points& p = made[&c == &kUtm ? 0 : 1];
+  static std::map<const GridCase*, Points> made;
+  Points& p = made[&c];
   if (!p.lam.empty()) return p;
   const OurGrid g(c);
   std::mt19937_64 rng(5);
@@ -131,16 +136,55 @@ BENCHMARK_CAPTURE(Proj, merc_fwd, &kWorldMercator, "merc", PJ_FWD);
 BENCHMARK_CAPTURE(Ours, merc_inv, &kWorldMercator, PJ_INV);
 BENCHMARK_CAPTURE(Proj, merc_inv, &kWorldMercator, "merc", PJ_INV);
 
+// Cassini-Soldner, Guam, the stereographic kinds and the polyconic over
+// their grids' areas (on WGS 1984, as above): one Qatar-like Cassini, Guam,
+// an RD-like oblique and a UPS-like polar stereographic, Brazil's
+// polyconic.
+constexpr GridCase kCassini{"Cassini", 7, 25.38, 50.76, 1, 100000, 100000, 24, 26.5, 1.5};
+constexpr GridCase kGuam{"Guam", 8, 13.47, 144.75, 1, 50000, 50000, 13.2, 13.7, 0.3};
+constexpr GridCase kOblique{"Oblique stereographic", 9, 52.156, 5.388, 0.9999079, 155000, 463000, 50.5, 53.7, 2.5};
+constexpr GridCase kPolar{"Polar stereographic", 9, 90, 0, 0.994, 2000000, 2000000, 60, 89.9, 180, 2};
+constexpr GridCase kPolyconic{"Polyconic", 10, 0, -54, 1, 5000000, 10000000, -33, 5, 8};
+
+// Ours and PROJ's each way over a kind's grid, and the line comparing them.
+struct KindBench {
+  const char* id;     // in the benchmark names
+  const char* label;  // in the comparison lines
+  const GridCase* grid;
+  const char* proj;  // PROJ's operation
+};
+
+constexpr KindBench kKindBenches[] = {
+    {"cass", "Cassini", &kCassini, "cass"},
+    {"guam", "Guam", &kGuam, "aeqd +guam"},
+    {"sterea", "Oblique stereographic", &kOblique, "sterea"},
+    {"stere", "Polar stereographic", &kPolar, "stere"},
+    {"poly", "Polyconic", &kPolyconic, "poly"},
+};
+
+void RegisterKindBenches(std::vector<bench_support::Comparison>& pairs) {
+  for (const KindBench& b : kKindBenches)
+    for (const PJ_DIRECTION direction : {PJ_FWD, PJ_INV}) {
+      const bool forward = direction == PJ_FWD;
+      const std::string name = std::string(b.id) + (forward ? "_fwd" : "_inv");
+      benchmark::RegisterBenchmark(("Ours/" + name).c_str(), Ours, b.grid, direction);
+      benchmark::RegisterBenchmark(("Proj/" + name).c_str(), Proj, b.grid, b.proj, direction);
+      pairs.push_back({std::string(b.label) + (forward ? " forward vs " : " inverse vs ") + b.proj, "Ours/" + name,
+                       "Proj/" + name, kPoints, "point"});
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::vector<bench_support::Comparison> pairs = {
+      {"TM forward vs tmerc +approx", "Ours/tmerc_fwd", "Proj/tmerc_approx_fwd", kPoints, "point"},
+      {"TM forward vs tmerc (exact)", "Ours/tmerc_fwd", "Proj/tmerc_fwd", kPoints, "point"},
+      {"TM inverse vs tmerc +approx", "Ours/tmerc_inv", "Proj/tmerc_approx_inv", kPoints, "point"},
+      {"TM inverse vs tmerc (exact)", "Ours/tmerc_inv", "Proj/tmerc_inv", kPoints, "point"},
+      {"Mercator forward vs merc", "Ours/merc_fwd", "Proj/merc_fwd", kPoints, "point"},
+      {"Mercator inverse vs merc", "Ours/merc_inv", "Proj/merc_inv", kPoints, "point"}};
+  RegisterKindBenches(pairs);
   // CPU time, which a machine shared with other work disturbs less.
-  return bench_support::RunAndCompare(
-      argc, argv,
-      {{"TM forward vs tmerc +approx", "Ours/tmerc_fwd", "Proj/tmerc_approx_fwd", kPoints, "point"},
-       {"TM forward vs tmerc (exact)", "Ours/tmerc_fwd", "Proj/tmerc_fwd", kPoints, "point"},
-       {"TM inverse vs tmerc +approx", "Ours/tmerc_inv", "Proj/tmerc_approx_inv", kPoints, "point"},
-       {"TM inverse vs tmerc (exact)", "Ours/tmerc_inv", "Proj/tmerc_inv", kPoints, "point"},
-       {"Mercator forward vs merc", "Ours/merc_fwd", "Proj/merc_fwd", kPoints, "point"},
-       {"Mercator inverse vs merc", "Ours/merc_inv", "Proj/merc_inv", kPoints, "point"}});
+  return bench_support::RunAndCompare(argc, argv, std::move(pairs));
 }

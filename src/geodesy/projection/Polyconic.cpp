@@ -48,20 +48,24 @@ GridPoint Forward(const CGridSystem& g, double phi, double lam, const LatitudeTe
 }
 
 // dMa/dphi of the e⁶ arc series, so that Newton's method settles on the
-// latitude whose series arc is the point's.
-double ArcSlope(const SpheroidConstants& k, double phi) {
-  return k.A0 - 2 * k.A2 * std::cos(2 * phi) + 4 * k.A4 * std::cos(4 * phi) - 6 * k.A6 * std::cos(6 * phi);
+// latitude whose series arc is the point's; the multiple angles from cos 2phi
+// rather than three more cosines.
+double ArcSlope(const SpheroidConstants& k, double cos2Phi) {
+  const double cos4Phi = 2 * cos2Phi * cos2Phi - 1, cos6Phi = cos2Phi * (2 * cos4Phi - 1);
+  return k.A0 - 2 * k.A2 * cos2Phi + 4 * k.A4 * cos4Phi - 6 * k.A6 * cos6Phi;
 }
 
 // Newton's method on f(phi) = A·(C·Ma + 1) − Ma − (Ma² + B)·C/2, zero where
 // the point lies on its parallel's circle, from phi = A (Snyder 18-21).
+// One sine and cosine a step serve every term.
 bool LatitudeOf(const CSpheroid& s, double A, double B, double& phi) {
   const SpheroidConstants& k = s.derived;
   phi = A;
   for (int step = 0; step < kMaxProjectionIterations; ++step) {
-    const double sinPhi = std::sin(phi), sin2Phi = std::sin(2 * phi);
-    const double C = std::sqrt(1 - k.es * sinPhi * sinPhi) * std::tan(phi);
-    const double Ma = s.MeridionalArc(phi) / s.a, slope = ArcSlope(k, phi);
+    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
+    const double sin2Phi = 2 * sinPhi * cosPhi, cos2Phi = (cosPhi - sinPhi) * (cosPhi + sinPhi);
+    const double C = std::sqrt(1 - k.es * sinPhi * sinPhi) * sinPhi / cosPhi;
+    const double Ma = s.MeridionalArc(phi, sinPhi, cosPhi) / s.a, slope = ArcSlope(k, cos2Phi);
     const double change = (A * (C * Ma + 1) - Ma - (Ma * Ma + B) * C / 2) /
                           (k.es * sin2Phi * (Ma * Ma + B - 2 * A * Ma) / (4 * C) + (A - Ma) * (C * slope - 2 / sin2Phi) -
                            slope);
