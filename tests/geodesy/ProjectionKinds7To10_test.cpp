@@ -285,4 +285,16 @@ TEST(ProjectionKinds7To10, PolyconicEquatorIsAStraightLine) {
   }
 }
 
+// The iterating inverses (Guam's fixed point, the oblique Newton steps on
+// the isometric latitude, the polyconic's Newton steps) run their 100 steps
+// on a NaN northing and give latitude 0 and false rather than NaN.
+TEST(ProjectionKinds7To10, IterationsThatCannotSettleGiveLatitudeZero) {
+  for (const OracleCase* c : {&kGuamGrids[0], &kStereographicGrids[0], &kPolyconicGrids[1]}) {
+    const Grid g(*c);
+    double phi = 1, lam = 1;
+    EXPECT_FALSE(g.grid.Inverse(c->fe + 1000, std::nan(""), &phi, &lam)) << c->label;
+    EXPECT_EQ(phi, 0) << c->label;
+  }
+}
+
 }  // namespace
