@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "geodesy/projection/LambertConformalConic.h"
 #include "geodesy/projection/Mercator.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
@@ -19,8 +20,8 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {4, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
     {5, kAnyVariant, "Mercator", &kMercator},
     {6, 0, "Lambert Conic Near-Conformal", nullptr},
-    {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", nullptr},
-    {6, 2, "Lambert Conformal Conic", nullptr},
+    {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", &kLambertConformalConicTanForm},
+    {6, 2, "Lambert Conformal Conic", &kLambertConformalConic},
     {7, kAnyVariant, "Cassini-Soldner", nullptr},
     {8, kAnyVariant, "First-order Cassini", nullptr},
     {9, 0, "Oblique Stereographic", nullptr},

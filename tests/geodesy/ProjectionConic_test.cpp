@@ -1,0 +1,147 @@
+// The Lambert conics (kind 6) against PROJ's lcc on the same ellipsoid and
+// parameters, their set-up rules (the scale field, equal parallels, the
+// apex) and forward-then-inverse round trips over each grid's area.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "ProjectionOracle.h"
+#include "geodesy/angle/AngleUnits.h"
+#include "geodesy/ellipsoid/Spheroid.h"
+#include "geodesy/projection/GridSystem.h"
+
+namespace {
+
+using projection_oracle::Band;
+using projection_oracle::kExactDegreesPerRadian;
+using projection_oracle::kNotCompared;
+using projection_oracle::ProjText;
+
+constexpr double kDeg = kRadiansPerDegree;
+
+struct ConicParams {
+  const char* label;
+  unsigned variant, ellipsoidRow;
+  double lat0, lon0, lat1, lat2, k0, fe, fn;  // degrees, metres
+};
+
+struct Conic {
+  CSpheroid spheroid;
+  CGridSystem grid;
+  explicit Conic(const ConicParams& p) {
+    spheroid.SelectSpheroid(p.ellipsoidRow);
+    grid.kind = 6;
+    grid.variant = p.variant;
+    grid.spheroid = &spheroid;
+    grid.SetOriginDegrees(p.fn, p.k0, p.lat0, p.lon0, p.fe);
+    grid.SetStandardParallels(p.lat1, p.lat2);
+  }
+};
+
+std::string ParallelsText(const CGridSystem& g) {
+  char text[128];
+  std::snprintf(text, sizeof text, "+lat_1=%.17g +lat_2=%.17g", g.lat1 * kExactDegreesPerRadian,
+                g.lat2 * kExactDegreesPerRadian);
+  return text;
+}
+
+// Grids of continental size on both hemispheres, and the one-parallel cone
+// that equal parallels give.
+const ConicParams kTwoParallelGrids[] = {
+    {"France, GRS80", 2, 17, 46.5, 3, 49, 44, 1, 700000, 6600000},
+    {"South Australia, GRS80", 2, 17, -32, 135, -28, -36, 1, 1000000, 2000000},
+    {"Texas north central, Clarke 1866", 2, 7, 31 + 40.0 / 60, -98.5, 32 + 8.0 / 60, 33 + 58.0 / 60, 1, 600000, 2000000},
+    {"one parallel at 40 N, International", 2, 20, 40, -4, 40, 40, 1, 0, 0},
+    {"France, tan form", 1, 17, 46.5, 3, 49, 44, 1, 700000, 6600000},
+    {"South Australia, tan form", 1, 17, -32, 135, -28, -36, 1, 1000000, 2000000},
+};
+
+// Both ways closed forms (the inverse through Newton's method on q, run to a
+// step below 0.001", then 1e-15 rad off): what is left is rounding in r
+// (some 1e7 m) and in exp of n·q, 2e-8 m as measured; the bound allows 1e-7
+// m. Convergence and scale are PROJ's numerical derivatives, good to about
+// 1.5e-6" and 2e-10. The tan form gives no convergence or scale, so only its
+// positions are compared.
+TEST(ProjectionConic, LambertConformalConicAgainstProj) {
+  for (const ConicParams& params : kTwoParallelGrids) {
+    const Conic c(params);
+    const double factors = params.variant == 2 ? 1 : kNotCompared;
+    const double lo = std::min(params.lat1, params.lat2) - 8, hi = std::max(params.lat1, params.lat2) + 8;
+    projection_oracle::CheckBands(params.label, c.grid, ProjText(c.grid, "lcc", ParallelsText(c.grid), false),
+                                  {{"near", lo, hi, 0, 10, {1e-7, 1e-7, 5e-6 * factors, 1e-9 * factors}},
+                                   {"wide", lo - 20, hi + 20, 10, 40, {1e-7, 1e-7, 5e-6 * factors, 1e-9 * factors}}});
+  }
+}
+
+// The scale field a set-up leaves, and the parallels that define the cone.
+// The isometric form is true to scale on both standard parallels and keeps
+// its least scale, on the central parallel asin n, in the scale field; the
+// tan form keeps the point scale at lat0 there.
+TEST(ProjectionConic, ScaleFieldAndStandardParallels) {
+  for (const ConicParams& params : kTwoParallelGrids) {
+    if (params.variant != 2) continue;
+    const Conic c(params);
+    double k1 = 0, k2 = 0, kCentral = 0, kOrigin = 0, e = 0, n = 0;
+    c.grid.Forward(params.lat1 * kDeg, 1 * kDeg, &e, &n, nullptr, &k1);
+    c.grid.Forward(params.lat2 * kDeg, 1 * kDeg, &e, &n, nullptr, &k2);
+    const double central = std::asin(c.grid.constants[0]);
+    c.grid.Forward(central, 1 * kDeg, &e, &n, nullptr, &kCentral);
+    c.grid.Forward(params.lat0 * kDeg, 1 * kDeg, &e, &n, nullptr, &kOrigin);
+    EXPECT_NEAR(k1, 1, 1e-15) << params.label;
+    EXPECT_NEAR(k2, 1, 1e-15) << params.label;
+    EXPECT_NEAR(c.grid.scale, kCentral, 1e-15) << params.label;
+    double kNearby = 0;
+    for (double offset : {-0.5, 0.5}) {
+      c.grid.Forward(central + offset * kDeg, 1 * kDeg, &e, &n, nullptr, &kNearby);
+      EXPECT_GT(kNearby, c.grid.scale) << params.label << " " << offset;
+    }
+    ConicParams tan = params;
+    tan.variant = 1;
+    EXPECT_NEAR(Conic(tan).grid.scale, kOrigin, 1e-15) << params.label;
+  }
+}
+
+// The pole a cone closes on is its apex: forward it lies r0 north (south
+// for a southern cone) of the false origin, and the inverse gives the pole
+// exactly rather than an infinite isometric latitude.
+TEST(ProjectionConic, ApexIsThePole) {
+  for (const ConicParams& params : kTwoParallelGrids) {
+    const Conic c(params);
+    const double pole = std::copysign(std::numbers::pi / 2, params.lat1 + params.lat2);
+    double e = 0, n = 0, lat = 0, lon = 0;
+    ASSERT_TRUE(c.grid.Forward(pole, c.grid.lon0 + 1, &e, &n)) << params.label;
+    EXPECT_EQ(e, params.fe) << params.label;
+    EXPECT_EQ(n, c.grid.constants[2] + params.fn) << params.label;
+    ASSERT_TRUE(c.grid.Inverse(e, n, &lat, &lon)) << params.label;
+    EXPECT_EQ(lat, pole) << params.label;
+  }
+}
+
+// Forward then inverse over each grid and 30° of longitude either side:
+// closed forms both ways, so the round trip is rounding only.
+TEST(ProjectionConic, RoundTrips) {
+  std::mt19937_64 rng(2026);
+  for (const ConicParams& params : kTwoParallelGrids) {
+    const Conic c(params);
+    const double lo = std::min(params.lat1, params.lat2) - 15, hi = std::max(params.lat1, params.lat2) + 15;
+    std::uniform_real_distribution<double> lat(lo, hi), dlam(-30, 30);
+    double worst = 0;
+    for (int i = 0; i < 5000; ++i) {
+      const double phi = lat(rng) * kDeg, lam = c.grid.lon0 + dlam(rng) * kDeg;
+      double e = 0, n = 0, phiBack = 0, lamBack = 0;
+      ASSERT_TRUE(c.grid.Forward(phi, lam, &e, &n)) << params.label;
+      ASSERT_TRUE(c.grid.Inverse(e, n, &phiBack, &lamBack)) << params.label;
+      const double nu = c.spheroid.a / std::sqrt(1 - c.spheroid.derived.es * std::pow(std::sin(phi), 2));
+      worst = std::max(worst, std::hypot((phiBack - phi) * nu, (lamBack - lam) * nu * std::cos(phi)));
+    }
+    EXPECT_LT(worst, 1e-7) << params.label;
+  }
+}
+
+}  // namespace
