@@ -6,6 +6,7 @@
 #include <array>
 
 #include "geodesy/projection/LambertConformalConic.h"
+#include "geodesy/projection/LambertNearConformal.h"
 #include "geodesy/projection/Mercator.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
@@ -19,7 +20,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {3, kAnyVariant, "Transverse Mercator, south-orientated", &kSouthOrientatedTransverseMercator},
     {4, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
     {5, kAnyVariant, "Mercator", &kMercator},
-    {6, 0, "Lambert Conic Near-Conformal", nullptr},
+    {6, 0, "Lambert Conic Near-Conformal", &kLambertNearConformal},
     {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", &kLambertConformalConicTanForm},
     {6, 2, "Lambert Conformal Conic", &kLambertConformalConic},
     {7, kAnyVariant, "Cassini-Soldner", nullptr},
