@@ -91,7 +91,7 @@ GeographicPoint InverseOnCone(const CGridSystem& g, double easting, double north
   const double n = g.constants[kN], side = n < 0 ? -1.0 : 1.0;
   const double dE = side * (easting - g.falseEasting);
   const double dN = side * (g.constants[kR0PlusFalseNorthing] - northing);
-  r = side * std::hypot(dE, dN);
+  r = side * std::sqrt(dE * dE + dN * dN);
   const double theta = std::atan2(dE, dN);
   GeographicPoint p;
   p.lon = g.lon0 + theta / n;

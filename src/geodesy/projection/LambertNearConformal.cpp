@@ -80,26 +80,55 @@ GridPoint Forward(const CGridSystem& g, double phi, double lam, const LatitudeTe
   return p;
 }
 
-// The meridional distance whose cone distance is M/k0, by Newton's method
-// from s = M/k0; false after 100 steps.
+// The meridional distance whose cone distance is u = M/k0: the reversed
+// series s = u − A·u³ − B·u⁴ + (3A² − C)·u⁵ (a few millimetres off 3° from
+// lat0, metres at 15°), then steps along the slope dM/ds = k/k0 taken there,
+// which changes so little across such a miss that each step gains some six
+// digits; false after 100 steps.
 bool DistanceFromCone(const CGridSystem& g, double coneDistance, double& s) {
-  s = coneDistance;
+  const auto& c = g.constants;
+  const double u = coneDistance;
+  s = u * (1 - u * u * (c[kA] + u * (c[kB] - u * (3 * c[kA] * c[kA] - c[kC]))));
+  const double inverseSlope = g.scale / PointScale(g, s);
   for (int step = 0; step < kMaxProjectionIterations; ++step) {
-    const double change = (ConeDistance(g, s) - coneDistance) / (PointScale(g, s) / g.scale);
+    const double change = (ConeDistance(g, s) - coneDistance) * inverseSlope;
     s -= change;
     if (std::fabs(change) <= kDistanceTolerance) return true;
   }
   return false;
 }
 
-// The latitude whose meridional arc is m, by Newton's method with
-// dM/dphi = rho, from lat0 moved by s/rho0; false after 100 steps.
-bool LatitudeFromArc(const CGridSystem& g, double m, double s, double& phi) {
+// The footpoint series of the rectifying latitude mu = m/(a·A0) (the
+// ellipsoid's footpoint constants), within some 1e-10 rad of the latitude whose
+// e⁶ arc series is m.
+double FootpointStart(const CSpheroid& sp, double m) {
+  const SpheroidConstants& k = sp.derived;
+  const double mu = m / k.aA0;
+  const double sin2 = std::sin(2 * mu), cos2 = std::cos(2 * mu);
+  const double sin4 = 2 * sin2 * cos2, sin6 = sin2 * (3 - 4 * sin2 * sin2), sin8 = 2 * sin4 * (1 - 2 * sin2 * sin2);
+  return mu + k.fp2 * sin2 + k.fp4 * sin4 + k.fp6 * sin6 + k.fp8 * sin8;
+}
+
+// dM/dphi of the arc series itself, a·(A0 − 2A2·cos 2phi + 4A4·cos 4phi −
+// 6A6·cos 6phi): unlike rho it needs no root, and Newton's method on the
+// series then converges as fast as the series allows.
+double ArcSlope(const CSpheroid& sp, double sinPhi, double cosPhi) {
+  const SpheroidConstants& k = sp.derived;
+  const double cos2 = (cosPhi - sinPhi) * (cosPhi + sinPhi), cos4 = 2 * cos2 * cos2 - 1;
+  const double cos6 = cos2 * (4 * cos2 * cos2 - 3);
+  return sp.a * (k.A0 - 2 * k.A2 * cos2 + 4 * k.A4 * cos4 - 6 * k.A6 * cos6);
+}
+
+// The latitude whose meridional arc is m: the footpoint series, then
+// Newton's method on the arc series, so that the arc the forward used is
+// inverted to rounding; the first step, some 1e-10 rad, settles it. False
+// after 100 steps.
+bool LatitudeFromArc(const CGridSystem& g, double m, double& phi) {
   const CSpheroid& sp = *g.spheroid;
-  phi = g.lat0 + s / g.origin.rho0;
+  phi = FootpointStart(sp, m);
   for (int step = 0; step < kMaxProjectionIterations; ++step) {
-    const LatitudeTerms at = LatitudeTermsAt(sp, phi);
-    const double change = (sp.MeridionalArc(phi, at.sinPhi, at.cosPhi) - m) / at.rho;
+    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
+    const double change = (sp.MeridionalArc(phi, sinPhi, cosPhi) - m) / ArcSlope(sp, sinPhi, cosPhi);
     phi -= change;
     if (std::fabs(change) <= kProjectionTolerance) return true;
   }
@@ -110,10 +139,10 @@ GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, d
   const double r0 = g.constants[kR0], side = r0 < 0 ? -1.0 : 1.0;
   const double dE = side * (easting - g.falseEasting), dN = side * (r0 - (northing - g.falseNorthing));
   const double theta = std::atan2(dE, dN);
-  const double M = r0 - side * std::hypot(dE, dN);
+  const double M = r0 - side * std::sqrt(dE * dE + dN * dN);
   GeographicPoint p;
   double s = 0;
-  p.settled = DistanceFromCone(g, M / g.scale, s) && LatitudeFromArc(g, g.M0 + s, s, p.lat);
+  p.settled = DistanceFromCone(g, M / g.scale, s) && LatitudeFromArc(g, g.M0 + s, p.lat);
   if (!p.settled) {
     p.lat = 0;
     return p;
