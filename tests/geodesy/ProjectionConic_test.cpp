@@ -188,4 +188,37 @@ TEST(ProjectionConic, RoundTrips) {
   }
 }
 
+// Grids without a cone (opposite parallels flatten it into a cylinder; a
+// one-parallel grid on the equator has its apex at infinity) give no finite
+// numbers, and unreadable grid positions end the iterations with false and
+// latitude 0, on every variant; the host turns both into its refusals.
+TEST(ProjectionConic, DegenerateGridsAndPositionsGiveNoNumbers) {
+  const ConicParams flat[] = {
+      {"parallels 30 N and 30 S", 2, 17, 0, 0, 30, -30, 1, 0, 0},
+      {"tan form, 30 N and 30 S", 1, 17, 0, 0, 30, -30, 1, 0, 0},
+      {"near-conformal on the equator", 0, 17, 0, 0, 0, 0, 1, 0, 0},
+  };
+  for (const ConicParams& params : flat) {
+    const Conic c(params);
+    double e = 0, n = 0;
+    c.grid.Forward(40 * kDeg, 1 * kDeg, &e, &n);
+    EXPECT_FALSE(std::isfinite(e) && std::isfinite(n)) << params.label << " " << e << " " << n;
+  }
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  const double positions[][2] = {{nan, 500000}, {500000, nan}, {inf, 0}, {0, -inf}};
+  std::vector<ConicParams> grids(std::begin(kTwoParallelGrids), std::end(kTwoParallelGrids));
+  grids.insert(grids.end(), std::begin(kNearConformalGrids), std::end(kNearConformalGrids));
+  for (const ConicParams& params : grids) {
+    const Conic c(params);
+    for (const auto& position : positions) {
+      double lat = 1, lon = 1;
+      const bool ok = c.grid.Inverse(position[0], position[1], &lat, &lon);
+      EXPECT_FALSE(ok && std::isfinite(lat) && std::isfinite(lon)) << params.label << " " << position[0] << " " << position[1];
+      if (!ok) {
+        EXPECT_EQ(lat, 0) << params.label;
+      }
+    }
+  }
+}
+
 }  // namespace
