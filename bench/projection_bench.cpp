@@ -154,6 +154,15 @@ BENCHMARK_CAPTURE(Proj, lcca_fwd, &kLevant, "lcca", PJ_FWD);
 BENCHMARK_CAPTURE(Ours, lcnc_inv, &kLevant, PJ_INV);
 BENCHMARK_CAPTURE(Proj, lcca_inv, &kLevant, "lcca", PJ_INV);
 
+// NAD27 Texas North Central by the coast survey's formulas against lcc on
+// the same zone (on the benchmark's WGS 1984, which costs PROJ nothing).
+constexpr GridCase kTexas27{"Texas North Central 27", 12, 31 + 40 / 60.0, -97.5, 1, 609601.2192024384, 0,
+                            31.5, 35, 2.5, 1, 32 + 8 / 60.0, 33 + 58 / 60.0};
+BENCHMARK_CAPTURE(Ours, spcs27_lcc_fwd, &kTexas27, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, spcs27_lcc_fwd, &kTexas27, "lcc +lat_1=32.1333333333333333 +lat_2=33.9666666666666667", PJ_FWD);
+BENCHMARK_CAPTURE(Ours, spcs27_lcc_inv, &kTexas27, PJ_INV);
+BENCHMARK_CAPTURE(Proj, spcs27_lcc_inv, &kTexas27, "lcc +lat_1=32.1333333333333333 +lat_2=33.9666666666666667", PJ_INV);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,5 +180,7 @@ int main(int argc, char** argv) {
        {"Lambert inverse vs lcc", "Ours/lcc_inv", "Proj/lcc_inv", kPoints, "point"},
        {"Lambert tan form inverse vs lcc", "Ours/lcc_tan_inv", "Proj/lcc_inv", kPoints, "point"},
        {"Near-conformal forward vs lcca", "Ours/lcnc_fwd", "Proj/lcca_fwd", kPoints, "point"},
-       {"Near-conformal inverse vs lcca", "Ours/lcnc_inv", "Proj/lcca_inv", kPoints, "point"}});
+       {"Near-conformal inverse vs lcca", "Ours/lcnc_inv", "Proj/lcca_inv", kPoints, "point"},
+       {"State plane 27 Lambert forward vs lcc", "Ours/spcs27_lcc_fwd", "Proj/spcs27_lcc_fwd", kPoints, "point"},
+       {"State plane 27 Lambert inverse vs lcc", "Ours/spcs27_lcc_inv", "Proj/spcs27_lcc_inv", kPoints, "point"}});
 }

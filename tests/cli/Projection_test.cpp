@@ -80,7 +80,8 @@ TEST(ProjectionCli, StreamsPointsFromStandardInput) {
 // The Lambert conics: Paris on a two-parallel conic over France (PROJ's lcc
 // gives the same easting and northing to 0.1 mm), the tan form's zero
 // convergence and scale, the Levant zone's published point both ways, and
-// a cone that opposite parallels flatten into none.
+// a cone that opposite parallels flatten into none, and a NAD27 state
+// plane zone.
 TEST(ProjectionCli, LambertConics) {
   const std::vector<std::string> france = {"--kind", "6", "--lat0", "46.5", "--lon0", "3", "--lat1", "49",
                                            "--lat2", "44", "--fe", "700000", "--fn", "6600000", "--ellipsoid", "17"};
@@ -97,6 +98,12 @@ TEST(ProjectionCli, LambertConics) {
        "37.5215625681 34.1364697298 -1.827090718 1.0008916852\n", ""},
       {{"project", "40", "1", "--kind", "6", "--variant", "2", "--lat1", "30", "--lat2", "-30"}, 1, "",
        "lies outside the projection"},
+      // NAD27 Texas North Central by the coast survey's formulas, in
+      // metres (PROJ's lcc: 633028.0158 120154.7279).
+      {{"project", "32.75", "-97.25", "--kind", "12", "--variant", "1", "--lat0", "31.666666666666667", "--lon0",
+        "-97.5", "--lat1", "32.133333333333333", "--lat2", "33.966666666666667", "--fe", "609601.2192024384",
+        "--ellipsoid", "7"},
+       0, "633028.0158 120154.7280 0.136348604 0.9998864020\n", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
 }

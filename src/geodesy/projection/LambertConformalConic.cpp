@@ -20,29 +20,23 @@ constexpr std::size_t kK = 1;
 constexpr std::size_t kR0 = 2;
 constexpr std::size_t kR0PlusFalseNorthing = 3;
 
-double ParallelRadiusFactor(const CSpheroid& s, double sinPhi, double cosPhi) {
-  return cosPhi / std::sqrt(1 - s.derived.es * sinPhi * sinPhi);
+double ParallelRadiusFactor(double es, double sinPhi, double cosPhi) {
+  return cosPhi / std::sqrt(1 - es * sinPhi * sinPhi);
 }
 
-// n, K and r0 from the standard parallels. With the two parallels equal the
-// quotient for n is 0/0; its limit, the one-parallel cone, is sin lat1.
+// n, K and r0 from the standard parallels.
 void SetupCone(CGridSystem& g) {
   const CSpheroid& s = *g.spheroid;
-  const double sin1 = std::sin(g.lat1), sin2 = std::sin(g.lat2);
-  const double m1 = ParallelRadiusFactor(s, sin1, std::cos(g.lat1));
-  const double m2 = ParallelRadiusFactor(s, sin2, std::cos(g.lat2));
-  const double q1 = IsometricLatitude(s.derived.e, sin1), q2 = IsometricLatitude(s.derived.e, sin2);
-  const double n = g.lat1 == g.lat2 ? sin1 : std::log(m1 / m2) / (q2 - q1);
-  const double K = s.a * m1 * std::exp(n * q1) / n;
-  const double r0 = K * std::exp(-n * g.origin.q0);
-  g.constants[kN] = n;
-  g.constants[kK] = K;
+  const LambertCone cone = LambertConeThrough(s.a, s.derived.e, g.lat1, g.lat2);
+  const double r0 = cone.K * std::exp(-cone.n * g.origin.q0);
+  g.constants[kN] = cone.n;
+  g.constants[kK] = cone.K;
   g.constants[kR0] = r0;
   g.constants[kR0PlusFalseNorthing] = r0 + g.falseNorthing;
 }
 
 double PointScale(const CGridSystem& g, double r, double sinPhi, double cosPhi) {
-  return r * g.constants[kN] / (g.spheroid->a * ParallelRadiusFactor(*g.spheroid, sinPhi, cosPhi));
+  return r * g.constants[kN] / (g.spheroid->a * ParallelRadiusFactor(g.spheroid->derived.es, sinPhi, cosPhi));
 }
 
 // The scale on the central parallel phic = asin n, where it is least.
@@ -121,6 +115,19 @@ GeographicPoint InverseTanForm(const CGridSystem& g, double easting, double nort
 }
 
 }  // namespace
+
+// With the two parallels equal the quotient for n is 0/0; its limit, the
+// one-parallel cone, is sin lat1.
+LambertCone LambertConeThrough(double a, double e, double lat1, double lat2) {
+  const double es = e * e, sin1 = std::sin(lat1), sin2 = std::sin(lat2);
+  const double m1 = ParallelRadiusFactor(es, sin1, std::cos(lat1));
+  const double m2 = ParallelRadiusFactor(es, sin2, std::cos(lat2));
+  const double q1 = IsometricLatitude(e, sin1), q2 = IsometricLatitude(e, sin2);
+  LambertCone cone;
+  cone.n = lat1 == lat2 ? sin1 : std::log(m1 / m2) / (q2 - q1);
+  cone.K = a * m1 * std::exp(cone.n * q1) / cone.n;
+  return cone;
+}
 
 const ProjectionOperations kLambertConformalConic{SetupIsometricForm, ForwardIsometricForm, InverseIsometricForm};
 const ProjectionOperations kLambertConformalConicTanForm{SetupTanForm, ForwardTanForm, InverseTanForm};

@@ -19,3 +19,11 @@
 
 extern const ProjectionOperations kLambertConformalConic;
 extern const ProjectionOperations kLambertConformalConicTanForm;
+
+// The cone through two standard parallels (radians) on an ellipsoid of
+// semi-major axis a (any length unit) and eccentricity e: n = sin of the
+// central parallel, and K, the radius of the equator, in a's unit.
+struct LambertCone {
+  double n = 0, K = 0;
+};
+LambertCone LambertConeThrough(double a, double e, double lat1, double lat2);

@@ -38,21 +38,13 @@ constexpr std::size_t kScaleS5 = 5;  // L5 + L2·L3, the s⁵ term of k/k0
 constexpr double kDistanceTolerance = 1e-5;
 
 void Setup(CGridSystem& g) {
-  const double nu = g.origin.nu0, rho = g.origin.rho0, t = g.origin.tanLat0, t2 = t * t;
-  const double nu2 = nu * nu, nu3 = nu2 * nu, rho2 = rho * rho, rho3 = rho2 * rho;
-  const double L2 = 1 / (2 * nu * rho);
-  const double L3 = t * (5 * rho - 4 * nu) / (6 * nu2 * rho2);
-  const double L4 = (24 * nu2 * t2 - 4 * nu2 - 48 * nu * rho * t2 + 6 * nu * rho + 27 * rho2 * t2) / (24 * nu3 * rho3);
-  const double L5 = -t *
-                    (192 * nu3 * t2 - 88 * nu3 - 528 * nu2 * rho * t2 + 188 * nu2 * rho + 492 * nu * rho2 * t2 -
-                     111 * nu * rho2 - 168 * rho3 * t2) /
-                    (120 * nu3 * nu * rho3 * rho);
+  const ConformalConicSeries series = ConformalConicSeriesAt(g.origin.nu0, g.origin.rho0, g.origin.tanLat0);
   g.constants[kSinLat0] = g.origin.sinLat0;
-  g.constants[kR0] = g.scale * nu / t;
-  g.constants[kA] = L2 / 3;
-  g.constants[kB] = L3 / 4;
-  g.constants[kC] = (L4 + L2 * L2 / 2) / 5;
-  g.constants[kScaleS5] = L5 + L2 * L3;
+  g.constants[kR0] = g.scale * g.origin.nu0 / g.origin.tanLat0;
+  g.constants[kA] = series.A;
+  g.constants[kB] = series.B;
+  g.constants[kC] = series.C;
+  g.constants[kScaleS5] = series.scaleS5;
 }
 
 // M/k0 of a meridional distance.
@@ -155,5 +147,17 @@ GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, d
 }
 
 }  // namespace
+
+ConformalConicSeries ConformalConicSeriesAt(double nu, double rho, double t) {
+  const double t2 = t * t, nu2 = nu * nu, nu3 = nu2 * nu, rho2 = rho * rho, rho3 = rho2 * rho;
+  const double L2 = 1 / (2 * nu * rho);
+  const double L3 = t * (5 * rho - 4 * nu) / (6 * nu2 * rho2);
+  const double L4 = (24 * nu2 * t2 - 4 * nu2 - 48 * nu * rho * t2 + 6 * nu * rho + 27 * rho2 * t2) / (24 * nu3 * rho3);
+  const double L5 = -t *
+                    (192 * nu3 * t2 - 88 * nu3 - 528 * nu2 * rho * t2 + 188 * nu2 * rho + 492 * nu * rho2 * t2 -
+                     111 * nu * rho2 - 168 * rho3 * t2) /
+                    (120 * nu3 * nu * rho3 * rho);
+  return {L2 / 3, L3 / 4, (L4 + L2 * L2 / 2) / 5, L5 + L2 * L3};
+}
 
 const ProjectionOperations kLambertNearConformal{Setup, Forward, Inverse};

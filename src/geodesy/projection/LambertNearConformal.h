@@ -14,3 +14,12 @@
 #include "geodesy/projection/ProjectionKind.h"
 
 extern const ProjectionOperations kLambertNearConformal;
+
+// The one-parallel conformal conic about a parallel with radii nu and rho
+// (any length unit) and t = its tangent: M/k0 = s + A·s³ + B·s⁴ + C·s⁵
+// and k/k0 = 1 + 3A·s² + 4B·s³ + 5C·s⁴ + scaleS5·s⁵ in the meridional
+// distance s north of it, in the same unit.
+struct ConformalConicSeries {
+  double A = 0, B = 0, C = 0, scaleS5 = 0;
+};
+ConformalConicSeries ConformalConicSeriesAt(double nu, double rho, double t);

@@ -8,6 +8,7 @@
 #include "geodesy/projection/LambertConformalConic.h"
 #include "geodesy/projection/LambertNearConformal.h"
 #include "geodesy/projection/Mercator.h"
+#include "geodesy/projection/StatePlaneLambert27.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
 
@@ -34,7 +35,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {11, 2, "Rectified Skew Orthomorphic", nullptr},
     {11, 3, "Rectified Skew Orthomorphic", nullptr},
     {12, 0, "Transverse Mercator", &kTransverseMercator},
-    {12, 1, "US State Plane 1927, Lambert", nullptr},
+    {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
     {12, 2, "US State Plane 1927, Transverse Mercator", nullptr},
     {12, 3, "Hotine Oblique Mercator", nullptr},
     {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
