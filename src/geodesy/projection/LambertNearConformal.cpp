@@ -33,8 +33,8 @@ constexpr std::size_t kR0 = 1;
 constexpr std::size_t kA = 2, kB = 3, kC = 4;
 constexpr std::size_t kScaleS5 = 5;  // L5 + L2·L3, the s⁵ term of k/k0
 
-// Newton's method on M(s) stops on a step below this, metres; the next
-// step would have been below 1e-12 m.
+// The steps on M(s) stop on a step below this, metres; the next would have
+// been some million times smaller.
 constexpr double kDistanceTolerance = 1e-5;
 
 void Setup(CGridSystem& g) {
