@@ -29,6 +29,7 @@ struct GridCase {
   double lat0, lon0, k0, fe, fn;  // degrees, metres
   double latLo, latHi, dlam;      // where the points lie, degrees
   unsigned variant = 0;
+  double lat1 = 0, lat2 = 0;  // standard parallels, degrees; none when both are 0
 };
 
 // UTM zone 31N within its 3° of the meridian; World Mercator at latitudes
@@ -48,6 +49,7 @@ struct OurGrid {
     grid.variant = c.variant;
     grid.spheroid = &spheroid;
     grid.SetOriginDegrees(c.fn, c.k0, c.lat0, c.lon0, c.fe);
+    if (c.lat1 != 0 || c.lat2 != 0) grid.SetStandardParallels(c.lat1, c.lat2);
   }
 };
 
@@ -174,6 +176,33 @@ void RegisterKindBenches(std::vector<bench_support::Comparison>& pairs) {
     }
 }
 
+// The Lambert conics over France and 10° beyond: both conformal forms
+// against lcc, the near-conformal series within 3° of its parallel against
+// lcca, PROJ's s³ form of it (the nearest PROJ has).
+constexpr GridCase kFranceConic{"France conic", 6, 46.5, 3, 1, 700000, 6600000, 36, 59, 10, 2, 49, 44};
+constexpr GridCase kFranceConicTanForm{"France conic, tan form", 6, 46.5, 3, 1, 700000, 6600000, 36, 59, 10, 1, 49, 44};
+constexpr GridCase kLevant{"Levant", 6, 34.65, 37.35, 0.9996256, 300000, 300000, 31.65, 37.65, 4, 0, 34.65, 34.65};
+
+BENCHMARK_CAPTURE(Ours, lcc_fwd, &kFranceConic, PJ_FWD);
+BENCHMARK_CAPTURE(Ours, lcc_tan_fwd, &kFranceConicTanForm, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, lcc_fwd, &kFranceConic, "lcc +lat_1=49 +lat_2=44", PJ_FWD);
+BENCHMARK_CAPTURE(Ours, lcc_inv, &kFranceConic, PJ_INV);
+BENCHMARK_CAPTURE(Ours, lcc_tan_inv, &kFranceConicTanForm, PJ_INV);
+BENCHMARK_CAPTURE(Proj, lcc_inv, &kFranceConic, "lcc +lat_1=49 +lat_2=44", PJ_INV);
+BENCHMARK_CAPTURE(Ours, lcnc_fwd, &kLevant, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, lcca_fwd, &kLevant, "lcca", PJ_FWD);
+BENCHMARK_CAPTURE(Ours, lcnc_inv, &kLevant, PJ_INV);
+BENCHMARK_CAPTURE(Proj, lcca_inv, &kLevant, "lcca", PJ_INV);
+
+// NAD27 Texas North Central by the coast survey's formulas against lcc on
+// the same zone (on the benchmark's WGS 1984, which costs PROJ nothing).
+constexpr GridCase kTexas27{"Texas North Central 27", 12, 31 + 40 / 60.0, -97.5, 1, 609601.2192024384, 0,
+                            31.5, 35, 2.5, 1, 32 + 8 / 60.0, 33 + 58 / 60.0};
+BENCHMARK_CAPTURE(Ours, spcs27_lcc_fwd, &kTexas27, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, spcs27_lcc_fwd, &kTexas27, "lcc +lat_1=32.1333333333333333 +lat_2=33.9666666666666667", PJ_FWD);
+BENCHMARK_CAPTURE(Ours, spcs27_lcc_inv, &kTexas27, PJ_INV);
+BENCHMARK_CAPTURE(Proj, spcs27_lcc_inv, &kTexas27, "lcc +lat_1=32.1333333333333333 +lat_2=33.9666666666666667", PJ_INV);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -183,7 +212,15 @@ int main(int argc, char** argv) {
       {"TM inverse vs tmerc +approx", "Ours/tmerc_inv", "Proj/tmerc_approx_inv", kPoints, "point"},
       {"TM inverse vs tmerc (exact)", "Ours/tmerc_inv", "Proj/tmerc_inv", kPoints, "point"},
       {"Mercator forward vs merc", "Ours/merc_fwd", "Proj/merc_fwd", kPoints, "point"},
-      {"Mercator inverse vs merc", "Ours/merc_inv", "Proj/merc_inv", kPoints, "point"}};
+      {"Mercator inverse vs merc", "Ours/merc_inv", "Proj/merc_inv", kPoints, "point"},
+      {"Lambert forward vs lcc", "Ours/lcc_fwd", "Proj/lcc_fwd", kPoints, "point"},
+      {"Lambert tan form forward vs lcc", "Ours/lcc_tan_fwd", "Proj/lcc_fwd", kPoints, "point"},
+      {"Lambert inverse vs lcc", "Ours/lcc_inv", "Proj/lcc_inv", kPoints, "point"},
+      {"Lambert tan form inverse vs lcc", "Ours/lcc_tan_inv", "Proj/lcc_inv", kPoints, "point"},
+      {"Near-conformal forward vs lcca", "Ours/lcnc_fwd", "Proj/lcca_fwd", kPoints, "point"},
+      {"Near-conformal inverse vs lcca", "Ours/lcnc_inv", "Proj/lcca_inv", kPoints, "point"},
+      {"State plane 27 Lambert forward vs lcc", "Ours/spcs27_lcc_fwd", "Proj/spcs27_lcc_fwd", kPoints, "point"},
+      {"State plane 27 Lambert inverse vs lcc", "Ours/spcs27_lcc_inv", "Proj/spcs27_lcc_inv", kPoints, "point"}};
   RegisterKindBenches(pairs);
   // CPU time, which a machine shared with other work disturbs less.
   return bench_support::RunAndCompare(argc, argv, std::move(pairs));

@@ -51,6 +51,8 @@ TEST(ProjectionCli, AnswersExactlyOrRefuses) {
       {{"project", "50", "0", "--ellipsoid", "53"}, 1, "", "--ellipsoid"},
       {{"project", "50", "0", "--lat0", "95"}, 1, "", "--lat0"},
       {{"project", "50", "0", "--kind", "-1"}, 1, "", "--kind"},
+      // The module answers beyond the pole with latitude 0; the host says so.
+      {{"unproject", "1e8", "1e7", "--kind", "7"}, 1, "", "beyond the projection's reach"},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
   const CliResult help = RunCli({"project", "--help"});
@@ -110,6 +112,37 @@ TEST(ProjectionCli, ServesTheKindsSevenToTen) {
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
   EXPECT_NE(RunCli({"unproject", "--help"}).out.find("picks the pole by its sign"), std::string::npos);
+}
+
+// The Lambert conics: Paris on a two-parallel conic over France (PROJ's lcc
+// gives the same easting and northing to 0.1 mm), the tan form's zero
+// convergence and scale, the Levant zone's published point both ways, and
+// a cone that opposite parallels flatten into none, and a NAD27 state
+// plane zone.
+TEST(ProjectionCli, LambertConics) {
+  const std::vector<std::string> france = {"--kind", "6", "--lat0", "46.5", "--lon0", "3", "--lat1", "49",
+                                           "--lat2", "44", "--fe", "700000", "--fn", "6600000", "--ellipsoid", "17"};
+  const std::vector<std::string> levant = {"--kind", "6", "--variant", "0", "--lat0", "34.65", "--lon0", "37.35",
+                                           "--k0", "0.9996256", "--fe", "300000", "--fn", "300000", "--ellipsoid", "10"};
+  const CliCase cases[] = {
+      {With({"project", "48.8566", "2.3522", "--variant", "2"}, france), 0,
+       "652469.0227 6862035.2594 -0.470048710 0.9998925860\n", ""},
+      {With({"project", "48.8566", "2.3522", "--variant", "1"}, france), 0,
+       "652469.0227 6862035.2594 0.000000000 0.0000000000\n", ""},
+      {With({"project", "37.521562500", "34.136469722"}, levant), 0,
+       "15707.9991 623167.1925 -1.827090722 1.0008916851\n", ""},
+      {With({"unproject", "15708.0", "623167.2"}, levant), 0,
+       "37.5215625681 34.1364697298 -1.827090718 1.0008916852\n", ""},
+      {{"project", "40", "1", "--kind", "6", "--variant", "2", "--lat1", "30", "--lat2", "-30"}, 1, "",
+       "lies outside the projection"},
+      // NAD27 Texas North Central by the coast survey's formulas, in
+      // metres (PROJ's lcc: 633028.0158 120154.7279).
+      {{"project", "32.75", "-97.25", "--kind", "12", "--variant", "1", "--lat0", "31.666666666666667", "--lon0",
+        "-97.5", "--lat1", "32.133333333333333", "--lat2", "33.966666666666667", "--fe", "609601.2192024384",
+        "--ellipsoid", "7"},
+       0, "633028.0158 120154.7280 0.136348604 0.9998864020\n", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
 }
 
 }  // namespace

@@ -11,3 +11,5 @@ inline constexpr double kRadiansPerGradian = 0.0157079632679487;
 // 0.001 arc-second: below this two angles count as one (about 3 cm on the
 // ground).
 inline constexpr double kRadiansPerMilliArcSecond = 4.848136811095278e-9;
+inline constexpr double kArcSecondsPerRadian = 206264.80624716;
+inline constexpr double kRadiansPerArcSecond = 4.848136811095278e-6;

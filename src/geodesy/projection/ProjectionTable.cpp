@@ -7,10 +7,13 @@
 
 #include "geodesy/projection/Cassini.h"
 #include "geodesy/projection/Guam.h"
+#include "geodesy/projection/LambertConformalConic.h"
+#include "geodesy/projection/LambertNearConformal.h"
 #include "geodesy/projection/Mercator.h"
 #include "geodesy/projection/ObliqueStereographic.h"
 #include "geodesy/projection/PolarStereographic.h"
 #include "geodesy/projection/Polyconic.h"
+#include "geodesy/projection/StatePlaneLambert27.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
 
@@ -23,9 +26,9 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {3, kAnyVariant, "Transverse Mercator, south-orientated", &kSouthOrientatedTransverseMercator},
     {4, kAnyVariant, "Transverse Mercator", &kTransverseMercator},
     {5, kAnyVariant, "Mercator", &kMercator},
-    {6, 0, "Lambert Conic Near-Conformal", nullptr},
-    {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", nullptr},
-    {6, 2, "Lambert Conformal Conic", nullptr},
+    {6, 0, "Lambert Conic Near-Conformal", &kLambertNearConformal},
+    {6, 1, "Lambert Conformal Conic, tan(pi/4 - phi/2) form", &kLambertConformalConicTanForm},
+    {6, 2, "Lambert Conformal Conic", &kLambertConformalConic},
     {7, kAnyVariant, "Cassini-Soldner", &kCassiniSoldner},
     {8, kAnyVariant, "First-order Cassini", &kFirstOrderCassini},
     {9, 0, "Oblique Stereographic", &kObliqueStereographic},
@@ -37,7 +40,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {11, 2, "Rectified Skew Orthomorphic", nullptr},
     {11, 3, "Rectified Skew Orthomorphic", nullptr},
     {12, 0, "Transverse Mercator", &kTransverseMercator},
-    {12, 1, "US State Plane 1927, Lambert", nullptr},
+    {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
     {12, 2, "US State Plane 1927, Transverse Mercator", nullptr},
     {12, 3, "Hotine Oblique Mercator", nullptr},
     {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
