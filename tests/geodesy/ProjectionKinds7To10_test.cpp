@@ -14,15 +14,13 @@
 #include <random>
 #include <string>
 
+#include "ProjectionOracle.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/projection/GridSystem.h"
 
 namespace {
 
-// lat0 and lon0 go to PROJ as our radians in exact degrees, so that both
-// see the same angles (ours convert with 0.017453292519943).
-constexpr double kExactDegreesPerRadian = 180 / std::numbers::pi;
 constexpr int kPoints = 4000;
 
 struct OracleCase {
@@ -49,29 +47,6 @@ struct Grid {
   }
 };
 
-class ProjOperation {
- public:
-  ProjOperation(const OracleCase& c, const CGridSystem& g) {
-    char text[512];
-    std::snprintf(text, sizeof text, "+proj=%s +a=%.17g +b=%.17g +lat_0=%.17g +lon_0=%.17g +x_0=%.17g +y_0=%.17g",
-                  c.proj, g.spheroid->a, g.spheroid->b, g.lat0 * kExactDegreesPerRadian,
-                  g.lon0 * kExactDegreesPerRadian, c.fe, c.fn);
-    op_ = proj_create(context_, text);
-  }
-  ~ProjOperation() {
-    proj_destroy(op_);
-    proj_context_destroy(context_);
-  }
-  bool Valid() const { return op_ != nullptr; }
-  PJ_XY Forward(double phi, double lam) const { return proj_trans(op_, PJ_FWD, proj_coord(lam, phi, 0, 0)).xy; }
-  PJ_LP Inverse(double e, double n) const { return proj_trans(op_, PJ_INV, proj_coord(e, n, 0, 0)).lp; }
-  PJ_FACTORS Factors(double phi, double lam) const { return proj_factors(op_, proj_coord(lam, phi, 0, 0)); }
-
- private:
-  PJ_CONTEXT* context_ = proj_context_create();
-  PJ* op_ = nullptr;
-};
-
 struct Envelope {
   double forward = 0, inverse = 0, roundTrip = 0;  // metres
   double scale = 0;                                // relative
@@ -85,7 +60,8 @@ double GroundDistance(const CSpheroid& s, double phi, double dPhi, double dLam) 
 
 Envelope Measure(const OracleCase& c) {
   const Grid g(c);
-  const ProjOperation proj(c, g.grid);
+  // The operation's own parameters (k_0 among them) ride in its text.
+  const projection_oracle::ProjOperation proj(projection_oracle::ProjText(g.grid, c.proj, "", false));
   EXPECT_TRUE(proj.Valid()) << c.label;
   Envelope e;
   if (!proj.Valid()) return e;

@@ -57,6 +57,7 @@ class ProjOperation {
   }
   bool Valid() const { return op_ != nullptr; }
   PJ_XY Forward(double phi, double lam) const { return proj_trans(op_, PJ_FWD, proj_coord(lam, phi, 0, 0)).xy; }
+  PJ_LP Inverse(double e, double n) const { return proj_trans(op_, PJ_INV, proj_coord(e, n, 0, 0)).lp; }
   PJ_FACTORS Factors(double phi, double lam) const { return proj_factors(op_, proj_coord(lam, phi, 0, 0)); }
 
  private:
