@@ -14,6 +14,7 @@
 #include "geodesy/projection/PolarStereographic.h"
 #include "geodesy/projection/Polyconic.h"
 #include "geodesy/projection/StatePlaneLambert27.h"
+#include "geodesy/projection/StatePlaneTransverseMercator27.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/TransverseMercator.h"
 
@@ -41,7 +42,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {11, 3, "Rectified Skew Orthomorphic", nullptr},
     {12, 0, "Transverse Mercator", &kTransverseMercator},
     {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
-    {12, 2, "US State Plane 1927, Transverse Mercator", nullptr},
+    {12, 2, "US State Plane 1927, Transverse Mercator", &kStatePlaneTransverseMercator27},
     {12, 3, "Hotine Oblique Mercator", nullptr},
     {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
     {14, kAnyVariant, "Transverse Mercator, complex polynomial", nullptr},

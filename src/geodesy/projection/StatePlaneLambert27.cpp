@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "geodesy/angle/AngleUnits.h"
+#include "geodesy/projection/CoastSurveyClarke1866.h"
 #include "geodesy/projection/GridSystem.h"
 #include "geodesy/projection/IsometricLatitude.h"
 #include "geodesy/projection/LambertConformalConic.h"
@@ -21,12 +22,7 @@
 
 namespace {
 
-// Clarke 1866 as the coast survey's tables have it.
-constexpr double kEs = 0.006768658;
-constexpr double kAFeet = 20925832.16;
-constexpr double kMetresPerFoot = 0.30480060960121924;
-constexpr double kFeetPerMetre = 3.2808333333333333;
-constexpr double kFeetPerArcSecondOfArc = 101.2794065;
+using namespace coast_survey;
 
 // Kind constants.
 constexpr std::size_t kL = 0;
@@ -39,16 +35,8 @@ constexpr std::size_t kNorthingFeet = 8;  // false northing plus the radius of l
 // Newton's method on r(s) stops on a step below this, feet.
 constexpr double kDistanceTolerance = 3e-5;
 
-// The arc-second correction of the meridional arc: M(phi) = 101.2794065·
-// (phi″ − ArcCorrection·sin phi·cos phi) feet.
-double ArcCorrection(double cosPhi) {
-  const double c2 = cosPhi * cosPhi;
-  return 1052.893882 - (4.483344 - 0.02352 * c2) * c2;
-}
-
 double DistanceSouth(const CGridSystem& g, double phi, double sinPhi, double cosPhi) {
-  return (g.constants[kArcBase] - phi * kArcSecondsPerRadian + ArcCorrection(cosPhi) * sinPhi * cosPhi) *
-         kFeetPerArcSecondOfArc;
+  return (g.constants[kArcBase] - RectifyingArcSeconds(phi, sinPhi, cosPhi)) * kFeetPerArcSecondOfArc;
 }
 
 double ConeRadius(const CGridSystem& g, double s) {
@@ -79,7 +67,7 @@ void Setup(CGridSystem& g) {
   auto& c = g.constants;
   c[kL] = l;
   c[kRb] = rb;
-  c[kArcBase] = phiB * kArcSecondsPerRadian - ArcCorrection(cosB) * sinB * cosB;
+  c[kArcBase] = RectifyingArcSeconds(phiB, sinB, cosB);
   c[kL1] = rb * l / (nu * cosB);
   c[kL2] = series.A * 1e16;
   c[kL3] = -series.C * 1e24;
@@ -114,15 +102,6 @@ bool DistanceFromRadius(const CGridSystem& g, double r, double& s) {
   return false;
 }
 
-// The coast survey's footpoint: the rectifying angle omega from the arc,
-// then phi″ = omega″ + (1047.54671 + (6.19276 + 0.050912·cos²omega)·
-// cos²omega)·sin omega·cos omega.
-double LatitudeSouthOfBase(const CGridSystem& g, double s) {
-  const double omega = (g.constants[kArcBase] - s / kFeetPerArcSecondOfArc) * kRadiansPerArcSecond;
-  const double sinW = std::sin(omega), cosW = std::cos(omega), c2 = cosW * cosW;
-  return omega + (1047.54671 + (6.19276 + 0.050912 * c2) * c2) * sinW * cosW * kRadiansPerArcSecond;
-}
-
 GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, double, bool withFactors) {
   const double dE = easting * kFeetPerMetre - g.constants[kEastingFeet];
   const double dN = g.constants[kNorthingFeet] - northing * kFeetPerMetre;
@@ -131,7 +110,7 @@ GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, d
   double s = 0;
   p.settled = DistanceFromRadius(g, r, s);
   if (!p.settled) return p;
-  p.lat = LatitudeSouthOfBase(g, s);
+  p.lat = LatitudeOfRectifying((g.constants[kArcBase] - s / kFeetPerArcSecondOfArc) * kRadiansPerArcSecond);
   p.lon = g.lon0 + theta / g.constants[kL];
   if (!withFactors) return p;
   p.convergence = theta;
