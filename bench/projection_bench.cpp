@@ -203,6 +203,15 @@ BENCHMARK_CAPTURE(Proj, spcs27_lcc_fwd, &kTexas27, "lcc +lat_1=32.13333333333333
 BENCHMARK_CAPTURE(Ours, spcs27_lcc_inv, &kTexas27, PJ_INV);
 BENCHMARK_CAPTURE(Proj, spcs27_lcc_inv, &kTexas27, "lcc +lat_1=32.1333333333333333 +lat_2=33.9666666666666667", PJ_INV);
 
+// NAD27 Arizona Central by the coast survey's Transverse Mercator formulas
+// against tmerc on the same zone (PROJ's exact form, its default).
+constexpr GridCase kArizona27{"Arizona Central 27", 12, 31, -111.916666666666667, 0.9999, 152400.3048006096, 0,
+                              31.3, 37, 1.2, 2};
+BENCHMARK_CAPTURE(Ours, spcs27_tm_fwd, &kArizona27, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, spcs27_tm_fwd, &kArizona27, "tmerc", PJ_FWD);
+BENCHMARK_CAPTURE(Ours, spcs27_tm_inv, &kArizona27, PJ_INV);
+BENCHMARK_CAPTURE(Proj, spcs27_tm_inv, &kArizona27, "tmerc", PJ_INV);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,7 +229,9 @@ int main(int argc, char** argv) {
       {"Near-conformal forward vs lcca", "Ours/lcnc_fwd", "Proj/lcca_fwd", kPoints, "point"},
       {"Near-conformal inverse vs lcca", "Ours/lcnc_inv", "Proj/lcca_inv", kPoints, "point"},
       {"State plane 27 Lambert forward vs lcc", "Ours/spcs27_lcc_fwd", "Proj/spcs27_lcc_fwd", kPoints, "point"},
-      {"State plane 27 Lambert inverse vs lcc", "Ours/spcs27_lcc_inv", "Proj/spcs27_lcc_inv", kPoints, "point"}};
+      {"State plane 27 Lambert inverse vs lcc", "Ours/spcs27_lcc_inv", "Proj/spcs27_lcc_inv", kPoints, "point"},
+      {"State plane 27 TM forward vs tmerc", "Ours/spcs27_tm_fwd", "Proj/spcs27_tm_fwd", kPoints, "point"},
+      {"State plane 27 TM inverse vs tmerc", "Ours/spcs27_tm_inv", "Proj/spcs27_tm_inv", kPoints, "point"}};
   RegisterKindBenches(pairs);
   // CPU time, which a machine shared with other work disturbs less.
   return bench_support::RunAndCompare(argc, argv, std::move(pairs));

@@ -145,4 +145,18 @@ TEST(ProjectionCli, LambertConics) {
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
 }
 
+// NAD27 Arizona Central by the coast survey's Transverse Mercator formulas,
+// in metres (PROJ's tmerc: 190664.1322 388178.4508), and back.
+TEST(ProjectionCli, StatePlaneTransverseMercator) {
+  const std::vector<std::string> arizona = {"--kind", "12", "--variant", "2", "--lat0", "31", "--lon0",
+                                            "-111.916666666666667", "--k0", "0.9999", "--fe", "152400.3048006096",
+                                            "--ellipsoid", "7"};
+  const CliCase cases[] = {
+      {With({"project", "34.5", "-111.5"}, arizona), 0, "190664.1325 388178.4510 0.236005434 0.9999180408\n", ""},
+      {With({"unproject", "190664.1325", "388178.4510"}, arizona), 0,
+       "34.5000000001 -111.4999999967 0.236005436 0.9999180408\n", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+}
+
 }  // namespace
