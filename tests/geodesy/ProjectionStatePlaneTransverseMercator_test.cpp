@@ -67,8 +67,8 @@ TEST(ProjectionStatePlaneTransverseMercator, AgainstProj) {
 // Positions that are not numbers give no latitude and longitude, and the
 // host turns the false into its refusal; the central meridian's points keep
 // their longitude and have the false easting, the convergence 0 and the
-// scale k0, exactly.
-TEST(ProjectionStatePlaneTransverseMercator, UnreadablePositionsAndTheCentralMeridian) {
+// scale k0, exactly; 359° east of the meridian is 1° west.
+TEST(ProjectionStatePlaneTransverseMercator, UnreadablePositionsMeridianAndWrapping) {
   const Grid g(kZones[0]);
   const double nan = std::nan(""), inf = HUGE_VAL;
   const double positions[][2] = {{nan, 500000}, {500000, nan}, {inf, 0}, {0, -inf}};
@@ -86,6 +86,11 @@ TEST(ProjectionStatePlaneTransverseMercator, UnreadablePositionsAndTheCentralMer
     ASSERT_TRUE(g.grid.Inverse(e, n, &phi, &lam)) << lat;
     EXPECT_EQ(lam, g.grid.lon0) << lat;
     EXPECT_NEAR(phi, lat * kDeg, 1e-10) << lat;
+    double eEast = 0, nEast = 0, eWest = 0, nWest = 0;
+    g.grid.Forward(lat * kDeg, g.grid.lon0 + 359 * kDeg, &eEast, &nEast);
+    g.grid.Forward(lat * kDeg, g.grid.lon0 - 1 * kDeg, &eWest, &nWest);
+    EXPECT_NEAR(eEast, eWest, 1e-6) << lat;
+    EXPECT_NEAR(nEast, nWest, 1e-6) << lat;
   }
 }
 
