@@ -78,8 +78,9 @@ double WrappedLongitude(double dlam) { return std::remainder(dlam, 2 * std::numb
 GridPoint Forward(const CGridSystem& g, double, double lam, const LatitudeTerms& at, bool withFactors) {
   const auto& c = g.constants;
   const double B = c[kB], A = c[kA], sinG0 = c[kSinGamma0], cosG0 = c[kCosGamma0];
-  const double Q = B * IsometricLatitude(g.spheroid->derived.e, at.sinPhi) + c[kLnH];
-  const double S = std::sinh(Q), T = std::cosh(Q);
+  // sinh and cosh from one exponential: it, not the sines, bounds the time.
+  const double expQ = std::exp(B * IsometricLatitude(g.spheroid->derived.e, at.sinPhi) + c[kLnH]);
+  const double S = (expQ - 1 / expQ) / 2, T = (expQ + 1 / expQ) / 2;
   const double L = B * WrappedLongitude(lam - c[kLam0]);
   const double sinL = std::sin(L), cosL = std::cos(L);
   const double U = (S * sinG0 - sinL * cosG0) / T;
