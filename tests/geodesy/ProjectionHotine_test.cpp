@@ -112,4 +112,49 @@ TEST(ProjectionHotine, RoundTripsAcrossEachArea) {
   }
 }
 
+// The points where the method's terms meet their limits: the poles (the
+// isometric latitude infinite), the centre (variant 0 puts it on the false
+// origin) and a longitude a turn away, against PROJ within 1 mm.
+TEST(ProjectionHotine, EdgePointsAgreeWithProj) {
+  struct EdgePoint {
+    const char* label;
+    double lat, dlam;  // degrees; dlam from the centre's longitude
+    double turns;      // whole turns added to our longitude only
+  };
+  const EdgePoint points[] = {
+      {"north pole", 90, -1.5, 0}, {"south pole", -90, 2, 0}, {"centre", 0, 0, 0}, {"a turn east", 0.5, -1, 1},
+      {"a turn west", 1, 2, -1},
+  };
+  for (const HotineCase& c : Cases()) {
+    const HotineGrid h(c);
+    const projection_oracle::ProjOperation proj(OmercText(c, h.grid));
+    ASSERT_TRUE(proj.Valid()) << c.label;
+    for (const EdgePoint& p : points) {
+      const double phi = p.label == std::string("centre") ? h.grid.lat0 : p.lat * kRadiansPerDegree;
+      const double lam = h.grid.lon0 + p.dlam * kRadiansPerDegree;
+      double E = 0, N = 0;
+      h.grid.Forward(phi, lam + p.turns * 2 * std::numbers::pi, &E, &N);
+      const PJ_XY exact = proj.Forward(phi, lam);
+      EXPECT_LT(std::hypot(E - exact.x, N - exact.y), 1e-3) << c.label << " " << p.label;
+    }
+  }
+}
+
+// A centre at a pole leaves the initial line without an azimuth: no finite
+// easting and northing, on either origin of u.
+TEST(ProjectionHotine, CentreAtAPoleGivesNoNumbers) {
+  for (const unsigned variant : {0u, 2u})
+    for (const double latC : {90.0, -90.0}) {
+      HotineCase c = Cases().front();
+      c.variant = variant;
+      c.latC = latC;
+      const HotineGrid h(c);
+      double E = 0, N = 0, lat = 1, lon = 1;
+      h.grid.Forward(0.5, 2, &E, &N);
+      EXPECT_FALSE(std::isfinite(E) && std::isfinite(N)) << variant << " " << latC;
+      const bool ok = h.grid.Inverse(500000, 400000, &lat, &lon);
+      EXPECT_FALSE(ok && std::isfinite(lat) && std::isfinite(lon)) << variant << " " << latC;
+    }
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "geodesy/ellipsoid/Spheroid.h"
@@ -47,11 +48,15 @@ void DeriveAposphere(CGridSystem& g) {
   const double alphaC = g.constants[kAlphaC];
   const double gamma0 = std::asin(std::sin(alphaC) / D);
   g.constants[kB] = B;
-  g.constants[kA] = A;
+  // A centre at a pole gives its initial line no azimuth to follow: such a
+  // grid gives no finite numbers rather than those of an arbitrary line.
+  constexpr double kPoleMargin = 1e-7;  // radians, 0.6 m
+  g.constants[kA] = !(cos0 > kPoleMargin) ? std::numeric_limits<double>::quiet_NaN() : A;
   g.constants[kLnH] = std::log(F) - B * g.origin.q0;
   g.constants[kSinGamma0] = std::sin(gamma0);
   g.constants[kCosGamma0] = std::cos(gamma0);
-  g.constants[kLam0] = g.lon0 - std::asin(G * std::tan(gamma0)) / B;
+  // Rounding can carry the sine a hair past ±1 on a line along the equator.
+  g.constants[kLam0] = g.lon0 - std::asin(std::clamp(G * std::tan(gamma0), -1.0, 1.0)) / B;
   // The centre's u; an initial line due east or west meets no equator, so
   // its u is counted along the longitude instead.
   const bool alongParallel = std::fabs(std::cos(alphaC)) < 1e-12;
@@ -75,17 +80,28 @@ void SetupNaturalOrigin(CGridSystem& g) {
 
 double WrappedLongitude(double dlam) { return std::remainder(dlam, 2 * std::numbers::pi); }
 
+// tanh Q and 1/cosh Q, which is all the method needs of sinh and cosh (its
+// terms divide by cosh Q), from one exponential that cannot overflow: the
+// poles (Q infinite) then come out as the limits, tanh ±1 and 1/cosh 0.
+struct HyperbolicRatios {
+  double tanhQ, sechQ;
+};
+
+HyperbolicRatios RatiosOf(double Q) {
+  const double w = std::exp(-std::fabs(Q)), z = w * w;
+  return {std::copysign((1 - z) / (1 + z), Q), 2 * w / (1 + z)};
+}
+
 GridPoint Forward(const CGridSystem& g, double, double lam, const LatitudeTerms& at, bool withFactors) {
   const auto& c = g.constants;
   const double B = c[kB], A = c[kA], sinG0 = c[kSinGamma0], cosG0 = c[kCosGamma0];
-  // sinh and cosh from one exponential: it, not the sines, bounds the time.
-  const double expQ = std::exp(B * IsometricLatitude(g.spheroid->derived.e, at.sinPhi) + c[kLnH]);
-  const double S = (expQ - 1 / expQ) / 2, T = (expQ + 1 / expQ) / 2;
+  const auto [tanhQ, sechQ] = RatiosOf(B * IsometricLatitude(g.spheroid->derived.e, at.sinPhi) + c[kLnH]);
   const double L = B * WrappedLongitude(lam - c[kLam0]);
   const double sinL = std::sin(L), cosL = std::cos(L);
-  const double U = (S * sinG0 - sinL * cosG0) / T;
+  const double U = tanhQ * sinG0 - sinL * cosG0 * sechQ;
   const double v = -A / B * std::atanh(U);
-  const double u = A / B * std::atan2(S * cosG0 + sinL * sinG0, cosL) - c[kUc];
+  const double alongX = tanhQ * cosG0 + sinL * sinG0 * sechQ, alongY = cosL * sechQ;
+  const double u = A / B * std::atan2(alongX, alongY) - c[kUc];
   const double sinGc = c[kSinGammaC], cosGc = c[kCosGammaC];
   GridPoint p;
   p.easting = v * cosGc + u * sinGc + g.falseEasting;
@@ -93,10 +109,13 @@ GridPoint Forward(const CGridSystem& g, double, double lam, const LatitudeTerms&
   if (!withFactors) return p;
   // True north in (u, v), from the derivatives by Q: both share one
   // positive divisor, which an angle does not need.
-  const double du = cosL * T * cosG0, dv = -(sinG0 + S * sinL * cosG0);
+  const double du = cosL * cosG0, dv = -(sinG0 * sechQ + tanhQ * sinL * cosG0);
   const double dE = dv * cosGc + du * sinGc, dN = du * cosGc - dv * sinGc;
   p.convergence = std::atan2(-dE, dN);
-  p.scale = A * std::cos(B * (u + c[kUc]) / A) / (at.nu * at.cosPhi * cosL);
+  // The published k = A·cos(B·u/A)/(nu·cos phi·cos L) with cos(B·u/A) taken
+  // from the atan2 above, so that cos L cancels where it is 0; the ellipsoid's
+  // poles, which the aposphere's factor B sharpens into points, get 0.
+  p.scale = A * sechQ / (std::hypot(alongX, alongY) * at.nu * at.cosPhi);
   return p;
 }
 
