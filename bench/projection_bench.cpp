@@ -9,6 +9,7 @@
 #include "Compare.h"
 #include <proj.h>
 
+#include <array>
 #include <cstdio>
 #include <map>
 #include <random>
@@ -30,6 +31,7 @@ struct GridCase {
   double latLo, latHi, dlam;      // where the points lie, degrees
   unsigned variant = 0;
   double lat1 = 0, lat2 = 0;  // standard parallels, degrees; none when both are 0
+  double alpha = 0, gamma = 0;  // oblique kinds' line and rectifying angle, degrees; none when both are 0
 };
 
 // UTM zone 31N within its 3° of the meridian; World Mercator at latitudes
@@ -50,6 +52,8 @@ struct OurGrid {
     grid.spheroid = &spheroid;
     grid.SetOriginDegrees(c.fn, c.k0, c.lat0, c.lon0, c.fe);
     if (c.lat1 != 0 || c.lat2 != 0) grid.SetStandardParallels(c.lat1, c.lat2);
+    if (c.alpha != 0 || c.gamma != 0)
+      grid.SetObliqueConstants(std::array<double, 6>{c.alpha * kRadiansPerDegree, c.gamma * kRadiansPerDegree});
   }
 };
 
@@ -212,6 +216,24 @@ BENCHMARK_CAPTURE(Proj, spcs27_tm_fwd, &kArizona27, "tmerc", PJ_FWD);
 BENCHMARK_CAPTURE(Ours, spcs27_tm_inv, &kArizona27, PJ_INV);
 BENCHMARK_CAPTURE(Proj, spcs27_tm_inv, &kArizona27, "tmerc", PJ_INV);
 
+// Hotine Oblique Mercator on Alaska zone 1's centre and line, u from the
+// natural origin (omerc +no_uoff), and on Borneo's, u from the centre.
+constexpr GridCase kAlaska1{"Alaska zone 1", 11, 57, -133.66666666666667, 0.9999, 5000000, -5000000, 54, 61, 8,
+                            2, 0, 0, 323.13010235415598, 323.13010235415598};
+constexpr GridCase kBorneo{"Borneo RSO", 11, 4, 115, 0.99984, 590476.87, 442857.65, 0.5, 7.5, 5,
+                           0, 0, 0, 53.315820472222, 53.13010235415598};
+constexpr const char* kAlaska1Omerc = "omerc +lonc=-133.66666666666667 +alpha=323.13010235415598 "
+                                      "+gamma=323.13010235415598 +no_uoff";
+constexpr const char* kBorneoOmerc = "omerc +lonc=115 +alpha=53.315820472222 +gamma=53.13010235415598";
+BENCHMARK_CAPTURE(Ours, omerc_fwd, &kAlaska1, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, omerc_fwd, &kAlaska1, kAlaska1Omerc, PJ_FWD);
+BENCHMARK_CAPTURE(Ours, omerc_inv, &kAlaska1, PJ_INV);
+BENCHMARK_CAPTURE(Proj, omerc_inv, &kAlaska1, kAlaska1Omerc, PJ_INV);
+BENCHMARK_CAPTURE(Ours, omerc_uoff_fwd, &kBorneo, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, omerc_uoff_fwd, &kBorneo, kBorneoOmerc, PJ_FWD);
+BENCHMARK_CAPTURE(Ours, omerc_uoff_inv, &kBorneo, PJ_INV);
+BENCHMARK_CAPTURE(Proj, omerc_uoff_inv, &kBorneo, kBorneoOmerc, PJ_INV);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -231,7 +253,11 @@ int main(int argc, char** argv) {
       {"State plane 27 Lambert forward vs lcc", "Ours/spcs27_lcc_fwd", "Proj/spcs27_lcc_fwd", kPoints, "point"},
       {"State plane 27 Lambert inverse vs lcc", "Ours/spcs27_lcc_inv", "Proj/spcs27_lcc_inv", kPoints, "point"},
       {"State plane 27 TM forward vs tmerc", "Ours/spcs27_tm_fwd", "Proj/spcs27_tm_fwd", kPoints, "point"},
-      {"State plane 27 TM inverse vs tmerc", "Ours/spcs27_tm_inv", "Proj/spcs27_tm_inv", kPoints, "point"}};
+      {"State plane 27 TM inverse vs tmerc", "Ours/spcs27_tm_inv", "Proj/spcs27_tm_inv", kPoints, "point"},
+      {"Hotine forward vs omerc +no_uoff", "Ours/omerc_fwd", "Proj/omerc_fwd", kPoints, "point"},
+      {"Hotine inverse vs omerc +no_uoff", "Ours/omerc_inv", "Proj/omerc_inv", kPoints, "point"},
+      {"Hotine (u from centre) forward vs omerc", "Ours/omerc_uoff_fwd", "Proj/omerc_uoff_fwd", kPoints, "point"},
+      {"Hotine (u from centre) inverse vs omerc", "Ours/omerc_uoff_inv", "Proj/omerc_uoff_inv", kPoints, "point"}};
   RegisterKindBenches(pairs);
   // CPU time, which a machine shared with other work disturbs less.
   return bench_support::RunAndCompare(argc, argv, std::move(pairs));

@@ -2,6 +2,7 @@
 // grid given by its projection kind, origin and ellipsoid, or with "-" a
 // stream of positions from standard input, one per line.
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -23,6 +24,7 @@ struct GridArguments {
   unsigned kind = 0, variant = 0;
   double lat0 = 0, lon0 = 0, fe = 0, fn = 0, k0 = 1;  // degrees, metres
   std::optional<double> lat1, lat2;                   // standard parallels, degrees
+  double alpha = 0, gamma = 0;                        // oblique kinds' line and rectifying angle, degrees
   unsigned ellipsoid = kWgs1984Row;
 };
 
@@ -55,7 +57,8 @@ void CheckKindAvailable(const GridArguments& args) {
 
 void BuildGrid(const GridArguments& args, HostGrid& g) {
   CheckKindAvailable(args);
-  if (!AllFinite({args.lat0, args.lon0, args.fe, args.fn, args.k0, args.lat1.value_or(0), args.lat2.value_or(0)}))
+  if (!AllFinite({args.lat0, args.lon0, args.fe, args.fn, args.k0, args.lat1.value_or(0), args.lat2.value_or(0),
+                  args.alpha, args.gamma}))
     throw CommandError("the grid's numbers must be finite");
   if (args.k0 == 0) throw CommandError("--k0 must not be 0");
   g.spheroid.SelectSpheroid(args.ellipsoid);
@@ -64,6 +67,9 @@ void BuildGrid(const GridArguments& args, HostGrid& g) {
   g.grid.spheroid = &g.spheroid;
   g.grid.SetOriginDegrees(args.fn, args.k0, args.lat0, args.lon0, args.fe);
   if (args.lat1 || args.lat2) g.grid.SetStandardParallels(args.lat1.value_or(0), args.lat2.value_or(0));
+  if (args.alpha != 0 || args.gamma != 0)
+    g.grid.SetObliqueConstants(
+        std::array<double, 6>{args.alpha * kRadiansPerDegree, args.gamma * kRadiansPerDegree});
 }
 
 void PrintProjected(const CGridSystem& grid, double latDegrees, double lonDegrees) {
@@ -136,7 +142,9 @@ void AddGridOptions(CLI::App* cmd, GridArguments& args) {
                   "Projection kind: 0-4 and 12 (variant 0) Transverse Mercator (3 south-orientated), 5 Mercator, "
                   "6 Lambert conic (variant 2 conformal, 1 its tan form, 0 near-conformal), 7 Cassini-Soldner, "
                   "8 first-order Cassini (Guam), 9 stereographic (variants 0 and 1 oblique, 2 polar), "
-                  "10 American Polyconic, 12 variant 1 US state plane 1927 Lambert");
+                  "10 American Polyconic, 11 and 12 variant 3 Hotine Oblique Mercator (variant 0 with u from the "
+                  "centre, others from the natural origin), 12 variants 1 and 2 US state plane 1927 Lambert and "
+                  "Transverse Mercator");
   cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
   const auto latitude = CLI::Range(-90.0, 90.0);
   cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);
@@ -147,6 +155,9 @@ void AddGridOptions(CLI::App* cmd, GridArguments& args) {
   cmd->add_option("--lat1", args.lat1, "First standard parallel, degrees (variant 0: the latitude of origin)")
       ->check(latitude);
   cmd->add_option("--lat2", args.lat2, "Second standard parallel, degrees")->check(latitude);
+  cmd->add_option("--alpha", args.alpha, "Oblique Mercator: azimuth of the initial line at the centre (lat0, lon0), degrees");
+  cmd->add_option("--gamma", args.gamma,
+                  "Oblique Mercator: angle from the rectified to the skew grid, degrees (variant 0 takes atan(4/3))");
   cmd->add_option("--ellipsoid", args.ellipsoid, "Row of the ellipsoid table (default 26, WGS 1984; see 'overlays ellipsoids')")
       ->check(CLI::Range(0u, static_cast<unsigned>(kEllipsoidTable.size() - 1)));
 }

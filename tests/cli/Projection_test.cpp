@@ -160,3 +160,27 @@ TEST(ProjectionCli, StatePlaneTransverseMercator) {
 }
 
 }  // namespace
+
+// Hotine Oblique Mercator: Alaska zone 1 (NAD27 on kind 11 and the state
+// plane's kind 12 variant 3; PROJ's omerc +no_uoff gives 738655.2308
+// 631679.3245) and Borneo RSO with u from the centre (omerc: 700739.7818
+// 609123.0323), both ways.
+TEST(ProjectionCli, HotineObliqueMercator) {
+  const std::vector<std::string> alaska = {"--lat0", "57", "--lon0", "-133.66666666666667", "--alpha",
+                                           "323.13010235415598", "--gamma", "323.13010235415598", "--k0", "0.9999",
+                                           "--fe", "5000000", "--fn", "-5000000", "--ellipsoid", "7"};
+  const std::vector<std::string> borneo = {"--kind", "11", "--lat0", "4", "--lon0", "115", "--alpha",
+                                           "53.315820472222", "--k0", "0.99984", "--fe", "590476.87", "--fn",
+                                           "442857.65", "--ellipsoid", "15"};
+  const CliCase cases[] = {
+      {With({"project", "57.5", "-135", "--kind", "11", "--variant", "2"}, alaska), 0,
+       "738655.2308 631679.3245 -1.123377855 0.9999110811\n", ""},
+      {With({"unproject", "738655.2308", "631679.3245", "--kind", "12", "--variant", "3"}, alaska), 0,
+       "57.5000000002 -135.0000000004 -1.123377855 0.9999110811\n", ""},
+      {With({"project", "5.5", "116"}, borneo), 0, "700739.7818 609123.0323 0.259621865 0.9998953158\n", ""},
+      {With({"unproject", "700739.7818", "609123.0323"}, borneo), 0,
+       "5.4999999996 115.9999999996 0.259621865 0.9998953158\n", ""},
+      {With({"project", "5.5", "116", "--gamma", "nan"}, borneo), 1, "", "must be finite"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+}

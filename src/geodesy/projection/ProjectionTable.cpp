@@ -7,6 +7,7 @@
 
 #include "geodesy/projection/Cassini.h"
 #include "geodesy/projection/Guam.h"
+#include "geodesy/projection/HotineObliqueMercator.h"
 #include "geodesy/projection/LambertConformalConic.h"
 #include "geodesy/projection/LambertNearConformal.h"
 #include "geodesy/projection/Mercator.h"
@@ -36,14 +37,14 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {9, 1, "Oblique Stereographic", &kObliqueStereographic},
     {9, 2, "Polar Stereographic", &kPolarStereographic},
     {10, kAnyVariant, "American Polyconic", &kAmericanPolyconic},
-    {11, 0, "Hotine Oblique Mercator", nullptr},
-    {11, 1, "Hotine Oblique Mercator", nullptr},
-    {11, 2, "Rectified Skew Orthomorphic", nullptr},
-    {11, 3, "Rectified Skew Orthomorphic", nullptr},
+    {11, 0, "Hotine Oblique Mercator", &kHotineCentreOrigin},
+    {11, 1, "Hotine Oblique Mercator", &kHotineNaturalOrigin},
+    {11, 2, "Rectified Skew Orthomorphic", &kHotineNaturalOrigin},
+    {11, 3, "Rectified Skew Orthomorphic", &kHotineNaturalOrigin},
     {12, 0, "Transverse Mercator", &kTransverseMercator},
     {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
     {12, 2, "US State Plane 1927, Transverse Mercator", &kStatePlaneTransverseMercator27},
-    {12, 3, "Hotine Oblique Mercator", nullptr},
+    {12, 3, "Hotine Oblique Mercator", &kHotineNaturalOrigin},
     {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
     {14, kAnyVariant, "Transverse Mercator, complex polynomial", nullptr},
 };
