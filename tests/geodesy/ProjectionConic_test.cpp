@@ -35,15 +35,9 @@ struct ConicParams {
   unsigned kind = 6;
 };
 
-struct Conic {
-  CSpheroid spheroid;
-  CGridSystem grid;
-  explicit Conic(const ConicParams& p) {
-    spheroid.SelectSpheroid(p.ellipsoidRow);
-    grid.kind = p.kind;
-    grid.variant = p.variant;
-    grid.spheroid = &spheroid;
-    grid.SetOriginDegrees(p.fn, p.k0, p.lat0, p.lon0, p.fe);
+struct Conic : projection_oracle::OwnedGrid {
+  explicit Conic(const ConicParams& p)
+      : OwnedGrid(p.kind, p.variant, p.ellipsoidRow, p.lat0, p.lon0, p.k0, p.fe, p.fn) {
     grid.SetStandardParallels(p.lat1, p.lat2);
   }
 };
@@ -219,8 +213,7 @@ TEST(ProjectionConic, RoundTrips) {
       double e = 0, n = 0, phiBack = 0, lamBack = 0;
       ASSERT_TRUE(c.grid.Forward(phi, lam, &e, &n)) << params.label;
       ASSERT_TRUE(c.grid.Inverse(e, n, &phiBack, &lamBack)) << params.label;
-      const double nu = c.spheroid.a / std::sqrt(1 - c.spheroid.derived.es * std::pow(std::sin(phi), 2));
-      worst = std::max(worst, std::hypot((phiBack - phi) * nu, (lamBack - lam) * nu * std::cos(phi)));
+      worst = std::max(worst, projection_oracle::GroundDistance(c.spheroid, phi, phiBack - phi, lamBack - lam));
     }
     EXPECT_LT(worst, area.tolerance) << params.label;
   }

@@ -72,15 +72,9 @@ const std::vector<HotineCase>& Cases() {
   return cases;
 }
 
-struct HotineGrid {
-  CSpheroid spheroid;
-  CGridSystem grid;
-  explicit HotineGrid(const HotineCase& c) {
-    spheroid.SelectSpheroid(c.ellipsoidRow);
-    grid.kind = c.kind;
-    grid.variant = c.variant;
-    grid.spheroid = &spheroid;
-    grid.SetOriginDegrees(c.fn, c.k0, c.latC, c.lonC, c.fe);
+struct HotineGrid : projection_oracle::OwnedGrid {
+  explicit HotineGrid(const HotineCase& c)
+      : OwnedGrid(c.kind, c.variant, c.ellipsoidRow, c.latC, c.lonC, c.k0, c.fe, c.fn) {
     grid.SetObliqueConstants(std::array<double, 6>{c.alphaC * kRadiansPerDegree, c.gammaC * kRadiansPerDegree});
   }
 };

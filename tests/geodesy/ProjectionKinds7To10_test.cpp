@@ -34,15 +34,8 @@ struct OracleCase {
   double scale;  // bound on the point scale's relative error; 0: the kind gives none (0)
 };
 
-struct Grid {
-  CSpheroid spheroid;
-  CGridSystem grid;
-  explicit Grid(const OracleCase& c) {
-    spheroid.SelectSpheroid(c.ellipsoidRow);
-    grid.kind = c.kind;
-    grid.variant = c.variant;
-    grid.spheroid = &spheroid;
-    grid.SetOriginDegrees(c.fn, c.k0, c.lat0, c.lon0, c.fe);
+struct Grid : projection_oracle::OwnedGrid {
+  explicit Grid(const OracleCase& c) : OwnedGrid(c.kind, c.variant, c.ellipsoidRow, c.lat0, c.lon0, c.k0, c.fe, c.fn) {
     if (c.lat1 != 0 || c.lat2 != 0) grid.SetStandardParallels(c.lat1, c.lat2);
   }
 };
@@ -52,11 +45,7 @@ struct Envelope {
   double scale = 0;                                // relative
 };
 
-// The distance on the ground between two positions near phi.
-double GroundDistance(const CSpheroid& s, double phi, double dPhi, double dLam) {
-  const double nu = s.a / std::sqrt(1 - s.derived.es * std::pow(std::sin(phi), 2));
-  return std::hypot(dPhi * nu, std::remainder(dLam, 2 * std::numbers::pi) * nu * std::cos(phi));
-}
+using projection_oracle::GroundDistance;
 
 Envelope Measure(const OracleCase& c) {
   const Grid g(c);

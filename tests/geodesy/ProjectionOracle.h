@@ -46,6 +46,29 @@ inline std::string ProjText(const CGridSystem& g, const char* proj, const std::s
   return result + (extra.empty() ? "" : " " + extra);
 }
 
+// A grid and the ellipsoid it points at, made together (the grid keeps a
+// pointer, so the pair is never copied).
+struct OwnedGrid {
+  CSpheroid spheroid;
+  CGridSystem grid;
+  OwnedGrid(unsigned kind, unsigned variant, unsigned ellipsoidRow, double lat0, double lon0, double k0, double fe,
+            double fn) {
+    spheroid.SelectSpheroid(ellipsoidRow);
+    grid.kind = kind;
+    grid.variant = variant;
+    grid.spheroid = &spheroid;
+    grid.SetOriginDegrees(fn, k0, lat0, lon0, fe);
+  }
+  OwnedGrid(const OwnedGrid&) = delete;
+  OwnedGrid& operator=(const OwnedGrid&) = delete;
+};
+
+// The distance on the ground between two positions near phi, metres.
+inline double GroundDistance(const CSpheroid& s, double phi, double dPhi, double dLam) {
+  const double nu = s.a / std::sqrt(1 - s.derived.es * std::pow(std::sin(phi), 2));
+  return std::hypot(dPhi * nu, std::remainder(dLam, 2 * std::numbers::pi) * nu * std::cos(phi));
+}
+
 class ProjOperation {
  public:
   explicit ProjOperation(const std::string& text) : op_(proj_create(context_, text.c_str())) {}
@@ -101,9 +124,7 @@ inline Envelope Measure(const CGridSystem& g, const ProjOperation& proj, const B
     // distance from the point.
     double phiBack = 0, lamBack = 0, gammaBack = 0, kBack = 0;
     g.Inverse(exact.x, exact.y, &phiBack, &lamBack, &gammaBack, &kBack);
-    const double nu = s.a / std::sqrt(1 - s.derived.es * std::pow(std::sin(phi), 2));
-    e.inverse = std::max(e.inverse, std::hypot((phiBack - phi) * nu,
-                                               std::remainder(lamBack - lam, 2 * std::numbers::pi) * nu * std::cos(phi)));
+    e.inverse = std::max(e.inverse, GroundDistance(s, phi, phiBack - phi, lamBack - lam));
     const PJ_FACTORS f = proj.Factors(phi, lam);
     e.convergence = std::max({e.convergence, ArcSeconds(gamma - f.meridian_convergence),
                               ArcSeconds(gammaBack - f.meridian_convergence)});

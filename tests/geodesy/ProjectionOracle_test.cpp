@@ -19,15 +19,8 @@ struct GridParams {
   double lat0, lon0, k0, fe, fn;  // degrees, metres
 };
 
-struct Grid {
-  CSpheroid spheroid;
-  CGridSystem grid;
-  explicit Grid(const GridParams& p) {
-    spheroid.SelectSpheroid(p.ellipsoidRow);
-    grid.kind = p.kind;
-    grid.spheroid = &spheroid;
-    grid.SetOriginDegrees(p.fn, p.k0, p.lat0, p.lon0, p.fe);
-  }
+struct Grid : projection_oracle::OwnedGrid {
+  explicit Grid(const GridParams& p) : OwnedGrid(p.kind, 0, p.ellipsoidRow, p.lat0, p.lon0, p.k0, p.fe, p.fn) {}
 };
 
 void CheckBands(const GridParams& params, const char* proj, const std::vector<Band>& bands) {

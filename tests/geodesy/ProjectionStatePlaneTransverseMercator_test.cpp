@@ -37,16 +37,8 @@ const Zone kZones[] = {
     {"Maine East 27 (26783)", 43 + 50 / 60.0, -(68 + 30 / 60.0), 0.9999, 500000 * kFeet, 44, 47.5, 1.3},
 };
 
-struct Grid {
-  CSpheroid spheroid;
-  CGridSystem grid;
-  explicit Grid(const Zone& z) {
-    spheroid.SelectSpheroid(kClarke1866);
-    grid.kind = 12;
-    grid.variant = 2;
-    grid.spheroid = &spheroid;
-    grid.SetOriginDegrees(0, z.k0, z.lat0, z.lon0, z.fe);
-  }
+struct Grid : projection_oracle::OwnedGrid {
+  explicit Grid(const Zone& z) : OwnedGrid(12, 2, kClarke1866, z.lat0, z.lon0, z.k0, z.fe, 0) {}
 };
 
 // Measured over each zone's latitudes and width: forward 1.6 to 7.8 mm,
