@@ -34,19 +34,6 @@ CWnd* FindIn(const CWnd& parent, int id, bool visibleOnly) {
   return nullptr;
 }
 
-// The character a key produces, 0 for none.
-char CharacterOfKey(UINT key, Modifiers modifiers) {
-  if (modifiers.control && key >= 'A' && key <= 'Z') return static_cast<char>(key - 'A' + 1);
-  switch (key) {
-    case VK_BACK: return '\b';
-    case VK_TAB: return '\t';
-    case VK_RETURN: return '\r';
-    case VK_ESCAPE: return 0x1B;
-    case VK_SPACE: return ' ';
-    default: return 0;
-  }
-}
-
 std::string Describe(int id) { return "control " + std::to_string(id); }
 
 }  // namespace
@@ -61,6 +48,18 @@ UINT KeyOfCharacter(char c) {
   if (c == '-') return 0xBD;
   if (c == '+') return 0xBB;
   return 0xBA;
+}
+
+char CharacterOfKey(UINT key, Modifiers modifiers) {
+  if (modifiers.control && key >= 'A' && key <= 'Z') return static_cast<char>(key - 'A' + 1);
+  switch (key) {
+    case VK_BACK: return '\b';
+    case VK_TAB: return '\t';
+    case VK_RETURN: return '\r';
+    case VK_ESCAPE: return 0x1B;
+    case VK_SPACE: return ' ';
+    default: return 0;
+  }
 }
 
 bool Automation::Installed() { return static_cast<bool>(Own().hook); }

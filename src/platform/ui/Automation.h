@@ -54,6 +54,9 @@ struct KeyStroke {
 
 // The virtual key that types a printable character.
 OVERLAYS_API UINT KeyOfCharacter(char c);
+// The character a key types (Ctrl and a letter: its control character); 0
+// for none.
+OVERLAYS_API char CharacterOfKey(UINT key, Modifiers modifiers);
 
 class OVERLAYS_API Driver {
  public:

@@ -8,13 +8,11 @@ namespace {
 struct NamedKey {
   std::string_view name;
   UINT key;
-  char character;
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"BS", VK_BACK, '\b'},     {"DEL", VK_DELETE, 0},  {"INS", VK_INSERT, 0}, {"TAB", VK_TAB, '\t'},
-    {"ENTER", VK_RETURN, '\r'}, {"ESC", VK_ESCAPE, 0x1B}, {"LEFT", VK_LEFT, 0}, {"RIGHT", VK_RIGHT, 0},
-    {"HOME", VK_HOME, 0},      {"END", VK_END, 0},
+    {"BS", VK_BACK},     {"DEL", VK_DELETE}, {"INS", VK_INSERT},  {"TAB", VK_TAB},   {"ENTER", VK_RETURN},
+    {"ESC", VK_ESCAPE},  {"LEFT", VK_LEFT},  {"RIGHT", VK_RIGHT}, {"HOME", VK_HOME}, {"END", VK_END},
 };
 
 std::string Upper(std::string_view text) {
@@ -41,12 +39,12 @@ KeyStroke Named(std::string_view name, const std::string& written) {
     if (name != named.name) continue;
     stroke.key = named.key;
     // Held keys type no character but Ctrl and a letter does.
-    stroke.character = stroke.modifiers.control ? 0 : named.character;
+    stroke.character = stroke.modifiers.control ? 0 : CharacterOfKey(named.key, {});
     return stroke;
   }
   if (stroke.modifiers.control && name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
     stroke.key = static_cast<UINT>(name[0]);
-    stroke.character = static_cast<char>(name[0] - 'A' + 1);
+    stroke.character = CharacterOfKey(stroke.key, stroke.modifiers);
     return stroke;
   }
   throw AutomationError("not a key: " + written);
