@@ -66,8 +66,10 @@ class OVERLAYS_API CGridSystem {
   std::string title;      // file title of a user grid file, else empty
   std::string name;       // shown to the user
   std::string zoneName;   // secondary name
+  std::uint32_t row = 0;      // row of the catalogue list the grid was selected from
   std::uint32_t kind = 0;     // projection kind 0..14 (ProjectionTable.cpp)
   std::uint32_t variant = 0;  // method within the kind
+  std::uint32_t zone = 0;     // UTM zone of the UTM-based catalogue grids, else 0
   double lat0 = 0, lon0 = 0;  // radians
   double falseEasting = 0, falseNorthing = 0;  // metres
   double scale = 1;       // k0
