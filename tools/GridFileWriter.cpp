@@ -1,0 +1,18 @@
+#include "GridFileWriter.h"
+
+#include "LittleEndian.h"
+
+namespace tools {
+
+std::string GridFileBytes(const GridFileDef& c, const char* lineEnd) {
+  std::string out;
+  for (const std::string* line : {&c.name, &c.zoneName, &c.ellipsoidName, &c.ellipsoidQualifier})
+    out += *line + lineEnd;
+  AppendLittleEndian(out, c.kind);
+  AppendLittleEndian(out, c.variant);
+  for (double v : {c.lat0, c.lon0, c.falseEasting, c.falseNorthing, c.scale, c.lat1, c.lat2})
+    AppendLittleEndian(out, v);
+  return out;
+}
+
+}  // namespace tools
