@@ -53,5 +53,6 @@ void AddResourcesCommand(CLI::App& app, const Options& options);
 void AddEditCommand(CLI::App& app, const Options& options);
 void AddPlacesCommand(CLI::App& app, const Options& options);
 void AddProjectCommands(CLI::App& app, const Options& options);
+void AddGridsCommand(CLI::App& app, const Options& options);
 
 }  // namespace host

@@ -1,6 +1,7 @@
 // overlays project LAT LON / overlays unproject E N: one position through a
-// grid given by its projection kind, origin and ellipsoid, or with "-" a
-// stream of positions from standard input, one per line.
+// grid given by its projection kind, origin and ellipsoid or by its place in
+// the grid catalogue, or with "-" a stream of positions from standard
+// input, one per line.
 
 #include <array>
 #include <cmath>
@@ -9,7 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "GridAddress.h"
 #include "Host.h"
+#include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
 #include "geodesy/ellipsoid/Spheroid.h"
@@ -26,6 +29,7 @@ struct GridArguments {
   std::optional<double> lat1, lat2;                   // standard parallels, degrees
   double alpha = 0, gamma = 0;                        // oblique kinds' line and rectifying angle, degrees
   unsigned ellipsoid = kWgs1984Row;
+  std::optional<std::string> catalogueGrid;  // --grid KIND:ROW[:VARIANT], in place of the above
 };
 
 struct ProjectionRequest {
@@ -45,18 +49,28 @@ bool AllFinite(std::initializer_list<double> values) {
   return true;
 }
 
-void CheckKindAvailable(const GridArguments& args) {
-  const ProjectionKindDef* def = FindProjectionKind(args.kind, args.variant);
+void CheckKindAvailable(unsigned kind, unsigned variant) {
+  const ProjectionKindDef* def = FindProjectionKind(kind, variant);
   if (!def)
-    throw CommandError("there is no projection kind " + std::to_string(args.kind) + " variant " +
-                       std::to_string(args.variant));
+    throw CommandError("there is no projection kind " + std::to_string(kind) + " variant " + std::to_string(variant));
   if (!def->operations)
-    throw CommandError("projection kind " + std::to_string(args.kind) + " (" + def->name +
+    throw CommandError("projection kind " + std::to_string(kind) + " (" + def->name +
                        ") cannot be computed by this version");
 }
 
+// The catalogue's grid, on its own ellipsoid, or on --ellipsoid's for a
+// row that has none.
+void SelectCatalogueGrid(const GridArguments& args, HostGrid& g) {
+  const GridAddress a = ParseGridAddress(*args.catalogueGrid);
+  g.spheroid.SelectSpheroid(args.ellipsoid);
+  if (!SelectGrid(g.grid, &g.spheroid, a.row, a.kind, a.variant))
+    throw CommandError("the catalogue has no grid " + *args.catalogueGrid + " (see 'overlays grids')");
+  CheckKindAvailable(g.grid.kind, g.grid.variant);
+}
+
 void BuildGrid(const GridArguments& args, HostGrid& g) {
-  CheckKindAvailable(args);
+  if (args.catalogueGrid) return SelectCatalogueGrid(args, g);
+  CheckKindAvailable(args.kind, args.variant);
   if (!AllFinite({args.lat0, args.lon0, args.fe, args.fn, args.k0, args.lat1.value_or(0), args.lat2.value_or(0),
                   args.alpha, args.gamma}))
     throw CommandError("the grid's numbers must be finite");
@@ -138,27 +152,38 @@ void RunProjection(const ProjectionRequest& request, PointPrinter print) {
 }
 
 void AddGridOptions(CLI::App* cmd, GridArguments& args) {
-  cmd->add_option("--kind", args.kind,
+  auto* grid = cmd->add_option("--grid", args.catalogueGrid,
+                               "A grid of the catalogue as KIND:ROW[:VARIANT] (see 'overlays grids'), in place of "
+                               "the grid's own parameters");
+  auto* kind = cmd->add_option("--kind", args.kind,
                   "Projection kind: 0-4 and 12 (variant 0) Transverse Mercator (3 south-orientated), 5 Mercator, "
                   "6 Lambert conic (variant 2 conformal, 1 its tan form, 0 near-conformal), 7 Cassini-Soldner, "
                   "8 first-order Cassini (Guam), 9 stereographic (variants 0 and 1 oblique, 2 polar), "
                   "10 American Polyconic, 11 and 12 variant 3 Hotine Oblique Mercator (variant 0 with u from the "
                   "centre, others from the natural origin), 12 variants 1 and 2 US state plane 1927 Lambert and "
                   "Transverse Mercator");
-  cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
   const auto latitude = CLI::Range(-90.0, 90.0);
-  cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);
-  cmd->add_option("--lon0", args.lon0, "Central longitude, degrees");
-  cmd->add_option("--fe", args.fe, "False easting, metres");
-  cmd->add_option("--fn", args.fn, "False northing, metres");
-  cmd->add_option("--k0", args.k0, "Scale factor at the origin (default 1)");
-  cmd->add_option("--lat1", args.lat1, "First standard parallel, degrees (variant 0: the latitude of origin)")
-      ->check(latitude);
-  cmd->add_option("--lat2", args.lat2, "Second standard parallel, degrees")->check(latitude);
-  cmd->add_option("--alpha", args.alpha, "Oblique Mercator: azimuth of the initial line at the centre (lat0, lon0), degrees");
-  cmd->add_option("--gamma", args.gamma,
-                  "Oblique Mercator: angle from the rectified to the skew grid, degrees (variant 0 takes atan(4/3))");
-  cmd->add_option("--ellipsoid", args.ellipsoid, "Row of the ellipsoid table (default 26, WGS 1984; see 'overlays ellipsoids')")
+  const std::vector<CLI::Option*> own = {
+      kind,
+      cmd->add_option("--variant", args.variant, "Method within the kind (default 0)"),
+      cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude),
+      cmd->add_option("--lon0", args.lon0, "Central longitude, degrees"),
+      cmd->add_option("--fe", args.fe, "False easting, metres"),
+      cmd->add_option("--fn", args.fn, "False northing, metres"),
+      cmd->add_option("--k0", args.k0, "Scale factor at the origin (default 1)"),
+      cmd->add_option("--lat1", args.lat1, "First standard parallel, degrees (variant 0: the latitude of origin)")
+          ->check(latitude),
+      cmd->add_option("--lat2", args.lat2, "Second standard parallel, degrees")->check(latitude),
+      cmd->add_option("--alpha", args.alpha,
+                      "Oblique Mercator: azimuth of the initial line at the centre (lat0, lon0), degrees"),
+      cmd->add_option("--gamma", args.gamma,
+                      "Oblique Mercator: angle from the rectified to the skew grid, degrees (variant 0 takes "
+                      "atan(4/3))"),
+  };
+  for (CLI::Option* option : own) grid->excludes(option);
+  cmd->add_option("--ellipsoid", args.ellipsoid,
+                  "Row of the ellipsoid table (default 26, WGS 1984; see 'overlays ellipsoids'); with --grid, for "
+                  "the rows that have no ellipsoid of their own")
       ->check(CLI::Range(0u, static_cast<unsigned>(kEllipsoidTable.size() - 1)));
 }
 

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <vector>
 
+#include "CsvText.h"
 #include "GeoJson.h"
 #include "Host.h"
 #include "frame/Exports.h"
@@ -83,22 +84,8 @@ const WreckField kWreckFields[] = {
     {"comment", FieldType::Text, [](const WreckDef& w) { return Out(std::string(w.Comment())); }},
 };
 
-// The text and CSV forms hold one record a line (CSV) or one field a line
-// (text), so line breaks inside a value become spaces there.
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
-  return text;
-}
-
 std::string Csv(const WreckField& field, const std::string& value) {
-  if (field.type == FieldType::Number) return value;
-  std::string out = "\"";
-  for (char c : OneLine(value)) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
+  return field.type == FieldType::Number ? value : CsvQuoted(value);
 }
 
 void PrintCsvHeader(std::ostream& out) {

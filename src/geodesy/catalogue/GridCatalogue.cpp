@@ -2,9 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 
+#include "frame/FormatText.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/catalogue/GridTables.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
@@ -33,15 +32,6 @@ constexpr std::array<const char*, 8> kNorwayAxisNames = {
     "NGO (Axis I)", "NGO (Axis II)", "NGO (Axis III)", "NGO (Axis IV)",
     "NGO (Axis V)", "NGO (Axis VI)", "NGO (Axis VII)", "NGO (Axis VIII)"};
 
-std::string Format(const char* pattern, ...) {
-  char text[96];
-  va_list args;
-  va_start(args, pattern);
-  std::vsnprintf(text, sizeof text, pattern, args);
-  va_end(args);
-  return text;
-}
-
 char EastOrWest(double lon0Degrees) { return lon0Degrees < 0 ? 'W' : 'E'; }
 
 double UtmCentralMeridian(std::uint32_t zone) { return 6.0 * zone - 183; }
@@ -49,7 +39,7 @@ double UtmCentralMeridian(std::uint32_t zone) { return 6.0 * zone - 183; }
 CatalogueEntry UtmZone(std::uint32_t zone, std::uint32_t variant) {
   const double lon0 = UtmCentralMeridian(zone);
   CatalogueEntry e;
-  e.name = Format("%s%2d (%d\xB0 %c)", "UTM Grid Zone ", static_cast<int>(zone), static_cast<int>(std::fabs(lon0)),
+  e.name = FormatText("%s%2d (%d\xB0 %c)", "UTM Grid Zone ", static_cast<int>(zone), static_cast<int>(std::fabs(lon0)),
                   EastOrWest(lon0));
   e.parameters.variant = variant;
   e.parameters.lon0 = lon0;
@@ -72,8 +62,8 @@ CatalogueEntry DhdnZone(std::uint32_t row) {
   e.parameters.ellipsoid = kBessel1841Row;
   e.parameters.lon0 = 3.0 * row + 6;
   e.parameters.falseEasting = 1000000.0 * row + 2500000;
-  e.name = Format("DHDN Zone %02d", static_cast<int>(row + 2));
-  e.zoneName = Format("West Germany (%.0lf\xB0 E)", e.parameters.lon0);
+  e.name = FormatText("DHDN Zone %02d", static_cast<int>(row + 2));
+  e.zoneName = FormatText("West Germany (%.0lf\xB0 E)", e.parameters.lon0);
   e.epsg = kDhdnEpsg + static_cast<int>(row + 2);
   return e;
 }
@@ -86,8 +76,8 @@ CatalogueEntry GaussKrugerZone(std::uint32_t zone) {
   e.parameters.ellipsoid = kKrassowskyRow;
   e.parameters.lon0 = lon0;
   e.parameters.falseEasting = 1000000.0 * (zone - 1) + 1500000;
-  e.name = Format("GK Zone %02d", static_cast<int>(zone));
-  e.zoneName = Format("(%.0lf\xB0 %c)", std::fabs(lon0), EastOrWest(lon0));
+  e.name = FormatText("GK Zone %02d", static_cast<int>(zone));
+  e.zoneName = FormatText("(%.0lf\xB0 %c)", std::fabs(lon0), EastOrWest(lon0));
   if (zone >= kFirstGaussKrugerEpsgZone) e.epsg = kGaussKrugerEpsg + static_cast<int>(zone);
   return e;
 }
@@ -100,7 +90,7 @@ CatalogueEntry LoBelt(std::uint32_t row, std::uint32_t) {
   CatalogueEntry e;
   e.parameters.ellipsoid = kClarke1880ArcRow;
   e.parameters.lon0 = 2.0 * row + 17;
-  e.name = Format("Lo %2.0lf\xB0 E", e.parameters.lon0);
+  e.name = FormatText("Lo %2.0lf\xB0 E", e.parameters.lon0);
   e.zoneName = "South Africa";
   if (e.parameters.lon0 <= kLastLoBeltEpsg) e.epsg = kLoBeltEpsg + static_cast<int>(e.parameters.lon0);
   return e;
