@@ -20,9 +20,9 @@ bool ReadGridFile(std::FILE* file, GridFileDef& out) {
   if (!ReadLines(file, out) || std::fread(block, 1, sizeof block, file) != sizeof block) return false;
   out.kind = LittleEndianUint32(block + kKindOffset);
   out.variant = LittleEndianUint32(block + kVariantOffset);
-  double* const fields[] = {&out.lat0,          &out.lon0,  &out.falseEasting, &out.falseNorthing,
-                            &out.scale,         &out.lat1,  &out.lat2};
-  for (std::size_t i = 0; i < std::size(fields); ++i) *fields[i] = LittleEndianDouble(block + kFirstDoubleOffset + 8 * i);
+  double* const fields[] = {&out.lat0, &out.lon0, &out.falseEasting, &out.falseNorthing, &out.scale, &out.lat1, &out.lat2};
+  for (std::size_t i = 0; i < std::size(fields); ++i)
+    *fields[i] = LittleEndianDouble(block + kFirstDoubleOffset + 8 * i);
   return true;
 }
 
