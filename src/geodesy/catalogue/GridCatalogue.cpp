@@ -39,8 +39,8 @@ double UtmCentralMeridian(std::uint32_t zone) { return 6.0 * zone - 183; }
 CatalogueEntry UtmZone(std::uint32_t zone, std::uint32_t variant) {
   const double lon0 = UtmCentralMeridian(zone);
   CatalogueEntry e;
-  e.name = FormatText("%s%2d (%d\xB0 %c)", "UTM Grid Zone ", static_cast<int>(zone), static_cast<int>(std::fabs(lon0)),
-                  EastOrWest(lon0));
+  e.name = FormatText("%s%2d (%d\xB0 %c)", "UTM Grid Zone ", static_cast<int>(zone),
+                      static_cast<int>(std::fabs(lon0)), EastOrWest(lon0));
   e.parameters.variant = variant;
   e.parameters.lon0 = lon0;
   e.parameters.falseEasting = kUtmFalseEasting;
