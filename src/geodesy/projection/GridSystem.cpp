@@ -90,6 +90,7 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
   const ProjectionOperations* ops = OperationsOf(*this);
   if (!CanProject() || !ops) return false;
   const GridPoint p = ops->forward(*this, phi, lam, LatitudeTermsAt(*spheroid, phi), convergence || pointScale);
+  if (!p.onGrid) return false;
   Assign(easting, p.easting);
   Assign(northing, p.northing);
   Assign(convergence, std::clamp(p.convergence, -kPi, kPi));
@@ -102,6 +103,7 @@ bool CGridSystem::Inverse(double easting, double northing, double* lat, double* 
   const ProjectionOperations* ops = OperationsOf(*this);
   if (!CanProject() || !ops) return false;
   const GeographicPoint p = ops->inverse(*this, easting, northing, lat ? *lat : 0.0, convergence || pointScale);
+  if (!p.onGrid) return false;
   Assign(lat, std::fabs(p.lat) > kPi / 2 ? 0.0 : p.lat);
   Assign(lon, std::fabs(p.lon) > kPi ? 0.0 : p.lon);
   Assign(convergence, p.convergence);

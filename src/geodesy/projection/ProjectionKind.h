@@ -18,6 +18,7 @@ struct GridPoint {
   double easting = 0, northing = 0;  // metres
   double convergence = 0;            // radians
   double scale = 0;                  // point scale factor
+  bool onGrid = true;                // false: the grid has no numbers for this point; the outputs stay untouched
 };
 
 struct GeographicPoint {
@@ -25,6 +26,7 @@ struct GeographicPoint {
   double convergence = 0;   // radians
   double scale = 0;         // point scale factor
   bool settled = true;      // false when an iteration ran out of steps (lat is then 0)
+  bool onGrid = true;       // false: the grid has no position for these numbers; the outputs stay untouched
 };
 
 using ProjectionSetup = void (*)(CGridSystem& grid);

@@ -11,6 +11,7 @@
 #include "geodesy/projection/LambertConformalConic.h"
 #include "geodesy/projection/LambertNearConformal.h"
 #include "geodesy/projection/Mercator.h"
+#include "geodesy/projection/NorwegianAxes.h"
 #include "geodesy/projection/ObliqueStereographic.h"
 #include "geodesy/projection/PolarStereographic.h"
 #include "geodesy/projection/Polyconic.h"
@@ -45,7 +46,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
     {12, 2, "US State Plane 1927, Transverse Mercator", &kStatePlaneTransverseMercator27},
     {12, 3, "Hotine Oblique Mercator", &kHotineNaturalOrigin},
-    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
+    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", &kNorwegianAxes},
     {14, kAnyVariant, "Transverse Mercator, complex polynomial", nullptr},
 };
 
