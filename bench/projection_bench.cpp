@@ -3,7 +3,8 @@
 // nearest to ours), its default tmerc (the exact Poder/Engsager series) and
 // merc, each through proj_trans_generic on the whole array, its fastest
 // path; likewise Cassini-Soldner, Guam, the stereographic kinds and the
-// polyconic against cass, aeqd +guam, sterea, stere and poly. The lines at
+// polyconic against cass, aeqd +guam, sterea, stere and poly, and kind 13
+// against PROJ's ED50 to NGO 1948 conversion. The lines at
 // the end give PROJ's time per point over ours.
 
 #include "Compare.h"
@@ -19,10 +20,12 @@
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/projection/GridSystem.h"
+#include "norwegian_axes/NgoConversion.h"
 
 namespace {
 
 constexpr int kPoints = 4096;
+constexpr unsigned kWgs1984 = 26, kInternational = 20;  // ellipsoid rows
 
 struct GridCase {
   const char* name;
@@ -32,6 +35,7 @@ struct GridCase {
   unsigned variant = 0;
   double lat1 = 0, lat2 = 0;  // standard parallels, degrees; none when both are 0
   double alpha = 0, gamma = 0;  // oblique kinds' line and rectifying angle, degrees; none when both are 0
+  unsigned ellipsoid = kWgs1984;
 };
 
 // UTM zone 31N within its 3° of the meridian; World Mercator at latitudes
@@ -44,9 +48,10 @@ struct Points {
 };
 
 struct OurGrid {
-  CSpheroid spheroid;  // WGS 1984
+  CSpheroid spheroid;
   CGridSystem grid;
   explicit OurGrid(const GridCase& c) {
+    spheroid.SelectSpheroid(c.ellipsoid);
     grid.kind = c.kind;
     grid.variant = c.variant;
     grid.spheroid = &spheroid;
@@ -234,6 +239,38 @@ BENCHMARK_CAPTURE(Proj, omerc_uoff_fwd, &kBorneo, kBorneoOmerc, PJ_FWD);
 BENCHMARK_CAPTURE(Ours, omerc_uoff_inv, &kBorneo, PJ_INV);
 BENCHMARK_CAPTURE(Proj, omerc_uoff_inv, &kBorneo, kBorneoOmerc, PJ_INV);
 
+// Kind 13 on UTM zone 32 with Axis III over southern Norway (59° to 64° N,
+// 6° to 12° E, so that points fall to Axes I, II and III) against PROJ's
+// ED50 to NGO 1948 conversion from ED50 latitude and longitude, the
+// pipeline the tables were fitted to.
+constexpr GridCase kNgoAxis3{"NGO Axis III from UTM 32", 13, 0, 9, 0.9996, 500000, 0, 59, 64, 3, 2, 0, 0, 0, 0,
+                             kInternational};
+
+void ProjNgo(benchmark::State& state, PJ_DIRECTION direction) {
+  const norwegian_axes::NgoConversion ngo(norwegian_axes::kEd50Geographic, 2);
+  if (!ngo.Valid()) return state.SkipWithError("PROJ has no ED50 to NGO 1948 conversion");
+  const Points& p = PointsOf(kNgoAxis3);
+  std::vector<double> lonDegrees, latDegrees;
+  for (int i = 0; i < kPoints; ++i) {
+    lonDegrees.push_back(p.lam[i] / kRadiansPerDegree);
+    latDegrees.push_back(p.phi[i] / kRadiansPerDegree);
+  }
+  std::vector<double> a, b;
+  for (auto _ : state) {
+    a = direction == PJ_FWD ? lonDegrees : p.easting;
+    b = direction == PJ_FWD ? latDegrees : p.northing;
+    proj_trans_generic(ngo.Operation(), direction, a.data(), sizeof(double), kPoints, b.data(), sizeof(double),
+                       kPoints, nullptr, 0, 0, nullptr, 0, 0);
+    benchmark::DoNotOptimize(a.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+BENCHMARK_CAPTURE(Ours, ngo_fwd, &kNgoAxis3, PJ_FWD);
+BENCHMARK_CAPTURE(ProjNgo, ngo_fwd, PJ_FWD);
+BENCHMARK_CAPTURE(Ours, ngo_inv, &kNgoAxis3, PJ_INV);
+BENCHMARK_CAPTURE(ProjNgo, ngo_inv, PJ_INV);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -257,7 +294,9 @@ int main(int argc, char** argv) {
       {"Hotine forward vs omerc +no_uoff", "Ours/omerc_fwd", "Proj/omerc_fwd", kPoints, "point"},
       {"Hotine inverse vs omerc +no_uoff", "Ours/omerc_inv", "Proj/omerc_inv", kPoints, "point"},
       {"Hotine (u from centre) forward vs omerc", "Ours/omerc_uoff_fwd", "Proj/omerc_uoff_fwd", kPoints, "point"},
-      {"Hotine (u from centre) inverse vs omerc", "Ours/omerc_uoff_inv", "Proj/omerc_uoff_inv", kPoints, "point"}};
+      {"Hotine (u from centre) inverse vs omerc", "Ours/omerc_uoff_inv", "Proj/omerc_uoff_inv", kPoints, "point"},
+      {"Norwegian axes forward vs ED50 to NGO 1948", "Ours/ngo_fwd", "ProjNgo/ngo_fwd", kPoints, "point"},
+      {"Norwegian axes inverse vs ED50 to NGO 1948", "Ours/ngo_inv", "ProjNgo/ngo_inv", kPoints, "point"}};
   RegisterKindBenches(pairs);
   // CPU time, which a machine shared with other work disturbs less.
   return bench_support::RunAndCompare(argc, argv, std::move(pairs));

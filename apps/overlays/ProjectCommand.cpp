@@ -98,7 +98,8 @@ bool ProjectsBack(const CGridSystem& grid, double lat, double lon, double eastin
 void PrintUnprojected(const CGridSystem& grid, double easting, double northing) {
   double lat = 0, lon = 0, gamma = 0, k = 0;
   if (!grid.Inverse(easting, northing, &lat, &lon, &gamma, &k) || !AllFinite({lat, lon, gamma, k}))
-    throw CommandError("no latitude and longitude found for this easting and northing (the iteration did not settle)");
+    throw CommandError("no latitude and longitude found for this easting and northing (the iteration did not settle, "
+                       "or the grid has no position for them)");
   if (!ProjectsBack(grid, lat, lon, easting, northing))
     throw CommandError("this easting and northing lie beyond the projection's reach (no latitude and longitude "
                        "projects to them)");
@@ -144,7 +145,8 @@ void AddGridOptions(CLI::App* cmd, GridArguments& args) {
                   "8 first-order Cassini (Guam), 9 stereographic (variants 0 and 1 oblique, 2 polar), "
                   "10 American Polyconic, 11 and 12 variant 3 Hotine Oblique Mercator (variant 0 with u from the "
                   "centre, others from the natural origin), 12 variants 1 and 2 US state plane 1927 Lambert and "
-                  "Transverse Mercator");
+                  "Transverse Mercator, 13 a UTM zone (31-35, International ellipsoid) into the NGO 1948 axes "
+                  "(variant 0-7: Axis I-VIII; in zones 31 and 32 a point's region may pick another axis)");
   cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
   const auto latitude = CLI::Range(-90.0, 90.0);
   cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);

@@ -316,7 +316,8 @@ int main(int argc, char** argv) {
   }
   const Box norway = AreaOfUse("EPSG:4273");  // NGO 1948: Norway onshore
   std::vector<Box> axisAreas;
-  for (int axis = 0; axis < kNorwegianAxisCount; ++axis) axisAreas.push_back(AreaOfUse(norwegian_axes::NgoAxisCrs(axis)));
+  for (int axis = 0; axis < kNorwegianAxisCount; ++axis)
+    axisAreas.push_back(AreaOfUse(norwegian_axes::NgoAxisCrs(axis)));
   std::vector<NorwegianZoneAreaDef> zones;
   std::vector<FittedTable> tables;
   for (int zone = 31; zone <= 35; ++zone) {

@@ -51,6 +51,7 @@ class NgoConversion {
 
   bool Valid() const { return op_ != nullptr; }
   const std::string& Name() const { return name_; }
+  PJ* Operation() const { return op_; }  // for proj_trans_generic on whole arrays
   PJ_XY Forward(double east, double north) const {
     return proj_trans(op_, PJ_FWD, proj_coord(east, north, 0, 0)).xy;
   }
