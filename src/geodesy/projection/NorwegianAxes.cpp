@@ -62,6 +62,7 @@ constexpr double kInternationalA = 6378388;
 constexpr double kInternationalInverseFlattening = 297;
 constexpr double kUtmScale = 0.9996;
 constexpr double kUtmFalseEasting = 500000;
+constexpr double kFirstUtmZone = 1, kLastUtmZone = 60;
 constexpr double kOriginTolerance = 1e-9;  // radians, far below one catalogue digit
 
 // The zone whose UTM grid this is, or 0 when the grid differs from the one
@@ -69,6 +70,7 @@ constexpr double kOriginTolerance = 1e-9;  // radians, far below one catalogue d
 int FittedZoneOf(const CGridSystem& g) {
   const CSpheroid& s = *g.spheroid;
   const double zone = std::round((g.lon0 / kRadiansPerDegree + 183) / 6);
+  if (!(zone >= kFirstUtmZone && zone <= kLastUtmZone)) return 0;  // NaN too; keeps the cast below defined
   const bool utm = s.a == kInternationalA && s.invFlattening == kInternationalInverseFlattening &&
                    g.scale == kUtmScale && g.falseEasting == kUtmFalseEasting && g.falseNorthing == 0 &&
                    g.lat0 == 0 && std::fabs(g.lon0 - (6 * zone - 183) * kRadiansPerDegree) < kOriginTolerance;
