@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ProjectionOracle.h"
+#include "System34ProjText.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/projection/DanishSystem34.h"
 
@@ -85,29 +86,6 @@ TEST(ProjectionSystem34, PublishedCheckPointsBothWays) {
   }
 }
 
-std::string Number(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.17g", v);
-  return text;
-}
-
-std::string CoefficientList(const ComplexPolynomialDef& p) {
-  std::string text;
-  for (std::size_t k = 0; k <= p.degree; ++k)
-    text += (k ? "," : "") + Number(p.coefficients[k][0]) + "," + Number(p.coefficients[k][1]);
-  return text;
-}
-
-// "+proj=horner" with a region's sets as our tables hold them (both of one
-// degree, as PROJ needs). PROJ works in (u, v) = (imaginary, real) of the
-// same planes: (E, N) and (−x, y).
-std::string HornerText(const System34RegionDef& t) {
-  return "+proj=horner +ellps=intl +range=500000 +deg=" + std::to_string(t.toSystem34.degree) +
-         " +fwd_origin=" + Number(t.toSystem34.originImaginary) + "," + Number(t.toSystem34.originReal) +
-         " +inv_origin=" + Number(t.toUtm.originImaginary) + "," + Number(t.toUtm.originReal) +
-         " +fwd_c=" + CoefficientList(t.toSystem34) + " +inv_c=" + CoefficientList(t.toUtm);
-}
-
 // PROJ's horner on the same numbers, at random positions over each region
 // each way. Both follow Horner's rule term by term and agree to the last
 // bit here; another order of the same sums would differ by rounding, far
@@ -116,8 +94,8 @@ TEST(ProjectionSystem34, EvaluationAgreesWithProjHorner) {
   for (const Region& r : kRegions) {
     const System34RegionDef& tables = kSystem34Regions[r.row];
     PJ_CONTEXT* context = proj_context_create();
-    PJ* horner = proj_create(context, HornerText(tables).c_str());
-    ASSERT_NE(horner, nullptr) << HornerText(tables);
+    PJ* horner = proj_create(context, System34HornerText(tables).c_str());
+    ASSERT_NE(horner, nullptr) << System34HornerText(tables);
     std::mt19937_64 rng(r.row + 11);
     std::uniform_real_distribution<double> north(r.nLo, r.nHi), east(r.eLo, r.eHi);
     double forward = 0, inverse = 0;
@@ -158,7 +136,7 @@ TEST(ProjectionSystem34, WholeGridAgainstExactUtmAndHorner) {
   for (const Region& r : kRegions) {
     const System34Grid g(r.row);
     const ProjOperation pipeline("+proj=pipeline +step +proj=utm +zone=32 +ellps=intl +step " +
-                                 HornerText(kSystem34Regions[r.row]));
+                                 System34HornerText(kSystem34Regions[r.row]));
     ASSERT_TRUE(pipeline.Valid()) << r.label;
     double forward = 0, inverse = 0;
     ForPositionsIn(r, 4000, [&](double phi, double lam) {
