@@ -64,8 +64,9 @@ const ProjOperation& Utm32() {
 double Apart(PlanePosition a, PlanePosition b) { return std::hypot(a.easting - b.easting, a.northing - b.northing); }
 
 // The published pairs agree with each other within 1.01 mm (Sjælland's
-// inverse origin lies 118 km from its forward one): 1.5 mm. Through the whole grid the Transverse Mercator
-// series adds up to 2.5 mm this far (178 km) from 9° E: 4 mm.
+// inverse origin lies 118 km from its forward one): 1.5 mm. Through the
+// whole grid our Transverse Mercator series adds up to 2.5 mm this far
+// (178 km) from 9° E: 4 mm.
 TEST(ProjectionSystem34, PublishedCheckPointsBothWays) {
   for (const Region& r : kRegions) {
     const System34RegionDef& tables = kSystem34Regions[r.row];
