@@ -29,8 +29,8 @@ constexpr unsigned kInternational = 20;
 struct Region {
   const char* label;
   unsigned row;
-  PlanePosition utmA, system34A;  // the forward set's origin
-  PlanePosition utmB, system34B;  // the inverse set's origin
+  tagXY utmA, system34A;  // the forward set's origin
+  tagXY utmB, system34B;  // the inverse set's origin
   double nLo, nHi, eLo, eHi;
   // Our Redfearn Transverse Mercator series at the box's edge from 9° E
   // bound the whole grid: against PROJ's exact UTM forward and inverse,
@@ -61,7 +61,7 @@ const ProjOperation& Utm32() {
   return op;
 }
 
-double Apart(PlanePosition a, PlanePosition b) { return std::hypot(a.easting - b.easting, a.northing - b.northing); }
+double Apart(tagXY a, tagXY b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 // The published pairs agree with each other within 1.01 mm (Sjælland's
 // inverse origin lies 118 km from its forward one): 1.5 mm. Through the
@@ -72,17 +72,17 @@ TEST(ProjectionSystem34, PublishedCheckPointsBothWays) {
     const System34RegionDef& tables = kSystem34Regions[r.row];
     const System34Grid g(r.row);
     for (const auto& [utm, system34] : {std::pair{r.utmA, r.system34A}, std::pair{r.utmB, r.system34B}}) {
-      EXPECT_LT(Apart(UtmToSystem34(tables, utm), system34), 1.5e-3) << r.label << " " << utm.easting;
-      EXPECT_LT(Apart(System34ToUtm(tables, system34), utm), 1.5e-3) << r.label << " " << system34.easting;
+      EXPECT_LT(Apart(UtmToSystem34(tables, utm), system34), 1.5e-3) << r.label << " " << utm.x;
+      EXPECT_LT(Apart(System34ToUtm(tables, system34), utm), 1.5e-3) << r.label << " " << system34.x;
 
-      const PJ_LP at = Utm32().Inverse(utm.easting, utm.northing);
-      PlanePosition projected;
-      ASSERT_TRUE(g.grid.Forward(at.phi, at.lam, &projected.easting, &projected.northing)) << r.label;
-      EXPECT_LT(Apart(projected, system34), 4e-3) << r.label << " " << utm.easting;
+      const PJ_LP at = Utm32().Inverse(utm.x, utm.y);
+      tagXY projected;
+      ASSERT_TRUE(g.grid.Forward(at.phi, at.lam, &projected.x, &projected.y)) << r.label;
+      EXPECT_LT(Apart(projected, system34), 4e-3) << r.label << " " << utm.x;
       double lat = 0, lon = 0;
-      ASSERT_TRUE(g.grid.Inverse(system34.easting, system34.northing, &lat, &lon)) << r.label;
+      ASSERT_TRUE(g.grid.Inverse(system34.x, system34.y, &lat, &lon)) << r.label;
       const PJ_XY back = Utm32().Forward(lat, lon);
-      EXPECT_LT(Apart({back.x, back.y}, utm), 4e-3) << r.label << " " << system34.easting;
+      EXPECT_LT(Apart({back.x, back.y}, utm), 4e-3) << r.label << " " << system34.x;
     }
   }
 }
@@ -101,12 +101,12 @@ TEST(ProjectionSystem34, EvaluationAgreesWithProjHorner) {
     std::uniform_real_distribution<double> north(r.nLo, r.nHi), east(r.eLo, r.eHi);
     double forward = 0, inverse = 0;
     for (int i = 0; i < 2000; ++i) {
-      const PlanePosition utm{east(rng), north(rng)};
-      const PlanePosition ours = UtmToSystem34(tables, utm);
-      const PJ_XY theirs = horner.Forward(utm.northing, utm.easting);
+      const tagXY utm{east(rng), north(rng)};
+      const tagXY ours = UtmToSystem34(tables, utm);
+      const PJ_XY theirs = horner.Forward(utm.y, utm.x);
       forward = std::max(forward, Apart(ours, {-theirs.x, theirs.y}));
-      const PlanePosition back = System34ToUtm(tables, ours);
-      const PJ_LP theirsBack = horner.Inverse(-ours.easting, ours.northing);
+      const tagXY back = System34ToUtm(tables, ours);
+      const PJ_LP theirsBack = horner.Inverse(-ours.x, ours.y);
       inverse = std::max(inverse, Apart(back, {theirsBack.lam, theirsBack.phi}));
     }
     std::printf("%s against PROJ horner: forward %.3g m, inverse %.3g m\n", r.label, forward, inverse);
@@ -128,9 +128,9 @@ void ForPositionsIn(const Region& r, int count, Visit visit) {
 
 // How far our inverse of a grid position lands from (phi, lam), on the
 // ground.
-double InverseMiss(const System34Grid& g, PlanePosition p, double phi, double lam) {
+double InverseMiss(const System34Grid& g, tagXY p, double phi, double lam) {
   double phiBack = 0, lamBack = 0;
-  EXPECT_TRUE(g.grid.Inverse(p.easting, p.northing, &phiBack, &lamBack));
+  EXPECT_TRUE(g.grid.Inverse(p.x, p.y, &phiBack, &lamBack));
   return projection_oracle::GroundDistance(g.spheroid, phi, phiBack - phi, lamBack - lam);
 }
 
@@ -148,8 +148,8 @@ TEST(ProjectionSystem34, WholeGridAgainstExactUtmThenHornerAndBack) {
     ASSERT_TRUE(pipeline.Valid()) << r.label;
     double forward = 0, inverse = 0, roundTrip = 0;
     ForPositionsIn(r, 4000, [&](double phi, double lam) {
-      PlanePosition ours;
-      ASSERT_TRUE(g.grid.Forward(phi, lam, &ours.easting, &ours.northing));
+      tagXY ours;
+      ASSERT_TRUE(g.grid.Forward(phi, lam, &ours.x, &ours.y));
       const PJ_XY theirs = pipeline.Forward(phi, lam);
       forward = std::max(forward, Apart(ours, {-theirs.x, theirs.y}));
       inverse = std::max(inverse, InverseMiss(g, {-theirs.x, theirs.y}, phi, lam));

@@ -36,23 +36,23 @@ void AddPolynomialFactors(const ComplexPolynomialDef& f, std::complex<double> ut
   k *= std::abs(slope);
 }
 
-std::complex<double> UtmPlane(PlanePosition utm) { return {utm.northing, utm.easting}; }
+std::complex<double> UtmPlane(tagXY utm) { return {utm.y, utm.x}; }
 
 GridPoint Forward(const CGridSystem& g, double phi, double lam, const LatitudeTerms& at, bool withFactors) {
   const System34RegionDef& region = *RegionOf(g);
   GridPoint p = kTransverseMercator.forward(g, phi, lam, at, withFactors);
-  const PlanePosition utm{p.easting, p.northing};
-  const PlanePosition system34 = UtmToSystem34(region, utm);
-  p.easting = system34.easting;
-  p.northing = system34.northing;
+  const tagXY utm{p.easting, p.northing};
+  const tagXY system34 = UtmToSystem34(region, utm);
+  p.easting = system34.x;
+  p.northing = system34.y;
   if (withFactors) AddPolynomialFactors(region.toSystem34, UtmPlane(utm), p.convergence, p.scale);
   return p;
 }
 
 GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, double startLat, bool withFactors) {
   const System34RegionDef& region = *RegionOf(g);
-  const PlanePosition utm = System34ToUtm(region, {easting, northing});
-  GeographicPoint r = kTransverseMercator.inverse(g, utm.easting, utm.northing, startLat, withFactors);
+  const tagXY utm = System34ToUtm(region, {easting, northing});
+  GeographicPoint r = kTransverseMercator.inverse(g, utm.x, utm.y, startLat, withFactors);
   // The forward set's f′ rather than the inverse set's: one definition of
   // the factors both ways.
   if (withFactors) AddPolynomialFactors(region.toSystem34, UtmPlane(utm), r.convergence, r.scale);
@@ -63,14 +63,14 @@ GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, d
 
 const ProjectionOperations kDanishSystem34{Setup, Forward, Inverse, HasRegion};
 
-PlanePosition UtmToSystem34(const System34RegionDef& region, PlanePosition utm) {
+tagXY UtmToSystem34(const System34RegionDef& region, tagXY utm) {
   const ComplexPolynomialDef& f = region.toSystem34;
   const std::complex<double> w = EvaluateComplexPolynomial(f, FromOrigin(f, UtmPlane(utm)));
   return {-w.imag(), w.real()};
 }
 
-PlanePosition System34ToUtm(const System34RegionDef& region, PlanePosition system34) {
+tagXY System34ToUtm(const System34RegionDef& region, tagXY system34) {
   const ComplexPolynomialDef& g = region.toUtm;
-  const std::complex<double> utm = EvaluateComplexPolynomial(g, FromOrigin(g, {system34.northing, -system34.easting}));
+  const std::complex<double> utm = EvaluateComplexPolynomial(g, FromOrigin(g, {system34.y, -system34.x}));
   return {utm.imag(), utm.real()};
 }

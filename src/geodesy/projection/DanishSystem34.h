@@ -21,17 +21,14 @@
 // and 7.8 mm inverse over Jylland, 6.6 mm and 4.7 cm at the 4.3° from 9° E
 // that Sjælland's area reaches.
 
+#include "frame/XY.h"
 #include "geodesy/projection/ProjectionKind.h"
 #include "geodesy/projection/System34Tables.h"
 
 extern const ProjectionOperations kDanishSystem34;
 
-struct PlanePosition {
-  double easting = 0, northing = 0;  // metres
-};
-
-// The polynomial step alone, in one region: a UTM zone 32 position to
-// System 34 (easting x, northing y) by the published forward set, and back
-// by the published inverse set.
-PlanePosition UtmToSystem34(const System34RegionDef& region, PlanePosition utm);
-PlanePosition System34ToUtm(const System34RegionDef& region, PlanePosition system34);
+// The polynomial step alone, in one region: a UTM zone 32 position (x
+// easting, y northing, metres) to System 34 (x counted westward, y) by the
+// published forward set, and back by the published inverse set.
+tagXY UtmToSystem34(const System34RegionDef& region, tagXY utm);
+tagXY System34ToUtm(const System34RegionDef& region, tagXY system34);
