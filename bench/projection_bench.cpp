@@ -3,7 +3,8 @@
 // nearest to ours), its default tmerc (the exact Poder/Engsager series) and
 // merc, each through proj_trans_generic on the whole array, its fastest
 // path; likewise Cassini-Soldner, Guam, the stereographic kinds and the
-// polyconic against cass, aeqd +guam, sterea, stere and poly. The lines at
+// polyconic against cass, aeqd +guam, sterea, stere and poly, and Danish
+// System 34 against tmerc then horner. The lines at
 // the end give PROJ's time per point over ours.
 
 #include "Compare.h"
@@ -18,6 +19,7 @@
 
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/Spheroid.h"
+#include "System34ProjText.h"
 #include "geodesy/projection/GridSystem.h"
 
 namespace {
@@ -32,6 +34,8 @@ struct GridCase {
   unsigned variant = 0;
   double lat1 = 0, lat2 = 0;  // standard parallels, degrees; none when both are 0
   double alpha = 0, gamma = 0;  // oblique kinds' line and rectifying angle, degrees; none when both are 0
+  unsigned row = 0;             // the kind's catalogue entry (kind 14: its region)
+  const std::string* projSteps = nullptr;  // PROJ steps after the projection's own, in a pipeline
 };
 
 // UTM zone 31N within its 3° of the meridian; World Mercator at latitudes
@@ -49,6 +53,7 @@ struct OurGrid {
   explicit OurGrid(const GridCase& c) {
     grid.kind = c.kind;
     grid.variant = c.variant;
+    grid.row = c.row;
     grid.spheroid = &spheroid;
     grid.SetOriginDegrees(c.fn, c.k0, c.lat0, c.lon0, c.fe);
     if (c.lat1 != 0 || c.lat2 != 0) grid.SetStandardParallels(c.lat1, c.lat2);
@@ -118,7 +123,7 @@ struct ProjGrid {
     char text[400];
     std::snprintf(text, sizeof text, "+proj=%s +a=%.17g +rf=%.17g +lat_0=%.17g +lon_0=%.17g +k_0=%.17g +x_0=%.17g +y_0=%.17g",
                   proj, s.a, s.invFlattening, c.lat0, c.lon0, c.k0, c.fe, c.fn);
-    op = proj_create(context, text);
+    op = proj_create(context, (text + (c.projSteps ? *c.projSteps : std::string())).c_str());
   }
   ~ProjGrid() {
     proj_destroy(op);
@@ -248,6 +253,24 @@ BENCHMARK_CAPTURE(Proj, omerc_uoff_fwd, &kBorneo, kBorneoOmerc, PJ_FWD);
 BENCHMARK_CAPTURE(Ours, omerc_uoff_inv, &kBorneo, PJ_INV);
 BENCHMARK_CAPTURE(Proj, omerc_uoff_inv, &kBorneo, kBorneoOmerc, PJ_INV);
 
+// Danish System 34, Jylland: UTM zone 32 then the region's polynomial,
+// against PROJ's tmerc (+approx, and exact) followed by horner on the same
+// tables (on the benchmark's WGS 1984 in both, which costs neither
+// anything). PROJ's horner gives (−x, y); an axis swap, charged to PROJ,
+// turns it into our (x, y) so that both inverses read the same points.
+const std::string kJyllandHorner =
+    " +step " + System34HornerText(kSystem34Regions[1]) + " +step +proj=axisswap +order=-1,2";
+constexpr GridCase kJylland{"System 34 Jylland", 14, 0, 9, 0.9996, 500000, 0, 54.8, 57.7, 2,
+                            0, 0, 0, 0, 0, 1, &kJyllandHorner};
+constexpr const char* kUtmThenHornerApprox = "pipeline +step +proj=tmerc +approx";
+constexpr const char* kUtmThenHorner = "pipeline +step +proj=tmerc";
+BENCHMARK_CAPTURE(Ours, s34_fwd, &kJylland, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, s34_approx_fwd, &kJylland, kUtmThenHornerApprox, PJ_FWD);
+BENCHMARK_CAPTURE(Proj, s34_fwd, &kJylland, kUtmThenHorner, PJ_FWD);
+BENCHMARK_CAPTURE(Ours, s34_inv, &kJylland, PJ_INV);
+BENCHMARK_CAPTURE(Proj, s34_approx_inv, &kJylland, kUtmThenHornerApprox, PJ_INV);
+BENCHMARK_CAPTURE(Proj, s34_inv, &kJylland, kUtmThenHorner, PJ_INV);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -273,7 +296,11 @@ int main(int argc, char** argv) {
       {"Hotine forward vs omerc +no_uoff", "Ours/omerc_fwd", "Proj/omerc_fwd", kPoints, "point"},
       {"Hotine inverse vs omerc +no_uoff", "Ours/omerc_inv", "Proj/omerc_inv", kPoints, "point"},
       {"Hotine (u from centre) forward vs omerc", "Ours/omerc_uoff_fwd", "Proj/omerc_uoff_fwd", kPoints, "point"},
-      {"Hotine (u from centre) inverse vs omerc", "Ours/omerc_uoff_inv", "Proj/omerc_uoff_inv", kPoints, "point"}};
+      {"Hotine (u from centre) inverse vs omerc", "Ours/omerc_uoff_inv", "Proj/omerc_uoff_inv", kPoints, "point"},
+      {"System 34 forward vs tmerc +approx + horner", "Ours/s34_fwd", "Proj/s34_approx_fwd", kPoints, "point"},
+      {"System 34 forward vs tmerc + horner", "Ours/s34_fwd", "Proj/s34_fwd", kPoints, "point"},
+      {"System 34 inverse vs tmerc +approx + horner", "Ours/s34_inv", "Proj/s34_approx_inv", kPoints, "point"},
+      {"System 34 inverse vs tmerc + horner", "Ours/s34_inv", "Proj/s34_inv", kPoints, "point"}};
   RegisterKindBenches(pairs);
   // CPU time, which a machine shared with other work disturbs less.
   return bench_support::RunAndCompare(argc, argv, std::move(pairs));
