@@ -32,8 +32,8 @@ struct DatumFamilyDef {
   DatumRowSource rowSource;
   std::span<const DatumRowDef> rows;  // BuiltIn only
   DatumFileKind fileKind;             // UserFiles only
-  // The catalogue entry (Part of the grid catalogue: kind, row) the family
-  // puts on the user grid, or kind −1 when it leaves the user grid alone.
+  // The grid catalogue entry (kind, row) the family puts on the user grid,
+  // or kind −1 when it leaves the user grid alone.
   int userGridKind;
   int userGridRow;
 };
@@ -50,8 +50,10 @@ std::uint32_t DatumFamilyRowCount(int family);
 // its family. A user file that is listed but cannot be read (or is short or
 // garbled) gives false too, with the defaults in place: "From" ellipsoid
 // WGS 1984, "To" ellipsoid International, empty names, zero parameters,
-// the file title as area. On any user file the datum object's direction
-// becomes forward.
+// the file title as area. A file's ellipsoid names are resolved by
+// FindSpheroid; a name that matches nothing leaves that ellipsoid as
+// FindSpheroid leaves it (the last one it tried). On any user file the
+// datum object's direction becomes forward.
 bool SelectDatumTransformation(int family, std::uint32_t row, CSpheroid& nearEllipsoid, CSpheroid& farEllipsoid,
                                DatumTransformation& out);
 

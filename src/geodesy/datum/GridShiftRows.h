@@ -10,10 +10,6 @@
 
 #include "geodesy/datum/WgsHelmertTable.h"
 
-inline constexpr std::uint32_t kClarke1866Row = 7;
-inline constexpr std::uint32_t kGrs80Row = 17;
-inline constexpr std::uint32_t kAiry1830Row = 0;
-
 // Positions stay WGS 1984 latitude and longitude.
 inline constexpr std::array<DatumRowDef, 1> kGeographicalsRows{{
     {"WGS 1984", "", "Geographicals Only", kWgs1984Row, kWgs1984Row, 0, 0, 0, 0, 0, 0, 0, kPositionVector},

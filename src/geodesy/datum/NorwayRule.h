@@ -33,8 +33,9 @@ inline constexpr std::array<double, 15> kNorwayLongitudeCoefficients{
     5.66713e-07,  1.85188e-07,  -2.84312e-08, -6.84853e-08, -5.00828e-08, -4.15937e-08, -7.62236e-09};
 
 // Moves an ED87 position (on the International ellipsoid) to ED50 when d
-// is +1, the other way when it is −1. Points south of the polynomial's
-// home (Norway and its waters) still get a number; the rule has no limits.
+// is +1, the other way when it is −1. The rule has no limits: points far
+// from Norway and its waters still get a number, and there the polynomial
+// soon grows to hundreds of metres.
 void ApplyNorwayRule(double& phi, double& lam, double h, int d);
 
 // The polynomial's shift alone at (phi, lam), radians, for direction d.
