@@ -35,9 +35,8 @@ enum Column { kText, kNumber, kLatitude, kLongitude, kChoice, kButton, kReadOnly
 
 // A dialog around one list with a column of each kind; it answers and
 // records the list's messages as an owning dialog would.
-class ListDialog : public CDialog {
+class ListDialog : public KeyedDialog {
  public:
-  ListDialog() : CDialog(kFieldDialog) {}
   ~ListDialog() override { DestroyWindow(); }
 
   BOOL OnInitDialog() override {
@@ -69,16 +68,10 @@ class ListDialog : public CDialog {
     return CDialog::DefWindowProc(message, wParam, lParam);
   }
 
-  platform::ui::Driver Driver() { return platform::ui::Driver(*this, platform::ui::ModalTurn::Idle); }
   void ClickCell(int row, int column, Modifiers modifiers = {}) {
     CRect cell;
     list.GetSubItemRect(row, column, &cell);
     Driver().ClickAt(kListId, cell.CenterPoint(), modifiers);
-  }
-  void Keys(std::string_view keys) {
-    platform::ui::Driver driver = Driver();
-    for (const auto& input : platform::ui::ParseKeys(keys))
-      for (const auto& stroke : input.strokes) driver.Strike(stroke);
   }
   // The id of the open editor, 0 for none.
   int OpenEditor() const {
@@ -154,16 +147,10 @@ TEST_F(ListTest, EachColumnOpensItsEditorOnTheSecondClick) {
   EXPECT_EQ(dialog.list.GetNextItem(-1, LVNI_SELECTED), before) << "a click below the rows changes nothing";
 }
 
-struct Ending {
-  int column;
-  const char* keys;
-  const char* cell;  // UTF-8
-  int beeps;
-};
-
 // How each editor's typing and ending leave the cell, and that the list and
 // its parent hear of every ending, Escape included.
 TEST_F(ListTest, AnEditEndsWithTheTextInTheCellAndAValidation) {
+  struct Ending { int column; const char* keys; const char* cell; int beeps; };  // the cell in UTF-8
   const Ending endings[] = {
       {kText, "Mary Rose{ENTER}", "Mary Rose", 0},
       {kText, "Mary Rose{ESC}", "Wreck 1", 0},
@@ -176,7 +163,8 @@ TEST_F(ListTest, AnEditEndsWithTheTextInTheCellAndAValidation) {
   };
   Clipboard::SetText("12a");
   for (const Ending& ending : endings) {
-    dialog.list.SetItemText(1, ending.column, ending.column == kText ? "Wreck 1" : dialog.list.GetItemText(0, ending.column));
+    const std::string before = ending.column == kText ? "Wreck 1" : dialog.list.GetItemText(0, ending.column);
+    dialog.list.SetItemText(1, ending.column, before);
     dialog.validated.clear();
     dialog.EditCell(1, ending.column);
     const int beeps = platform::ui::Beeps().count;
@@ -185,8 +173,7 @@ TEST_F(ListTest, AnEditEndsWithTheTextInTheCellAndAValidation) {
     EXPECT_EQ(dialog.list.GetItemText(1, ending.column), AnsiFromUtf8(ending.cell)) << ending.keys;
     EXPECT_EQ(platform::ui::Beeps().count - beeps, ending.beeps) << ending.keys;
     ASSERT_EQ(dialog.validated.size(), 1u) << ending.keys;
-    EXPECT_EQ(dialog.validated[0].item.iItem, 1);
-    EXPECT_EQ(dialog.validated[0].item.iSubItem, ending.column);
+    EXPECT_EQ(std::pair(dialog.validated[0].item.iItem, dialog.validated[0].item.iSubItem), std::pair(1, ending.column));
     EXPECT_FALSE(dialog.list.IsEditing());
   }
 }
