@@ -65,7 +65,6 @@ const Typing kTypings[] = {
     // Signed decimal degrees carry the sign in front, the letter nowhere.
     {5, 3, 3, 'N', 0, nullptr, "-4512", "-45°.120", 7, -45.12},
     {5, 3, 3, 'N', 0, nullptr, "9", "+90°.000", 8, 90},
-    {6, 3, 2, 'E', 0, nullptr, "-099", "-099°.00", 6, -99},
     // Gradians: the limit digit 1 is a quarter turn of latitude.
     {5, 4, 2, 'N', 0, nullptr, "1", "100g.00N", 7, 90},
     {5, 4, 2, 'N', 0, nullptr, "050", "050g.00N", 5, 45},

@@ -95,7 +95,8 @@ class FieldDialog : public KeyedDialog {
   static std::vector<Posted> TakePosted() {
     std::vector<Posted> posted;
     MSG msg;
-    while (platform::ui::MessageQueue::TakePosted(msg)) posted.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam});
+    while (platform::ui::MessageQueue::TakePosted(msg))
+      posted.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam});
     return posted;
   }
   int Caret() const { return field.GetCaret(); }

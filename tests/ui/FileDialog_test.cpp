@@ -53,11 +53,8 @@ class FileDialogTest : public testing::Test {
 };
 
 TEST_F(FileDialogTest, TypedNamesBecomeFullPathsOrKeepTheDialogOpen) {
-  struct Case {
-    std::string_view typed;
-    std::string_view path;     // empty when Save is refused
-    std::string_view problem;  // the start of the reason given
-  };
+  // The path is empty when Save is refused; the problem is the start of the reason given.
+  struct Case { std::string_view typed, path, problem; };
   const std::string tooLong(300, 'w');
   const Case cases[] = {
       {tooLong, "", "The path is not valid."},
@@ -82,12 +79,7 @@ TEST_F(FileDialogTest, TypedNamesBecomeFullPathsOrKeepTheDialogOpen) {
 }
 
 TEST_F(FileDialogTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
-  struct Case {
-    DWORD flags;
-    bool replace;
-    int result;
-    int prompts;
-  };
+  struct Case { DWORD flags; bool replace; int result, prompts; };
   const Case cases[] = {
       {OFN_OVERWRITEPROMPT, true, IDOK, 1},
       {OFN_OVERWRITEPROMPT, false, IDCANCEL, 1},
@@ -95,8 +87,7 @@ TEST_F(FileDialogTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
   };
   for (const Case& c : cases) {
     const Outcome outcome = SaveAs("old", c.replace, c.flags);
-    EXPECT_EQ(outcome.result, c.result);
-    EXPECT_EQ(outcome.prompts, c.prompts);
+    EXPECT_EQ(std::pair(outcome.result, outcome.prompts), std::pair(c.result, c.prompts)) << c.flags;
   }
 }
 
