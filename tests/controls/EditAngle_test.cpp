@@ -44,7 +44,6 @@ const Typing kTypings[] = {
     {6, 1, 7, 'E', 0, nullptr, "18", "180° 00'.0000000E", 16, 180},
     {6, 1, 7, 'E', 0, nullptr, "19", "100° 00'.0000000E", 1, 100},
     {6, 1, 7, 'E', 0, nullptr, "099", "099° 00'.0000000E", 5, 99},
-    {6, 1, 7, 'E', 10, nullptr, "{END}w", "010° 00'.0000000W", 17, -10},
     // Hemisphere letters: only the field's own, in either case.
     {5, 1, 7, 'N', 45, nullptr, "{END}s", "45° 00'.0000000S", 16, -45},
     {5, 1, 7, 'N', 45, nullptr, "{END}E", "45° 00'.0000000N", 16, 45},

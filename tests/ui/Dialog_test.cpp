@@ -125,24 +125,6 @@ TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }
 
-TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
-  CFormDlg outer;
-  std::vector<std::string> seen;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    seen.push_back(std::to_string(d.TemplateId()) + (&d.Dialog() == &outer ? " outer" : " inner"));
-    if (&d.Dialog() == &outer) {
-      CFormDlg inner;
-      seen.push_back("inner returned " + std::to_string(inner.DoModal()));
-      d.End(IDOK);
-    } else {
-      d.End(IDCANCEL);
-    }
-  });
-  EXPECT_EQ(outer.DoModal(), IDOK);
-  EXPECT_THAT(seen, ElementsAre("9001 outer", "9001 inner", "inner returned 2"));
-}
-
 // When, in ms, and which timer.
 using Tick = std::pair<platform::ui::Millis, UINT_PTR>;
 
