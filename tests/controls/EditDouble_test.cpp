@@ -71,21 +71,19 @@ TEST_F(NumberFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
 }
 
 // A text set behind the field's back is tidied when the focus comes.
-TEST_F(NumberFieldTest, FocusGainTrimsAndResetsWhatTheFieldCouldNotHaveMade) {
-  const std::pair<const char*, const char*> texts[] = {{" 7.5 ", "7.5"}, {"1234567890123", "0.000"}};
-  for (const auto& [text, shown] : texts) {
-    FieldDialog<CEditDouble> dialog;
-    OpenWith(dialog, kFree, 12.5);
-    dialog.Keys("{TAB}");
-    dialog.field.SetLimitText(0);
-    dialog.field.SetWindowText(text);
-    dialog.field.SetFocus();
-    EXPECT_EQ(dialog.field.GetWindowText(), shown);
-    int start = 0, end = 0;
-    dialog.field.GetSel(start, end);
-    EXPECT_EQ(std::pair(start, end), std::pair(0, static_cast<int>(std::string_view(shown).size())));
-    EXPECT_EQ(dialog.field.GetLimitText(), 12u);
-  }
+// (What it tidies is NumberTyping's.)
+TEST_F(NumberFieldTest, FocusGainTidiesTheTextSelectsItAndRestoresTheLimit) {
+  FieldDialog<CEditDouble> dialog;
+  OpenWith(dialog, kFree, 12.5);
+  dialog.Keys("{TAB}");
+  dialog.field.SetLimitText(0);
+  dialog.field.SetWindowText(" 7.5 ");
+  dialog.field.SetFocus();
+  EXPECT_EQ(dialog.field.GetWindowText(), "7.5");
+  int start = 0, end = 0;
+  dialog.field.GetSel(start, end);
+  EXPECT_EQ(std::pair(start, end), std::pair(0, 3));
+  EXPECT_EQ(dialog.field.GetLimitText(), 12u);
 }
 
 // The same digit over itself, a point that leaves the value, a refused
@@ -100,24 +98,6 @@ TEST_F(NumberFieldTest, ReadOnlyFieldOnlyCopies) {
   FieldDialog<CEditDouble> dialog;
   dialog.field.SetValue(45);
   CheckReadOnlyOnlyCopies(dialog, "45.000");
-}
-
-// The menu itself is CBaseEdit's; its Cut and Paste are the field's own.
-TEST_F(NumberFieldTest, ContextMenuRunsTheFieldsOwnCutAndPaste) {
-  FieldDialog<CEditDouble> dialog;
-  OpenWith(dialog, kFree, 45.5);
-  UINT choice = kEditMenuCut;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() == ModalTurn::Menu) d.ChooseMenuItem(choice);
-  });
-  dialog.Keys("{HOME}{SHIFT+RIGHT}");
-  dialog.Driver().RightClick(kFieldId);
-  EXPECT_EQ(dialog.field.GetWindowText(), "5.500");
-  EXPECT_EQ(Clipboard::GetText(), "4");
-  choice = kEditMenuPaste;
-  dialog.Keys("{HOME}{RIGHT}{RIGHT}");
-  dialog.Driver().RightClick(kFieldId);
-  EXPECT_EQ(dialog.field.GetWindowText(), "5.450");
 }
 
 // The cell grows as digits come, and the list hears the value formatted.
