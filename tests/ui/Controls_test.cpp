@@ -191,8 +191,7 @@ TEST_F(ControlsTest, ImageListCutsAStripAndMasksOneColour) {
   EXPECT_EQ(images.Add(&strip, kM), 0);
   EXPECT_EQ(images.Add(&strip, kM), 2) << "the index of the first image added";
   EXPECT_EQ(images.GetImageCount(), 4);
-  EXPECT_TRUE(images.IsTransparent(0, 1, 0));
-  EXPECT_FALSE(images.IsTransparent(0, 0, 0));
+  EXPECT_EQ(std::pair(images.IsTransparent(0, 1, 0), images.IsTransparent(0, 0, 0)), std::pair(true, false));
   EXPECT_EQ(images.ExtractIcon(1)->GetPixel(0, 0), kB);
   EXPECT_EQ(images.ExtractIcon(4), nullptr);
   CImageList tooWide;
@@ -270,11 +269,9 @@ TEST_F(ListCtrlTest, CellsMoveWithTheirColumnsAndDataWithTheirRows) {
 TEST_F(ListCtrlTest, AClickSelectsAndFocusesTheRowUnderItAndTellsTheParent) {
   list.ChooseRowByUser(1, false);
   list.ChooseRowByUser(2, true);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 2);
-  EXPECT_EQ(list.GetSelectedCount(), 1u);
-  EXPECT_THAT(parent.events,
-              ElementsAre("changed 1", "click 1", "changed 1", "changed 2", "click 2", "double 2"));
+  EXPECT_EQ(std::tuple(list.GetNextItem(-1, LVNI_SELECTED), list.GetNextItem(-1, LVNI_FOCUSED), list.GetSelectedCount()),
+            std::tuple(2, 2, 1u));
+  EXPECT_THAT(parent.events, ElementsAre("changed 1", "click 1", "changed 1", "changed 2", "click 2", "double 2"));
   EXPECT_THAT(checker.Problems(), IsEmpty());
   // Clicks find their row by hit test, which agrees with the cell rectangles.
   const int row = list.RowHeight();
