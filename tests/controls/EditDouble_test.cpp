@@ -70,8 +70,8 @@ TEST_F(NumberFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
   EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
 }
 
-// A text set behind the field's back is tidied when the focus comes.
-// (What it tidies is NumberTyping's.)
+// A text set behind the field's back is tidied when the focus comes (the
+// tidying rules are NumberTyping's).
 TEST_F(NumberFieldTest, FocusGainTidiesTheTextSelectsItAndRestoresTheLimit) {
   FieldDialog<CEditDouble> dialog;
   OpenWith(dialog, kFree, 12.5);
