@@ -57,8 +57,7 @@ TEST_F(SheetTest, OwnOkAndCancelReplaceTheStandardButtons) {
   });
   // Standard-sized, along the bottom: Ok at the left, Cancel after it.
   EXPECT_EQ(ok, CRect(CPoint(15, client.bottom - 10 - ok.Height()), CPropertySheet::StandardButtonSize()));
-  EXPECT_EQ(cancel.Size(), ok.Size());
-  EXPECT_EQ(cancel.top, ok.top);
+  EXPECT_EQ(std::pair(cancel.Size(), cancel.top), std::pair(ok.Size(), ok.top));
   EXPECT_GT(cancel.left, ok.right);
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }
