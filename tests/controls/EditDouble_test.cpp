@@ -63,9 +63,7 @@ TEST_F(NumberFieldTest, StateGivenBeforeTheWindowShowsWhenItComes) {
   FieldDialog<CEditDouble> dialog;
   dialog.field.layout = {.decimals = 2, .units = " m", .maxCharacters = 9};
   dialog.field.SetValue(-3.25);
-  CheckInvalidUntilValidAgain(dialog, "-3.25 m");
-  EXPECT_EQ(dialog.field.GetLimitText(), 9u);
-  EXPECT_EQ(dialog.field.ToolTip().TipText(), "Double");
+  CheckInvalidUntilValidAgain(dialog, "-3.25 m", 9, "Double");
   dialog.field.SetValue(kNoNumber);
   EXPECT_EQ(dialog.field.GetWindowText(), "n/a");
 }

@@ -119,10 +119,11 @@ inline const UINT kFocusData = platform::ui::RegisterWindowMessage(messages::kEd
 inline const UINT kKillFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxKillFocusData);
 
 // A field given its value and then made invalid before its window exists:
-// the window comes showing "n/a", disabled, and shows `shown` once the field
-// is valid again.
+// the window comes showing "n/a", disabled, with the field's text limit and
+// tool tip, and shows `shown` once the field is valid again.
 template <class Field>
-void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& shown) {
+void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& shown, UINT limit,
+                                 const std::string& tip) {
   dialog.field.SetValid(FALSE);
   EXPECT_TRUE(dialog.field.IsPending());
   dialog.Open();
@@ -132,6 +133,9 @@ void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& 
   dialog.field.SetValid(TRUE);
   EXPECT_EQ(dialog.field.GetWindowText(), shown);
   EXPECT_TRUE(dialog.field.IsWindowEnabled());
+  EXPECT_EQ(dialog.field.GetLimitText(), limit);
+  EXPECT_EQ(dialog.field.ToolTip().TipText(), tip);
+  EXPECT_TRUE(dialog.field.ToolTip().IsAdded());
 }
 
 // Focus coming and going is told to the main window; keys that change the
