@@ -22,6 +22,7 @@ namespace {
 
 struct GridArguments {
   unsigned kind = 0, variant = 0;
+  unsigned row = 0;  // entry of the kind's catalogue list; kind 14 takes its region from it
   double lat0 = 0, lon0 = 0, fe = 0, fn = 0, k0 = 1;  // degrees, metres
   std::optional<double> lat1, lat2;                   // standard parallels, degrees
   double alpha = 0, gamma = 0;                        // oblique kinds' line and rectifying angle, degrees
@@ -64,12 +65,16 @@ void BuildGrid(const GridArguments& args, HostGrid& g) {
   g.spheroid.SelectSpheroid(args.ellipsoid);
   g.grid.kind = args.kind;
   g.grid.variant = args.variant;
+  g.grid.row = args.row;
   g.grid.spheroid = &g.spheroid;
   g.grid.SetOriginDegrees(args.fn, args.k0, args.lat0, args.lon0, args.fe);
   if (args.lat1 || args.lat2) g.grid.SetStandardParallels(args.lat1.value_or(0), args.lat2.value_or(0));
   if (args.alpha != 0 || args.gamma != 0)
     g.grid.SetObliqueConstants(
         std::array<double, 6>{args.alpha * kRadiansPerDegree, args.gamma * kRadiansPerDegree});
+  const ProjectionOperations& ops = *FindProjectionKind(args.kind, args.variant)->operations;
+  if (ops.accepts && !ops.accepts(g.grid))
+    throw CommandError("projection kind " + std::to_string(args.kind) + " has no row " + std::to_string(args.row));
 }
 
 void PrintProjected(const CGridSystem& grid, double latDegrees, double lonDegrees) {
@@ -146,8 +151,10 @@ void AddGridOptions(CLI::App* cmd, GridArguments& args) {
                   "10 American Polyconic, 11 and 12 variant 3 Hotine Oblique Mercator (variant 0 with u from the "
                   "centre, others from the natural origin), 12 variants 1 and 2 US state plane 1927 Lambert and "
                   "Transverse Mercator, 13 a UTM zone (31-35, International ellipsoid) into the NGO 1948 axes "
-                  "(variant 0-7: Axis I-VIII; in zones 31 and 32 a point's region may pick another axis)");
+                  "(variant 0-7: Axis I-VIII; in zones 31 and 32 a point's region may pick another axis), "
+                  "14 Danish System 34 (UTM zone 32, then the region's polynomial)");
   cmd->add_option("--variant", args.variant, "Method within the kind (default 0)");
+  cmd->add_option("--row", args.row, "Entry of the kind's catalogue list; kind 14: 0 Sjaelland, 1 Jylland (default 0)");
   const auto latitude = CLI::Range(-90.0, 90.0);
   cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude);
   cmd->add_option("--lon0", args.lon0, "Central longitude, degrees");
@@ -179,7 +186,10 @@ constexpr const char* kGridRules =
     "- kinds 7 to 10 give convergence 0, and point scale 0 but for the polyconic's\n"
     "  meridian scale; Guam and the polyconic ignore --k0; a polar stereographic\n"
     "  standard parallel (--lat2, else --lat1) picks the pole by its sign and sets k0\n"
-    "  so that the grid is true to scale along it.";
+    "  so that the grid is true to scale along it;\n"
+    "- kind 14 gives System 34's x, counted westward, as the easting and y as the\n"
+    "  northing; give it UTM zone 32 on ED50: --lon0 9 --k0 0.9996 --fe 500000\n"
+    "  --ellipsoid 20.";
 
 void AddProjectionCommand(CLI::App& app, const char* name, const char* description, const char* pointHelp,
                           ProjectionRequest& request, PointPrinter print) {

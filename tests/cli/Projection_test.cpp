@@ -199,3 +199,20 @@ TEST(ProjectionCli, NorwegianAxes) {
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
 }
+
+// Danish System 34, Jylland (row 1) and Sjaelland (row 0): near Aarhus and
+// Copenhagen (PROJ's exact utm then horner on the same tables: 202336.1265
+// 196599.7349 and 76497.8332 142973.1815), back, and a row past the tables.
+TEST(ProjectionCli, DanishSystem34) {
+  const std::vector<std::string> utm32 = {"--kind", "14", "--lon0", "9", "--k0", "0.9996", "--fe", "500000",
+                                          "--ellipsoid", "20"};
+  const CliCase cases[] = {
+      {With({"project", "56.2", "10.5", "--row", "1"}, utm32), 0,
+       "202336.1265 196599.7356 0.101277892 0.9999992345\n", ""},
+      {With({"unproject", "202336.1265", "196599.7356", "--row", "1"}, utm32), 0,
+       "56.1999999976 10.5000000003 0.101277892 0.9999992345\n", ""},
+      {With({"project", "55.7", "12.5"}, utm32), 0, "76497.8332 142973.1834 1.759989448 1.0000099568\n", ""},
+      {With({"project", "56", "10", "--row", "2"}, utm32), 1, "", "projection kind 14 has no row 2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+}

@@ -74,7 +74,9 @@ void CGridSystem::DeriveGrid() {
   if (const ProjectionOperations* ops = OperationsOf(*this)) ops->setup(*this);
 }
 
-bool CGridSystem::CanProject() const { return spheroid && spheroid->a != 0 && scale != 0; }
+bool CGridSystem::CanProject(const ProjectionOperations& ops) const {
+  return spheroid && spheroid->a != 0 && scale != 0 && (!ops.accepts || ops.accepts(*this));
+}
 
 bool CGridSystem::Forward(double phi, double lam, double* easting, double* northing, double* convergence,
                           double* pointScale) const {
@@ -88,7 +90,7 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
     return true;
   }
   const ProjectionOperations* ops = OperationsOf(*this);
-  if (!CanProject() || !ops) return false;
+  if (!ops || !CanProject(*ops)) return false;
   const GridPoint p = ops->forward(*this, phi, lam, LatitudeTermsAt(*spheroid, phi), convergence || pointScale);
   if (!p.onGrid) return false;
   Assign(easting, p.easting);
@@ -101,7 +103,7 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
 bool CGridSystem::Inverse(double easting, double northing, double* lat, double* lon, double* convergence,
                           double* pointScale) const {
   const ProjectionOperations* ops = OperationsOf(*this);
-  if (!CanProject() || !ops) return false;
+  if (!ops || !CanProject(*ops)) return false;
   const GeographicPoint p = ops->inverse(*this, easting, northing, lat ? *lat : 0.0, convergence || pointScale);
   if (!p.onGrid) return false;
   Assign(lat, std::fabs(p.lat) > kPi / 2 ? 0.0 : p.lat);

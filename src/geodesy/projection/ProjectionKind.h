@@ -38,10 +38,16 @@ using ProjectionForward = GridPoint (*)(const CGridSystem& grid, double phi, dou
 using ProjectionInverse = GeographicPoint (*)(const CGridSystem& grid, double easting, double northing,
                                               double startLat, bool withFactors);
 
+// Whether the kind can compute this grid at all, beyond the checks common
+// to every kind: a kind whose tables the grid's row selects refuses a row
+// past them.
+using ProjectionAccepts = bool (*)(const CGridSystem& grid);
+
 struct ProjectionOperations {
   ProjectionSetup setup;
   ProjectionForward forward;
   ProjectionInverse inverse;
+  ProjectionAccepts accepts = nullptr;  // null: every grid of the kind
 };
 
 inline constexpr std::uint32_t kAnyVariant = 0xFFFFFFFF;

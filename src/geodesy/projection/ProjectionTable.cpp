@@ -6,6 +6,7 @@
 #include <array>
 
 #include "geodesy/projection/Cassini.h"
+#include "geodesy/projection/DanishSystem34.h"
 #include "geodesy/projection/Guam.h"
 #include "geodesy/projection/HotineObliqueMercator.h"
 #include "geodesy/projection/LambertConformalConic.h"
@@ -47,7 +48,7 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {12, 2, "US State Plane 1927, Transverse Mercator", &kStatePlaneTransverseMercator27},
     {12, 3, "Hotine Oblique Mercator", &kHotineNaturalOrigin},
     {13, kAnyVariant, "Transverse Mercator, Norwegian axes", &kNorwegianAxes},
-    {14, kAnyVariant, "Transverse Mercator, complex polynomial", nullptr},
+    {14, kAnyVariant, "Transverse Mercator, complex polynomial", &kDanishSystem34},
 };
 
 }  // namespace
