@@ -187,6 +187,10 @@ constexpr const char* kGridRules =
     "  meridian scale; Guam and the polyconic ignore --k0; a polar stereographic\n"
     "  standard parallel (--lat2, else --lat1) picks the pole by its sign and sets k0\n"
     "  so that the grid is true to scale along it;\n"
+    "- kind 13 gives the NGO axis's Y as the easting and X as the northing, within\n"
+    "  5 mm of PROJ's ED50 to NGO 1948; give it a UTM zone 31 to 35 on ED50\n"
+    "  (--lon0 9 for zone 32, --k0 0.9996 --fe 500000 --ellipsoid 20): other grids,\n"
+    "  and points outside Norway or an axis's reach, have no numbers;\n"
     "- kind 14 gives System 34's x, counted westward, as the easting and y as the\n"
     "  northing; give it UTM zone 32 on ED50: --lon0 9 --k0 0.9996 --fe 500000\n"
     "  --ellipsoid 20.";
