@@ -72,9 +72,9 @@ void BuildGrid(const GridArguments& args, HostGrid& g) {
   if (args.alpha != 0 || args.gamma != 0)
     g.grid.SetObliqueConstants(
         std::array<double, 6>{args.alpha * kRadiansPerDegree, args.gamma * kRadiansPerDegree});
-  const ProjectionOperations& ops = *FindProjectionKind(args.kind, args.variant)->operations;
-  if (ops.accepts && !ops.accepts(g.grid))
-    throw CommandError("projection kind " + std::to_string(args.kind) + " has no row " + std::to_string(args.row));
+  const ProjectionKindDef& def = *FindProjectionKind(args.kind, args.variant);
+  if (def.operations->accepts && !def.operations->accepts(g.grid))
+    throw CommandError("projection kind " + std::to_string(args.kind) + " computes only " + def.computes);
 }
 
 void PrintProjected(const CGridSystem& grid, double latDegrees, double lonDegrees) {

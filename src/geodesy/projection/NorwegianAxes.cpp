@@ -85,6 +85,8 @@ void Setup(CGridSystem& g) {
 
 int ZoneOf(const CGridSystem& g) { return static_cast<int>(g.constants[kZoneConstant]); }
 
+bool IsFittedGrid(const CGridSystem& g) { return ZoneOf(g) != 0; }
+
 const NorwegianZoneAreaDef* ZoneArea(int zone) {
   for (const NorwegianZoneAreaDef& area : kNorwegianZoneAreas)
     if (area.zone == zone) return &area;
@@ -194,4 +196,4 @@ int NorwegianAxisAt(const CGridSystem& grid, double phi, double lam) {
   return fit ? fit->axis : -1;
 }
 
-const ProjectionOperations kNorwegianAxes{Setup, Forward, Inverse};
+const ProjectionOperations kNorwegianAxes{Setup, Forward, Inverse, IsFittedGrid};

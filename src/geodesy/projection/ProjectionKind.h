@@ -39,8 +39,8 @@ using ProjectionInverse = GeographicPoint (*)(const CGridSystem& grid, double ea
                                               double startLat, bool withFactors);
 
 // Whether the kind can compute this grid at all, beyond the checks common
-// to every kind: a kind whose tables the grid's row selects refuses a row
-// past them.
+// to every kind: a kind whose tables were made for given grids refuses any
+// other (ProjectionKindDef::computes says which it takes).
 using ProjectionAccepts = bool (*)(const CGridSystem& grid);
 
 struct ProjectionOperations {
@@ -57,6 +57,7 @@ struct ProjectionKindDef {
   std::uint32_t variant;  // kAnyVariant: the kind has no variants
   const char* name;
   const ProjectionOperations* operations;  // null: not available yet
+  const char* computes = nullptr;  // the grids a kind with an accepts hook takes, for the user
 };
 
 // The row of a kind and variant, or null for a pair the module does not know.

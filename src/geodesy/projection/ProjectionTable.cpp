@@ -47,8 +47,10 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
     {12, 2, "US State Plane 1927, Transverse Mercator", &kStatePlaneTransverseMercator27},
     {12, 3, "Hotine Oblique Mercator", &kHotineNaturalOrigin},
-    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", &kNorwegianAxes},
-    {14, kAnyVariant, "Transverse Mercator, complex polynomial", &kDanishSystem34},
+    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", &kNorwegianAxes,
+     "UTM zones 31 to 35 on the International ellipsoid (k0 0.9996, false easting 500000), axes 0 to 7"},
+    {14, kAnyVariant, "Transverse Mercator, complex polynomial", &kDanishSystem34,
+     "rows 0 (Sjaelland) and 1 (Jylland)"},
 };
 
 }  // namespace
