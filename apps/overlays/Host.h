@@ -49,6 +49,7 @@ void AddDemoCommand(CLI::App& app, const Options& options);
 void AddEllipsoidsCommand(CLI::App& app, const Options& options);
 void AddGeodesicCommand(CLI::App& app, const Options& options);
 void AddHelmertCommand(CLI::App& app, const Options& options);
+void AddDatumsCommand(CLI::App& app, const Options& options);
 void AddResourcesCommand(CLI::App& app, const Options& options);
 void AddEditCommand(CLI::App& app, const Options& options);
 void AddPlacesCommand(CLI::App& app, const Options& options);

@@ -25,6 +25,7 @@ namespace {
 
 struct GridArguments {
   unsigned kind = 0, variant = 0;
+  unsigned row = 0;  // entry of the kind's catalogue list; kind 14 takes its region from it
   double lat0 = 0, lon0 = 0, fe = 0, fn = 0, k0 = 1;  // degrees, metres
   std::optional<double> lat1, lat2;                   // standard parallels, degrees
   double alpha = 0, gamma = 0;                        // oblique kinds' line and rectifying angle, degrees
@@ -58,6 +59,13 @@ void CheckKindAvailable(unsigned kind, unsigned variant) {
                        ") cannot be computed by this version");
 }
 
+// A kind whose tables serve only some grids refuses the others.
+void CheckKindAccepts(const CGridSystem& grid) {
+  const ProjectionKindDef& def = *FindProjectionKind(grid.kind, grid.variant);
+  if (def.operations->accepts && !def.operations->accepts(grid))
+    throw CommandError("projection kind " + std::to_string(grid.kind) + " computes only " + def.computes);
+}
+
 // The catalogue's grid, on its own ellipsoid, or on --ellipsoid's for a
 // row that has none.
 void SelectCatalogueGrid(const GridArguments& args, HostGrid& g) {
@@ -66,6 +74,7 @@ void SelectCatalogueGrid(const GridArguments& args, HostGrid& g) {
   if (!SelectGrid(g.grid, &g.spheroid, a.row, a.kind, a.variant))
     throw CommandError("the catalogue has no grid " + *args.catalogueGrid + " (see 'overlays grids')");
   CheckKindAvailable(g.grid.kind, g.grid.variant);
+  CheckKindAccepts(g.grid);
 }
 
 void BuildGrid(const GridArguments& args, HostGrid& g) {
@@ -78,12 +87,14 @@ void BuildGrid(const GridArguments& args, HostGrid& g) {
   g.spheroid.SelectSpheroid(args.ellipsoid);
   g.grid.kind = args.kind;
   g.grid.variant = args.variant;
+  g.grid.row = args.row;
   g.grid.spheroid = &g.spheroid;
   g.grid.SetOriginDegrees(args.fn, args.k0, args.lat0, args.lon0, args.fe);
   if (args.lat1 || args.lat2) g.grid.SetStandardParallels(args.lat1.value_or(0), args.lat2.value_or(0));
   if (args.alpha != 0 || args.gamma != 0)
     g.grid.SetObliqueConstants(
         std::array<double, 6>{args.alpha * kRadiansPerDegree, args.gamma * kRadiansPerDegree});
+  CheckKindAccepts(g.grid);
 }
 
 void PrintProjected(const CGridSystem& grid, double latDegrees, double lonDegrees) {
@@ -112,7 +123,8 @@ bool ProjectsBack(const CGridSystem& grid, double lat, double lon, double eastin
 void PrintUnprojected(const CGridSystem& grid, double easting, double northing) {
   double lat = 0, lon = 0, gamma = 0, k = 0;
   if (!grid.Inverse(easting, northing, &lat, &lon, &gamma, &k) || !AllFinite({lat, lon, gamma, k}))
-    throw CommandError("no latitude and longitude found for this easting and northing (the iteration did not settle)");
+    throw CommandError("no latitude and longitude found for this easting and northing (the iteration did not settle, "
+                       "or the grid has no position for them)");
   if (!ProjectsBack(grid, lat, lon, easting, northing))
     throw CommandError("this easting and northing lie beyond the projection's reach (no latitude and longitude "
                        "projects to them)");
@@ -161,11 +173,15 @@ void AddGridOptions(CLI::App* cmd, GridArguments& args) {
                   "8 first-order Cassini (Guam), 9 stereographic (variants 0 and 1 oblique, 2 polar), "
                   "10 American Polyconic, 11 and 12 variant 3 Hotine Oblique Mercator (variant 0 with u from the "
                   "centre, others from the natural origin), 12 variants 1 and 2 US state plane 1927 Lambert and "
-                  "Transverse Mercator");
+                  "Transverse Mercator, 13 a UTM zone (31-35, International ellipsoid) into the NGO 1948 axes "
+                  "(variant 0-7: Axis I-VIII; in zones 31 and 32 a point's region may pick another axis), "
+                  "14 Danish System 34 (UTM zone 32, then the region's polynomial)");
   const auto latitude = CLI::Range(-90.0, 90.0);
   const std::vector<CLI::Option*> own = {
       kind,
       cmd->add_option("--variant", args.variant, "Method within the kind (default 0)"),
+      cmd->add_option("--row", args.row,
+                      "Entry of the kind's catalogue list; kind 14: 0 Sjaelland, 1 Jylland (default 0)"),
       cmd->add_option("--lat0", args.lat0, "Latitude of origin, degrees")->check(latitude),
       cmd->add_option("--lon0", args.lon0, "Central longitude, degrees"),
       cmd->add_option("--fe", args.fe, "False easting, metres"),
@@ -202,7 +218,14 @@ constexpr const char* kGridRules =
     "- kinds 7 to 10 give convergence 0, and point scale 0 but for the polyconic's\n"
     "  meridian scale; Guam and the polyconic ignore --k0; a polar stereographic\n"
     "  standard parallel (--lat2, else --lat1) picks the pole by its sign and sets k0\n"
-    "  so that the grid is true to scale along it.";
+    "  so that the grid is true to scale along it;\n"
+    "- kind 13 gives the NGO axis's Y as the easting and X as the northing, within\n"
+    "  5 mm of PROJ's ED50 to NGO 1948; give it a UTM zone 31 to 35 on ED50\n"
+    "  (--lon0 9 for zone 32, --k0 0.9996 --fe 500000 --ellipsoid 20): other grids,\n"
+    "  and points outside Norway or an axis's reach, have no numbers;\n"
+    "- kind 14 gives System 34's x, counted westward, as the easting and y as the\n"
+    "  northing; give it UTM zone 32 on ED50: --lon0 9 --k0 0.9996 --fe 500000\n"
+    "  --ellipsoid 20.";
 
 void AddProjectionCommand(CLI::App& app, const char* name, const char* description, const char* pointHelp,
                           ProjectionRequest& request, PointPrinter print) {

@@ -19,6 +19,7 @@ const host::CommandSetup kCommands[] = {
     host::AddEllipsoidsCommand,
     host::AddGeodesicCommand,
     host::AddHelmertCommand,
+    host::AddDatumsCommand,
     host::AddResourcesCommand,
     host::AddEditCommand,
     host::AddPlacesCommand,

@@ -35,7 +35,10 @@ TEST(GridsCli, ListsTheCatalogueAndRefusesWhatItCannotAnswer) {
       {{"unproject", "--grid", "0:33:1", "500000", "10000000"}, 0, "0.0000000000 15.0000000000", ""},
       {{"project", "--grid", "5:5", "0", "0"}, 1, "", "the catalogue has no grid 5:5"},
       {{"project", "--grid", "15:0", "0", "0"}, 1, "", "the catalogue has no grid 15:0"},
-      {{"project", "--grid", "13:0", "60", "5"}, 1, "", "kind 13 (Transverse Mercator, Norwegian axes) cannot be"},
+      // Kinds 13 and 14 through the catalogue: their own figures, and kind
+      // 13 refusing a point away from Norway.
+      {{"project", "--grid", "14:1", "56", "9.5"}, 0, "264689.3646 174673.5058 -0.729842331 0.9999477633\n", ""},
+      {{"project", "--grid", "13:0", "40", "3"}, 1, "", "lies outside the projection"},
       {{"project", "--grid", "1", "0", "0"}, 1, "", "'1' is not a grid: give KIND:ROW"},
       {{"project", "--grid", "1:2:3:4", "0", "0"}, 1, "", "is not a grid"},
       {{"project", "--grid", "1:-2", "0", "0"}, 1, "", "is not a grid"},

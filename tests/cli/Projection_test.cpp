@@ -41,7 +41,6 @@ TEST(ProjectionCli, AnswersExactlyOrRefuses) {
       {With({"project", "0", "0"}, kUtm31), 0, "0.0000 0.0000 0.000000000 0.9996000000\n", ""},
       {{"project", "90", "0", "--kind", "5"}, 1, "", "lies outside the projection"},
       {{"project", "91", "0"}, 1, "", "latitude must lie within -90 to 90"},
-      {{"project", "50", "0", "--kind", "13"}, 1, "", "kind 13 (Transverse Mercator, Norwegian axes) cannot be computed"},
       {{"project", "50", "0", "--kind", "6", "--variant", "9"}, 1, "", "no projection kind 6 variant 9"},
       {{"project", "50", "0", "--k0", "0"}, 1, "", "--k0 must not be 0"},
       {{"project", "50", "0", "--fe", "inf"}, 1, "", "must be finite"},
@@ -181,6 +180,39 @@ TEST(ProjectionCli, HotineObliqueMercator) {
       {With({"unproject", "700739.7818", "609123.0323"}, borneo), 0,
        "5.4999999996 115.9999999996 0.259621865 0.9998953158\n", ""},
       {With({"project", "5.5", "116", "--gamma", "nan"}, borneo), 1, "", "must be finite"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+}
+
+// Kind 13: UTM zone 32 on the International ellipsoid into NGO Axis III
+// (PROJ's ED50 to NGO 1948 conversion: -40147.1831 222850.7782), Y then X.
+TEST(ProjectionCli, NorwegianAxes) {
+  const std::vector<std::string> axis3 = {"--kind", "13", "--variant", "2", "--lon0", "9", "--k0", "0.9996",
+                                          "--fe", "500000", "--ellipsoid", "20"};
+  const CliCase cases[] = {
+      {With({"project", "60", "10"}, axis3), 0, "-40147.1831 222850.7790 -0.625554966 1.0000092719\n", ""},
+      {With({"unproject", "-40147.1831", "222850.7790"}, axis3), 0,
+       "59.9999999992 10.0000000008 -0.625554965 1.0000092719\n", ""},
+      // South of Norway's area the grid has no table.
+      {With({"project", "50", "10"}, axis3), 1, "", "no easting and northing on the grid"},
+      {With({"unproject", "0", "2000000"}, axis3), 1, "", "the grid has no position for them"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
+}
+
+// Danish System 34, Jylland (row 1) and Sjaelland (row 0): near Aarhus and
+// Copenhagen (PROJ's exact utm then horner on the same tables: 202336.1265
+// 196599.7349 and 76497.8332 142973.1815), back, and a row past the tables.
+TEST(ProjectionCli, DanishSystem34) {
+  const std::vector<std::string> utm32 = {"--kind", "14", "--lon0", "9", "--k0", "0.9996", "--fe", "500000",
+                                          "--ellipsoid", "20"};
+  const CliCase cases[] = {
+      {With({"project", "56.2", "10.5", "--row", "1"}, utm32), 0,
+       "202336.1265 196599.7356 0.101277892 0.9999992345\n", ""},
+      {With({"unproject", "202336.1265", "196599.7356", "--row", "1"}, utm32), 0,
+       "56.1999999976 10.5000000003 0.101277892 0.9999992345\n", ""},
+      {With({"project", "55.7", "12.5"}, utm32), 0, "76497.8332 142973.1834 1.759989448 1.0000099568\n", ""},
+      {With({"project", "56", "10", "--row", "2"}, utm32), 1, "", "projection kind 14 computes only rows 0"},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
 }

@@ -44,19 +44,16 @@ class ColourButtonTest : public testing::Test {
 TEST_F(ColourButtonTest, LooksByStateAndGreyWhenDisabledWhateverItsColours) {
   button.SetNormalColours(0x008000, 0x004000, 0xFFFFFF);
   button.SetPressedColour(0x00FF00);
-  EXPECT_EQ(button.Look().face, 0x008000u);
-  EXPECT_EQ(button.Look().edge, EDGE_RAISED);
+  const auto faceAndEdge = [&] { return std::pair(button.Look().face, button.Look().edge); };
+  EXPECT_EQ(faceAndEdge(), std::pair(COLORREF{0x008000}, EDGE_RAISED));
   button.SetState(TRUE);  // held down
-  EXPECT_EQ(button.Look().face, 0x00FF00u);
-  EXPECT_EQ(button.Look().edge, EDGE_SUNKEN);
+  EXPECT_EQ(faceAndEdge(), std::pair(COLORREF{0x00FF00}, EDGE_SUNKEN));
   button.SetState(FALSE);
   button.SetHighlight(true);
   EXPECT_EQ(button.Look().face, 0x004000u) << "highlighted buttons show the second colour";
   button.EnableWindow(FALSE);
   const ButtonLook look = button.Look();
-  EXPECT_EQ(look.face, 0x808080u);
-  EXPECT_EQ(look.text, 0xC0C0C0u);
-  EXPECT_EQ(look.edge, 0);
+  EXPECT_EQ(std::tuple(look.face, look.text, look.edge), std::tuple(COLORREF{0x808080}, COLORREF{0xC0C0C0}, 0));
   CDC dc;
   button.Paint(dc);
   ASSERT_FALSE(dc.Operations().empty());
@@ -155,10 +152,8 @@ TEST(PopupMenuTest, DrawItemPaintsTheLineStyleAcrossTheRightPart) {
   menu.DrawItem(&draw);
   const auto& ops = dc.Operations();
   ASSERT_EQ(ops.size(), 3u);
-  EXPECT_EQ(ops[0].kind, DrawOp::Kind::Fill);
-  EXPECT_EQ(ops[1].text, "Dash");
-  EXPECT_EQ(ops[2].kind, DrawOp::Kind::Line);
-  EXPECT_EQ(ops[2].style, PS_DASH);
+  EXPECT_EQ(std::tuple(ops[0].kind, ops[1].text, ops[2].kind, ops[2].style),
+            std::tuple(DrawOp::Kind::Fill, "Dash", DrawOp::Kind::Line, PS_DASH));
   EXPECT_EQ(ops[2].rect.top, 9) << "at mid-height";
   EXPECT_GE(ops[2].rect.left, 60) << "in the right part";
 }

@@ -57,8 +57,7 @@ TEST_F(SheetTest, OwnOkAndCancelReplaceTheStandardButtons) {
   });
   // Standard-sized, along the bottom: Ok at the left, Cancel after it.
   EXPECT_EQ(ok, CRect(CPoint(15, client.bottom - 10 - ok.Height()), CPropertySheet::StandardButtonSize()));
-  EXPECT_EQ(cancel.Size(), ok.Size());
-  EXPECT_EQ(cancel.top, ok.top);
+  EXPECT_EQ(std::pair(cancel.Size(), cancel.top), std::pair(ok.Size(), ok.top));
   EXPECT_GT(cancel.left, ok.right);
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }
@@ -98,22 +97,20 @@ TEST_F(SheetTest, ReopensOnTheLastPage) {
 
 TEST_F(SheetTest, PagesAreCreatedWhenFirstShownAndAnswerInTheDarkLook) {
   std::vector<bool> created;
-  COLORREF buttonBrush = 0;
-  bool editBrushed = true;
   Run([&](Driver& d, CColourPropertySheet& sheet) {
     for (int i = 0; i < 4; ++i) created.push_back(sheet.GetPage(i)->IsWindow());
     d.SelectTab(3);
     created.push_back(sheet.GetPage(3)->IsWindow());
     CDC dc;
-    auto* brush = reinterpret_cast<CBrush*>(
-        sheet.GetPage(3)->SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&dc), 0));
-    buttonBrush = brush ? brush->Colour() : 1;
-    editBrushed = sheet.GetPage(3)->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&dc), 0) != 0;
+    const auto brush = [&](UINT message) {
+      return reinterpret_cast<CBrush*>(sheet.GetPage(3)->SendMessage(message, reinterpret_cast<WPARAM>(&dc), 0));
+    };
+    const CBrush* button = brush(WM_CTLCOLORBTN);
+    EXPECT_EQ(button ? button->Colour() : COLORREF{1}, 0x555555u) << "pages give buttons the dark brush";
+    EXPECT_EQ(brush(WM_CTLCOLOREDIT), nullptr) << "and leave edit fields to the toolkit";
     d.End(IDOK);
   });
   EXPECT_EQ(created, std::vector<bool>({true, false, false, false, true}));
-  EXPECT_EQ(buttonBrush, 0x555555u) << "pages give buttons the dark brush";
-  EXPECT_FALSE(editBrushed) << "and leave edit fields to the toolkit";
 }
 
 }  // namespace

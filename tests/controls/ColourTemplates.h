@@ -11,7 +11,6 @@ using platform::ui::DialogItemTemplate;
 using platform::ui::DialogTemplate;
 
 inline constexpr UINT kEntryDialog = 9501;
-inline constexpr int kNameEdit = 301;
 inline constexpr int kApplyButton = 302;
 inline constexpr int kColourPicker = 303;
 inline constexpr int kCaption = 304;
@@ -20,7 +19,6 @@ inline constexpr DWORD kTab = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 
 inline constexpr DialogItemTemplate kEntryItems[] = {
     {kCaption, ControlKind::Static, "Name", {7, 7, 40, 8}},
-    {kNameEdit, ControlKind::Edit, "", {50, 7, 100, 12}, kTab | ES_AUTOHSCROLL},
     {kColourPicker, ControlKind::ComboBoxEx, "", {50, 24, 100, 120}, kTab | CBS_DROPDOWNLIST},
     {kApplyButton, ControlKind::Button, "Apply", {7, 44, 50, 14}, kTab},
     {kToggleButton, ControlKind::Button, "Toggle", {60, 44, 50, 14}, kTab},

@@ -66,12 +66,24 @@ struct Posted {
   bool operator==(const Posted&) const = default;
 };
 
-template <class Field>
-class FieldDialog : public CDialog {
+// A dialog of the field template that the automation types into: keys go
+// to whatever has the focus.
+class KeyedDialog : public CDialog {
  public:
-  FieldDialog() : CDialog(kFieldDialog) {}
-  ~FieldDialog() override { DestroyWindow(); }
+  KeyedDialog() : CDialog(kFieldDialog) {}
+  platform::ui::Driver Driver() { return platform::ui::Driver(*this, platform::ui::ModalTurn::Idle); }
+  void Keys(std::string_view keys) {
+    platform::ui::Driver driver = Driver();
+    for (const auto& input : platform::ui::ParseKeys(keys))
+      for (const auto& stroke : input.strokes) driver.Strike(stroke);
+  }
+};
 
+template <class Field>
+class FieldDialog : public KeyedDialog {
+ public:
+  // The window goes while the members it calls on are still alive.
+  ~FieldDialog() override { DestroyWindow(); }
   // Configure `field` first. The dialog opens with the focus in it, as a
   // user would find it.
   void Open() { Create(kFieldDialog); }
@@ -79,19 +91,12 @@ class FieldDialog : public CDialog {
     field.SubclassDlgItem(kFieldId, this);
     return CDialog::OnInitDialog();
   }
-  platform::ui::Driver Driver() { return platform::ui::Driver(*this, platform::ui::ModalTurn::Idle); }
-  // Types the sequence into whatever has the focus (the field, since the
-  // dialog opened).
-  void Keys(std::string_view keys) {
-    platform::ui::Driver driver = Driver();
-    for (const auto& input : platform::ui::ParseKeys(keys))
-      for (const auto& stroke : input.strokes) driver.Strike(stroke);
-  }
   // What the field and the rest posted since the last call.
   static std::vector<Posted> TakePosted() {
     std::vector<Posted> posted;
     MSG msg;
-    while (platform::ui::MessageQueue::TakePosted(msg)) posted.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam});
+    while (platform::ui::MessageQueue::TakePosted(msg))
+      posted.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam});
     return posted;
   }
   int Caret() const { return field.GetCaret(); }
@@ -114,10 +119,11 @@ inline const UINT kFocusData = platform::ui::RegisterWindowMessage(messages::kEd
 inline const UINT kKillFocusData = platform::ui::RegisterWindowMessage(messages::kEditBoxKillFocusData);
 
 // A field given its value and then made invalid before its window exists:
-// the window comes showing "n/a", disabled, and shows `shown` once the field
-// is valid again.
+// the window comes showing "n/a", disabled, with the field's text limit and
+// tool tip, and shows `shown` once the field is valid again.
 template <class Field>
-void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& shown) {
+void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& shown, UINT limit,
+                                 const std::string& tip) {
   dialog.field.SetValid(FALSE);
   EXPECT_TRUE(dialog.field.IsPending());
   dialog.Open();
@@ -127,6 +133,42 @@ void CheckInvalidUntilValidAgain(FieldDialog<Field>& dialog, const std::string& 
   dialog.field.SetValid(TRUE);
   EXPECT_EQ(dialog.field.GetWindowText(), shown);
   EXPECT_TRUE(dialog.field.IsWindowEnabled());
+  EXPECT_EQ(dialog.field.GetLimitText(), limit);
+  EXPECT_EQ(dialog.field.ToolTip().TipText(), tip);
+  EXPECT_TRUE(dialog.field.ToolTip().IsAdded());
+}
+
+// Focus coming and going is told to the main window; keys that change the
+// value post `changed` to the dialog, and the keys `keep` that leave it (and
+// the text `kept`) as it was post nothing.
+template <class Field>
+void CheckOnlyChangesArePosted(FieldDialog<Field>& dialog, HWND main, std::string_view change,
+                               const std::vector<UINT>& changed, std::string_view keep, const std::string& kept) {
+  dialog.Open();
+  EXPECT_EQ(dialog.TakePosted(), (std::vector<Posted>{{main, kFocusData, 0, 0}}));
+  dialog.Keys(change);
+  std::vector<Posted> toDialog;
+  for (UINT message : changed) toDialog.push_back({dialog.m_hWnd, message, MAKEWPARAM(kFieldId, message), 0});
+  EXPECT_EQ(dialog.TakePosted(), toDialog);
+  EXPECT_TRUE(dialog.field.IsPending());
+  dialog.Keys(keep);
+  EXPECT_EQ(dialog.field.GetWindowText(), kept);
+  EXPECT_TRUE(dialog.TakePosted().empty()) << keep;
+  dialog.field.DestroyWindow();
+  EXPECT_EQ(dialog.TakePosted(), (std::vector<Posted>{{main, kKillFocusData, 0, 0}}));
+}
+
+// Every key that would change a read-only field's text is refused, copying
+// still works, and nothing is reported, not even the focus.
+template <class Field>
+void CheckReadOnlyOnlyCopies(FieldDialog<Field>& dialog, const std::string& shown) {
+  dialog.field.SetReadOnly(TRUE);
+  dialog.Open();
+  Clipboard::SetText("12");
+  dialog.Keys("{SELALL}5{BS}{DEL}{INS}{CTRL+V}{CTRL+X}{CTRL+C}");
+  EXPECT_EQ(dialog.field.GetWindowText(), shown);
+  EXPECT_EQ(Clipboard::GetText(), shown);
+  EXPECT_TRUE(dialog.TakePosted().empty());
 }
 
 // A main window to hear the focus messages, an empty clipboard, and the

@@ -147,6 +147,24 @@ TEST(ProjectionHotine, EdgePointsAgreeWithProj) {
   }
 }
 
+// A tenth of a millimetre from a pole sin phi rounds to 1: the forward gives
+// the pole itself and the inverse's isometric latitude is infinite, which
+// must answer the pole rather than give up. How near a pole the inverse can
+// tell latitudes apart is set by U = tanh(B·q + ln H) beside ±1: at one
+// unit in the last place of U it is some 1.5e-8 rad (10 cm).
+TEST(ProjectionHotine, InverseSettlesBesideAPole) {
+  for (const HotineCase& c : Cases()) {
+    const HotineGrid h(c);
+    for (const double side : {1.0, -1.0}) {
+      const double phi = side * (std::numbers::pi / 2 - 1.6e-11);
+      double E = 0, N = 0, phiBack = 0, lamBack = 0;
+      h.grid.Forward(phi, h.grid.lon0 + 0.3, &E, &N);
+      EXPECT_TRUE(h.grid.Inverse(E, N, &phiBack, &lamBack)) << c.label << " " << side;
+      EXPECT_NEAR(phiBack, phi, 2e-8) << c.label << " " << side;
+    }
+  }
+}
+
 // A centre at a pole leaves the initial line without an azimuth: no finite
 // easting and northing, on either origin of u.
 TEST(ProjectionHotine, CentreAtAPoleGivesNoNumbers) {

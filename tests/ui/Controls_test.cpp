@@ -41,13 +41,22 @@ class ParentLog : public CWnd {
   std::vector<std::string> events;
 };
 
+// Keys as a sequence names them, straight to one control.
+void Strike(CWnd& target, std::string_view keys) {
+  for (const auto& input : platform::ui::ParseKeys(keys)) {
+    for (const auto& stroke : input.strokes) {
+      platform::ui::SetModifierKeys(stroke.modifiers.shift, stroke.modifiers.control);
+      target.SendMessage(WM_KEYDOWN, stroke.key);
+      if (stroke.character) target.SendMessage(WM_CHAR, static_cast<unsigned char>(stroke.character));
+      platform::ui::SetModifierKeys(false, false);
+    }
+  }
+}
+
 class ControlsTest : public testing::Test {
  protected:
   void SetUp() override {
     parent.Create("parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0);
-  }
-  void Chars(CWnd& target, std::string_view text) {
-    for (char c : text) target.SendMessage(WM_CHAR, static_cast<unsigned char>(c));
   }
   CEdit& MakeEdit(DWORD style) {
     edits.emplace_back().Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, 100, 20), &parent, 1);
@@ -60,17 +69,15 @@ class ControlsTest : public testing::Test {
 TEST_F(ControlsTest, EditTypingReplacesTheSelectionWithinTheLimit) {
   CEdit& edit = MakeEdit(0);
   edit.SetLimitText(6);
-  Chars(edit, "abcdefgh");
+  Strike(edit, "abcdefgh");
   EXPECT_EQ(edit.GetWindowText(), "abcdef") << "typing stops at the limit";
   edit.SetSel(1, 3);
-  Chars(edit, "X");
+  Strike(edit, "X");
   EXPECT_EQ(edit.GetWindowText(), "aXdef");
   int start = 0, end = 0;
   edit.GetSel(start, end);
   EXPECT_EQ(std::pair(start, end), std::pair(2, 2));
-  edit.SendMessage(WM_KEYDOWN, VK_HOME);
-  edit.SendMessage(WM_KEYDOWN, VK_DELETE);
-  Chars(edit, "\b");  // at the start: nothing to remove
+  Strike(edit, "{HOME}{DEL}{BS}");  // Backspace at the start: nothing to remove
   EXPECT_EQ(edit.GetWindowText(), "Xdef");
   // Both refused characters, "g" and "h", were reported as the limit.
   EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), EN_MAXTEXT), 2);
@@ -88,35 +95,16 @@ TEST_F(ControlsTest, EditCutCopyPasteGoThroughTheClipboard) {
     CEdit& edit = MakeEdit(style);
     edit.SetWindowText("51.5 N");
     edit.SetSel(0, 4);
-    Chars(edit, std::string{kCtrlC, kCtrlX});
-    edit.SendMessage(WM_KEYDOWN, VK_END);
-    Chars(edit, std::string{kCtrlV, 'x', '\b'});
-    edit.SendMessage(WM_KEYDOWN, VK_HOME);
-    edit.SendMessage(WM_KEYDOWN, VK_DELETE);
+    Strike(edit, "{CTRL+C}{CTRL+X}{END}{CTRL+V}x{BS}{HOME}{DEL}");
     EXPECT_EQ(edit.GetWindowText(), after) << style;
     EXPECT_EQ(Clipboard::GetText(), "51.5") << style;
-  }
-}
-
-// Keys as a sequence names them, straight to one control.
-void Strike(CWnd& target, std::string_view keys) {
-  for (const auto& input : platform::ui::ParseKeys(keys)) {
-    for (const auto& stroke : input.strokes) {
-      platform::ui::SetModifierKeys(stroke.modifiers.shift, stroke.modifiers.control);
-      target.SendMessage(WM_KEYDOWN, stroke.key);
-      if (stroke.character) target.SendMessage(WM_CHAR, static_cast<unsigned char>(stroke.character));
-      platform::ui::SetModifierKeys(false, false);
-    }
   }
 }
 
 // Shift with a caret key moves the caret and keeps the anchor; the same key
 // without Shift first collapses the selection to its edge.
 TEST_F(ControlsTest, EditSelectionRunsFromTheAnchorToTheCaret) {
-  struct Row {
-    const char* keys;
-    int start, end, caret;
-  };
+  struct Row { const char* keys; int start, end, caret; };
   const Row rows[] = {
       {"{END}{SHIFT+LEFT}{SHIFT+LEFT}", 4, 6, 4},
       {"{SHIFT+END}{LEFT}", 0, 0, 0},
@@ -203,8 +191,7 @@ TEST_F(ControlsTest, ImageListCutsAStripAndMasksOneColour) {
   EXPECT_EQ(images.Add(&strip, kM), 0);
   EXPECT_EQ(images.Add(&strip, kM), 2) << "the index of the first image added";
   EXPECT_EQ(images.GetImageCount(), 4);
-  EXPECT_TRUE(images.IsTransparent(0, 1, 0));
-  EXPECT_FALSE(images.IsTransparent(0, 0, 0));
+  EXPECT_EQ(std::pair(images.IsTransparent(0, 1, 0), images.IsTransparent(0, 0, 0)), std::pair(true, false));
   EXPECT_EQ(images.ExtractIcon(1)->GetPixel(0, 0), kB);
   EXPECT_EQ(images.ExtractIcon(4), nullptr);
   CImageList tooWide;
@@ -282,11 +269,9 @@ TEST_F(ListCtrlTest, CellsMoveWithTheirColumnsAndDataWithTheirRows) {
 TEST_F(ListCtrlTest, AClickSelectsAndFocusesTheRowUnderItAndTellsTheParent) {
   list.ChooseRowByUser(1, false);
   list.ChooseRowByUser(2, true);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
-  EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 2);
-  EXPECT_EQ(list.GetSelectedCount(), 1u);
-  EXPECT_THAT(parent.events,
-              ElementsAre("changed 1", "click 1", "changed 1", "changed 2", "click 2", "double 2"));
+  EXPECT_EQ(std::tuple(list.GetNextItem(-1, LVNI_SELECTED), list.GetNextItem(-1, LVNI_FOCUSED), list.GetSelectedCount()),
+            std::tuple(2, 2, 1u));
+  EXPECT_THAT(parent.events, ElementsAre("changed 1", "click 1", "changed 1", "changed 2", "click 2", "double 2"));
   EXPECT_THAT(checker.Problems(), IsEmpty());
   // Clicks find their row by hit test, which agrees with the cell rectangles.
   const int row = list.RowHeight();

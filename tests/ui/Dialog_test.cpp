@@ -72,15 +72,17 @@ class DialogTest : public testing::Test {
 // Tab walks the tab stops and Escape cancels.
 TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
   CFormDlg dialog;
-  std::vector<std::string> kinds;
-  CRect editRect;
-  CSize picture;
   std::vector<int> focus;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
-    kinds = d.Rows(kKindCombo);
+    // A sorted drop-down list orders its entries whatever the order added.
+    EXPECT_THAT(d.Rows(kKindCombo), ElementsAre("Buoy", "Obstruction", "Wreck"));
+    // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
+    CRect editRect;
     d.Item(kNameEdit).GetWindowRect(&editRect);
-    if (const CBitmap* bitmap = d.ItemAs<CStatic>(kPicture).GetBitmap()) picture = bitmap->GetSize();
+    EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
+    const CBitmap* picture = d.ItemAs<CStatic>(kPicture).GetBitmap();
+    EXPECT_EQ(picture ? picture->GetSize() : CSize(), CSize(4, 2)) << "the picture's bitmap, loaded from the chain";
     EXPECT_EQ(&d.Item(kNameEdit), &dialog.name) << "the member object took the template's place";
     focus.push_back(d.FocusId());
     for (const bool back : {false, false, false, false, false, false, true}) {
@@ -91,11 +93,6 @@ TEST_F(DialogTest, TemplateControlsAreBuiltAndSubclassed) {
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_THAT(focus, ElementsAre(kNameEdit, kKindCombo, kRowsList, kShowCheck, IDOK, IDCANCEL, kNameEdit, IDCANCEL));
-  // A sorted drop-down list orders its entries whatever the order added.
-  EXPECT_THAT(kinds, ElementsAre("Buoy", "Obstruction", "Wreck"));
-  // 50,7 and 100x12 dialog units at 6x13 pixels per 4x8 units.
-  EXPECT_EQ(editRect, CRect(75, 11, 225, 31));
-  EXPECT_EQ(picture, CSize(4, 2)) << "the picture's bitmap, loaded from the chain";
   EXPECT_FALSE(dialog.IsWindow()) << "DoModal destroys the window it made";
   EXPECT_THAT(checker.Problems(), IsEmpty());
 }
@@ -126,24 +123,6 @@ TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
   EXPECT_EQ(dialog.nameChanges, 8);
   EXPECT_EQ(dialog.opened, "second") << "the row's double click reached the dialog";
   EXPECT_THAT(checker.Problems(), IsEmpty());
-}
-
-TEST_F(DialogTest, NestedModalDialogsGetTheirOwnTurns) {
-  CFormDlg outer;
-  std::vector<std::string> seen;
-  ScopedAutomation automation([&](Driver& d) {
-    if (d.Turn() != ModalTurn::Started) return;
-    seen.push_back(std::to_string(d.TemplateId()) + (&d.Dialog() == &outer ? " outer" : " inner"));
-    if (&d.Dialog() == &outer) {
-      CFormDlg inner;
-      seen.push_back("inner returned " + std::to_string(inner.DoModal()));
-      d.End(IDOK);
-    } else {
-      d.End(IDCANCEL);
-    }
-  });
-  EXPECT_EQ(outer.DoModal(), IDOK);
-  EXPECT_THAT(seen, ElementsAre("9001 outer", "9001 inner", "inner returned 2"));
 }
 
 // When, in ms, and which timer.

@@ -27,11 +27,6 @@ constexpr int kUtmNorthEpsg = 32600, kUtmSouthEpsg = 32700, kDhdnEpsg = 31464, k
 constexpr std::uint32_t kFirstGaussKrugerEpsgZone = 4;
 constexpr double kLastLoBeltEpsg = 33;
 
-// The axis names of the Norwegian grids, by the axis index.
-constexpr std::array<const char*, 8> kNorwayAxisNames = {
-    "NGO (Axis I)", "NGO (Axis II)", "NGO (Axis III)", "NGO (Axis IV)",
-    "NGO (Axis V)", "NGO (Axis VI)", "NGO (Axis VII)", "NGO (Axis VIII)"};
-
 char EastOrWest(double lon0Degrees) { return lon0Degrees < 0 ? 'W' : 'E'; }
 
 double UtmCentralMeridian(std::uint32_t zone) { return 6.0 * zone - 183; }
@@ -97,12 +92,12 @@ CatalogueEntry LoBelt(std::uint32_t row, std::uint32_t) {
 }
 
 // UTM zones 31 to 35 on the International ellipsoid, the variant the axis
-// the polynomial converts to.
+// the polynomial converts to; the kind's set-up names the axis in the
+// zone name.
 CatalogueEntry NorwayAxes(std::uint32_t row, std::uint32_t variant) {
   CatalogueEntry e = UtmZone(row + 31, variant);
   e.parameters.ellipsoid = kInternationalRow;
   e.parameters.falseNorthing = 0;
-  e.zoneName = variant < kNorwayAxisNames.size() ? kNorwayAxisNames[variant] : "";
   return e;
 }
 

@@ -1,6 +1,6 @@
 #include "geodesy/catalogue/GridFile.h"
 
-#include "geodesy/text/UserFileFields.h"
+#include "geodesy/userfile/UserFileFormat.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ bool ReadLines(std::FILE* file, GridFileDef& out) {
 
 bool ReadGridFile(std::FILE* file, GridFileDef& out) {
   unsigned char block[kBlockSize];
-  if (!ReadLines(file, out) || std::fread(block, 1, sizeof block, file) != sizeof block) return false;
+  if (!ReadLines(file, out) || !ReadUserFileBlock(file, block, sizeof block)) return false;
   out.kind = LittleEndianUint32(block + kKindOffset);
   out.variant = LittleEndianUint32(block + kVariantOffset);
   double* const fields[] = {&out.lat0, &out.lon0, &out.falseEasting, &out.falseNorthing, &out.scale, &out.lat1, &out.lat2};
@@ -29,7 +29,7 @@ bool ReadGridFile(std::FILE* file, GridFileDef& out) {
 bool ReadGridFileKind(std::FILE* file, std::uint32_t& kind) {
   GridFileDef lines;
   unsigned char bytes[4];
-  if (!ReadLines(file, lines) || std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
+  if (!ReadLines(file, lines) || !ReadUserFileBlock(file, bytes, sizeof bytes)) return false;
   kind = LittleEndianUint32(bytes);
   return true;
 }

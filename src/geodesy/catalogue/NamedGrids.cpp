@@ -72,8 +72,9 @@ const GridRowDef kObliqueMercatorRows[4] = {
                                           323.13010236111114, 323.13010236111114}},
 };
 
-// The row is the variant, which picks the polynomial set of the kind.
+// UTM zone 32 on the International ellipsoid; the row picks the region's
+// polynomials.
 const GridRowDef kSystem34Rows[2] = {
-    {0, "Seelland", "System 34", {kNoEllipsoid, 0, 0, 9, 500000, 0, 0.9996}},
-    {0, "Jylland", "System 34", {kNoEllipsoid, 1, 0, 9, 500000, 0, 0.9996}},
+    {0, "Seelland", "System 34", {20, 0, 0, 9, 500000, 0, 0.9996}},
+    {0, "Jylland", "System 34", {20, 0, 0, 9, 500000, 0, 0.9996}},
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "frame/Folders.h"
 #include "frame/PathText.h"
 #include "geodesy/catalogue/GridFile.h"
 #include "geodesy/ellipsoid/Spheroid.h"
@@ -13,12 +12,6 @@
 namespace fs = platform::fs;
 
 namespace {
-
-std::string GlobalFolder() {
-  std::string folder;
-  FindDataFolder(folder, kGlobalDataFolder);
-  return folder;
-}
 
 // A kind and variant the module can name, and numbers a grid can hold: the
 // rest would only give garbage later.
@@ -31,16 +24,7 @@ bool Plausible(const GridFileDef& def) {
 
 }  // namespace
 
-std::vector<std::string> ListGridFiles() {
-  std::vector<std::string> titles;
-  const std::string folder = GlobalFolder();
-  if (folder.empty()) return titles;
-  for (const auto& found : fs::FindFiles(folder + "*." + kGridFileExtension))
-    if (!found.folder) titles.push_back(GetPathTitle(found.name));
-  return titles;
-}
-
-std::string GridFilePath(const std::string& title) { return GlobalFolder() + title + "." + kGridFileExtension; }
+std::vector<GlobalFile> ListGridFiles() { return ListGlobalFiles(kGridFileExtension); }
 
 bool LoadGridFile(CGridSystem& grid, CSpheroid* ellipsoid, const std::string& path) {
   GridFileDef def;

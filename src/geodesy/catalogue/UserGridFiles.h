@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/Api.h"
+#include "geodesy/userfile/UserFileFormat.h"
 
 class CGridSystem;
 class CSpheroid;
@@ -16,10 +17,8 @@ class CSpheroid;
 // past the last projection kind.
 inline constexpr std::uint32_t kNoGridFileKind = 15;
 
-// The titles of the user's grid files, in the order the folder lists them.
-OVERLAYS_API std::vector<std::string> ListGridFiles();
-// The path of a user grid file from its title.
-OVERLAYS_API std::string GridFilePath(const std::string& title);
+// The user's grid files, in the order the folder lists them.
+OVERLAYS_API std::vector<GlobalFile> ListGridFiles();
 
 // Fills the grid from a file and recomputes its constants; the ellipsoid
 // named in the file is looked up (CSpheroid::FindSpheroid) on ellipsoid,

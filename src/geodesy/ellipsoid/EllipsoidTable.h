@@ -30,6 +30,10 @@ inline constexpr double kSphere = std::numeric_limits<double>::infinity();
 // transformation whose file cannot be read.
 inline constexpr unsigned kWgs1984Row = 26;
 inline constexpr unsigned kInternationalRow = 20;
+// The sides of the grid-shift transformations (OSGB36, NAD27, NAD83).
+inline constexpr unsigned kAiry1830Row = 0;
+inline constexpr unsigned kClarke1866Row = 7;
+inline constexpr unsigned kGrs80Row = 17;
 
 inline constexpr std::array<EllipsoidDef, 53> kEllipsoidTable{{
     // Airy and the national ellipsoids of the nineteenth century.

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "frame/Folders.h"
 #include "frame/PathText.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
 #include "geodesy/ellipsoid/SpheroidFile.h"
 #include "geodesy/geodesic/GeodesicInverse.h"
+#include "geodesy/userfile/UserFileFormat.h"
 #include "platform/fs/FileSystem.h"
 
 namespace fs = platform::fs;
@@ -113,15 +113,8 @@ bool CSpheroid::FindSpheroid(const char* wantedName, const char* wantedQualifier
   }
   // Walking the table leaves its last row loaded.
   SelectSpheroid(kEllipsoidTable.size() - 1);
-  std::string folder;
-  FindDataFolder(folder, kGlobalDataFolder);
-  if (folder.empty()) return false;
-  for (const auto& found : fs::FindFiles(folder + "*." + kSpheroidFileExtension)) {
-    if (found.folder) continue;
-    if (LoadSpheroidFile(folder + GetPathTitle(found.name) + "." + kSpheroidFileExtension) &&
-        Matches(findName, findQualifier))
-      return true;
-  }
+  for (const auto& file : ListGlobalFiles(kSpheroidFileExtension))
+    if (LoadSpheroidFile(file.path) && Matches(findName, findQualifier)) return true;
   return false;
 }
 

@@ -74,7 +74,9 @@ void CGridSystem::DeriveGrid() {
   if (const ProjectionOperations* ops = OperationsOf(*this)) ops->setup(*this);
 }
 
-bool CGridSystem::CanProject() const { return spheroid && spheroid->a != 0 && scale != 0; }
+bool CGridSystem::CanProject(const ProjectionOperations& ops) const {
+  return spheroid && spheroid->a != 0 && scale != 0 && (!ops.accepts || ops.accepts(*this));
+}
 
 bool CGridSystem::Forward(double phi, double lam, double* easting, double* northing, double* convergence,
                           double* pointScale) const {
@@ -88,8 +90,9 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
     return true;
   }
   const ProjectionOperations* ops = OperationsOf(*this);
-  if (!CanProject() || !ops) return false;
+  if (!ops || !CanProject(*ops)) return false;
   const GridPoint p = ops->forward(*this, phi, lam, LatitudeTermsAt(*spheroid, phi), convergence || pointScale);
+  if (!p.onGrid) return false;
   Assign(easting, p.easting);
   Assign(northing, p.northing);
   Assign(convergence, std::clamp(p.convergence, -kPi, kPi));
@@ -100,8 +103,9 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
 bool CGridSystem::Inverse(double easting, double northing, double* lat, double* lon, double* convergence,
                           double* pointScale) const {
   const ProjectionOperations* ops = OperationsOf(*this);
-  if (!CanProject() || !ops) return false;
+  if (!ops || !CanProject(*ops)) return false;
   const GeographicPoint p = ops->inverse(*this, easting, northing, lat ? *lat : 0.0, convergence || pointScale);
+  if (!p.onGrid) return false;
   Assign(lat, std::fabs(p.lat) > kPi / 2 ? 0.0 : p.lat);
   Assign(lon, std::fabs(p.lon) > kPi ? 0.0 : p.lon);
   Assign(convergence, p.convergence);

@@ -19,6 +19,7 @@
 #include "frame/Api.h"
 
 class CSpheroid;
+struct ProjectionOperations;
 
 // The constants of the latitude of origin that every kind may use.
 struct GridOriginTerms {
@@ -51,24 +52,27 @@ class OVERLAYS_API CGridSystem {
 
   // Easting and northing (metres), convergence (radians, within [−pi, pi])
   // and point scale of a position in radians. A null output is not
-  // written. Without an ellipsoid, with a = 0 or k0 = 0, or for a kind not
-  // available, the outputs are left as they are and the result is false.
+  // written. Without an ellipsoid, with a = 0 or k0 = 0, for a kind not
+  // available or a grid its kind refuses (a row past the kind's tables),
+  // or at a point the kind gives no numbers for (kind 13 away from its
+  // tables), the outputs are left as they are and the result is false.
   bool Forward(double phi, double lam, double* easting, double* northing, double* convergence = nullptr,
                double* pointScale = nullptr) const;
   // Latitude and longitude (radians), convergence and point scale of a grid
   // position in metres. An iterating kind starts from the value *lat holds
   // (1 rad when that is 0 or lat is null). A latitude beyond ±pi/2 or a
   // longitude beyond ±pi comes out as 0. False as for Forward, and also when
-  // an iteration did not settle (its latitude is then 0).
+  // an iteration did not settle (its latitude is then 0; the other outputs
+  // are written).
   bool Inverse(double easting, double northing, double* lat, double* lon, double* convergence = nullptr,
                double* pointScale = nullptr) const;
 
   std::string title;      // file title of a user grid file, else empty
   std::string name;       // shown to the user
   std::string zoneName;   // secondary name
-  std::uint32_t row = 0;      // row of the catalogue list the grid was selected from
   std::uint32_t kind = 0;     // projection kind 0..14 (ProjectionTable.cpp)
   std::uint32_t variant = 0;  // method within the kind
+  std::uint32_t row = 0;      // entry within its kind's catalogue list; kind 14 takes its tables from it
   std::uint32_t zone = 0;     // UTM zone of the UTM-based catalogue grids, else 0
   double lat0 = 0, lon0 = 0;  // radians
   double falseEasting = 0, falseNorthing = 0;  // metres
@@ -82,6 +86,6 @@ class OVERLAYS_API CGridSystem {
   GridOriginTerms origin;
 
  private:
-  bool CanProject() const;
+  bool CanProject(const ProjectionOperations& ops) const;
   void SetLeadingConstants(std::span<const double> values);
 };

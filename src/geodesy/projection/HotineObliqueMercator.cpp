@@ -129,8 +129,13 @@ GeographicPoint Inverse(const CGridSystem& g, double easting, double northing, d
   const double V = std::sin(B * u / A);
   const double U = (V * cosG0 + S * sinG0) / T;
   GeographicPoint r;
-  const double q = (std::atanh(U) - c[kLnH]) / B;
-  r.settled = LatitudeFromIsometric(g.spheroid->derived.e, q, r.lat);
+  // U = ±1 is a pole, where the forward puts it (and every point within
+  // 1e-8 rad of it, U having no more digits there); its isometric latitude
+  // is infinite, which is no latitude to iterate on.
+  if (std::fabs(U) == 1)
+    r.lat = std::copysign(std::numbers::pi / 2, U);
+  else
+    r.settled = LatitudeFromIsometric(g.spheroid->derived.e, (std::atanh(U) - c[kLnH]) / B, r.lat);
   r.lon = c[kLam0] - std::atan2(S * cosG0 - V * sinG0, std::cos(B * u / A)) / B;
   if (!withFactors) return r;
   const LatitudeTerms at = LatitudeTermsAt(*g.spheroid, r.lat);

@@ -28,9 +28,13 @@ bool LatitudeFromIsometric(double e, double q, double& phi) {
   phi = LatitudeFromConformal(es, std::atan(sinhQ), sinhQ / coshQ, 1 / coshQ);
   for (int step = 0; step < kMaxProjectionIterations; ++step) {
     const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
+    const double miss = IsometricLatitude(e, sinPhi) - q;
+    // Within some 1e-8 rad of a pole sin phi rounds to 1 and q(phi) is
+    // infinite, so no step can be taken; the series' latitude there is
+    // already far closer than the tolerance. An infinite q is no latitude.
+    if (std::isinf(miss) && std::isfinite(q)) return true;
     // The miss in q over dq/dphi = (1 − e²)/((1 − e²·sin²phi)·cos phi).
-    const double change =
-        (IsometricLatitude(e, sinPhi) - q) * (1 - es * sinPhi * sinPhi) * cosPhi / (1 - es);
+    const double change = miss * (1 - es * sinPhi * sinPhi) * cosPhi / (1 - es);
     phi -= change;
     if (std::fabs(change) <= kProjectionTolerance) return true;
   }

@@ -18,6 +18,7 @@ struct GridPoint {
   double easting = 0, northing = 0;  // metres
   double convergence = 0;            // radians
   double scale = 0;                  // point scale factor
+  bool onGrid = true;                // false: the grid has no numbers for this point; the outputs stay untouched
 };
 
 struct GeographicPoint {
@@ -25,6 +26,7 @@ struct GeographicPoint {
   double convergence = 0;   // radians
   double scale = 0;         // point scale factor
   bool settled = true;      // false when an iteration ran out of steps (lat is then 0)
+  bool onGrid = true;       // false: the grid has no position for these numbers; the outputs stay untouched
 };
 
 using ProjectionSetup = void (*)(CGridSystem& grid);
@@ -36,10 +38,16 @@ using ProjectionForward = GridPoint (*)(const CGridSystem& grid, double phi, dou
 using ProjectionInverse = GeographicPoint (*)(const CGridSystem& grid, double easting, double northing,
                                               double startLat, bool withFactors);
 
+// Whether the kind can compute this grid at all, beyond the checks common
+// to every kind: a kind whose tables were made for given grids refuses any
+// other (ProjectionKindDef::computes says which it takes).
+using ProjectionAccepts = bool (*)(const CGridSystem& grid);
+
 struct ProjectionOperations {
   ProjectionSetup setup;
   ProjectionForward forward;
   ProjectionInverse inverse;
+  ProjectionAccepts accepts = nullptr;  // null: every grid of the kind
 };
 
 inline constexpr std::uint32_t kAnyVariant = 0xFFFFFFFF;
@@ -49,6 +57,7 @@ struct ProjectionKindDef {
   std::uint32_t variant;  // kAnyVariant: the kind has no variants
   const char* name;
   const ProjectionOperations* operations;  // null: not available yet
+  const char* computes = nullptr;  // the grids a kind with an accepts hook takes, for the user
 };
 
 // The row of a kind and variant, or null for a pair the module does not know.

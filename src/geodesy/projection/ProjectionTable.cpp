@@ -6,11 +6,13 @@
 #include <array>
 
 #include "geodesy/projection/Cassini.h"
+#include "geodesy/projection/DanishSystem34.h"
 #include "geodesy/projection/Guam.h"
 #include "geodesy/projection/HotineObliqueMercator.h"
 #include "geodesy/projection/LambertConformalConic.h"
 #include "geodesy/projection/LambertNearConformal.h"
 #include "geodesy/projection/Mercator.h"
+#include "geodesy/projection/NorwegianAxes.h"
 #include "geodesy/projection/ObliqueStereographic.h"
 #include "geodesy/projection/PolarStereographic.h"
 #include "geodesy/projection/Polyconic.h"
@@ -45,8 +47,10 @@ constexpr ProjectionKindDef kProjectionKinds[] = {
     {12, 1, "US State Plane 1927, Lambert", &kStatePlaneLambert27},
     {12, 2, "US State Plane 1927, Transverse Mercator", &kStatePlaneTransverseMercator27},
     {12, 3, "Hotine Oblique Mercator", &kHotineNaturalOrigin},
-    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", nullptr},
-    {14, kAnyVariant, "Transverse Mercator, complex polynomial", nullptr},
+    {13, kAnyVariant, "Transverse Mercator, Norwegian axes", &kNorwegianAxes,
+     "UTM zones 31 to 35 on the International ellipsoid (k0 0.9996, false easting 500000), axes 0 to 7"},
+    {14, kAnyVariant, "Transverse Mercator, complex polynomial", &kDanishSystem34,
+     "rows 0 (Sjaelland) and 1 (Jylland)"},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@ namespace {
 // The footpoint iteration's start when the caller has no latitude to offer.
 constexpr double kDefaultStart = 1.0;
 constexpr std::size_t kArcAtDefaultStart = 0;  // kind constant: M(1 rad)
+static_assert(kArcAtDefaultStart < kTransverseMercatorConstantCount);
 
 // M(1 rad) spares the usual first footpoint step its sines.
 void Setup(CGridSystem& g) { g.constants[kArcAtDefaultStart] = g.spheroid->MeridionalArc(kDefaultStart); }

@@ -11,7 +11,13 @@
 // at 6°. Convergence within 3e-5" and point scale within 2e-9 up to 3°.
 // Far beyond 6° the results are garbage.
 
+#include <cstddef>
+
 #include "geodesy/projection/ProjectionKind.h"
+
+// The kind constants the Transverse Mercator set-up writes, from the first;
+// a kind built on it keeps its own after them.
+inline constexpr std::size_t kTransverseMercatorConstantCount = 1;
 
 extern const ProjectionOperations kTransverseMercator;
 extern const ProjectionOperations kSouthOrientatedTransverseMercator;

@@ -1,0 +1,81 @@
+#pragma once
+// Measuring a datum shift (geocentric on one ellipsoid, the Helmert step,
+// geographic on the other) against PROJ's cart + helmert + inverse cart
+// pipeline with the same a, 1/f and parameters given explicitly: PROJ's
+// built-in ellipsoids differ from ours in a few digits (Airy 1830).
+
+#include <gtest/gtest.h>
+#include <proj.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "geodesy/angle/AngleUnits.h"
+#include "geodesy/datum/Geocentric.h"
+#include "geodesy/datum/Helmert.h"
+#include "geodesy/ellipsoid/Spheroid.h"
+
+namespace datum_oracle {
+
+inline std::string Number(double v) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.17g", v);
+  return text;
+}
+
+// The same parameters as a PROJ helmert step.
+inline std::string ProjHelmert(const DatumShiftDef& p) {
+  std::string d = "+proj=helmert +x=" + Number(p.tX) + " +y=" + Number(p.tY) + " +z=" + Number(p.tZ) +
+                  " +rx=" + Number(p.rX) + " +ry=" + Number(p.rY) + " +rz=" + Number(p.rZ) + " +s=" + Number(p.s) +
+                  " +convention=" + (p.convention == kCoordinateFrame ? "coordinate_frame" : "position_vector");
+  if (p.timeDependent == 1)
+    d += " +dx=" + Number(p.dtX) + " +dy=" + Number(p.dtY) + " +dz=" + Number(p.dtZ) + " +drx=" + Number(p.drX) +
+         " +dry=" + Number(p.drY) + " +drz=" + Number(p.drZ) + " +ds=" + Number(p.ds) +
+         " +t_epoch=" + Number(p.referenceEpoch);
+  return d;
+}
+
+inline std::string ProjEllipsoid(const CSpheroid& s) {
+  return "+a=" + Number(s.a) + " +rf=" + Number(s.invFlattening);
+}
+
+struct ShiftError {
+  double north = 0, east = 0, up = 0;  // worst differences, metres
+};
+
+// Our forward shift of `count` random points (heights −100 to 3000 m)
+// against PROJ running `shift` forward; the caller passes the negated
+// parameters to measure our reverse direction.
+inline ShiftError WorstShiftError(const CSpheroid& from, const CSpheroid& to, const DatumShiftDef& shift,
+                                  const DatumShiftDef& projShift, int direction, int count, std::uint64_t seed) {
+  const std::string pipeline = "+proj=pipeline +step +proj=cart " + ProjEllipsoid(from) + " +step " +
+                               ProjHelmert(projShift) + " +step +inv +proj=cart " + ProjEllipsoid(to);
+  const std::unique_ptr<PJ, decltype(&proj_destroy)> proj(proj_create(PJ_DEFAULT_CTX, pipeline.c_str()),
+                                                          proj_destroy);
+  EXPECT_NE(proj, nullptr) << pipeline;
+  ShiftError worst;
+  if (!proj) return worst;
+  std::mt19937_64 rng(seed);
+  std::uniform_real_distribution<double> u(-0.999, 0.999), lon(-180, 180), height(-100, 3000);
+  for (int i = 0; i < count; ++i) {
+    const double phi0 = std::asin(u(rng)), lam0 = lon(rng) * kRadiansPerDegree, h0 = height(rng);
+    const PJ_COORD expected = proj_trans(proj.get(), PJ_FWD, proj_coord(lam0, phi0, h0, shift.epochOfUse));
+    double X, Y, Z;
+    GeographicToGeocentric(from, phi0, lam0, h0, X, Y, Z);
+    HelmertStep(shift, direction, X, Y, Z);
+    double phi = phi0, lam = 0, h = 0;
+    EXPECT_TRUE(GeocentricToGeographic(to, X, Y, Z, phi, lam, h));
+    worst.north = std::max(worst.north, std::fabs(phi - expected.lpz.phi) * to.a);
+    worst.east = std::max(worst.east, std::fabs(std::remainder(lam - expected.lpz.lam, 2 * std::numbers::pi)) *
+                                          to.a * std::cos(phi));
+    worst.up = std::max(worst.up, std::fabs(h - expected.lpz.z));
+  }
+  return worst;
+}
+
+}  // namespace datum_oracle
