@@ -36,6 +36,7 @@ void CNadconRegion::Clear() {
   code_ = kNadconNotSelected;
   name_.clear();
   header_ = {};
+  west_ = east_ = south_ = north_ = 0;
   latShifts_ = {};
   lonShifts_ = {};
 }
@@ -49,14 +50,17 @@ bool CNadconRegion::Load(const std::string& folder, const std::string& code) {
     return false;
   }
   code_ = code;
+  west_ = header_.xMin;
+  east_ = header_.xMin + (header_.columns - 1) * static_cast<double>(header_.dx);
+  south_ = header_.yMin;
+  north_ = header_.yMin + (header_.rows - 1) * static_cast<double>(header_.dy);
   return true;
 }
 
 bool CNadconRegion::Covers(double lat, double lon) const {
-  if (!IsLoaded()) return false;
-  const NadconHeaderDef& h = header_;
-  return h.xMin < lon && lon < h.xMin + (h.columns - 1) * static_cast<double>(h.dx) && h.yMin < lat &&
-         lat < h.yMin + (h.rows - 1) * static_cast<double>(h.dy);
+  // A cleared slot has all four limits 0, which no point lies strictly
+  // inside.
+  return west_ < lon && lon < east_ && south_ < lat && lat < north_;
 }
 
 void CNadconRegion::Interpolate(double lat, double lon, double& latShift, double& lonShift) const {

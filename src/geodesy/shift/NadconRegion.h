@@ -42,6 +42,8 @@ class CNadconRegion {
   std::string code_;
   std::string name_;
   NadconHeaderDef header_;  // as read from the ".las" file
+  // Derived from the header at loading, for the coverage test of every point.
+  double west_ = 0, east_ = 0, south_ = 0, north_ = 0;
   std::vector<float> latShifts_;
   std::vector<float> lonShifts_;
 };
