@@ -113,25 +113,4 @@ TEST_F(NadconOracle, EveryRegionAgreesWithHgridshiftAndRoundTrips) {
   }
 }
 
-// Through the tables: a point is shifted by the first region of its mode
-// that covers it, east longitudes included (the Aleutians west of 180).
-TEST_F(NadconOracle, TheTablesChooseTheRegion) {
-  const struct {
-    double lat, lon;
-    int mode;
-    const char* code;
-  } cases[] = {
-      {39.0, -98.0, 0, "CONUS"},   {61.2, -149.9, 1, "ALASKA"}, {52.9, 172.9, 0, "ALASKA"},
-      {57.15, -170.25, 0, "ALASKA"}, {27.9, -82.5, 2, "FLHPGN"}, {47.6, -122.3, 3, "WOHPGN"},
-      {19.7, -155.1, 0, kNadconNotSelected}, {39.0, -98.0, 2, kNadconNotSelected},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    CNadconRegion slot;
-    nadcon::Position out;
-    nadcon::Shift(c.lat, c.lon, slot, c.mode, out);
-    EXPECT_EQ(slot.Code(), c.code) << c.lat << " " << c.lon;
-  }
-}
-
 }  // namespace
