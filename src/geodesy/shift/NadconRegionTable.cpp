@@ -63,6 +63,14 @@ constexpr std::array<NadconRegionDef, 46> kHpgn{{
     {"Wyoming", "WYHPGN"},
 }};
 
+// A row left out of an array's count would stand there empty.
+constexpr bool AllRowsFilled(std::span<const NadconRegionDef> table) {
+  for (const NadconRegionDef& row : table)
+    if (!row.name || !row.code || !*row.code) return false;
+  return true;
+}
+static_assert(AllRowsFilled(kNad83) && AllRowsFilled(kHpgn), "a region row is missing");
+
 }  // namespace
 
 const std::span<const NadconRegionDef> kNadconNad83Regions{kNad83};
