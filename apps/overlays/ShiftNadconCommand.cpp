@@ -40,9 +40,9 @@ void PrintShifted(CNadconRegion& slot, int mode, double lat, double lon) {
     throw CommandError("no NADCON region of mode " + std::to_string(mode) + " covers this point (grids in " +
                        GridsFolderText() + ")");
   if (!done) throw CommandError("the reverse shift did not settle within 10 steps");
-  // The reverse answer keeps the grids' longitudes west of -180; the
-  // forward one the module already brings back east.
-  if (out.lon < -180) out.lon += 360;
+  // The reverse answer keeps the longitude on the side it was typed, or
+  // west of -180 as the grids have it; one meridian is printed one way.
+  out.lon = std::remainder(out.lon, 360);
   std::printf("%.9f %.9f %s %s\n", out.lat, out.lon, slot.Code().c_str(), Out(slot.Name()).c_str());
 }
 

@@ -38,6 +38,8 @@ TEST_F(ShiftNadconCli, AnswersExactlyOrRefuses) {
       {Args({"39.000005013", "-98.000325482", "--mode", "1"}), 0, std::string("39.000000000 -98.000000000") + conus,
        ""},
       {Args({"39", "262"}), 0, std::string("39.000005013 -98.000325482") + conus, ""},
+      {Args({"39.000005013", "261.999674518", "--mode", "1"}), 0, std::string("39.000000000 -98.000000000") + conus,
+       ""},
       // West of the antimeridian: the shift crosses back east.
       {Args({"52.9", "172.9"}), 0, "52.898347734 172.896968938 ALASKA Alaska, incl. Aleutian Islands\n", ""},
       {Args({"27.9", "-82.5", "--mode", "2"}), 0, "27.899998715 -82.499996827 FLHPGN Florida\n", ""},
