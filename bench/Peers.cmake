@@ -10,3 +10,10 @@ foreach(bench helmert_bench projection_bench catalogue_bench)
     target_link_libraries(${bench} PRIVATE PkgConfig::PROJ)
   endif()
 endforeach()
+# The NADCON benchmark reads the bundled grids, and PROJ their NTv2 copies.
+if(TARGET nadcon_bench)
+  target_link_libraries(nadcon_bench PRIVATE PkgConfig::PROJ)
+  target_compile_definitions(nadcon_bench PRIVATE OVERLAYS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                                  OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  add_dependencies(nadcon_bench nadcon_ntv2_grids)
+endif()

@@ -29,3 +29,13 @@ if(OVERLAYS_TESTS OR (OVERLAYS_BENCH AND NOT OVERLAYS_SANITIZE))
   pkg_check_modules(GEOGRAPHICLIB REQUIRED IMPORTED_TARGET geographiclib)
   pkg_check_modules(PROJ REQUIRED IMPORTED_TARGET proj)
 endif()
+# The NADCON oracle grids are made by GDAL's Python binding (python3-gdal),
+# which Debian installs for its own interpreter.
+if(OVERLAYS_TESTS OR (OVERLAYS_BENCH AND NOT OVERLAYS_SANITIZE))
+  find_program(OVERLAYS_DEBIAN_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+  execute_process(COMMAND ${OVERLAYS_DEBIAN_PYTHON3} -c "import osgeo.gdal"
+                  RESULT_VARIABLE gdal_python_missing OUTPUT_QUIET ERROR_QUIET)
+  if(gdal_python_missing)
+    message(FATAL_ERROR "GDAL's Python binding not found (Debian: python3-gdal)")
+  endif()
+endif()

@@ -55,5 +55,9 @@ void AddEditCommand(CLI::App& app, const Options& options);
 void AddPlacesCommand(CLI::App& app, const Options& options);
 void AddProjectCommands(CLI::App& app, const Options& options);
 void AddGridsCommand(CLI::App& app, const Options& options);
+// `shift nadcon`, added to a `shift` command.
+void AddShiftNadconCommand(CLI::App& shift, const Options& options);
+// A `shift` command holding `shift nadcon` alone.
+void AddNadconShiftGroup(CLI::App& app, const Options& options);
 
 }  // namespace host

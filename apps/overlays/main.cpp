@@ -25,6 +25,7 @@ const host::CommandSetup kCommands[] = {
     host::AddPlacesCommand,
     host::AddProjectCommands,
     host::AddGridsCommand,
+    host::AddNadconShiftGroup,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

@@ -1,0 +1,197 @@
+#include "geodesy/shift/NadconShift.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "NadconGridWriter.h"
+#include "frame/Folders.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+using testing_support::TestMachine;
+using tools::NadconGridPair;
+using tools::PlaneNadconGrid;
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// Hand-made regions. CONUS and ALASKA overlap over -98..-96, 31..33; the
+// Alaskan islands' files are missing, so the search passes over them;
+// STPAUL straddles the antimeridian. FLHPGN lies inside CONUS but belongs
+// to the other table.
+NadconGridPair Conus() { return PlaneNadconGrid(5, 4, -100, 30, 1, 1); }
+NadconGridPair Alaska() { return PlaneNadconGrid(9, 5, -98, 31, 1, 1, 5, -3); }
+NadconGridPair StPaul() { return PlaneNadconGrid(5, 3, -180.5f, 50, 0.25f, 0.5f, 0.5f, 10); }
+NadconGridPair Florida() { return PlaneNadconGrid(3, 3, -99, 31, 0.5f, 0.5f, -2, 4); }
+// A latitude shift so steep (100" across a node spacing of 0.001 degrees)
+// that the inverse's fixed-point steps overshoot further each time.
+NadconGridPair Steep() {
+  NadconGridPair g = PlaneNadconGrid(5, 5, -99, 40, 0.001f, 0.001f);
+  for (std::size_t i = 0; i < g.latShifts.size(); ++i) g.latShifts[i] = 100.0f * static_cast<float>(1 + i / 5);
+  return g;
+}
+
+class NadconShift : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(FindDataFolder(folder_, nadcon::kDataFolder)); }
+  void Put(const std::string& code, const NadconGridPair& grid) const {
+    ASSERT_TRUE(tools::WriteNadconPair(machine_.Host(folder_), code, grid));
+  }
+  void PutRegions() const {
+    Put("CONUS", Conus());
+    Put("ALASKA", Alaska());
+    Put("STPAUL", StPaul());
+    Put("FLHPGN", Florida());
+  }
+
+  TestMachine machine_;
+  std::string folder_;
+};
+
+// Where a plane grid puts a point: its shifts are linear in the node
+// indices, so bilinear interpolation must give them exactly.
+nadcon::Position PlaneShifted(const NadconGridPair& g, double lat, double lon) {
+  const NadconHeaderDef& h = g.header;
+  const double row = (lat - h.yMin) / h.dy, column = (lon - h.xMin) / h.dx;
+  const double latShift = g.latShifts[0] + row + column / 8, lonShift = g.lonShifts[0] + column - row / 4;
+  return {lat + latShift / 3600, lon - lonShift / 3600};
+}
+
+struct ShiftCase {
+  const char* what;
+  double lat, lon;
+  int mode;
+  std::function<NadconGridPair()> grid;  // the region expected to serve, or none
+  const char* area;
+};
+
+TEST_F(NadconShift, SearchesTheModesTableInOrderWithStrictEdges) {
+  PutRegions();
+  const ShiftCase cases[] = {
+      {"inside CONUS only", 30.5, -99.5, 0, Conus, "  (Conterminous U S (lower 48 states))"},
+      {"inside both: the first in the table", 32.25, -97.5, 0, Conus, "  (Conterminous U S (lower 48 states))"},
+      {"on CONUS's east edge: the next region", 32.25, -96, 0, Alaska, "  (Alaska, incl. Aleutian Islands)"},
+      {"on a node inside the grid", 32, -97, 1, Conus, "  (Conterminous U S (lower 48 states))"},
+      {"east of Greenwich is negative west", 32.5, 268.5, 0, Alaska, "  (Alaska, incl. Aleutian Islands)"},
+      {"across the antimeridian", 50.6, 179.75, 0, StPaul, "  (St. Paul Is., Old Island Datum within Alaska)"},
+      {"the HPGN table", 31.5, -98.5, 2, Florida, "  (Florida)"},
+      {"on ALASKA's north edge, nothing beyond", 35, -95, 0, nullptr, "(Out Of Limits)"},
+      {"a HPGN mode outside its regions", 30.5, -99.5, 3, nullptr, "(Out Of Limits)"},
+      {"not a number", std::nan(""), -97.5, 0, nullptr, "(Out Of Limits)"},
+  };
+  for (const ShiftCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    CNadconRegion slot;
+    nadcon::Position out;
+    EXPECT_EQ(nadcon::Shift(c.lat, c.lon, slot, c.mode, out), c.grid != nullptr);
+    EXPECT_EQ(nadcon::AreaText(slot), c.area);
+    const double lon = c.lon > 0 ? c.lon - 360 : c.lon;
+    nadcon::Position want{c.lat, lon};
+    if (c.grid) want = PlaneShifted(c.grid(), c.lat, lon);
+    if (want.lon < -180) want.lon += 360;
+    if (std::isnan(c.lat)) continue;
+    EXPECT_NEAR(out.lat, want.lat, 1e-12);
+    EXPECT_NEAR(out.lon, want.lon, 1e-12);
+  }
+}
+
+// The slot keeps its grids while points stay inside them and moves to the
+// next region only when one falls outside: a file removed after loading
+// goes unnoticed until then.
+TEST_F(NadconShift, KeepsTheSlotUntilAPointLeavesIt) {
+  PutRegions();
+  CNadconRegion slot;
+  nadcon::Position out;
+  ASSERT_TRUE(nadcon::Shift(30.5, -99.5, slot, 0, out));
+  std::filesystem::remove(machine_.Host(folder_ + "CONUS.las"));
+  EXPECT_TRUE(nadcon::Shift(32.5, -97.5, slot, 0, out));
+  EXPECT_EQ(slot.Code(), "CONUS");
+  EXPECT_TRUE(nadcon::Shift(34.5, -91, slot, 0, out));
+  EXPECT_EQ(slot.Code(), "ALASKA");
+  EXPECT_TRUE(nadcon::Shift(32.5, -97.5, slot, 0, out));
+  EXPECT_EQ(slot.Code(), "ALASKA");
+}
+
+TEST_F(NadconShift, InverseUndoesTheShiftOrGivesZero) {
+  PutRegions();
+  Put("STGEORGE", Steep());
+  struct InverseCase {
+    const char* what;
+    double lat, lon;
+    bool converges;
+  } cases[] = {
+      {"inside a grid", 31.7, -98.2, true},
+      {"across the antimeridian", 50.6, 179.75, true},
+      {"shifts too steep to settle", 40.002, -98.998, false},
+  };
+  for (const InverseCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    CNadconRegion slot;
+    nadcon::Position original, back;
+    EXPECT_EQ(nadcon::InverseShift(c.lat, c.lon, slot, 0, original), c.converges);
+    if (!c.converges) {
+      EXPECT_EQ(original.lat, 0);
+      EXPECT_EQ(original.lon, 0);
+      continue;
+    }
+    ASSERT_TRUE(nadcon::Shift(original.lat, original.lon, slot, 0, back));
+    EXPECT_NEAR(back.lat, c.lat, 1e-9);
+    EXPECT_NEAR(std::remainder(back.lon - c.lon, 360), 0, 1e-9);
+  }
+}
+
+struct HostileCase {
+  const char* what;
+  std::function<void(NadconGridPair&)> grid;             // changed before writing
+  std::function<void(std::string&, std::string&)> bytes = nullptr;  // then the bytes of both files
+};
+
+void Truncate(std::string& las, std::string&) { las.resize(las.size() - 2); }
+
+TEST_F(NadconShift, RefusesHostileFilesQuietly) {
+  const auto none = [](NadconGridPair&) {};
+  const HostileCase cases[] = {
+      {"truncated in the last row", none, Truncate},
+      {"header only", none, [](std::string& las, std::string&) { las.resize(kNadconHeaderSize); }},
+      {"empty file", none, [](std::string& las, std::string&) { las.clear(); }},
+      {"more rows than the file holds", [](NadconGridPair& g) { g.header.rows = 1000; }, nullptr},
+      {"counts whose product overflows", [](NadconGridPair& g) { g.header.columns = g.header.rows = 0x7FFFFFFF; }},
+      {"negative columns", [](NadconGridPair& g) { g.header.columns = -4; }},
+      {"one column: no cell", [](NadconGridPair& g) { g.header.columns = 1; }},
+      {"zero spacing", [](NadconGridPair& g) { g.header.dx = 0; }},
+      {"negative spacing", [](NadconGridPair& g) { g.header.dy = -1; }},
+      {"spacing not a number", [](NadconGridPair& g) { g.header.dx = kNaN; }},
+      {"origin not a number", [](NadconGridPair& g) { g.header.yMin = kNaN; }},
+      {"a latitude shift not a number", [](NadconGridPair& g) { g.latShifts[7] = kNaN; }},
+      {"a longitude shift infinite", [](NadconGridPair& g) { g.lonShifts.back() = INFINITY; }},
+      {"first shift exactly zero: rows found a word late", [](NadconGridPair& g) { g.latShifts[0] = 0; }},
+      {"partner file on other nodes", nullptr,
+       [](std::string&, std::string& los) {
+         los = tools::NadconFileBytes(PlaneNadconGrid(5, 4, -100, 30.5f, 1, 1).header, Conus().lonShifts);
+       }},
+      {"partner file missing", nullptr, [](std::string&, std::string& los) { los.clear(); }},
+  };
+  for (const HostileCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    NadconGridPair grid = Conus();
+    if (c.grid) c.grid(grid);
+    std::string las = tools::NadconFileBytes(grid.header, grid.latShifts);
+    std::string los = tools::NadconFileBytes(grid.header, grid.lonShifts);
+    if (c.bytes) c.bytes(las, los);
+    machine_.Write(folder_ + "CONUS.las", las);
+    if (los.empty())
+      std::filesystem::remove(machine_.Host(folder_ + "CONUS.los"));
+    else
+      machine_.Write(folder_ + "CONUS.los", los);
+    CNadconRegion slot;
+    EXPECT_FALSE(nadcon::LoadRegion("CONUS", slot));
+    EXPECT_EQ(slot.Code(), kNadconNotSelected);
+    nadcon::Position out;
+    EXPECT_FALSE(nadcon::Shift(30.5, -99.5, slot, 0, out));
+  }
+}
+
+}  // namespace
