@@ -1,0 +1,70 @@
+#pragma once
+// The Canadian NAD27/NAD83 grid shift: nested NTv2 sub-grids, and the
+// position it last converted, kept in the "NTv2" settings group.
+//
+// Notation: lat″, lon″ are arc-seconds truncated to 0.00001″ with the sign
+// dropped, longitudes positive west; a sub-grid's rows run north from
+// S_LAT, its columns west from E_LONG.
+//
+// Edge rules, which differ from a plain half-open cell search on purpose: a
+// point whose lat″ (lon″), rounded to whole seconds, equals a sub-grid's
+// N_LAT (W_LONG) belongs to it and is interpolated along that northern row
+// (western column) alone. So a point up to 0.5″ inside the northern or
+// western limit takes the limit row's values, and one up to 0.5″ beyond it
+// is still served.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/Api.h"
+#include "geodesy/shift/DataSetDef.h"
+
+class OVERLAYS_API CNTv2 {
+ public:
+  // Finds (or makes) the "Global" data folder; no sub-grids yet.
+  CNTv2();
+  // Writes the last input and output to the "NTv2" settings group.
+  ~CNTv2();
+  CNTv2(const CNTv2&) = delete;
+  CNTv2& operator=(const CNTv2&) = delete;
+
+  // Replaces the sub-grids with every sub-grid of an NTv2 file named in the
+  // Global folder; false (and the sub-grids kept) when it cannot be read.
+  bool LoadGlobalFile(std::string_view fileName);
+  // The same for a file given by its Windows path.
+  bool LoadFile(std::string_view path);
+
+  // Shifts a latitude and longitude (radians; the longitude's sign is
+  // dropped) into lat and lon (radians, the longitude a west-positive
+  // magnitude). Returns the sub-grid used, −1 when none holds the point;
+  // the outputs are written only when the cell's nodes are all present.
+  int Shift(double lat, double lon, double& shiftedLat, double& shiftedLon);
+  // The deepest sub-grid holding lat″, lon″, or −1.
+  int FindSubGrid(double latSeconds, double lonSeconds) const;
+
+  // The sub-grids as bytes: per sub-grid its names, extent and increments,
+  // then the node count and count × 16 bytes of nodes.
+  std::string Serialize() const;
+  // Reads what Serialize wrote; false (and the sub-grids kept) for bytes
+  // that do not hold a whole list or name more than kMaxRecordsPerBlock
+  // nodes in a sub-grid.
+  bool Deserialize(std::span<const unsigned char> bytes);
+  static constexpr std::uint32_t kMaxRecordsPerBlock = 0x7FFFFFF;
+
+  std::vector<DataSetDef> subGrids;
+  std::string folder;  // the Global data folder, ending in "\"
+  double lastInputLat = 0, lastInputLon = 0;    // radians, as given
+  double lastOutputLat = 0, lastOutputLon = 0;  // radians, as returned
+
+ private:
+  struct Placement {
+    int index = -1;
+    bool north = false, west = false;  // on the northern or western limit
+  };
+  Placement Place(double latSeconds, double lonSeconds) const;
+  void WriteSettings() const;
+};

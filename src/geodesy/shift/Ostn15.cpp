@@ -1,0 +1,110 @@
+#include "geodesy/shift/Ostn15.h"
+
+#include <cmath>
+
+#include "frame/Folders.h"
+#include "frame/FormatText.h"
+#include "geodesy/angle/AngleUnits.h"
+#include "geodesy/shift/NTv2File.h"
+
+namespace {
+
+// The British National Grid (Transverse Mercator, kind 0).
+constexpr double kBritishLat0 = 0.855211333477207;   // 49°N
+constexpr double kBritishLon0 = -0.034906585039886;  // 2°W
+constexpr double kBritishScale = 0.9996012717;
+constexpr double kBritishFalseEasting = 400000;
+constexpr double kBritishFalseNorthing = -100000;
+
+OstnExtent ExtentOf(const DataSetDef& g) {
+  OstnExtent e{g.eLong, g.sLat, g.wLong, g.nLat, g.longInc, g.latInc, 0};
+  if (g.longInc > 0) e.nodesPerRow = static_cast<std::uint16_t>((g.wLong - g.eLong) / g.longInc + 1);
+  return e;
+}
+
+double ArcSeconds(double radians) { return radians * kDegreesPerRadian * 3600; }
+
+// The grid's shift at a point, or nothing when one of the cell's four
+// nodes lies outside the node array.
+std::optional<ArcSecondShift> NodeShift(const DataSetDef& g, const OstnExtent& e, double lat, double lon) {
+  const double y = ArcSeconds(lat) - e.sLat, x = -ArcSeconds(lon) - e.eLong;
+  const double row = std::floor(y / e.latInc), column = std::floor(x / e.longInc);
+  const double perRow = e.nodesPerRow;
+  const double n = row * perRow + column;
+  // In doubles, so that a point far off cannot overflow an index; a NaN
+  // fails both tests.
+  if (!(n >= 0 && n + perRow + 1 < static_cast<double>(g.records.size()))) return std::nullopt;
+  const auto i = static_cast<std::size_t>(n), w = static_cast<std::size_t>(perRow);
+  return InterpolateShift({&g.records[i], &g.records[i + 1], &g.records[i + w], &g.records[i + w + 1]},
+                          x / e.longInc - column, y / e.latInc - row);
+}
+
+bool ApplyShift(const DataSetDef& g, const OstnExtent& e, double lat, double lon, double& outLat, double& outLon) {
+  const auto s = NodeShift(g, e, lat, lon);
+  outLat = s ? lat + s->lat * kRadiansPerDegree / 3600 : 0;
+  outLon = s ? lon - s->lon * kRadiansPerDegree / 3600 : 0;
+  return s.has_value();
+}
+
+bool Within(const OstnExtent& e, double latSeconds, double westSeconds) {
+  return e.sLat <= latSeconds && latSeconds <= e.nLat && e.eLong <= westSeconds && westSeconds <= e.wLong;
+}
+
+std::optional<NTv2Grids> ReadOstnFile(const char* pattern, const std::string& folder) {
+  return ReadNTv2File(FormatText(pattern, folder.c_str()));
+}
+
+}  // namespace
+
+COstn15::COstn15() {
+  std::string folder;
+  FindDataFolder(folder, kOstnDataFolder);
+  Load(folder);
+}
+
+COstn15::COstn15(const std::string& folder) { Load(folder); }
+
+void COstn15::Load(const std::string& folder) {
+  auto etrsToOsgb = ReadOstnFile(kOstnEtrsToOsgbFile, folder);
+  auto osgbToEtrs = ReadOstnFile(kOstnOsgbToEtrsFile, folder);
+  // Without file 2 neither grid is kept: there would be no British grid
+  // constants and no way back.
+  if (!etrsToOsgb || !osgbToEtrs) return;
+  etrsToOsgb_ = std::move(etrsToOsgb->subGrids.front());
+  osgbToEtrs_ = std::move(osgbToEtrs->subGrids.front());
+  extent_ = ExtentOf(etrsToOsgb_);
+  inverseExtent_ = ExtentOf(osgbToEtrs_);
+  const NTv2Overview& o = osgbToEtrs->overview;
+  SetUpBritishGrid(o.majorF, o.minorF, o.majorT, o.minorT);
+}
+
+void COstn15::SetUpBritishGrid(double majorF, double minorF, double majorT, double minorT) {
+  osgb36_.SetSpheroidParameters(majorF, majorF / (majorF - minorF));
+  etrs89_.SetSpheroidParameters(majorT, majorT / (majorT - minorT));
+  britishGrid_.kind = 0;
+  britishGrid_.spheroid = &osgb36_;
+  britishGrid_.SetOrigin(kBritishFalseNorthing, kBritishScale, kBritishLat0, kBritishLon0, kBritishFalseEasting);
+}
+
+bool COstn15::InExtent(double lat, double lon) const {
+  return IsLoaded() && Within(extent_, ArcSeconds(lat), -ArcSeconds(lon));
+}
+
+void COstn15::ShiftToOsgb36(double lat, double lon, double& osgbLat, double& osgbLon) const {
+  ApplyShift(etrsToOsgb_, extent_, lat, lon, osgbLat, osgbLon);
+}
+
+void COstn15::Forward(double lat, double lon, double& easting, double& northing) const {
+  double osgbLat = 0, osgbLon = 0;
+  easting = northing = 0;
+  if (!ApplyShift(etrsToOsgb_, extent_, lat, lon, osgbLat, osgbLon)) return;
+  if (!britishGrid_.Forward(osgbLat, osgbLon, &easting, &northing)) easting = northing = 0;
+}
+
+bool COstn15::Inverse(double easting, double northing, double& lat, double& lon) const {
+  double osgbLat = 0, osgbLon = 0;
+  lat = lon = 0;
+  if (!IsLoaded() || !britishGrid_.Inverse(easting, northing, &osgbLat, &osgbLon)) return false;
+  if (!Within(inverseExtent_, ArcSeconds(osgbLat), -ArcSeconds(osgbLon))) return false;
+  return ApplyShift(osgbToEtrs_, inverseExtent_, osgbLat, osgbLon, lat, lon);
+}
