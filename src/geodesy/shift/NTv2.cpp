@@ -20,45 +20,50 @@ double TruncatedArcSeconds(double radians) {
   return std::floor(std::fabs(radians) * kDegreesPerRadian * 3600 * kTruncationSteps) / kTruncationSteps;
 }
 
-struct Membership {
-  bool inside = false, north = false, west = false;
-};
-
-Membership MembershipOf(const DataSetDef& g, double lat, double lon) {
-  Membership m;
-  m.north = std::round(lat) == g.nLat;
-  m.west = std::round(lon) == g.wLong;
-  const bool latIn = (g.sLat <= lat && lat < g.nLat) || m.north;
-  const bool lonIn = (g.eLong <= lon && lon < g.wLong) || m.west;
-  m.inside = latIn && lonIn;
-  return m;
+// Whether a sub-grid holds a point: inside its half-open extent, or
+// within half a second of its northern or western limit (either side).
+bool Holds(const DataSetDef& g, double lat, double lon) {
+  const bool latIn = (g.sLat <= lat && lat < g.nLat) || std::round(lat) == g.nLat;
+  const bool lonIn = (g.eLong <= lon && lon < g.wLong) || std::round(lon) == g.wLong;
+  return latIn && lonIn;
 }
 
-// The four node indices of the cell holding the point, with the limit rows
-// and columns standing in for the neighbours beyond them.
+// Nodes along one axis, and the cell a position falls in: the last node
+// when the position lies on or beyond the limit, where there is no next one.
+struct AxisCell {
+  std::uint64_t index = 0;
+  double fraction = 0;
+  bool atLimit = false;
+};
+
+AxisCell CellAlong(double offset, double spacing, std::uint64_t nodes) {
+  const double position = std::max(0.0, offset / spacing);
+  const double cell = std::trunc(position);
+  if (cell + 1 >= static_cast<double>(nodes)) return {nodes - 1, 0, true};
+  return {static_cast<std::uint64_t>(cell), position - cell, false};
+}
+
+std::uint64_t NodesAlong(double extent, double spacing) {
+  return static_cast<std::uint64_t>(std::trunc(extent / spacing)) + 1;
+}
+
+// The four node indices of the cell holding the point. On the northern
+// limit the southern pair stands in for the missing northern one, on the
+// western limit the eastern pair for the western one; at the north-west
+// corner all four are the last node.
 struct CellNodes {
   std::uint64_t lowerEast, lowerWest, upperEast, upperWest;
   double fx, fy;
 };
 
-CellNodes CellOf(const DataSetDef& g, double lat, double lon, bool north, bool west) {
-  const double rowPosition = (lat - g.sLat) / g.latInc, columnPosition = (lon - g.eLong) / g.longInc;
-  const auto row = static_cast<std::uint64_t>(std::trunc(rowPosition));
-  const auto column = static_cast<std::uint64_t>(std::trunc(columnPosition));
-  const auto perRow = static_cast<std::uint64_t>(std::trunc((g.wLong - g.eLong) / g.longInc)) + 1;
-  CellNodes c{perRow * row + column, perRow * row + column + 1, perRow * (row + 1) + column,
-              perRow * (row + 1) + column + 1, columnPosition - static_cast<double>(column),
-              rowPosition - static_cast<double>(row)};
-  if (north && west) {
-    c.lowerEast = c.lowerWest = c.upperEast = c.upperWest = g.records.size() - 1;
-  } else if (north) {
-    c.upperEast = c.lowerEast;
-    c.upperWest = c.lowerWest;
-  } else if (west) {
-    c.lowerWest = c.lowerEast;
-    c.upperWest = c.upperEast;
-  }
-  return c;
+CellNodes CellOf(const DataSetDef& g, double lat, double lon) {
+  const std::uint64_t perRow = NodesAlong(g.wLong - g.eLong, g.longInc);
+  const AxisCell row = CellAlong(lat - g.sLat, g.latInc, NodesAlong(g.nLat - g.sLat, g.latInc));
+  const AxisCell column = CellAlong(lon - g.eLong, g.longInc, perRow);
+  const std::uint64_t n = perRow * row.index + column.index;
+  const std::uint64_t west = column.atLimit ? n : n + 1;
+  const std::uint64_t north = row.atLimit ? 0 : perRow;
+  return {n, west, n + north, west + north, column.fraction, row.fraction};
 }
 
 // Serialised form: a sub-grid count, then per sub-grid its names (a length
@@ -110,7 +115,7 @@ bool TakeSubGrid(ByteSource& in, DataSetDef& g) {
     g.records[i] = {LittleEndianFloat(r), LittleEndianFloat(r + 4), LittleEndianFloat(r + 8),
                     LittleEndianFloat(r + 12)};
   }
-  return true;
+  return IsWellFormed(g);
 }
 
 }  // namespace
@@ -145,44 +150,39 @@ bool CNTv2::LoadFile(std::string_view path) {
   return true;
 }
 
-CNTv2::Placement CNTv2::Place(double lat, double lon) const {
-  Placement found;
+int CNTv2::FindSubGrid(double lat, double lon) const {
+  int found = -1;
   std::string parent = kTopLevelParent;
   // Each level goes one deeper, so a chain of parents that loops (a
   // sub-grid naming itself or a descendant) ends after as many levels as
   // there are sub-grids.
   for (std::size_t depth = 0; depth < subGrids.size(); ++depth) {
-    Placement next;
-    for (std::size_t i = 0; i < subGrids.size() && next.index < 0; ++i) {
-      if (subGrids[i].parent != parent) continue;
-      const Membership m = MembershipOf(subGrids[i], lat, lon);
-      if (m.inside) next = {static_cast<int>(i), m.north, m.west};
-    }
-    if (next.index < 0) break;
+    int next = -1;
+    for (std::size_t i = 0; i < subGrids.size() && next < 0; ++i)
+      if (subGrids[i].parent == parent && Holds(subGrids[i], lat, lon)) next = static_cast<int>(i);
+    if (next < 0) break;
     found = next;
-    parent = subGrids[static_cast<std::size_t>(found.index)].name;
+    parent = subGrids[static_cast<std::size_t>(found)].name;
   }
   return found;
 }
-
-int CNTv2::FindSubGrid(double latSeconds, double lonSeconds) const { return Place(latSeconds, lonSeconds).index; }
 
 int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon) {
   lastInputLat = lat;
   lastInputLon = lon;
   const double latSeconds = TruncatedArcSeconds(lat), lonSeconds = TruncatedArcSeconds(lon);
-  const Placement p = Place(latSeconds, lonSeconds);
-  if (p.index < 0) return -1;
-  const DataSetDef& g = subGrids[static_cast<std::size_t>(p.index)];
-  const CellNodes c = CellOf(g, latSeconds, lonSeconds, p.north, p.west);
+  const int index = FindSubGrid(latSeconds, lonSeconds);
+  if (index < 0) return -1;
+  const DataSetDef& g = subGrids[static_cast<std::size_t>(index)];
+  const CellNodes c = CellOf(g, latSeconds, lonSeconds);
   const std::uint64_t count = g.records.size();
-  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return p.index;
+  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return index;
   const ArcSecondShift s = InterpolateShift(
       {&g.records[c.lowerEast], &g.records[c.lowerWest], &g.records[c.upperEast], &g.records[c.upperWest]}, c.fx,
       c.fy);
   shiftedLat = lastOutputLat = (latSeconds + s.lat) / 3600 * kRadiansPerDegree;
   shiftedLon = lastOutputLon = (lonSeconds + s.lon) / 3600 * kRadiansPerDegree;
-  return p.index;
+  return index;
 }
 
 std::string CNTv2::Serialize() const {

@@ -6,12 +6,12 @@
 // dropped, longitudes positive west; a sub-grid's rows run north from
 // S_LAT, its columns west from E_LONG.
 //
-// Edge rules, which differ from a plain half-open cell search on purpose: a
-// point whose lat″ (lon″), rounded to whole seconds, equals a sub-grid's
-// N_LAT (W_LONG) belongs to it and is interpolated along that northern row
-// (western column) alone. So a point up to 0.5″ inside the northern or
-// western limit takes the limit row's values, and one up to 0.5″ beyond it
-// is still served.
+// Edge rules: a sub-grid holds the points of its half-open extent
+// [S_LAT, N_LAT) × [E_LONG, W_LONG) and, on purpose beyond that, every point
+// whose lat″ (lon″) rounds to its N_LAT (W_LONG) in whole seconds. A point
+// on or up to 0.5″ beyond the northern (western) limit is interpolated
+// along the limit row (column) alone, and so served by a child grid where
+// a plain extent test would fall back to its parent.
 
 #include <cstdint>
 #include <optional>
@@ -61,10 +61,5 @@ class OVERLAYS_API CNTv2 {
   double lastOutputLat = 0, lastOutputLon = 0;  // radians, as returned
 
  private:
-  struct Placement {
-    int index = -1;
-    bool north = false, west = false;  // on the northern or western limit
-  };
-  Placement Place(double latSeconds, double lonSeconds) const;
   void WriteSettings() const;
 };

@@ -106,6 +106,12 @@ bool ReadSubGridHeader(Reader& in, DataSetDef& g, std::uint64_t& count) {
   return count != 0 && count == ExpectedNodes(g) && count <= in.Left() / kNodeSize;
 }
 
+bool FiniteShifts(const DataSetDef& g) {
+  for (const auto& r : g.records)
+    if (!std::isfinite(r.latShift) || !std::isfinite(r.lonShift)) return false;
+  return true;
+}
+
 void ToNativeOrder(GridShiftRecordDef& r) {
   if constexpr (std::endian::native != std::endian::little) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(&r);
@@ -120,14 +126,16 @@ void ToNativeOrder(GridShiftRecordDef& r) {
 bool ReadNodes(Reader& in, DataSetDef& g, std::uint64_t count) {
   g.records.resize(count);
   if (!in.Read(g.records.data(), count * kNodeSize)) return false;
-  for (auto& r : g.records) {
-    ToNativeOrder(r);
-    if (!std::isfinite(r.latShift) || !std::isfinite(r.lonShift)) return false;
-  }
-  return true;
+  for (auto& r : g.records) ToNativeOrder(r);
+  return FiniteShifts(g);
 }
 
 }  // namespace
+
+bool IsWellFormed(const DataSetDef& subGrid) {
+  const std::uint64_t count = subGrid.records.size();
+  return count != 0 && count == ExpectedNodes(subGrid) && FiniteShifts(subGrid);
+}
 
 std::optional<NTv2Grids> ReadNTv2(std::FILE* file, std::uint64_t size) {
   Reader in(file, size);

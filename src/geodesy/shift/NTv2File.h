@@ -37,6 +37,10 @@ struct NTv2Grids {
   std::vector<DataSetDef> subGrids;  // in file order
 };
 
+// Whether a sub-grid keeps the rules above: a usable extent and spacing,
+// as many nodes as they imply, and finite shifts.
+OVERLAYS_API bool IsWellFormed(const DataSetDef& subGrid);
+
 // `size` is the number of bytes from the file's position to its end.
 OVERLAYS_API std::optional<NTv2Grids> ReadNTv2(std::FILE* file, std::uint64_t size);
 // A file named by its Windows path.
