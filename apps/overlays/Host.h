@@ -54,5 +54,9 @@ void AddResourcesCommand(CLI::App& app, const Options& options);
 void AddEditCommand(CLI::App& app, const Options& options);
 void AddPlacesCommand(CLI::App& app, const Options& options);
 void AddProjectCommands(CLI::App& app, const Options& options);
+void AddShiftCommand(CLI::App& app, const Options& options);
+void AddGridsCommand(CLI::App& app, const Options& options);
+// Adds "install" under the "grids" command.
+void AddGridsInstallCommand(CLI::App& grids, const Options& options);
 
 }  // namespace host

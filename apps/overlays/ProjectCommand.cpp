@@ -5,17 +5,16 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <iostream>
 #include <optional>
 #include <string>
 
 #include "Host.h"
+#include "PointStream.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/projection/GridSystem.h"
 #include "geodesy/projection/ProjectionKind.h"
-#include "geodesy/text/PointLine.h"
 
 namespace host {
 namespace {
@@ -114,33 +113,10 @@ void PrintUnprojected(const CGridSystem& grid, double easting, double northing) 
 
 using PointPrinter = void (*)(const CGridSystem& grid, double first, double second);
 
-// Every line of standard input; the first line that cannot be read or
-// answered ends the run with its number in the message.
-void RunPointStream(const CGridSystem& grid, PointPrinter print) {
-  std::string line;
-  for (long number = 1; std::getline(std::cin, line); ++number) {
-    double first = 0, second = 0;
-    const PointLine kind = ParsePointLine(line, first, second);
-    if (kind == PointLine::Blank) continue;
-    try {
-      if (kind == PointLine::Malformed) throw CommandError("expected two numbers, not '" + line + "'");
-      print(grid, first, second);
-    } catch (const CommandError& e) {
-      throw CommandError("line " + std::to_string(number) + ": " + e.what());
-    }
-  }
-}
-
 void RunProjection(const ProjectionRequest& request, PointPrinter print) {
   HostGrid g;
   BuildGrid(request.grid, g);
-  const auto& p = request.point;
-  if (p.size() == 1 && p[0] == "-") return RunPointStream(g.grid, print);
-  double first = 0, second = 0;
-  if (p.size() != 2) throw CommandError("give two numbers, or '-' to read one position a line from standard input");
-  for (std::size_t i = 0; i < 2; ++i)
-    if (!ParseNumberToken(p[i], i == 0 ? first : second)) throw CommandError("'" + p[i] + "' is not a number");
-  print(g.grid, first, second);
+  AnswerPoints(request.point, [&](double first, double second) { print(g.grid, first, second); });
 }
 
 void AddGridOptions(CLI::App* cmd, GridArguments& args) {
