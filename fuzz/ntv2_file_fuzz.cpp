@@ -18,9 +18,9 @@ namespace {
 
 void ShiftAroundEverySubGrid(CNTv2& ntv2) {
   // At most a few sub-grids' worth, so that one input stays quick.
-  const std::size_t count = std::min<std::size_t>(ntv2.subGrids.size(), 16);
+  const std::size_t count = std::min<std::size_t>(ntv2.SubGrids().size(), 16);
   for (std::size_t i = 0; i < count; ++i) {
-    const DataSetDef& g = ntv2.subGrids[i];
+    const DataSetDef& g = ntv2.SubGrids()[i];
     for (double lat : {g.sLat, g.nLat, g.nLat + 0.4, (g.sLat + g.nLat) / 2})
       for (double lon : {g.eLong, g.wLong, g.wLong + 0.4, (g.eLong + g.wLong) / 2}) {
         double shiftedLat = 0, shiftedLon = 0;
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto grids = ReadNTv2(file, size);
     std::fclose(file);
     if (grids) {
-      ntv2.subGrids = std::move(grids->subGrids);
+      ntv2.SetSubGrids(std::move(grids->subGrids));
       ShiftAroundEverySubGrid(ntv2);
     }
   }

@@ -57,9 +57,9 @@ void PrintNTv2Shift(CNTv2& ntv2, double latDegrees, double lonDegrees) {
   double lat = kUntouched, lon = kUntouched;
   const int used = ntv2.Shift(latDegrees * kRadiansPerDegree, lonDegrees * kRadiansPerDegree, lat, lon);
   if (used < 0) throw CommandError("no sub-grid of the file holds this position");
-  if (std::isnan(lat)) throw CommandError("sub-grid " + ntv2.subGrids[used].name + " has no nodes around this position");
+  if (std::isnan(lat)) throw CommandError("sub-grid " + ntv2.SubGrids()[used].name + " has no nodes around this position");
   std::printf("%.9f %.9f %s\n", lat * kDegreesPerRadian, -lon * kDegreesPerRadian,
-              Out(ntv2.subGrids[used].name).c_str());
+              Out(ntv2.SubGrids()[used].name).c_str());
 }
 
 struct NTv2Request {
@@ -81,7 +81,7 @@ void AddShiftNTv2Command(CLI::App& shift, const Options&) {
       ->required();
   cmd->callback([] {
     CNTv2 ntv2;
-    ntv2.subGrids = ReadNTv2Argument(request.file, ntv2.folder).subGrids;
+    ntv2.SetSubGrids(ReadNTv2Argument(request.file, ntv2.folder).subGrids);
     AnswerPoints(request.point, [&](double lat, double lon) { PrintNTv2Shift(ntv2, lat, lon); });
   });
 }

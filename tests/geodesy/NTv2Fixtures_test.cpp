@@ -204,7 +204,7 @@ TEST_F(NTv2Fixture, DeserialiseRefusesCountsBeyondTheCapOrTheBytes) {
     for (int i = 0; i < 4; ++i) spoilt[countAt + i] = static_cast<char>(count >> (8 * i));
     CNTv2 copy;
     EXPECT_FALSE(copy.Deserialize({reinterpret_cast<const unsigned char*>(spoilt.data()), spoilt.size()})) << count;
-    EXPECT_TRUE(copy.subGrids.empty());
+    EXPECT_TRUE(copy.SubGrids().empty());
   }
 }
 

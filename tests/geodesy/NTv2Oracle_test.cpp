@@ -67,14 +67,14 @@ class NTv2Oracle : public ::testing::TestWithParam<const char*> {
   }
 
   std::string Name(int index) const {
-    return index < 0 ? "(none)" : ntv2_->subGrids[static_cast<std::size_t>(index)].name;
+    return index < 0 ? "(none)" : ntv2_->SubGrids()[static_cast<std::size_t>(index)].name;
   }
 
   // Whether a point lies within half a second of some sub-grid's northern
   // or western limit, where CNTv2 takes the limit row on purpose (see
   // NTv2.h) and PROJ the next row or the parent grid.
   bool NearAnyLimit(Seconds p) const {
-    for (const DataSetDef& g : ntv2_->subGrids)
+    for (const DataSetDef& g : ntv2_->SubGrids())
       if (std::fabs(p.lat - g.nLat) <= 0.5 || std::fabs(p.lon - g.wLong) <= 0.5) return true;
     return false;
   }
@@ -89,7 +89,7 @@ double Snapped(double seconds) { return std::round(seconds / kTruncationStep) * 
 
 TEST_P(NTv2Oracle, InsideEverySubGrid) {
   std::mt19937_64 rng(20261206);
-  for (const DataSetDef& g : ntv2_->subGrids) {
+  for (const DataSetDef& g : ntv2_->SubGrids()) {
     std::uniform_real_distribution<double> lat(g.sLat, g.nLat), lon(g.eLong, g.wLong);
     for (int i = 0; i < 40; ++i) {
       const Seconds p{Snapped(lat(rng)), Snapped(lon(rng))};
@@ -102,7 +102,7 @@ TEST_P(NTv2Oracle, InsideEverySubGrid) {
 // parents included. The northern and western limits are where CNTv2 stands
 // the limit row in for the missing one.
 TEST_P(NTv2Oracle, OnEverySubGridEdge) {
-  for (const DataSetDef& g : ntv2_->subGrids) {
+  for (const DataSetDef& g : ntv2_->SubGrids()) {
     const double midLat = g.sLat + std::floor((g.nLat - g.sLat) / g.latInc / 2) * g.latInc + g.latInc / 3;
     const double midLon = g.eLong + std::floor((g.wLong - g.eLong) / g.longInc / 2) * g.longInc + g.longInc / 3;
     for (const Seconds p : {Seconds{g.sLat, g.eLong}, Seconds{g.sLat, g.wLong}, Seconds{g.nLat, g.eLong},
@@ -119,8 +119,8 @@ TEST_P(NTv2Oracle, OnEverySubGridEdge) {
 // limit shared with a sibling that comes first belongs to the sibling.
 TEST_P(NTv2Oracle, HalfASecondBeyondTheNorthAndWestLimits) {
   int checked = 0;
-  for (std::size_t index = 0; index < ntv2_->subGrids.size(); ++index) {
-    const DataSetDef& g = ntv2_->subGrids[index];
+  for (std::size_t index = 0; index < ntv2_->SubGrids().size(); ++index) {
+    const DataSetDef& g = ntv2_->SubGrids()[index];
     const double midLon = g.eLong + std::floor((g.wLong - g.eLong) / g.longInc / 2) * g.longInc;
     const double midLat = g.sLat + std::floor((g.nLat - g.sLat) / g.latInc / 2) * g.latInc;
     for (const auto& [beyond, limit] : {std::pair{Seconds{g.nLat + 0.4, midLon}, Seconds{g.nLat, midLon}},

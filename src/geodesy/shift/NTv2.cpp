@@ -141,28 +141,39 @@ void CNTv2::WriteSettings() const {
   settings.Close();
 }
 
+void CNTv2::SetSubGrids(std::vector<DataSetDef> subGrids) {
+  subGrids_ = std::move(subGrids);
+  children_.assign(subGrids_.size() + 1, {});
+  for (std::size_t child = 0; child < subGrids_.size(); ++child) {
+    const std::string& parent = subGrids_[child].parent;
+    if (parent == kTopLevelParent) children_.back().push_back(static_cast<int>(child));
+    for (std::size_t i = 0; i < subGrids_.size(); ++i)
+      if (subGrids_[i].name == parent) children_[i].push_back(static_cast<int>(child));
+  }
+}
+
 bool CNTv2::LoadGlobalFile(std::string_view fileName) { return LoadFile(folder + std::string(fileName)); }
 
 bool CNTv2::LoadFile(std::string_view path) {
   auto grids = ReadNTv2File(path);
   if (!grids) return false;
-  subGrids = std::move(grids->subGrids);
+  SetSubGrids(std::move(grids->subGrids));
   return true;
 }
 
 int CNTv2::FindSubGrid(double lat, double lon) const {
   int found = -1;
-  std::string parent = kTopLevelParent;
+  const std::vector<int>* level = &children_.back();
   // Each level goes one deeper, so a chain of parents that loops (a
   // sub-grid naming itself or a descendant) ends after as many levels as
   // there are sub-grids.
-  for (std::size_t depth = 0; depth < subGrids.size(); ++depth) {
-    int next = -1;
-    for (std::size_t i = 0; i < subGrids.size() && next < 0; ++i)
-      if (subGrids[i].parent == parent && Holds(subGrids[i], lat, lon)) next = static_cast<int>(i);
-    if (next < 0) break;
-    found = next;
-    parent = subGrids[static_cast<std::size_t>(found)].name;
+  for (std::size_t depth = 0; depth < subGrids_.size(); ++depth) {
+    const auto holder = std::find_if(level->begin(), level->end(), [&](int i) {
+      return Holds(subGrids_[static_cast<std::size_t>(i)], lat, lon);
+    });
+    if (holder == level->end()) break;
+    found = *holder;
+    level = &children_[static_cast<std::size_t>(found)];
   }
   return found;
 }
@@ -173,7 +184,7 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
   const double latSeconds = TruncatedArcSeconds(lat), lonSeconds = TruncatedArcSeconds(lon);
   const int index = FindSubGrid(latSeconds, lonSeconds);
   if (index < 0) return -1;
-  const DataSetDef& g = subGrids[static_cast<std::size_t>(index)];
+  const DataSetDef& g = subGrids_[static_cast<std::size_t>(index)];
   const CellNodes c = CellOf(g, latSeconds, lonSeconds);
   const std::uint64_t count = g.records.size();
   if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return index;
@@ -187,8 +198,8 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
 
 std::string CNTv2::Serialize() const {
   std::string out;
-  AppendLittleEndian(out, static_cast<std::int32_t>(subGrids.size()));
-  for (const DataSetDef& g : subGrids) {
+  AppendLittleEndian(out, static_cast<std::int32_t>(subGrids_.size()));
+  for (const DataSetDef& g : subGrids_) {
     AppendName(out, g.name);
     AppendName(out, g.parent);
     for (double v : {g.sLat, g.eLong, g.nLat, g.wLong, g.latInc, g.longInc}) AppendLittleEndian(out, v);
@@ -215,6 +226,6 @@ bool CNTv2::Deserialize(std::span<const unsigned char> bytes) {
   std::vector<DataSetDef> read(count);
   for (DataSetDef& g : read)
     if (!TakeSubGrid(in, g)) return false;
-  subGrids = std::move(read);
+  SetSubGrids(std::move(read));
   return true;
 }

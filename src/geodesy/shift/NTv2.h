@@ -32,6 +32,11 @@ class OVERLAYS_API CNTv2 {
   CNTv2(const CNTv2&) = delete;
   CNTv2& operator=(const CNTv2&) = delete;
 
+  // The sub-grids in file order, and their replacement (which also indexes
+  // each sub-grid's children by name, once, for the searches).
+  const std::vector<DataSetDef>& SubGrids() const { return subGrids_; }
+  void SetSubGrids(std::vector<DataSetDef> subGrids);
+
   // Replaces the sub-grids with every sub-grid of an NTv2 file named in the
   // Global folder; false (and the sub-grids kept) when it cannot be read.
   bool LoadGlobalFile(std::string_view fileName);
@@ -55,11 +60,15 @@ class OVERLAYS_API CNTv2 {
   bool Deserialize(std::span<const unsigned char> bytes);
   static constexpr std::uint32_t kMaxRecordsPerBlock = 0x7FFFFFF;
 
-  std::vector<DataSetDef> subGrids;
   std::string folder;  // the Global data folder, ending in "\"
   double lastInputLat = 0, lastInputLon = 0;    // radians, as given
   double lastOutputLat = 0, lastOutputLon = 0;  // radians, as returned
 
  private:
   void WriteSettings() const;
+
+  std::vector<DataSetDef> subGrids_;
+  // children_[i]: the sub-grids whose PARENT is sub-grid i's name, in file
+  // order; the last entry lists those whose PARENT is "NONE".
+  std::vector<std::vector<int>> children_{{}};
 };
