@@ -20,12 +20,17 @@ double TruncatedArcSeconds(double radians) {
   return std::floor(std::fabs(radians) * kDegreesPerRadian * 3600 * kTruncationSteps) / kTruncationSteps;
 }
 
+// Whether seconds round (half away from zero) to a limit; the distance
+// test spares the rounding for the many sub-grids far from the point.
+bool RoundsTo(double seconds, double limit) {
+  return std::fabs(seconds - limit) <= 0.5 && std::round(seconds) == limit;
+}
+
 // Whether a sub-grid holds a point: inside its half-open extent, or
 // within half a second of its northern or western limit (either side).
 bool Holds(const DataSetDef& g, double lat, double lon) {
-  const bool latIn = (g.sLat <= lat && lat < g.nLat) || std::round(lat) == g.nLat;
-  const bool lonIn = (g.eLong <= lon && lon < g.wLong) || std::round(lon) == g.wLong;
-  return latIn && lonIn;
+  const bool latIn = (g.sLat <= lat && lat < g.nLat) || RoundsTo(lat, g.nLat);
+  return latIn && ((g.eLong <= lon && lon < g.wLong) || RoundsTo(lon, g.wLong));
 }
 
 // Nodes along one axis, and the cell a position falls in: the last node
@@ -43,8 +48,13 @@ AxisCell CellAlong(double offset, double spacing, std::uint64_t nodes) {
   return {static_cast<std::uint64_t>(cell), position - cell, false};
 }
 
+
 std::uint64_t NodesAlong(double extent, double spacing) {
   return static_cast<std::uint64_t>(std::trunc(extent / spacing)) + 1;
+}
+
+CNTv2::Shape ShapeOf(const DataSetDef& g) {
+  return {NodesAlong(g.nLat - g.sLat, g.latInc), NodesAlong(g.wLong - g.eLong, g.longInc)};
 }
 
 // The four node indices of the cell holding the point. On the northern
@@ -56,9 +66,9 @@ struct CellNodes {
   double fx, fy;
 };
 
-CellNodes CellOf(const DataSetDef& g, double lat, double lon) {
-  const std::uint64_t perRow = NodesAlong(g.wLong - g.eLong, g.longInc);
-  const AxisCell row = CellAlong(lat - g.sLat, g.latInc, NodesAlong(g.nLat - g.sLat, g.latInc));
+CellNodes CellOf(const DataSetDef& g, const CNTv2::Shape& shape, double lat, double lon) {
+  const std::uint64_t perRow = shape.perRow;
+  const AxisCell row = CellAlong(lat - g.sLat, g.latInc, shape.rows);
   const AxisCell column = CellAlong(lon - g.eLong, g.longInc, perRow);
   const std::uint64_t n = perRow * row.index + column.index;
   const std::uint64_t west = column.atLimit ? n : n + 1;
@@ -144,6 +154,8 @@ void CNTv2::WriteSettings() const {
 void CNTv2::SetSubGrids(std::vector<DataSetDef> subGrids) {
   subGrids_ = std::move(subGrids);
   children_.assign(subGrids_.size() + 1, {});
+  shapes_.clear();
+  for (const DataSetDef& g : subGrids_) shapes_.push_back(ShapeOf(g));
   for (std::size_t child = 0; child < subGrids_.size(); ++child) {
     const std::string& parent = subGrids_[child].parent;
     if (parent == kTopLevelParent) children_.back().push_back(static_cast<int>(child));
@@ -185,7 +197,7 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
   const int index = FindSubGrid(latSeconds, lonSeconds);
   if (index < 0) return -1;
   const DataSetDef& g = subGrids_[static_cast<std::size_t>(index)];
-  const CellNodes c = CellOf(g, latSeconds, lonSeconds);
+  const CellNodes c = CellOf(g, shapes_[static_cast<std::size_t>(index)], latSeconds, lonSeconds);
   const std::uint64_t count = g.records.size();
   if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return index;
   const ArcSecondShift s = InterpolateShift(

@@ -60,6 +60,11 @@ class OVERLAYS_API CNTv2 {
   bool Deserialize(std::span<const unsigned char> bytes);
   static constexpr std::uint32_t kMaxRecordsPerBlock = 0x7FFFFFF;
 
+  // Rows and nodes per row of a sub-grid, worked out once.
+  struct Shape {
+    std::uint64_t rows = 0, perRow = 0;
+  };
+
   std::string folder;  // the Global data folder, ending in "\"
   double lastInputLat = 0, lastInputLon = 0;    // radians, as given
   double lastOutputLat = 0, lastOutputLon = 0;  // radians, as returned
@@ -71,4 +76,5 @@ class OVERLAYS_API CNTv2 {
   // children_[i]: the sub-grids whose PARENT is sub-grid i's name, in file
   // order; the last entry lists those whose PARENT is "NONE".
   std::vector<std::vector<int>> children_{{}};
+  std::vector<Shape> shapes_;  // one per sub-grid
 };
