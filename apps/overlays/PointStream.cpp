@@ -25,6 +25,10 @@ void AnswerStream(const PointAnswer& answer) {
 
 }  // namespace
 
+void AddPointOption(CLI::App& command, std::vector<std::string>& point, const std::string& help) {
+  command.add_option("POINT", point, help)->expected(1, 2)->required();
+}
+
 void AnswerPoints(const std::vector<std::string>& point, const PointAnswer& answer) {
   if (point.size() == 1 && point[0] == "-") return AnswerStream(answer);
   if (point.size() != 2) throw CommandError("give two numbers, or '-' to read one position a line from standard input");

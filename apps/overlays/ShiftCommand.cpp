@@ -75,10 +75,8 @@ void AddShiftNTv2Command(CLI::App& shift, const Options&) {
       "(degrees) and the sub-grid used. Input is truncated to 0.00001\"; a point up to 0.5\" beyond a sub-grid's "
       "northern or western limit is held to that limit.");
   cmd->add_option("FILE", request.file, "NTv2 file: a path, or a file name in the Global data folder")->required();
-  cmd->add_option("POINT", request.point,
-                  "LAT LON in degrees (west negative), or '-' for lines of 'lat lon' on standard input")
-      ->expected(1, 2)
-      ->required();
+  AddPointOption(*cmd, request.point,
+                 "LAT LON in degrees (west negative), or '-' for lines of 'lat lon' on standard input");
   cmd->callback([] {
     CNTv2 ntv2;
     ntv2.SetSubGrids(ReadNTv2Argument(request.file, ntv2.folder).subGrids);
@@ -116,10 +114,8 @@ void AddShiftOstn15Command(CLI::App& shift, const Options&) {
       "ETRS89 latitude and longitude (degrees) to OSGB36 by OSTN15: prints the OSGB36 latitude and longitude and "
       "the British National Grid easting and northing (m). With --inverse, easting and northing to ETRS89.");
   cmd->add_flag("--inverse", request.inverse, "Take E N (metres) and print the ETRS89 latitude and longitude");
-  cmd->add_option("POINT", request.point,
-                  "LAT LON in degrees (west negative), or E N with --inverse, or '-' for such lines on standard input")
-      ->expected(1, 2)
-      ->required();
+  AddPointOption(*cmd, request.point,
+                 "LAT LON in degrees (west negative), or E N with --inverse, or '-' for such lines on standard input");
   cmd->callback([] {
     const COstn15 ostn;
     if (!ostn.IsLoaded()) {
