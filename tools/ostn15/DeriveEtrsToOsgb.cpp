@@ -36,9 +36,9 @@ Point ShiftAt(const DataSetDef& g, std::size_t rows, std::size_t columns, Point 
   const auto row = static_cast<std::size_t>(std::clamp(std::floor(y), 0.0, static_cast<double>(rows - 2)));
   const auto column = static_cast<std::size_t>(std::clamp(std::floor(x), 0.0, static_cast<double>(columns - 2)));
   const std::size_t n = row * columns + column;
-  const ArcSecondShift s = InterpolateShift(
-      {&g.records[n], &g.records[n + 1], &g.records[n + columns], &g.records[n + columns + 1]},
-      x - static_cast<double>(column), y - static_cast<double>(row));
+  const GridShiftRecordDef* r = g.records.data() + n;
+  const ArcSecondShift s = InterpolateShift(ShiftCell<GridShiftRecordDef>{r, r + 1, r + columns, r + columns + 1},
+                                            x - static_cast<double>(column), y - static_cast<double>(row));
   return {s.lat, s.lon};
 }
 

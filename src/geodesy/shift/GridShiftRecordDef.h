@@ -11,13 +11,21 @@ struct GridShiftRecordDef {
 
 static_assert(sizeof(GridShiftRecordDef) == 16, "node records are read from the file as they lie");
 
+// A node's latitude and longitude shifts alone: half a record's memory,
+// for grids that are only interpolated (which is bound by memory reads).
+struct NodeShiftDef {
+  float latShift = 0;
+  float lonShift = 0;
+};
+
 // The four nodes around a point: lower row (south) then upper row (north),
 // each east then west.
+template <typename Node>
 struct ShiftCell {
-  const GridShiftRecordDef* lowerEast;
-  const GridShiftRecordDef* lowerWest;
-  const GridShiftRecordDef* upperEast;
-  const GridShiftRecordDef* upperWest;
+  const Node* lowerEast;
+  const Node* lowerWest;
+  const Node* upperEast;
+  const Node* upperWest;
 };
 
 struct ArcSecondShift {
@@ -25,7 +33,8 @@ struct ArcSecondShift {
 };
 
 // Bilinear interpolation: fx the fraction of a cell westwards, fy northwards.
-inline ArcSecondShift InterpolateShift(const ShiftCell& c, double fx, double fy) {
+template <typename Node>
+ArcSecondShift InterpolateShift(const ShiftCell<Node>& c, double fx, double fy) {
   auto along = [fx, fy](float lowerEast, float lowerWest, float upperEast, float upperWest) {
     const double lower = lowerEast + (static_cast<double>(lowerWest) - lowerEast) * fx;
     const double upper = upperEast + (static_cast<double>(upperWest) - upperEast) * fx;

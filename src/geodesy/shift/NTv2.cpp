@@ -200,9 +200,9 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
   const CellNodes c = CellOf(g, shapes_[static_cast<std::size_t>(index)], latSeconds, lonSeconds);
   const std::uint64_t count = g.records.size();
   if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return index;
+  const GridShiftRecordDef* r = g.records.data();
   const ArcSecondShift s = InterpolateShift(
-      {&g.records[c.lowerEast], &g.records[c.lowerWest], &g.records[c.upperEast], &g.records[c.upperWest]}, c.fx,
-      c.fy);
+      ShiftCell<GridShiftRecordDef>{r + c.lowerEast, r + c.lowerWest, r + c.upperEast, r + c.upperWest}, c.fx, c.fy);
   shiftedLat = lastOutputLat = (latSeconds + s.lat) / 3600 * kRadiansPerDegree;
   shiftedLon = lastOutputLon = (lonSeconds + s.lon) / 3600 * kRadiansPerDegree;
   return index;

@@ -1,5 +1,6 @@
 #include "geodesy/shift/NTv2File.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -130,6 +131,51 @@ bool ReadNodes(Reader& in, DataSetDef& g, std::uint64_t count) {
   return FiniteShifts(g);
 }
 
+// The shifts alone, through a small buffer of records, so that memory
+// holds only the half that is kept.
+bool ReadShifts(Reader& in, ShiftGridDef& g, std::uint64_t count) {
+  constexpr std::uint64_t kBatch = 4096;
+  std::vector<GridShiftRecordDef> batch(std::min(count, kBatch));
+  g.shifts.resize(count);
+  for (std::uint64_t done = 0; done < count;) {
+    const std::uint64_t n = std::min(count - done, kBatch);
+    if (!in.Read(batch.data(), n * kNodeSize)) return false;
+    for (std::uint64_t i = 0; i < n; ++i) {
+      GridShiftRecordDef& r = batch[i];
+      ToNativeOrder(r);
+      if (!std::isfinite(r.latShift) || !std::isfinite(r.lonShift)) return false;
+      g.shifts[done + i] = {r.latShift, r.lonShift};
+    }
+    done += n;
+  }
+  return true;
+}
+
+DataSetDef& HeaderOf(DataSetDef& g) { return g; }
+DataSetDef& HeaderOf(ShiftGridDef& g) { return g.header; }
+
+template <typename Grids, typename NodeReader>
+std::optional<Grids> ReadGrids(std::FILE* file, std::uint64_t size, NodeReader readNodes) {
+  Reader in(file, size);
+  Grids grids;
+  std::int32_t subGridCount = 0;
+  if (!ReadOverview(in, grids.overview, subGridCount)) return std::nullopt;
+  grids.subGrids.resize(static_cast<std::size_t>(subGridCount));
+  for (auto& g : grids.subGrids) {
+    std::uint64_t count = 0;
+    if (!ReadSubGridHeader(in, HeaderOf(g), count) || !readNodes(in, g, count)) return std::nullopt;
+  }
+  return grids;
+}
+
+template <typename Grids>
+std::optional<Grids> ReadGridFile(std::string_view path, std::optional<Grids> (*read)(std::FILE*, std::uint64_t)) {
+  const auto size = platform::fs::FileSize(path);
+  platform::fs::FilePtr file = platform::fs::OpenFile(path, "rb");
+  if (!size || !file) return std::nullopt;
+  return read(file.get(), *size);
+}
+
 }  // namespace
 
 bool IsWellFormed(const DataSetDef& subGrid) {
@@ -138,21 +184,13 @@ bool IsWellFormed(const DataSetDef& subGrid) {
 }
 
 std::optional<NTv2Grids> ReadNTv2(std::FILE* file, std::uint64_t size) {
-  Reader in(file, size);
-  NTv2Grids grids;
-  std::int32_t subGridCount = 0;
-  if (!ReadOverview(in, grids.overview, subGridCount)) return std::nullopt;
-  grids.subGrids.resize(static_cast<std::size_t>(subGridCount));
-  for (auto& g : grids.subGrids) {
-    std::uint64_t count = 0;
-    if (!ReadSubGridHeader(in, g, count) || !ReadNodes(in, g, count)) return std::nullopt;
-  }
-  return grids;
+  return ReadGrids<NTv2Grids>(file, size, ReadNodes);
 }
 
-std::optional<NTv2Grids> ReadNTv2File(std::string_view path) {
-  const auto size = platform::fs::FileSize(path);
-  platform::fs::FilePtr file = platform::fs::OpenFile(path, "rb");
-  if (!size || !file) return std::nullopt;
-  return ReadNTv2(file.get(), *size);
+std::optional<NTv2Grids> ReadNTv2File(std::string_view path) { return ReadGridFile(path, ReadNTv2); }
+
+std::optional<NTv2ShiftGrids> ReadNTv2Shifts(std::FILE* file, std::uint64_t size) {
+  return ReadGrids<NTv2ShiftGrids>(file, size, ReadShifts);
 }
+
+std::optional<NTv2ShiftGrids> ReadNTv2ShiftsFile(std::string_view path) { return ReadGridFile(path, ReadNTv2Shifts); }

@@ -37,6 +37,17 @@ struct NTv2Grids {
   std::vector<DataSetDef> subGrids;  // in file order
 };
 
+// A sub-grid with its nodes' shifts alone.
+struct ShiftGridDef {
+  DataSetDef header;  // its records stay empty
+  std::vector<NodeShiftDef> shifts;
+};
+
+struct NTv2ShiftGrids {
+  NTv2Overview overview;
+  std::vector<ShiftGridDef> subGrids;
+};
+
 // Whether a sub-grid keeps the rules above: a usable extent and spacing,
 // as many nodes as they imply, and finite shifts.
 OVERLAYS_API bool IsWellFormed(const DataSetDef& subGrid);
@@ -45,3 +56,7 @@ OVERLAYS_API bool IsWellFormed(const DataSetDef& subGrid);
 OVERLAYS_API std::optional<NTv2Grids> ReadNTv2(std::FILE* file, std::uint64_t size);
 // A file named by its Windows path.
 OVERLAYS_API std::optional<NTv2Grids> ReadNTv2File(std::string_view path);
+
+// The same rules, keeping each node's shifts alone.
+OVERLAYS_API std::optional<NTv2ShiftGrids> ReadNTv2Shifts(std::FILE* file, std::uint64_t size);
+OVERLAYS_API std::optional<NTv2ShiftGrids> ReadNTv2ShiftsFile(std::string_view path);

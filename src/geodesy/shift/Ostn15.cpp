@@ -16,7 +16,8 @@ constexpr double kBritishScale = 0.9996012717;
 constexpr double kBritishFalseEasting = 400000;
 constexpr double kBritishFalseNorthing = -100000;
 
-OstnExtent ExtentOf(const DataSetDef& g) {
+OstnExtent ExtentOf(const ShiftGridDef& grid) {
+  const DataSetDef& g = grid.header;
   OstnExtent e{g.eLong, g.sLat, g.wLong, g.nLat, g.longInc, g.latInc, 0};
   if (g.longInc > 0) e.nodesPerRow = static_cast<std::uint16_t>((g.wLong - g.eLong) / g.longInc + 1);
   return e;
@@ -26,20 +27,21 @@ double ArcSeconds(double radians) { return radians * kDegreesPerRadian * 3600; }
 
 // The grid's shift at a point, or nothing when one of the cell's four
 // nodes lies outside the node array.
-std::optional<ArcSecondShift> NodeShift(const DataSetDef& g, const OstnExtent& e, double lat, double lon) {
+std::optional<ArcSecondShift> NodeShift(const ShiftGridDef& g, const OstnExtent& e, double lat, double lon) {
   const double y = ArcSeconds(lat) - e.sLat, x = -ArcSeconds(lon) - e.eLong;
   const double row = std::floor(y / e.latInc), column = std::floor(x / e.longInc);
   const double perRow = e.nodesPerRow;
   const double n = row * perRow + column;
   // In doubles, so that a point far off cannot overflow an index; a NaN
   // fails both tests.
-  if (!(n >= 0 && n + perRow + 1 < static_cast<double>(g.records.size()))) return std::nullopt;
+  if (!(n >= 0 && n + perRow + 1 < static_cast<double>(g.shifts.size()))) return std::nullopt;
   const auto i = static_cast<std::size_t>(n), w = static_cast<std::size_t>(perRow);
-  return InterpolateShift({&g.records[i], &g.records[i + 1], &g.records[i + w], &g.records[i + w + 1]},
-                          x / e.longInc - column, y / e.latInc - row);
+  const NodeShiftDef* s = g.shifts.data();
+  return InterpolateShift(ShiftCell<NodeShiftDef>{s + i, s + i + 1, s + i + w, s + i + w + 1}, x / e.longInc - column,
+                          y / e.latInc - row);
 }
 
-bool ApplyShift(const DataSetDef& g, const OstnExtent& e, double lat, double lon, double& outLat, double& outLon) {
+bool ApplyShift(const ShiftGridDef& g, const OstnExtent& e, double lat, double lon, double& outLat, double& outLon) {
   const auto s = NodeShift(g, e, lat, lon);
   outLat = s ? lat + s->lat * kRadiansPerDegree / 3600 : 0;
   outLon = s ? lon - s->lon * kRadiansPerDegree / 3600 : 0;
@@ -50,8 +52,8 @@ bool Within(const OstnExtent& e, double latSeconds, double westSeconds) {
   return e.sLat <= latSeconds && latSeconds <= e.nLat && e.eLong <= westSeconds && westSeconds <= e.wLong;
 }
 
-std::optional<NTv2Grids> ReadOstnFile(const char* pattern, const std::string& folder) {
-  return ReadNTv2File(FormatText(pattern, folder.c_str()));
+std::optional<NTv2ShiftGrids> ReadOstnFile(const char* pattern, const std::string& folder) {
+  return ReadNTv2ShiftsFile(FormatText(pattern, folder.c_str()));
 }
 
 }  // namespace
