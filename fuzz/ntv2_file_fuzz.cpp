@@ -1,12 +1,14 @@
-// Any bytes as an NTv2 grid-shift file, and as CNTv2's serialised
-// sub-grids: whatever is accepted is then searched and interpolated at the
-// corners of every sub-grid, just inside and just beyond them. Nothing may
-// crash, read past the nodes, allocate by an unchecked count or hang (a
-// sub-grid naming itself or a descendant as parent).
+// Any bytes as an NTv2 grid-shift file (read whole and as shifts alone),
+// and as CNTv2's serialised sub-grids: whatever is accepted is then
+// searched and interpolated at the corners of every sub-grid, just inside
+// and just beyond them. Nothing may crash, read past the nodes, allocate by
+// an unchecked count or hang (a sub-grid naming itself or a descendant as
+// parent).
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 
 #include "FuzzMachine.h"
@@ -37,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;  // fmemopen refuses an empty buffer
   if (std::FILE* file = fmemopen(const_cast<std::uint8_t*>(data), size, "rb")) {
     auto grids = ReadNTv2(file, size);
+    // The shifts-only reading must accept exactly what the full one does.
+    std::rewind(file);
+    if (ReadNTv2Shifts(file, size).has_value() != grids.has_value()) std::abort();
     std::fclose(file);
     if (grids) {
       ntv2.SetSubGrids(std::move(grids->subGrids));

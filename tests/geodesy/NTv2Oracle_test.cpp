@@ -1,6 +1,8 @@
 // CNTv2 on the five Canadian NTv2 files against PROJ's hgridshift reading
 // the same files: points inside every sub-grid, on every edge and corner of
-// every sub-grid (nested children included), 1e-9 degrees.
+// every sub-grid (nested children included), 1e-9 degrees. Within half a
+// second of a northern or western limit CNTv2 departs from PROJ on purpose
+// (NTv2.h); NTv2Fixtures_test.cpp covers that rule on its own.
 //
 // CNTv2 truncates its input to 0.00001″ and converts with 0.017453292519943;
 // each point is therefore given half a step above a multiple of 0.00001″,
@@ -111,34 +113,6 @@ TEST_P(NTv2Oracle, OnEverySubGridEdge) {
                             Seconds{Snapped(midLat), g.wLong}})
       Compare(p);
   }
-}
-
-// Up to half a second beyond a sub-grid's northern or western limit CNTv2
-// still uses that sub-grid, at its limit: the shift there is PROJ's shift
-// on the limit itself. (PROJ takes the parent, or no grid at the top.) A
-// limit shared with a sibling that comes first belongs to the sibling.
-TEST_P(NTv2Oracle, HalfASecondBeyondTheNorthAndWestLimits) {
-  int checked = 0;
-  for (std::size_t index = 0; index < ntv2_->SubGrids().size(); ++index) {
-    const DataSetDef& g = ntv2_->SubGrids()[index];
-    const double midLon = g.eLong + std::floor((g.wLong - g.eLong) / g.longInc / 2) * g.longInc;
-    const double midLat = g.sLat + std::floor((g.nLat - g.sLat) / g.latInc / 2) * g.latInc;
-    for (const auto& [beyond, limit] : {std::pair{Seconds{g.nLat + 0.4, midLon}, Seconds{g.nLat, midLon}},
-                                        std::pair{Seconds{midLat, g.wLong + 0.4}, Seconds{midLat, g.wLong}}}) {
-      double atLat = 0, atLon = 0, beyondLat = 0, beyondLon = 0;
-      const int atLimit = ntv2_->Shift((limit.lat + kTruncationStep / 2) / 3600 * kRadiansPerDegree,
-                                       (limit.lon + kTruncationStep / 2) / 3600 * kRadiansPerDegree, atLat, atLon);
-      const int used = ntv2_->Shift((beyond.lat + kTruncationStep / 2) / 3600 * kRadiansPerDegree,
-                                    (beyond.lon + kTruncationStep / 2) / 3600 * kRadiansPerDegree, beyondLat, beyondLon);
-      if (atLimit != static_cast<int>(index)) continue;
-      ++checked;
-      EXPECT_EQ(used, atLimit) << g.name;
-      const double movedLat = (beyond.lat - limit.lat) / 3600, movedLon = (beyond.lon - limit.lon) / 3600;
-      EXPECT_NEAR((beyondLat - atLat) / kRadiansPerDegree, movedLat, kToleranceDegrees) << g.name;
-      EXPECT_NEAR((beyondLon - atLon) / kRadiansPerDegree, movedLon, kToleranceDegrees) << g.name;
-    }
-  }
-  EXPECT_GT(checked, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(CanadianGrids, NTv2Oracle,
