@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "Host.h"

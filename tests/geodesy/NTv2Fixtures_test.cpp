@@ -76,9 +76,9 @@ bool Accepted(const std::string& bytes) {
 class NTv2Fixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    machine_.Write("C:\\Grids\\FIXTURE.GSB", tools::NTv2FileBytes(FixtureSpec()));
     ntv2_ = std::make_unique<CNTv2>();
-    ASSERT_TRUE(ntv2_->LoadFile("C:\\Grids\\FIXTURE.GSB"));
+    machine_.Write(ntv2_->folder + "FIXTURE.GSB", tools::NTv2FileBytes(FixtureSpec()));
+    ASSERT_TRUE(ntv2_->LoadGlobalFile("FIXTURE.GSB"));
   }
 
   testing_support::TestMachine machine_;

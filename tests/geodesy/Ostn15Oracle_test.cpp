@@ -128,17 +128,27 @@ TEST_F(Ostn15Oracle, OutsideTheGridsGivesZero) {
   }
 }
 
-TEST(Ostn15Files, WithoutTheSecondFileNothingIsLoaded) {
-  testing_support::TestMachine machine;
-  const auto bytes = testing_support::ReadHostFile(kDerivedGrids / "OSTN15_NTv2_ETRStoOSGB.gsb");
-  ASSERT_TRUE(bytes);
-  machine.Write("C:\\OnlyOne\\OSTN15_NTv2_ETRStoOSGB.gsb", *bytes);
-  const COstn15 ostn("C:\\OnlyOne\\");
-  EXPECT_FALSE(ostn.IsLoaded());
-  double easting = 1, northing = 1;
-  ostn.Forward(51.5 * kRadiansPerDegree, -0.12 * kRadiansPerDegree, easting, northing);
-  EXPECT_EQ(easting, 0);
-  EXPECT_EQ(northing, 0);
+// Without file 2 nothing is loaded; without file 1 there is no forward.
+TEST(Ostn15Files, EachFileServesItsDirection) {
+  struct Case {
+    const char* file;
+    bool loaded, forward, inverse;
+  } cases[] = {
+      {"OSTN15_NTv2_ETRStoOSGB.gsb", false, false, false},
+      {"OSTN15_NTv2_OSGBtoETRS.gsb", true, false, true},
+  };
+  for (const Case& c : cases) {
+    testing_support::TempFolder folder;
+    std::filesystem::copy_file(kDerivedGrids / c.file, folder.Path() / c.file);
+    testing_support::TestMachine machine;
+    machine.Mount("C:\\One\\", folder.Path());
+    const COstn15 ostn("C:\\One\\");
+    EXPECT_EQ(ostn.IsLoaded(), c.loaded) << c.file;
+    double easting = 0, northing = 0, lat = 0, lon = 0;
+    ostn.Forward(51.5 * kRadiansPerDegree, -0.12 * kRadiansPerDegree, easting, northing);
+    EXPECT_EQ(easting != 0 && northing != 0, c.forward) << c.file;
+    EXPECT_EQ(ostn.Inverse(530000, 180000, lat, lon), c.inverse) << c.file;
+  }
 }
 
 }  // namespace

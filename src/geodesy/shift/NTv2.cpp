@@ -130,6 +130,10 @@ bool TakeSubGrid(ByteSource& in, DataSetDef& g) {
 
 }  // namespace
 
+const char kCanadianGridAttribution[] =
+    "NTv2 grid-shift method and Canadian grid-shift files: Natural Resources Canada, Geodetic Survey "
+    "Division; the files are used under the Open Government Licence - Canada.";
+
 CNTv2::CNTv2() { FindDataFolder(folder, kGlobalDataFolder); }
 
 CNTv2::~CNTv2() {

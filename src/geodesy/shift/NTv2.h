@@ -23,6 +23,10 @@
 #include "frame/Api.h"
 #include "geodesy/shift/DataSetDef.h"
 
+// The attribution the Canadian grid-shift software and data ask for; the
+// module keeps it for the host, and nothing here displays it.
+OVERLAYS_API extern const char kCanadianGridAttribution[];
+
 class OVERLAYS_API CNTv2 {
  public:
   // Finds (or makes) the "Global" data folder; no sub-grids yet.

@@ -1,6 +1,7 @@
 #include "geodesy/shift/Ostn15.h"
 
 #include <cmath>
+#include <limits>
 
 #include "frame/Folders.h"
 #include "frame/FormatText.h"
@@ -16,11 +17,13 @@ constexpr double kBritishScale = 0.9996012717;
 constexpr double kBritishFalseEasting = 400000;
 constexpr double kBritishFalseNorthing = -100000;
 
-OstnExtent ExtentOf(const ShiftGridDef& grid) {
+// A grid's extent; none when its rows are longer than the 16-bit row
+// length holds (the reader has checked the spacing is positive).
+std::optional<OstnExtent> ExtentOf(const ShiftGridDef& grid) {
   const DataSetDef& g = grid.header;
-  OstnExtent e{g.eLong, g.sLat, g.wLong, g.nLat, g.longInc, g.latInc, 0};
-  if (g.longInc > 0) e.nodesPerRow = static_cast<std::uint16_t>((g.wLong - g.eLong) / g.longInc + 1);
-  return e;
+  const double nodesPerRow = (g.wLong - g.eLong) / g.longInc + 1;
+  if (!(nodesPerRow <= std::numeric_limits<std::uint16_t>::max())) return std::nullopt;
+  return OstnExtent{g.eLong, g.sLat, g.wLong, g.nLat, g.longInc, g.latInc, static_cast<std::uint16_t>(nodesPerRow)};
 }
 
 double ArcSeconds(double radians) { return radians * kDegreesPerRadian * 3600; }
@@ -67,17 +70,20 @@ COstn15::COstn15() {
 COstn15::COstn15(const std::string& folder) { Load(folder); }
 
 void COstn15::Load(const std::string& folder) {
-  auto etrsToOsgb = ReadOstnFile(kOstnEtrsToOsgbFile, folder);
-  auto osgbToEtrs = ReadOstnFile(kOstnOsgbToEtrsFile, folder);
   // Without file 2 neither grid is kept: there would be no British grid
   // constants and no way back.
-  if (!etrsToOsgb || !osgbToEtrs) return;
-  etrsToOsgb_ = std::move(etrsToOsgb->subGrids.front());
+  auto osgbToEtrs = ReadOstnFile(kOstnOsgbToEtrsFile, folder);
+  const auto inverseExtent = osgbToEtrs ? ExtentOf(osgbToEtrs->subGrids.front()) : std::nullopt;
+  if (!inverseExtent) return;
   osgbToEtrs_ = std::move(osgbToEtrs->subGrids.front());
-  extent_ = ExtentOf(etrsToOsgb_);
-  inverseExtent_ = ExtentOf(osgbToEtrs_);
+  inverseExtent_ = *inverseExtent;
   const NTv2Overview& o = osgbToEtrs->overview;
   SetUpBritishGrid(o.majorF, o.minorF, o.majorT, o.minorT);
+  auto etrsToOsgb = ReadOstnFile(kOstnEtrsToOsgbFile, folder);
+  const auto extent = etrsToOsgb ? ExtentOf(etrsToOsgb->subGrids.front()) : std::nullopt;
+  if (!extent) return;
+  etrsToOsgb_ = std::move(etrsToOsgb->subGrids.front());
+  extent_ = *extent;
 }
 
 void COstn15::SetUpBritishGrid(double majorF, double minorF, double majorT, double minorT) {
@@ -89,7 +95,7 @@ void COstn15::SetUpBritishGrid(double majorF, double minorF, double majorT, doub
 }
 
 bool COstn15::InExtent(double lat, double lon) const {
-  return IsLoaded() && Within(extent_, ArcSeconds(lat), -ArcSeconds(lon));
+  return !etrsToOsgb_.shifts.empty() && Within(extent_, ArcSeconds(lat), -ArcSeconds(lon));
 }
 
 void COstn15::ShiftToOsgb36(double lat, double lon, double& osgbLat, double& osgbLon) const {

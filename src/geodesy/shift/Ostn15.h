@@ -3,7 +3,8 @@
 // OSGB36 by the ETRS89 -> OSGB36 grid (file 1), then the British National
 // Grid; and back by the inverse grid projection and the OSGB36 -> ETRS89
 // grid (file 2). Both grids come from the "OSTN" data folder at
-// construction; without file 2 the transformer is not loaded.
+// construction; without file 2 the transformer is not loaded, and without
+// file 1 it has no forward shift (every forward position gives (0, 0)).
 //
 // Notation: lat, lon radians (east positive); lat″, lon″ arc-seconds with
 // longitudes positive west, as the grids store them.
