@@ -1,7 +1,9 @@
 #include "geodesy/shift/NTv2.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
+#include <span>
+#include <unordered_map>
 
 #include "frame/ConfigFile.h"
 #include "frame/Folders.h"
@@ -47,7 +49,6 @@ AxisCell CellAlong(double offset, double spacing, std::uint64_t nodes) {
   if (cell + 1 >= static_cast<double>(nodes)) return {nodes - 1, 0, true};
   return {static_cast<std::uint64_t>(cell), position - cell, false};
 }
-
 
 std::uint64_t NodesAlong(double extent, double spacing) {
   return static_cast<std::uint64_t>(std::trunc(extent / spacing)) + 1;
@@ -155,17 +156,24 @@ void CNTv2::WriteSettings() const {
   settings.Close();
 }
 
+// Children hang on names, not on sub-grids, since PARENT names a grid and
+// real files repeat names: every sub-grid of a name has the same children.
 void CNTv2::SetSubGrids(std::vector<DataSetDef> subGrids) {
   subGrids_ = std::move(subGrids);
-  children_.assign(subGrids_.size() + 1, {});
+  std::unordered_map<std::string, std::size_t> names;
+  const auto idOf = [&names](const std::string& name) { return names.try_emplace(name, names.size()).first->second; };
+  topLevel_ = idOf(kTopLevelParent);
+  std::vector<std::size_t> parents;
+  nameIds_.clear();
   shapes_.clear();
-  for (const DataSetDef& g : subGrids_) shapes_.push_back(ShapeOf(g));
-  for (std::size_t child = 0; child < subGrids_.size(); ++child) {
-    const std::string& parent = subGrids_[child].parent;
-    if (parent == kTopLevelParent) children_.back().push_back(static_cast<int>(child));
-    for (std::size_t i = 0; i < subGrids_.size(); ++i)
-      if (subGrids_[i].name == parent) children_[i].push_back(static_cast<int>(child));
+  for (const DataSetDef& g : subGrids_) {
+    parents.push_back(idOf(g.parent));
+    nameIds_.push_back(idOf(g.name));
+    shapes_.push_back(ShapeOf(g));
   }
+  childrenOf_.assign(names.size(), {});
+  for (std::size_t child = 0; child < subGrids_.size(); ++child)
+    childrenOf_[parents[child]].push_back(static_cast<int>(child));
 }
 
 bool CNTv2::LoadGlobalFile(std::string_view fileName) { return LoadFile(folder + std::string(fileName)); }
@@ -179,17 +187,18 @@ bool CNTv2::LoadFile(std::string_view path) {
 
 int CNTv2::FindSubGrid(double lat, double lon) const {
   int found = -1;
-  const std::vector<int>* level = &children_.back();
-  // Each level goes one deeper, so a chain of parents that loops (a
-  // sub-grid naming itself or a descendant) ends after as many levels as
-  // there are sub-grids.
-  for (std::size_t depth = 0; depth < subGrids_.size(); ++depth) {
+  const std::vector<int>* level = &childrenOf_[topLevel_];
+  // The next level follows from the name alone, so a path that meets a
+  // name twice would go round for ever (a sub-grid naming itself or a
+  // descendant as parent); no path without a repeat is longer than the
+  // number of names.
+  for (std::size_t depth = 0; depth < childrenOf_.size(); ++depth) {
     const auto holder = std::find_if(level->begin(), level->end(), [&](int i) {
       return Holds(subGrids_[static_cast<std::size_t>(i)], lat, lon);
     });
     if (holder == level->end()) break;
     found = *holder;
-    level = &children_[static_cast<std::size_t>(found)];
+    level = &childrenOf_[nameIds_[static_cast<std::size_t>(found)]];
   }
   return found;
 }

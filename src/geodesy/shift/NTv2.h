@@ -77,8 +77,11 @@ class OVERLAYS_API CNTv2 {
   void WriteSettings() const;
 
   std::vector<DataSetDef> subGrids_;
-  // children_[i]: the sub-grids whose PARENT is sub-grid i's name, in file
-  // order; the last entry lists those whose PARENT is "NONE".
-  std::vector<std::vector<int>> children_{{}};
+  // Names are numbered; childrenOf_[id] lists, in file order, the
+  // sub-grids whose PARENT is that name, and nameIds_[i] numbers sub-grid
+  // i's own name.
+  std::vector<std::vector<int>> childrenOf_{{}};
+  std::vector<std::size_t> nameIds_;
+  std::size_t topLevel_ = 0;  // the number of "NONE"
   std::vector<Shape> shapes_;  // one per sub-grid
 };
