@@ -31,11 +31,11 @@ void AppendDouble(std::string& out, const char* label, double value) {
   AppendLittleEndian(out, value);
 }
 
-void AppendOverview(std::string& out, const NTv2FileSpec& spec) {
-  const NTv2Overview& o = spec.overview;
-  AppendInt(out, "NUM_OREC", spec.numOrec.value_or(kHeaderRecords));
+void AppendOverview(std::string& out, const NTv2FileLayout& layout) {
+  const NTv2Overview& o = layout.overview;
+  AppendInt(out, "NUM_OREC", layout.numOrec.value_or(kHeaderRecords));
   AppendInt(out, "NUM_SREC", kHeaderRecords);
-  AppendInt(out, "NUM_FILE", spec.numFile.value_or(static_cast<std::int32_t>(spec.subGrids.size())));
+  AppendInt(out, "NUM_FILE", layout.numFile.value_or(static_cast<std::int32_t>(layout.subGrids.size())));
   AppendText(out, "GS_TYPE", o.gsType.empty() ? "SECONDS" : o.gsType);
   AppendText(out, "VERSION", o.version);
   AppendText(out, "SYSTEM_F", o.systemF);
@@ -64,10 +64,10 @@ void AppendSubGrid(std::string& out, const DataSetDef& g, std::optional<std::int
 
 }  // namespace
 
-std::string NTv2FileBytes(const NTv2FileSpec& spec) {
+std::string NTv2FileBytes(const NTv2FileLayout& layout) {
   std::string out;
-  AppendOverview(out, spec);
-  for (const DataSetDef& g : spec.subGrids) AppendSubGrid(out, g, spec.gsCount);
+  AppendOverview(out, layout);
+  for (const DataSetDef& g : layout.subGrids) AppendSubGrid(out, g, layout.gsCount);
   // The published files close with an END record, which readers skip.
   AppendLabel(out, "END");
   AppendLittleEndian(out, 0.0);

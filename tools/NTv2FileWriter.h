@@ -15,7 +15,7 @@
 
 namespace tools {
 
-struct NTv2FileSpec {
+struct NTv2FileLayout {
   NTv2Overview overview;
   std::vector<DataSetDef> subGrids;
   // Written instead of the true values when given.
@@ -24,7 +24,7 @@ struct NTv2FileSpec {
   std::optional<std::int32_t> gsCount;  // every sub-grid's GS_COUNT
 };
 
-std::string NTv2FileBytes(const NTv2FileSpec& spec);
+std::string NTv2FileBytes(const NTv2FileLayout& layout);
 
 // A sub-grid over an extent (arc-seconds, longitudes positive west) whose
 // node shifts come from a function of the node's lat″ and lon″.

@@ -53,13 +53,13 @@ const GridPlan kPlans[] = {
     {"KID", "KID", 181620, 181740, 361620, 361740, 60, 2.5},
 };
 
-tools::NTv2FileSpec FixtureSpec() {
-  tools::NTv2FileSpec spec;
-  spec.overview = {"SECONDS", "TEST 1", "NAD27", "NAD83", 6378206.4, 6356583.8, 6378137, 6356752.314};
+tools::NTv2FileLayout FixtureLayout() {
+  tools::NTv2FileLayout layout;
+  layout.overview = {"SECONDS", "TEST 1", "NAD27", "NAD83", 6378206.4, 6356583.8, 6378137, 6356752.314};
   for (const GridPlan& p : kPlans)
-    spec.subGrids.push_back(
+    layout.subGrids.push_back(
         tools::MakeSubGrid(p.name, p.parent, p.sLat, p.nLat, p.eLong, p.wLong, p.inc, p.inc, LinearShift(p.offset)));
-  return spec;
+  return layout;
 }
 
 // Whether the reader accepts the bytes; the shifts-only reading must agree.
@@ -77,7 +77,7 @@ class NTv2Fixture : public ::testing::Test {
  protected:
   void SetUp() override {
     ntv2_ = std::make_unique<CNTv2>();
-    machine_.Write(ntv2_->folder + "FIXTURE.GSB", tools::NTv2FileBytes(FixtureSpec()));
+    machine_.Write(ntv2_->folder + "FIXTURE.GSB", tools::NTv2FileBytes(FixtureLayout()));
     ASSERT_TRUE(ntv2_->LoadGlobalFile("FIXTURE.GSB"));
   }
 
@@ -134,7 +134,7 @@ TEST(NTv2Reader, RefusesHostileHeaders) {
   const double nan = std::nan("");
   struct Case {
     const char* what;
-    std::function<void(tools::NTv2FileSpec&)> spoil;
+    std::function<void(tools::NTv2FileLayout&)> spoil;
   } cases[] = {
       {"GS_COUNT beyond the file", [](auto& s) { s.gsCount = 0x7FFFFFFF; }},
       {"GS_COUNT short of rows x columns", [](auto& s) { s.gsCount = 3; }},
@@ -154,14 +154,14 @@ TEST(NTv2Reader, RefusesHostileHeaders) {
       {"NUM_OREC not 11", [](auto& s) { s.numOrec = 12; }},
   };
   for (const Case& c : cases) {
-    tools::NTv2FileSpec spec = FixtureSpec();
-    c.spoil(spec);
-    EXPECT_FALSE(Accepted(tools::NTv2FileBytes(spec))) << c.what;
+    tools::NTv2FileLayout layout = FixtureLayout();
+    c.spoil(layout);
+    EXPECT_FALSE(Accepted(tools::NTv2FileBytes(layout))) << c.what;
   }
 }
 
 TEST(NTv2Reader, RefusesEveryTruncation) {
-  const std::string bytes = tools::NTv2FileBytes(FixtureSpec());
+  const std::string bytes = tools::NTv2FileBytes(FixtureLayout());
   constexpr std::size_t kEndRecord = 16;  // optional: the data end before it
   for (std::size_t size = 0; size < bytes.size(); ++size)
     EXPECT_EQ(Accepted(bytes.substr(0, size)), size >= bytes.size() - kEndRecord) << size;

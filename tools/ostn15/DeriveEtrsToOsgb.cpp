@@ -92,14 +92,14 @@ int main(int argc, char** argv) {
                                          q.lon + node.lonShift + back.lon - q.lon));
     }
   }
-  tools::NTv2FileSpec spec;
-  spec.overview = published->overview;
-  std::swap(spec.overview.systemF, spec.overview.systemT);
-  std::swap(spec.overview.majorF, spec.overview.majorT);
-  std::swap(spec.overview.minorF, spec.overview.minorT);
-  spec.subGrids.push_back(std::move(to));
+  tools::NTv2FileLayout layout;
+  layout.overview = published->overview;
+  std::swap(layout.overview.systemF, layout.overview.systemT);
+  std::swap(layout.overview.majorF, layout.overview.majorT);
+  std::swap(layout.overview.minorF, layout.overview.minorT);
+  layout.subGrids.push_back(std::move(to));
   std::ofstream out(argv[2], std::ios::binary);
-  out << tools::NTv2FileBytes(spec);
+  out << tools::NTv2FileBytes(layout);
   if (!out.flush()) {
     std::fprintf(stderr, "derive_etrs_to_osgb: cannot write %s\n", argv[2]);
     return 1;
