@@ -24,7 +24,8 @@ const host::CommandSetup kCommands[] = {
     host::AddEditCommand,
     host::AddPlacesCommand,
     host::AddProjectCommands,
-    host::AddNadconShiftGroup,
+    host::AddShiftCommand,
+    host::AddGridsCommand,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.
