@@ -1,6 +1,7 @@
 // overlays grids: every grid of the catalogue with its ellipsoid and the
 // PROJ string of the same projection, so that any grid can be checked in
-// PROJ ("cs2cs", "proj") on its own.
+// PROJ ("cs2cs", "proj") on its own; and the grid-shift files'
+// subcommand, grids install.
 
 #include <charconv>
 #include <cmath>
@@ -177,17 +178,23 @@ void PrintGrids(const GridsRequest& request) {
 
 }  // namespace
 
-void AddGridsCommand(CLI::App& app, const Options&) {
+void AddGridsCommand(CLI::App& app, const Options& options) {
   static GridsRequest request;
   auto* cmd = app.add_subcommand(
       "grids",
       "List the grid catalogue: each grid as KIND:ROW[:VARIANT] (the name 'project --grid' takes), its name, zone "
       "name and ellipsoid, the EPSG code of the same conversion where there is one, and the PROJ string of its "
       "projection (metres; kind 6 variant 0, the near-conformal series, as the exact one-parallel conic; kinds 13 "
-      "and 14 as their Transverse Mercator step alone)");
+      "and 14 as their Transverse Mercator step alone). 'grids install' copies the bundled grid-shift files "
+      "instead");
   cmd->add_option("--kind", request.kind, "Only this projection kind's list (0-14)")->check(CLI::Range(0u, 14u));
   cmd->add_option("--format", request.format, "text, csv or json")->check(CLI::IsMember({"text", "csv", "json"}));
-  cmd->callback([] { PrintGrids(request); });
+  cmd->require_subcommand(0, 1);
+  AddGridsInstallCommand(*cmd, options);
+  // The listing is the command's own answer; a subcommand answers alone.
+  cmd->callback([cmd] {
+    if (cmd->get_subcommands().empty()) PrintGrids(request);
+  });
 }
 
 }  // namespace host

@@ -54,10 +54,11 @@ void AddResourcesCommand(CLI::App& app, const Options& options);
 void AddEditCommand(CLI::App& app, const Options& options);
 void AddPlacesCommand(CLI::App& app, const Options& options);
 void AddProjectCommands(CLI::App& app, const Options& options);
-void AddGridsCommand(CLI::App& app, const Options& options);
-// `shift nadcon`, added to a `shift` command.
+// `shift nadcon`, added to the `shift` command.
 void AddShiftNadconCommand(CLI::App& shift, const Options& options);
-// A `shift` command holding `shift nadcon` alone.
-void AddNadconShiftGroup(CLI::App& app, const Options& options);
+void AddShiftCommand(CLI::App& app, const Options& options);
+void AddGridsCommand(CLI::App& app, const Options& options);
+// Adds "install" under the "grids" command.
+void AddGridsInstallCommand(CLI::App& grids, const Options& options);
 
 }  // namespace host

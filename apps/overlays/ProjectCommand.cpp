@@ -11,7 +11,7 @@
 
 #include "GridAddress.h"
 #include "Host.h"
-#include "PointArguments.h"
+#include "PointStream.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
@@ -206,7 +206,7 @@ constexpr const char* kGridRules =
 void AddProjectionCommand(CLI::App& app, const char* name, const char* description, const char* pointHelp,
                           ProjectionRequest& request, PointPrinter print) {
   auto* cmd = app.add_subcommand(name, std::string(description) + "\n" + kGridRules);
-  cmd->add_option("POINT", request.point, pointHelp)->expected(1, 2)->required();
+  AddPointOption(*cmd, request.point, pointHelp);
   AddGridOptions(cmd, request.grid);
   cmd->callback([&request, print] { RunProjection(request, print); });
 }

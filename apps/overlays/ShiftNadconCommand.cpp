@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Host.h"
-#include "PointArguments.h"
+#include "PointStream.h"
 #include "frame/Folders.h"
 #include "geodesy/shift/NadconShift.h"
 
@@ -61,10 +61,8 @@ void AddShiftNadconCommand(CLI::App& shift, const Options&) {
       "(9 decimals), then the code and name of the region whose grids served. The first region of the mode's "
       "table whose grid covers the point strictly inside its edges serves; longitudes east of Greenwich count "
       "as negative west (250 is -110).");
-  cmd->add_option("POINT", request.point,
-                  "LAT LON in degrees (south and west negative), or '-' for lines of 'lat lon' on standard input")
-      ->expected(1, 2)
-      ->required();
+  AddPointOption(*cmd, request.point,
+                 "LAT LON in degrees (south and west negative), or '-' for lines of 'lat lon' on standard input");
   cmd->add_option("--mode", request.mode,
                   "0 NAD27 to NAD83 (default), 1 NAD83 to NAD27, 2 NAD83 to HPGN, 3 HPGN to NAD83; "
                   "1 and 3 find the point whose shift gives the one typed")
@@ -72,10 +70,5 @@ void AddShiftNadconCommand(CLI::App& shift, const Options&) {
   cmd->callback([] { RunNadcon(request); });
 }
 
-void AddNadconShiftGroup(CLI::App& app, const Options& options) {
-  auto* shift = app.add_subcommand("shift", "Positions shifted between datums by grids");
-  shift->require_subcommand(1);
-  AddShiftNadconCommand(*shift, options);
-}
 
 }  // namespace host

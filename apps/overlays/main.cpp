@@ -24,8 +24,8 @@ const host::CommandSetup kCommands[] = {
     host::AddEditCommand,
     host::AddPlacesCommand,
     host::AddProjectCommands,
+    host::AddShiftCommand,
     host::AddGridsCommand,
-    host::AddNadconShiftGroup,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

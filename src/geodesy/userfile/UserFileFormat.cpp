@@ -25,18 +25,30 @@ bool ReadUserFileBlock(std::FILE* file, void* block, std::size_t size) {
 
 namespace {
 
-std::uint64_t LittleEndian(const unsigned char* bytes, int count) {
-  std::uint64_t bits = 0;
-  for (int i = count - 1; i >= 0; --i) bits = (bits << 8) | bytes[i];
+template <typename Bits>
+Bits LittleEndianBits(const unsigned char* bytes) {
+  Bits bits = 0;
+  for (int i = sizeof(Bits) - 1; i >= 0; --i) bits = static_cast<Bits>((bits << 8) | bytes[i]);
   return bits;
+}
+
+template <typename Bits>
+void AppendBits(std::string& out, Bits bits) {
+  for (std::size_t i = 0; i < sizeof(Bits); ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
 }
 
 }  // namespace
 
-double LittleEndianDouble(const unsigned char* bytes) { return std::bit_cast<double>(LittleEndian(bytes, 8)); }
+double LittleEndianDouble(const unsigned char* bytes) {
+  return std::bit_cast<double>(LittleEndianBits<std::uint64_t>(bytes));
+}
 
-std::uint32_t LittleEndianUint32(const unsigned char* bytes) {
-  return static_cast<std::uint32_t>(LittleEndian(bytes, 4));
+float LittleEndianFloat(const unsigned char* bytes) {
+  return std::bit_cast<float>(LittleEndianBits<std::uint32_t>(bytes));
+}
+
+std::int32_t LittleEndianInt32(const unsigned char* bytes) {
+  return std::bit_cast<std::int32_t>(LittleEndianBits<std::uint32_t>(bytes));
 }
 
 std::vector<GlobalFile> ListGlobalFiles(const char* extension) {
@@ -50,4 +62,12 @@ std::vector<GlobalFile> ListGlobalFiles(const char* extension) {
     files.push_back({title, folder + title + "." + extension});
   }
   return files;
+}
+
+void AppendLittleEndian(std::string& out, double value) { AppendBits(out, std::bit_cast<std::uint64_t>(value)); }
+
+void AppendLittleEndian(std::string& out, float value) { AppendBits(out, std::bit_cast<std::uint32_t>(value)); }
+
+void AppendLittleEndian(std::string& out, std::int32_t value) {
+  AppendBits(out, std::bit_cast<std::uint32_t>(value));
 }

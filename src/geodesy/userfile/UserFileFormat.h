@@ -21,7 +21,13 @@ bool ReadUserFileLine(std::FILE* file, std::string& line);
 bool ReadUserFileBlock(std::FILE* file, void* block, std::size_t size);
 
 double LittleEndianDouble(const unsigned char* bytes);
-std::uint32_t LittleEndianUint32(const unsigned char* bytes);
+float LittleEndianFloat(const unsigned char* bytes);
+std::int32_t LittleEndianInt32(const unsigned char* bytes);
+
+// The writers' side of the same encodings, appended to a byte string.
+void AppendLittleEndian(std::string& out, double value);
+void AppendLittleEndian(std::string& out, float value);
+void AppendLittleEndian(std::string& out, std::int32_t value);
 
 struct GlobalFile {
   std::string title;  // the name without its extension

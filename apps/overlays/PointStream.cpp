@@ -1,4 +1,4 @@
-#include "PointArguments.h"
+#include "PointStream.h"
 
 #include <iostream>
 
@@ -25,15 +25,17 @@ void AnswerStream(const PointAnswer& answer) {
 
 }  // namespace
 
+void AddPointOption(CLI::App& command, std::vector<std::string>& point, const std::string& help) {
+  command.add_option("POINT", point, help)->expected(1, 2)->required();
+}
+
 void AnswerPoints(const std::vector<std::string>& point, const PointAnswer& answer) {
   if (point.size() == 1 && point[0] == "-") return AnswerStream(answer);
-  if (point.size() != 2)
-    throw CommandError("give two numbers, or '-' to read one position a line from standard input");
-  double first = 0, second = 0;
+  if (point.size() != 2) throw CommandError("give two numbers, or '-' to read one position a line from standard input");
+  double values[2] = {};
   for (std::size_t i = 0; i < 2; ++i)
-    if (!ParseNumberToken(point[i], i == 0 ? first : second))
-      throw CommandError("'" + point[i] + "' is not a number");
-  answer(first, second);
+    if (!ParseNumberToken(point[i], values[i])) throw CommandError("'" + point[i] + "' is not a number");
+  answer(values[0], values[1]);
 }
 
 }  // namespace host
