@@ -27,6 +27,9 @@ struct GridsRequest {
   std::string format = "text";
 };
 
+// In place of the PROJ string of a row whose grid we found no definition of.
+constexpr const char* kUnpublished = "(no published definition)";
+
 struct GridLine {
   std::string address, name, zoneName, ellipsoid, proj;
   int epsg = 0;
@@ -139,7 +142,7 @@ std::vector<GridLine> CatalogueLines(std::optional<unsigned> onlyKind) {
         std::string address = std::to_string(kind) + ":" + std::to_string(row);
         if (kind == 0) address += ":" + std::to_string(variant);
         lines.push_back({address, Out(e.name), Out(e.zoneName), Out(EllipsoidName(ellipsoid)),
-                         ProjText(kind, e.parameters, ellipsoid), e.epsg});
+                         e.published ? ProjText(kind, e.parameters, ellipsoid) : kUnpublished, e.epsg});
       }
     }
   }

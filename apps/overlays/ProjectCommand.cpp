@@ -70,8 +70,11 @@ void CheckKindAccepts(const CGridSystem& grid) {
 void SelectCatalogueGrid(const GridArguments& args, HostGrid& g) {
   const GridAddress a = ParseGridAddress(*args.catalogueGrid);
   g.spheroid.SelectSpheroid(args.ellipsoid);
-  if (!SelectGrid(g.grid, &g.spheroid, a.row, a.kind, a.variant))
-    throw CommandError("the catalogue has no grid " + *args.catalogueGrid + " (see 'overlays grids')");
+  if (!SelectGrid(g.grid, &g.spheroid, a.row, a.kind, a.variant)) {
+    const std::optional<CatalogueEntry> entry = FindCatalogueEntry(a.row, a.kind, a.variant);
+    throw CommandError(entry ? "grid " + *args.catalogueGrid + " (" + entry->name + ") has no published definition"
+                             : "the catalogue has no grid " + *args.catalogueGrid + " (see 'overlays grids')");
+  }
   CheckKindAvailable(g.grid.kind, g.grid.variant);
   CheckKindAccepts(g.grid);
 }

@@ -107,6 +107,7 @@ CatalogueEntry FromRow(const GridRowDef& def) {
   e.zoneName = def.zoneName;
   e.parameters = def.parameters;
   e.epsg = def.epsg;
+  e.published = def.published;
   return e;
 }
 
@@ -187,7 +188,7 @@ CatalogueEntry EntryOnEllipsoid(const CatalogueEntry& entry, std::uint32_t kind,
   if (entry.parameters.ellipsoid == kNoEllipsoid || entry.parameters.ellipsoid == wanted) return entry;
   for (std::uint32_t r = 0; r < kLists[kind].rows; ++r) {
     CatalogueEntry other = kLists[kind].entry(r, variant);
-    if (other.parameters.ellipsoid == wanted) {
+    if (other.published && other.parameters.ellipsoid == wanted) {
       row = r;
       return other;
     }
@@ -211,7 +212,7 @@ bool SelectGrid(CGridSystem& grid, CSpheroid* ellipsoid, std::uint32_t row, std:
   grid.kind = kind;
   grid.variant = variant;
   const std::optional<CatalogueEntry> entry = FindCatalogueEntry(row, kind, variant);
-  if (!entry) return false;
+  if (!entry || !entry->published) return false;
   if (ellipsoid) {
     ApplyEllipsoid(*ellipsoid, *entry, kind);
     grid.spheroid = ellipsoid;
@@ -225,7 +226,7 @@ void StartNewGrid(CGridSystem& grid, CSpheroid* ellipsoid) { SelectGrid(grid, el
 bool ReapplyGrid(CGridSystem& grid) {
   grid.flag = 1;
   const std::optional<CatalogueEntry> entry = FindCatalogueEntry(grid.row, grid.kind, grid.variant);
-  if (!entry) return false;
+  if (!entry || !entry->published) return false;
   std::uint32_t row = grid.row;
   const CatalogueEntry chosen =
       grid.spheroid ? EntryOnEllipsoid(*entry, grid.kind, grid.variant, grid.spheroid->row, row) : *entry;

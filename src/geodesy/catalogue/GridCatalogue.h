@@ -31,6 +31,7 @@ struct CatalogueEntry {
   int epsg = 0;                // projected CRS of the same conversion, 0 for none
   std::uint32_t zone = 0;      // UTM zone of the UTM-based kinds, else 0
   bool computed = false;       // a UTM zone: the grid's flag byte is cleared
+  bool published = true;       // false: a named grid without a definition we could find
 };
 
 // Rows of a kind's list; 0 for a kind outside 0..14.
@@ -42,7 +43,8 @@ OVERLAYS_API std::optional<CatalogueEntry> FindCatalogueEntry(std::uint32_t row,
 // Fills the grid from an entry and recomputes its constants. ellipsoid is
 // the grid's own (the object grid.spheroid is made to point at); the
 // entry's ellipsoid row is applied to it only when it is given. False, with
-// the grid's definition kept, for a row or kind outside the catalogue.
+// the grid's definition kept, for a row or kind outside the catalogue and
+// for a row whose grid has no published definition.
 OVERLAYS_API bool SelectGrid(CGridSystem& grid, CSpheroid* ellipsoid, std::uint32_t row, std::uint32_t kind,
                              std::uint32_t variant);
 // UTM zone 31 north.

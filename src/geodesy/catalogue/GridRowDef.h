@@ -24,4 +24,7 @@ struct GridRowDef {
   const char* name;
   const char* zoneName;
   GridParameters parameters;
+  // False for a grid whose definition we could not find published: the
+  // row keeps its place and names, but no numbers are made up for it.
+  bool published = true;
 };

@@ -3,8 +3,9 @@
 // oblique Mercator (11) and the Danish System 34 (14). Where EPSG publishes
 // the grid its code stands beside the row and the values are EPSG's unless
 // the module has always carried its own (the oracle test lists those).
-// Rows without a code have no published definition that we know of; their
-// values are the module's.
+// Rows without a code carry the values their names or the module's own
+// rules give ("General", Portugal); the rows marked unpublished are grids
+// whose definition we could not find, and are not made up.
 //
 // Each row: epsg, name, zone name, {ellipsoid row, variant, lat0, lon0,
 // false easting, false northing, scale, lat1, lat2, azimuth, skew}.
@@ -13,10 +14,10 @@
 
 const GridRowDef kMercatorRows[5] = {
     {0, "General", "", {kNoEllipsoid, 0, 0, 0, 0, 0, 1}},
-    {0, "Portugal", "", {20, 0, 33, -20, 0, 0, 1}},
+    {0, "Portugal", "", {kNoEllipsoid, 0, 33, -20, 0, 0, 1}},
     {0, "Mercator", "Origin Unknown", {kNoEllipsoid, 0, 0, 0, 0, 0, 1}},
-    {0, "NZ 168.55", "New Zealnd", {20, 0, 0, 168.55, 0, 0, 1}},
-    {0, "LP Changi North", "Singapore", {16, 0, 0, 104, 0, 0, 1}},
+    {0, "NZ 168.55", "New Zealnd", {}, false},
+    {0, "LP Changi North", "Singapore", {}, false},
 };
 
 // The one-parallel grids use the near-conformal variant 0 with their
@@ -33,7 +34,7 @@ const GridRowDef kNamedConicRows[kNamedConicRowCount] = {
       18.033333333333335}},
     // China's national small-scale maps: parallels 25° and 47° N about 105° E.
     {0, "China", "", {21, 2, 0, 105, 0, 0, 1, 25, 47}},
-    {0, "South Stream", "Black Sea", {26, 2, 43, 34, 0, 0, 1, 42, 44}},
+    {0, "South Stream", "Black Sea", {}, false},
 };
 
 // The module's Qatar grid counts northings from 1 100 000 m, EPSG's
@@ -48,11 +49,9 @@ const GridRowDef kGuamRows[1] = {
     {3993, "Agana Monument 1945", "Guam", {7, 0, 13.472466352777777, 144.74875070555555, 50000, 50000, 1}},
 };
 
-// Levant II has no definition of its own that we know of: it carries the
-// Levant zone's stereographic origin.
 const GridRowDef kStereographicRows[3] = {
     {22780, "Levant Oblique", "", {30, 0, 34.2, 39.15, 0, 0, 0.9995341}},
-    {22780, "Levant II", "", {30, 0, 34.2, 39.15, 0, 0, 0.9995341}},
+    {0, "Levant II", "", {30}, false},
     {28992, "Amersfoot", "(RD) System", {3, 0, 52.15616055555556, 5.387638888888889, 155000, 463000, 0.9999079}},
 };
 
