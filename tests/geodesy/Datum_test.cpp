@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "DatumFileWriter.h"
 #include "DatumHolder.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
@@ -112,6 +113,22 @@ TEST(Datum, ReverseSelectionStartsFromTheLocalSide) {
   EXPECT_EQ(datum.nearEllipsoid.row, kInternationalRow);
   EXPECT_EQ(holder.far.row, kWgs1984Row);
   EXPECT_EQ(datum.transformation.shift.tX, -89.5);
+}
+
+// The user's files are written in their own direction: asking for the
+// reverse still runs them forward, so nothing is negated.
+TEST(Datum, UserFilesRunForward) {
+  Holder holder;
+  std::string global;
+  ASSERT_TRUE(FindDataFolder(global, kGlobalDataFolder));
+  DatumFileDef contents;
+  contents.from = "Harbour 1950", contents.to = "Survey 1987", contents.area = "Inner Basin";
+  contents.gsf.values[0] = 1.5;
+  holder.machine.Write(global + "Harbour.GSF", tools::DatumFileBytes(contents, DatumFileKind::ThreeValues));
+  ASSERT_TRUE(holder.Select(31, kUtmKind, 0, 8, 0, -1));
+  EXPECT_EQ(holder.datum->Direction(), 1);
+  EXPECT_EQ(holder.datum->transformation.from, "Harbour 1950");
+  EXPECT_EQ(holder.datum->transformation.gsf.values[0], 1.5);
 }
 
 TEST(Datum, SecondGridIsTheBritishGridOnGrs80) {
