@@ -40,6 +40,15 @@ inline std::string ProjHelmert(const DatumShiftDef& p) {
   return d;
 }
 
+// Our reverse step negates every parameter, rates included; PROJ's forward
+// step with the negated parameters is the same operation.
+inline DatumShiftDef Negated(DatumShiftDef p) {
+  for (double* v : {&p.tX, &p.tY, &p.tZ, &p.rX, &p.rY, &p.rZ, &p.s, &p.dtX, &p.dtY, &p.dtZ, &p.drX, &p.drY, &p.drZ,
+                    &p.ds})
+    *v = -*v;
+  return p;
+}
+
 inline std::string ProjEllipsoid(const CSpheroid& s) {
   return "+a=" + Number(s.a) + " +rf=" + Number(s.invFlattening);
 }

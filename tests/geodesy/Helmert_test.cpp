@@ -11,6 +11,7 @@
 
 namespace {
 
+using datum_oracle::Negated;
 using datum_oracle::WorstShiftError;
 
 // Agreement asked of the whole datum shift: 0.1 mm.
@@ -36,15 +37,6 @@ std::vector<HelmertCase> Cases() {
       {"position vector with rates", WithRates(osgb, 2010.0, 2026.5), 26, 0},
       {"coordinate frame with rates", WithRates(rd, 1989.0, 2031.25), 26, 3},
   };
-}
-
-// Our reverse step negates every parameter, rates included; PROJ's forward
-// step with the negated parameters is the same operation.
-DatumShiftDef Negated(DatumShiftDef p) {
-  for (double* v : {&p.tX, &p.tY, &p.tZ, &p.rX, &p.rY, &p.rZ, &p.s, &p.dtX, &p.dtY, &p.dtZ, &p.drX, &p.drY, &p.drZ,
-                    &p.ds})
-    *v = -*v;
-  return p;
 }
 
 // Geographic -> geocentric -> Helmert -> geographic on the far ellipsoid,

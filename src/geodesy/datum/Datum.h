@@ -1,0 +1,106 @@
+#pragma once
+// The datum object: the one place where the overlays relate WGS 1984
+// positions to the user's chart grid. The holder owns the far ellipsoid and
+// the user grid, points this object at them, and chooses a transformation
+// by family and row (DatumFamilies.h); the object then turns latitude and
+// longitude into easting and northing on the user grid and back.
+//
+// Notation: lat, lon radians (east positive); easting, northing metres.
+// Positions travel as tagXY with the longitude or easting in x and the
+// latitude or northing in y.
+//
+// Lifecycle: the far ellipsoid and the user grid must outlive the object;
+// the family, row and direction change only through SetDatum.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "frame/Api.h"
+#include "frame/XY.h"
+#include "geodesy/datum/DatumTransformation.h"
+#include "geodesy/ellipsoid/Spheroid.h"
+#include "geodesy/projection/GridSystem.h"
+#include "geodesy/shift/NTv2.h"
+#include "geodesy/shift/NadconRegion.h"
+#include "geodesy/shift/Ostn15.h"
+
+class OVERLAYS_API CDatum {
+ public:
+  // WGS 1984 on the near side with a new grid on it, no far side, family 0
+  // forward row 0 with zero parameters; the OSTN15 grids are read and the
+  // Canadian grid shift finds its folder.
+  CDatum();
+  CDatum(const CDatum&) = delete;
+  CDatum& operator=(const CDatum&) = delete;
+
+  // Stores the three values (kept even when the call fails), frees the
+  // NADCON grids and fills the names, both ellipsoids and the parameters
+  // from the family's row; −1 then reverses the direction, except for the
+  // user file families, whose files always run forward. Whatever happens,
+  // the user grid's catalogue entry is then applied again on the far
+  // ellipsoid. False for a family outside −1..9 or a row it does not have
+  // (a user file family also when the file cannot be read).
+  bool SetDatum(int family, std::uint32_t row, int direction);
+  // Swaps the near and far ellipsoids and the near and user grids' own
+  // definitions (each grid stays on its ellipsoid object) and negates the
+  // Helmert and GSF parameters. Twice restores everything.
+  void ReverseDirection();
+
+  // A WGS 1984 position (x longitude, y latitude) on the user grid (x
+  // easting, y northing); (0, 0) for a family without a grid, without the
+  // user grid it needs, outside the OSTN15 extent, or where the projection
+  // or shift gives no answer. Families 3 to 9 give (0, 0) as well.
+  tagXY LatLonToGrid(tagXY position) const;
+  // The reverse: a grid position back to WGS 1984, (0, 0) as above. The
+  // reverse Helmert step negates the parameters, so with rotations or scale
+  // it undoes LatLonToGrid only to first order (a few centimetres).
+  tagXY GridToLatLon(tagXY position) const;
+
+  int Family() const { return family_; }
+  int Direction() const { return direction_; }
+  std::uint32_t Row() const { return row_; }
+
+  CSpheroid nearEllipsoid;  // the "From" side
+  CGridSystem nearGrid;     // on nearEllipsoid
+  CSpheroid* farEllipsoid = nullptr;  // the "To" side; the holder's
+  CGridSystem* userGrid = nullptr;    // on farEllipsoid; the holder's
+  std::uint32_t reserved = 0;
+  COstn15 ostn15;
+  CNTv2 ntv2;  // writes its settings when the object goes
+
+ private:
+  int family_ = 0;
+  int direction_ = 1;
+  std::uint32_t row_ = 0;
+
+ public:
+  std::string spareText;
+  // Title of a user file, the From, To and Area names and the parameters.
+  DatumTransformation transformation;
+  // The grid pair of the NADCON region that covered the last point, one
+  // slot per side.
+  std::array<CNadconRegion, 2> nadconRegions;
+  CSpheroid secondEllipsoid;
+  CGridSystem secondGrid;  // on secondEllipsoid
+  std::uint16_t spare = 0;
+
+ private:
+  // Latitude first, as the shifts and projections take it.
+  using Conversion = bool (CDatum::*)(double, double, double&, double&) const;
+  struct FamilyConversions {
+    int family;
+    Conversion toGrid, toLatLon;
+  };
+  static const FamilyConversions kConversions[];
+
+  const FamilyConversions* ConversionsOfFamily() const;
+  void ReapplyUserGrid();
+
+  bool ProjectOnly(double lat, double lon, double& easting, double& northing) const;
+  bool UnprojectOnly(double easting, double northing, double& lat, double& lon) const;
+  bool ShiftAndProject(double lat, double lon, double& easting, double& northing) const;
+  bool UnprojectAndShiftBack(double easting, double northing, double& lat, double& lon) const;
+  bool OstnForward(double lat, double lon, double& easting, double& northing) const;
+  bool OstnInverse(double easting, double northing, double& lat, double& lon) const;
+};

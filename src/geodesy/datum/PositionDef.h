@@ -1,0 +1,15 @@
+#pragma once
+// One position as the geodesy hands it between the two sides of a datum
+// transformation: on a grid, geographic and geocentric at once.
+//
+// Notation: lat, lon radians (east positive); X, Y, Z geocentric (metres);
+// h ellipsoidal height (metres); convergence radians.
+
+struct PositionDef {
+  double easting = 0, northing = 0;  // metres
+  double lon = 0, lat = 0;           // radians
+  double X = 0, Y = 0, Z = 0;        // metres
+  double height = 0;                 // ellipsoidal, metres
+  double convergence = 0;            // radians
+  double pointScale = 0;
+};
