@@ -35,6 +35,38 @@ bool Holds(const DataSetDef& g, double lat, double lon) {
   return latIn && ((g.eLong <= lon && lon < g.wLong) || RoundsTo(lon, g.wLong));
 }
 
+// How many of a box's points a sub-grid holds.
+enum class Share { None, All, Some };
+
+// Along one axis, [lo, hi] against the limits `low` and `high`. Every
+// point a sub-grid holds along it lies in [low, high) or rounds to high,
+// so within [min(low, high - 1), high + 1]; the whole second of margin
+// keeps the judgement clear of the rounding's own edge cases.
+Share ShareAlong(double lo, double hi, double low, double high) {
+  if (low <= lo && hi < high) return Share::All;
+  if (hi < std::min(low, high - 1) || lo > high + 1) return Share::None;
+  return Share::Some;
+}
+
+Share SharedBy(const DataSetDef& g, const SecondsBox& box) {
+  const Share lat = ShareAlong(box.latLo, box.latHi, g.sLat, g.nLat);
+  const Share lon = ShareAlong(box.lonLo, box.lonHi, g.eLong, g.wLong);
+  if (lat == Share::None || lon == Share::None) return Share::None;
+  return lat == Share::All && lon == Share::All ? Share::All : Share::Some;
+}
+
+SecondsBox ExtentOf(const std::vector<DataSetDef>& subGrids) {
+  if (subGrids.empty()) return {};
+  SecondsBox box{subGrids.front().sLat, subGrids.front().nLat, subGrids.front().eLong, subGrids.front().wLong};
+  for (const DataSetDef& g : subGrids) {
+    box.latLo = std::min(box.latLo, g.sLat);
+    box.latHi = std::max(box.latHi, g.nLat);
+    box.lonLo = std::min(box.lonLo, g.eLong);
+    box.lonHi = std::max(box.lonHi, g.wLong);
+  }
+  return box;
+}
+
 // Nodes along one axis, and the cell a position falls in: the last node
 // when the position lies on or beyond the limit, where there is no next one.
 struct AxisCell {
@@ -174,6 +206,7 @@ void CNTv2::SetSubGrids(std::vector<DataSetDef> subGrids) {
   childrenOf_.assign(names.size(), {});
   for (std::size_t child = 0; child < subGrids_.size(); ++child)
     childrenOf_[parents[child]].push_back(static_cast<int>(child));
+  BuildIndex();
 }
 
 bool CNTv2::LoadGlobalFile(std::string_view fileName) { return LoadFile(folder + std::string(fileName)); }
@@ -185,7 +218,8 @@ bool CNTv2::LoadFile(std::string_view path) {
   return true;
 }
 
-int CNTv2::FindSubGrid(double lat, double lon) const {
+template <typename Holds>
+int CNTv2::Search(Holds holds) const {
   int found = -1;
   const std::vector<int>* level = &childrenOf_[topLevel_];
   // The next level follows from the name alone, so a path that meets a
@@ -193,14 +227,37 @@ int CNTv2::FindSubGrid(double lat, double lon) const {
   // descendant as parent); no path without a repeat is longer than the
   // number of names.
   for (std::size_t depth = 0; depth < childrenOf_.size(); ++depth) {
-    const auto holder = std::find_if(level->begin(), level->end(), [&](int i) {
-      return Holds(subGrids_[static_cast<std::size_t>(i)], lat, lon);
-    });
-    if (holder == level->end()) break;
-    found = *holder;
+    int holder = -1;
+    for (const int i : *level) {
+      const Share share = holds(subGrids_[static_cast<std::size_t>(i)]);
+      if (share == Share::Some) return CNTv2SubGridIndex::kSearch;
+      if (share == Share::All) {
+        holder = i;
+        break;
+      }
+    }
+    if (holder < 0) break;
+    found = holder;
     level = &childrenOf_[nameIds_[static_cast<std::size_t>(found)]];
   }
   return found;
+}
+
+int CNTv2::SearchPoint(double lat, double lon) const {
+  return Search([lat, lon](const DataSetDef& g) { return Holds(g, lat, lon) ? Share::All : Share::None; });
+}
+
+int CNTv2::SearchBox(const SecondsBox& box) const {
+  return Search([&box](const DataSetDef& g) { return SharedBy(g, box); });
+}
+
+void CNTv2::BuildIndex() {
+  index_.Build(ExtentOf(subGrids_), [this](const SecondsBox& box) { return SearchBox(box); });
+}
+
+int CNTv2::FindSubGrid(double lat, double lon) const {
+  const int known = index_.Lookup(lat, lon);
+  return known != CNTv2SubGridIndex::kSearch ? known : SearchPoint(lat, lon);
 }
 
 int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon) {

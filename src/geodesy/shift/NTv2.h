@@ -22,6 +22,7 @@
 
 #include "frame/Api.h"
 #include "geodesy/shift/DataSetDef.h"
+#include "geodesy/shift/NTv2SubGridIndex.h"
 
 // The attribution the Canadian grid-shift software and data ask for; the
 // module keeps it for the host, and nothing here displays it.
@@ -75,6 +76,14 @@ class OVERLAYS_API CNTv2 {
 
  private:
   void WriteSettings() const;
+  // The search from "NONE" down through the children, `holds` saying
+  // whether a sub-grid holds none, all or some of the points in question;
+  // CNTv2SubGridIndex::kSearch when the answer differs between them.
+  template <typename Holds>
+  int Search(Holds holds) const;
+  int SearchPoint(double latSeconds, double lonSeconds) const;
+  int SearchBox(const SecondsBox& box) const;
+  void BuildIndex();
 
   std::vector<DataSetDef> subGrids_;
   // Names are numbered; childrenOf_[id] lists, in file order, the
@@ -84,4 +93,5 @@ class OVERLAYS_API CNTv2 {
   std::vector<std::size_t> nameIds_;
   std::size_t topLevel_ = 0;  // the number of "NONE"
   std::vector<Shape> shapes_;  // one per sub-grid
+  CNTv2SubGridIndex index_;
 };
