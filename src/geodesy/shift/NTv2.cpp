@@ -109,6 +109,13 @@ CellNodes CellOf(const DataSetDef& g, const CNTv2::Shape& shape, double lat, dou
   return {n, west, n + north, west + north, column.fraction, row.fraction};
 }
 
+std::vector<NodeShiftDef> ShiftsOf(const std::vector<GridShiftRecordDef>& records) {
+  std::vector<NodeShiftDef> shifts;
+  shifts.reserve(records.size());
+  for (const GridShiftRecordDef& r : records) shifts.push_back({r.latShift, r.lonShift});
+  return shifts;
+}
+
 // Serialised form: a sub-grid count, then per sub-grid its names (a length
 // byte and the bytes), extent and increments, node count and nodes, all
 // little-endian.
@@ -198,10 +205,12 @@ void CNTv2::SetSubGrids(std::vector<DataSetDef> subGrids) {
   std::vector<std::size_t> parents;
   nameIds_.clear();
   shapes_.clear();
+  shifts_.clear();
   for (const DataSetDef& g : subGrids_) {
     parents.push_back(idOf(g.parent));
     nameIds_.push_back(idOf(g.name));
     shapes_.push_back(ShapeOf(g));
+    shifts_.push_back(ShiftsOf(g.records));
   }
   childrenOf_.assign(names.size(), {});
   for (std::size_t child = 0; child < subGrids_.size(); ++child)
@@ -266,16 +275,22 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
   const double latSeconds = TruncatedArcSeconds(lat), lonSeconds = TruncatedArcSeconds(lon);
   const int index = FindSubGrid(latSeconds, lonSeconds);
   if (index < 0) return -1;
-  const DataSetDef& g = subGrids_[static_cast<std::size_t>(index)];
-  const CellNodes c = CellOf(g, shapes_[static_cast<std::size_t>(index)], latSeconds, lonSeconds);
-  const std::uint64_t count = g.records.size();
-  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return index;
-  const GridShiftRecordDef* r = g.records.data();
-  const ArcSecondShift s = InterpolateShift(
-      ShiftCell<GridShiftRecordDef>{r + c.lowerEast, r + c.lowerWest, r + c.upperEast, r + c.upperWest}, c.fx, c.fy);
-  shiftedLat = lastOutputLat = (latSeconds + s.lat) / 3600 * kRadiansPerDegree;
-  shiftedLon = lastOutputLon = (lonSeconds + s.lon) / 3600 * kRadiansPerDegree;
+  const auto s = ShiftWithin(static_cast<std::size_t>(index), latSeconds, lonSeconds);
+  if (!s) return index;
+  shiftedLat = lastOutputLat = (latSeconds + s->lat) / 3600 * kRadiansPerDegree;
+  shiftedLon = lastOutputLon = (lonSeconds + s->lon) / 3600 * kRadiansPerDegree;
   return index;
+}
+
+std::optional<ArcSecondShift> CNTv2::ShiftWithin(std::size_t index, double lat, double lon) const {
+  const CellNodes c = CellOf(subGrids_[index], shapes_[index], lat, lon);
+  const std::vector<NodeShiftDef>& shifts = shifts_[index];
+  const std::uint64_t count = shifts.size();
+  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count)
+    return std::nullopt;
+  const NodeShiftDef* s = shifts.data();
+  return InterpolateShift(ShiftCell<NodeShiftDef>{s + c.lowerEast, s + c.lowerWest, s + c.upperEast, s + c.upperWest},
+                          c.fx, c.fy);
 }
 
 std::string CNTv2::Serialize() const {

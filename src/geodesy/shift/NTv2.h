@@ -84,6 +84,9 @@ class OVERLAYS_API CNTv2 {
   int SearchPoint(double latSeconds, double lonSeconds) const;
   int SearchBox(const SecondsBox& box) const;
   void BuildIndex();
+  // The shift at lat″, lon″ by a sub-grid's cell, or nothing when a node
+  // of the cell is missing.
+  std::optional<ArcSecondShift> ShiftWithin(std::size_t index, double lat, double lon) const;
 
   std::vector<DataSetDef> subGrids_;
   // Names are numbered; childrenOf_[id] lists, in file order, the
@@ -94,4 +97,8 @@ class OVERLAYS_API CNTv2 {
   std::size_t topLevel_ = 0;  // the number of "NONE"
   std::vector<Shape> shapes_;  // one per sub-grid
   CNTv2SubGridIndex index_;
+  // Each sub-grid's node shifts alone, as its records lie: interpolating
+  // is bound by reading nodes, and at half the records' size a whole
+  // nested file (NA83SCRS: 1.5 MB) mostly stays in the cache.
+  std::vector<std::vector<NodeShiftDef>> shifts_;
 };
