@@ -286,8 +286,7 @@ std::optional<ArcSecondShift> CNTv2::ShiftWithin(std::size_t index, double lat, 
   const CellNodes c = CellOf(subGrids_[index], shapes_[index], lat, lon);
   const std::vector<NodeShiftDef>& shifts = shifts_[index];
   const std::uint64_t count = shifts.size();
-  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count)
-    return std::nullopt;
+  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return std::nullopt;
   const NodeShiftDef* s = shifts.data();
   return InterpolateShift(ShiftCell<NodeShiftDef>{s + c.lowerEast, s + c.lowerWest, s + c.upperEast, s + c.upperWest},
                           c.fx, c.fy);

@@ -19,7 +19,7 @@ void CNTv2SubGridIndex::Build(const SecondsBox& extent, const std::function<int(
   for (double row = 0; row < rows_; ++row)
     for (double column = 0; column < columns_; ++column) {
       const double lat = extent.latLo + row * side, lon = extent.lonLo + column * side;
-      cells_.push_back(answer(
-          {lat - kCellMargin, lat + side + kCellMargin, lon - kCellMargin, lon + side + kCellMargin}));
+      cells_.push_back(
+          answer({lat - kCellMargin, lat + side + kCellMargin, lon - kCellMargin, lon + side + kCellMargin}));
     }
 }
