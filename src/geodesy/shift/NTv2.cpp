@@ -116,6 +116,18 @@ std::vector<NodeShiftDef> ShiftsOf(const std::vector<GridShiftRecordDef>& record
   return shifts;
 }
 
+// The shift at lat″, lon″ by a sub-grid's cell, or nothing when a node of
+// the cell is missing.
+std::optional<ArcSecondShift> ShiftWithin(const DataSetDef& g, const CNTv2::Shape& shape,
+                                          const std::vector<NodeShiftDef>& shifts, double lat, double lon) {
+  const CellNodes c = CellOf(g, shape, lat, lon);
+  const std::uint64_t count = shifts.size();
+  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return std::nullopt;
+  const NodeShiftDef* s = shifts.data();
+  return InterpolateShift(ShiftCell<NodeShiftDef>{s + c.lowerEast, s + c.lowerWest, s + c.upperEast, s + c.upperWest},
+                          c.fx, c.fy);
+}
+
 // Serialised form: a sub-grid count, then per sub-grid its names (a length
 // byte and the bytes), extent and increments, node count and nodes, all
 // little-endian.
@@ -275,21 +287,12 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
   const double latSeconds = TruncatedArcSeconds(lat), lonSeconds = TruncatedArcSeconds(lon);
   const int index = FindSubGrid(latSeconds, lonSeconds);
   if (index < 0) return -1;
-  const auto s = ShiftWithin(static_cast<std::size_t>(index), latSeconds, lonSeconds);
+  const auto i = static_cast<std::size_t>(index);
+  const auto s = ShiftWithin(subGrids_[i], shapes_[i], shifts_[i], latSeconds, lonSeconds);
   if (!s) return index;
   shiftedLat = lastOutputLat = (latSeconds + s->lat) / 3600 * kRadiansPerDegree;
   shiftedLon = lastOutputLon = (lonSeconds + s->lon) / 3600 * kRadiansPerDegree;
   return index;
-}
-
-std::optional<ArcSecondShift> CNTv2::ShiftWithin(std::size_t index, double lat, double lon) const {
-  const CellNodes c = CellOf(subGrids_[index], shapes_[index], lat, lon);
-  const std::vector<NodeShiftDef>& shifts = shifts_[index];
-  const std::uint64_t count = shifts.size();
-  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return std::nullopt;
-  const NodeShiftDef* s = shifts.data();
-  return InterpolateShift(ShiftCell<NodeShiftDef>{s + c.lowerEast, s + c.lowerWest, s + c.upperEast, s + c.upperWest},
-                          c.fx, c.fy);
 }
 
 std::string CNTv2::Serialize() const {

@@ -84,9 +84,6 @@ class OVERLAYS_API CNTv2 {
   int SearchPoint(double latSeconds, double lonSeconds) const;
   int SearchBox(const SecondsBox& box) const;
   void BuildIndex();
-  // The shift at lat″, lon″ by a sub-grid's cell, or nothing when a node
-  // of the cell is missing.
-  std::optional<ArcSecondShift> ShiftWithin(std::size_t index, double lat, double lon) const;
 
   std::vector<DataSetDef> subGrids_;
   // Names are numbered; childrenOf_[id] lists, in file order, the
