@@ -82,7 +82,6 @@ class OVERLAYS_API CNTv2 {
   template <typename Holds>
   int Search(Holds holds) const;
   int SearchPoint(double latSeconds, double lonSeconds) const;
-  int SearchBox(const SecondsBox& box) const;
   void BuildIndex();
 
   std::vector<DataSetDef> subGrids_;
