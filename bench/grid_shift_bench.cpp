@@ -77,7 +77,10 @@ ProjPtr ProjOn(const stdfs::path& folder, const char* definition) {
   return ProjPtr(proj_create(context, definition), proj_destroy);
 }
 
-// Inside NA83SCRS's top grid (QUEBEC05), over its nested children too.
+// Inside NA83SCRS's top grid (QUEBEC05), over its nested children too:
+// uniformly random and in no order, so that nearly every point's cell is
+// far from the last one's. That is the worst case for the caches, for both
+// sides alike; points along a track would be kinder to both.
 const Points& NTv2Points() {
   static const Points p = RandomPoints(kNTv2Points, 45, 62, -79.9, -56.1);
   return p;

@@ -17,6 +17,7 @@ constexpr char kTopLevelParent[] = "NONE";
 constexpr char kSettingsGroup[] = "NTv2";
 constexpr int kSettingsDecimals = 16;
 constexpr double kTruncationSteps = 100000;  // per arc-second
+constexpr std::size_t kIndexTestBudget = std::size_t{1} << 22;  // some 20 ms
 
 double TruncatedArcSeconds(double radians) {
   return std::floor(std::fabs(radians) * kDegreesPerRadian * 3600 * kTruncationSteps) / kTruncationSteps;
@@ -33,6 +34,38 @@ bool RoundsTo(double seconds, double limit) {
 bool Holds(const DataSetDef& g, double lat, double lon) {
   const bool latIn = (g.sLat <= lat && lat < g.nLat) || RoundsTo(lat, g.nLat);
   return latIn && ((g.eLong <= lon && lon < g.wLong) || RoundsTo(lon, g.wLong));
+}
+
+// How many of a box's points a sub-grid holds.
+enum class Share { None, All, Some };
+
+// Along one axis, [lo, hi] against the limits `low` and `high`. Every
+// point a sub-grid holds along it lies in [low, high) or rounds to high,
+// so within [min(low, high - 1), high + 1]; the whole second of margin
+// keeps the judgement clear of the rounding's own edge cases.
+Share ShareAlong(double lo, double hi, double low, double high) {
+  if (low <= lo && hi < high) return Share::All;
+  if (hi < std::min(low, high - 1) || lo > high + 1) return Share::None;
+  return Share::Some;
+}
+
+Share SharedBy(const DataSetDef& g, const SecondsBox& box) {
+  const Share lat = ShareAlong(box.latLo, box.latHi, g.sLat, g.nLat);
+  const Share lon = ShareAlong(box.lonLo, box.lonHi, g.eLong, g.wLong);
+  if (lat == Share::None || lon == Share::None) return Share::None;
+  return lat == Share::All && lon == Share::All ? Share::All : Share::Some;
+}
+
+SecondsBox ExtentOf(const std::vector<DataSetDef>& subGrids) {
+  if (subGrids.empty()) return {};
+  SecondsBox box{subGrids.front().sLat, subGrids.front().nLat, subGrids.front().eLong, subGrids.front().wLong};
+  for (const DataSetDef& g : subGrids) {
+    box.latLo = std::min(box.latLo, g.sLat);
+    box.latHi = std::max(box.latHi, g.nLat);
+    box.lonLo = std::min(box.lonLo, g.eLong);
+    box.lonHi = std::max(box.lonHi, g.wLong);
+  }
+  return box;
 }
 
 // Nodes along one axis, and the cell a position falls in: the last node
@@ -75,6 +108,25 @@ CellNodes CellOf(const DataSetDef& g, const CNTv2::Shape& shape, double lat, dou
   const std::uint64_t west = column.atLimit ? n : n + 1;
   const std::uint64_t north = row.atLimit ? 0 : perRow;
   return {n, west, n + north, west + north, column.fraction, row.fraction};
+}
+
+std::vector<NodeShiftDef> ShiftsOf(const std::vector<GridShiftRecordDef>& records) {
+  std::vector<NodeShiftDef> shifts;
+  shifts.reserve(records.size());
+  for (const GridShiftRecordDef& r : records) shifts.push_back({r.latShift, r.lonShift});
+  return shifts;
+}
+
+// The shift at lat″, lon″ by a sub-grid's cell, or nothing when a node of
+// the cell is missing.
+std::optional<ArcSecondShift> ShiftWithin(const DataSetDef& g, const CNTv2::Shape& shape,
+                                          const std::vector<NodeShiftDef>& shifts, double lat, double lon) {
+  const CellNodes c = CellOf(g, shape, lat, lon);
+  const std::uint64_t count = shifts.size();
+  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return std::nullopt;
+  const NodeShiftDef* s = shifts.data();
+  return InterpolateShift(ShiftCell<NodeShiftDef>{s + c.lowerEast, s + c.lowerWest, s + c.upperEast, s + c.upperWest},
+                          c.fx, c.fy);
 }
 
 // Serialised form: a sub-grid count, then per sub-grid its names (a length
@@ -166,14 +218,17 @@ void CNTv2::SetSubGrids(std::vector<DataSetDef> subGrids) {
   std::vector<std::size_t> parents;
   nameIds_.clear();
   shapes_.clear();
+  shifts_.clear();
   for (const DataSetDef& g : subGrids_) {
     parents.push_back(idOf(g.parent));
     nameIds_.push_back(idOf(g.name));
     shapes_.push_back(ShapeOf(g));
+    shifts_.push_back(ShiftsOf(g.records));
   }
   childrenOf_.assign(names.size(), {});
   for (std::size_t child = 0; child < subGrids_.size(); ++child)
     childrenOf_[parents[child]].push_back(static_cast<int>(child));
+  BuildIndex();
 }
 
 bool CNTv2::LoadGlobalFile(std::string_view fileName) { return LoadFile(folder + std::string(fileName)); }
@@ -185,7 +240,8 @@ bool CNTv2::LoadFile(std::string_view path) {
   return true;
 }
 
-int CNTv2::FindSubGrid(double lat, double lon) const {
+template <typename Holds>
+int CNTv2::Search(Holds holds) const {
   int found = -1;
   const std::vector<int>* level = &childrenOf_[topLevel_];
   // The next level follows from the name alone, so a path that meets a
@@ -193,14 +249,39 @@ int CNTv2::FindSubGrid(double lat, double lon) const {
   // descendant as parent); no path without a repeat is longer than the
   // number of names.
   for (std::size_t depth = 0; depth < childrenOf_.size(); ++depth) {
-    const auto holder = std::find_if(level->begin(), level->end(), [&](int i) {
-      return Holds(subGrids_[static_cast<std::size_t>(i)], lat, lon);
-    });
-    if (holder == level->end()) break;
-    found = *holder;
+    int holder = -1;
+    for (const int i : *level) {
+      const Share share = holds(subGrids_[static_cast<std::size_t>(i)]);
+      if (share == Share::Some) return CNTv2SubGridIndex::kSearch;
+      if (share == Share::All) {
+        holder = i;
+        break;
+      }
+    }
+    if (holder < 0) break;
+    found = holder;
     level = &childrenOf_[nameIds_[static_cast<std::size_t>(found)]];
   }
   return found;
+}
+
+int CNTv2::SearchPoint(double lat, double lon) const {
+  return Search([lat, lon](const DataSetDef& g) { return Holds(g, lat, lon) ? Share::All : Share::None; });
+}
+
+// A file of many siblings, or of a name that is its own ancestor, would
+// make the table slow to build (cells times sub-grids tested); past a
+// budget of tests the remaining cells are left to the search.
+void CNTv2::BuildIndex() {
+  std::size_t tests = 0;
+  index_.Build(ExtentOf(subGrids_), [this, &tests](const SecondsBox& box) {
+    return Search([&](const DataSetDef& g) { return ++tests > kIndexTestBudget ? Share::Some : SharedBy(g, box); });
+  });
+}
+
+int CNTv2::FindSubGrid(double lat, double lon) const {
+  const int known = index_.Lookup(lat, lon);
+  return known != CNTv2SubGridIndex::kSearch ? known : SearchPoint(lat, lon);
 }
 
 int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon) {
@@ -209,15 +290,11 @@ int CNTv2::Shift(double lat, double lon, double& shiftedLat, double& shiftedLon)
   const double latSeconds = TruncatedArcSeconds(lat), lonSeconds = TruncatedArcSeconds(lon);
   const int index = FindSubGrid(latSeconds, lonSeconds);
   if (index < 0) return -1;
-  const DataSetDef& g = subGrids_[static_cast<std::size_t>(index)];
-  const CellNodes c = CellOf(g, shapes_[static_cast<std::size_t>(index)], latSeconds, lonSeconds);
-  const std::uint64_t count = g.records.size();
-  if (c.lowerEast >= count || c.lowerWest >= count || c.upperEast >= count || c.upperWest >= count) return index;
-  const GridShiftRecordDef* r = g.records.data();
-  const ArcSecondShift s = InterpolateShift(
-      ShiftCell<GridShiftRecordDef>{r + c.lowerEast, r + c.lowerWest, r + c.upperEast, r + c.upperWest}, c.fx, c.fy);
-  shiftedLat = lastOutputLat = (latSeconds + s.lat) / 3600 * kRadiansPerDegree;
-  shiftedLon = lastOutputLon = (lonSeconds + s.lon) / 3600 * kRadiansPerDegree;
+  const auto i = static_cast<std::size_t>(index);
+  const auto s = ShiftWithin(subGrids_[i], shapes_[i], shifts_[i], latSeconds, lonSeconds);
+  if (!s) return index;
+  shiftedLat = lastOutputLat = (latSeconds + s->lat) / 3600 * kRadiansPerDegree;
+  shiftedLon = lastOutputLon = (lonSeconds + s->lon) / 3600 * kRadiansPerDegree;
   return index;
 }
 
