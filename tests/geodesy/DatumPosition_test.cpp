@@ -274,6 +274,45 @@ TEST(DatumPosition, AffineGridToGridRoundTrips) {
   }
 }
 
+// The grid shift and the rule have no peer here: forward then back must
+// return to the start, the forward grid position must be the one
+// LatLonToGrid gives (OSTN15, against its own oracle elsewhere), and the
+// shift must be of the size the datums differ by. The Norway rule's reverse
+// is evaluated at the shifted point, so it returns only to a few
+// millimetres.
+TEST(DatumPosition, OstnAndNorwayRuleRoundTrip) {
+  struct Case {
+    int family;
+    double lat, lon;
+    double minShift, maxShift;  // metres on the ground
+    double roundTrip;           // metres
+  } const cases[] = {
+      {2, 52.5, -1.5, 50, 150, kMillimetre},
+      {3, 60, 5, 50, 250, 5 * kMillimetre},
+      {3, 63.5, 10, 50, 250, 5 * kMillimetre},
+      {3, 67, 14, 50, 250, 5 * kMillimetre},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("family " + std::to_string(c.family) + " at " + std::to_string(c.lat));
+    Holder holder(c.family == 2);
+    CDatum& datum = *holder.datum;
+    ASSERT_TRUE(holder.Select(UtmZoneOf(c.lon), kUtmKind, 0, c.family, 0));
+    PositionDef from = At(datum.nearEllipsoid, c.lat, c.lon), to, back;
+    ASSERT_TRUE(datum.ConvertPosition(from, to, 1));
+    const double shift = std::hypot(to.lat - from.lat, (to.lon - from.lon) * std::cos(from.lat)) * holder.far.a;
+    EXPECT_GT(shift, c.minShift);
+    EXPECT_LT(shift, c.maxShift);
+    if (c.family == 2) {
+      const tagXY grid = datum.LatLonToGrid({from.lon, from.lat});
+      EXPECT_LT(std::hypot(to.easting - grid.x, to.northing - grid.y), kMillimetre);
+    }
+    back.lat = to.lat;
+    ASSERT_TRUE(datum.ConvertPosition(back, to, -1));
+    EXPECT_LT(std::hypot(back.lat - from.lat, (back.lon - from.lon) * std::cos(from.lat)) * holder.far.a, c.roundTrip);
+    EXPECT_NEAR(back.height, kHeight, c.roundTrip);
+  }
+}
+
 TEST(DatumPosition, FamiliesWithoutAConversionRefuse) {
   for (int family : {-1, 0, 8}) {
     Holder holder;
