@@ -184,6 +184,14 @@ void NearLatLon(const PositionRequest& request, const CDatum& datum, double firs
   lon = latLon.x;
 }
 
+// The grid's inverse answers some eastings and northings no position
+// projects to; carried back across, such an answer misses them. A metre
+// covers the reverse Helmert step, exact only to first order (centimetres).
+bool LandsOnTypedGridPosition(const PositionDef& to, double easting, double northing) {
+  constexpr double kReachMetres = 1.0;
+  return std::fabs(to.easting - easting) <= kReachMetres && std::fabs(to.northing - northing) <= kReachMetres;
+}
+
 void AnswerPosition(DatumHost& host, const PositionRequest& request, double first, double second) {
   CDatum& datum = host.datum;
   double lat = 0, lon = 0;
@@ -196,6 +204,8 @@ void AnswerPosition(DatumHost& host, const PositionRequest& request, double firs
                        "lies outside its grids); area: " + Out(datum.transformation.area));
   if (!PositionIsFinite(from) || !PositionIsFinite(to))
     throw CommandError("the datum transformation gives no finite position here");
+  if (request.gridPosition && !LandsOnTypedGridPosition(to, first, second))
+    throw CommandError("this easting and northing lie beyond the projection's reach (no position comes back to them)");
   PrintRecord(request, datum, from, to);
 }
 

@@ -70,6 +70,7 @@ TEST_F(PositionCli, PrintsTheRecordOrRefuses) {
       {Args({"1", "2", "--datum", "1:0", "--grid-position"}), 1, "", "--grid-position needs --grid"},
       {Args({"1", "2", "--datum", "2:0", "--grid-position", "--grid", "1:0"}), 1, "", "no latitude and longitude"},
       {Args({"52", "5"}), 1, "", "--datum"},
+      {Args({"1e7", "9e7", "--grid-position", "--grid", "0:31", "--datum", "1:0"}), 1, "", "beyond the projection"},
       {Args({"52", "5", "--datum", "1:0", "--format", "xml"}), 1, "", "--format"},
   };
   for (const auto& c : cases) EXPECT_EQ(ExpectCli(c).out, c.out);
