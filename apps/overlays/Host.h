@@ -58,6 +58,7 @@ void AddProjectCommands(CLI::App& app, const Options& options);
 void AddShiftNadconCommand(CLI::App& shift, const Options& options);
 void AddShiftCommand(CLI::App& app, const Options& options);
 void AddGridsCommand(CLI::App& app, const Options& options);
+void AddPositionCommand(CLI::App& app, const Options& options);
 // Adds "install" under the "grids" command.
 void AddGridsInstallCommand(CLI::App& grids, const Options& options);
 

@@ -26,6 +26,7 @@ const host::CommandSetup kCommands[] = {
     host::AddProjectCommands,
     host::AddShiftCommand,
     host::AddGridsCommand,
+    host::AddPositionCommand,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

@@ -5,30 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "CliRunner.h"
-#include "support/TestMachine.h"
+#include "NadconRootCli.h"
 
 namespace {
 
 using testing_support::CliCase;
 using testing_support::ExpectCli;
 
-class ShiftNadconCli : public ::testing::Test {
+class ShiftNadconCli : public NadconRootCli {
  protected:
-  void SetUp() override {
-    const auto grids = root_.Path() / "C" / "MyData" / "Nadcon";
-    std::filesystem::create_directories(grids);
-    for (const auto& file : std::filesystem::directory_iterator(OVERLAYS_SOURCE_DIR "/data/grids/nadcon"))
-      std::filesystem::copy_file(file.path(), grids / file.path().filename());
-  }
-  std::vector<std::string> Args(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--root", root_.Path().string(), "shift", "nadcon"});
-    return args;
-  }
-
-  testing_support::TempFolder root_;
+  ShiftNadconCli() : NadconRootCli({"shift", "nadcon"}) {}
 };
 
 TEST_F(ShiftNadconCli, AnswersExactlyOrRefuses) {

@@ -37,25 +37,14 @@ using datum_holder::Holder;
 using datum_oracle::ProjEllipsoid;
 using datum_oracle::Negated;
 using datum_oracle::ProjHelmert;
+using datum_oracle::ProjPipeline;
+using datum_oracle::ProjUtm;
+using datum_oracle::UtmZoneOf;
 
 constexpr double kShiftMetres = 1e-3;
 constexpr double kTransverseMercatorMetres = 5e-3;
 constexpr double kClosedFormMetres = 1e-3;
 constexpr std::uint32_t kUtmKind = 0, kUtmSouth = 1;
-
-class ProjPipeline {
- public:
-  explicit ProjPipeline(const std::string& text) : pj_(proj_create(PJ_DEFAULT_CTX, text.c_str()), proj_destroy) {}
-  bool Valid() const { return pj_ != nullptr; }
-  // Two values in, two out, in the units of the pipeline's ends.
-  tagXY Run(double x, double y) const {
-    const PJ_COORD c = proj_trans(pj_.get(), PJ_FWD, proj_coord(x, y, 0, 0));
-    return {c.xy.x, c.xy.y};
-  }
-
- private:
-  std::unique_ptr<PJ, decltype(&proj_destroy)> pj_;
-};
 
 double GroundDistance(const CSpheroid& s, tagXY a, tagXY b) {
   return std::hypot(a.y - b.y, std::remainder(a.x - b.x, 2 * std::numbers::pi) * std::cos(a.y)) * s.a;
@@ -77,12 +66,6 @@ constexpr AreaPoint kAreaPoints[] = {
     {-5.5, 12.2}, {38, 23},
 };
 static_assert(std::size(kAreaPoints) == kWgsHelmertRows.size());
-
-std::uint32_t UtmZoneOf(double lonDegrees) { return static_cast<std::uint32_t>(std::floor((lonDegrees + 180) / 6)) + 1; }
-
-std::string ProjUtm(std::uint32_t zone, bool south, const CSpheroid& s) {
-  return "+proj=utm +zone=" + std::to_string(zone) + (south ? " +south " : " ") + ProjEllipsoid(s);
-}
 
 TEST(DatumGridOracle, HelmertFromWgs1984OnEveryRowAgreesWithProj) {
   Holder holder;

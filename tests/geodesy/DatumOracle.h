@@ -15,6 +15,7 @@
 #include <random>
 #include <string>
 
+#include "frame/XY.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/datum/Geocentric.h"
 #include "geodesy/datum/Helmert.h"
@@ -52,6 +53,29 @@ inline DatumShiftDef Negated(DatumShiftDef p) {
 inline std::string ProjEllipsoid(const CSpheroid& s) {
   return "+a=" + Number(s.a) + " +rf=" + Number(s.invFlattening);
 }
+
+inline std::uint32_t UtmZoneOf(double lonDegrees) {
+  return static_cast<std::uint32_t>(std::floor((lonDegrees + 180) / 6)) + 1;
+}
+
+inline std::string ProjUtm(std::uint32_t zone, bool south, const CSpheroid& s) {
+  return "+proj=utm +zone=" + std::to_string(zone) + (south ? " +south " : " ") + ProjEllipsoid(s);
+}
+
+// A PROJ pipeline run forward on plain numbers in the units of its ends.
+class ProjPipeline {
+ public:
+  explicit ProjPipeline(const std::string& text) : pj_(proj_create(PJ_DEFAULT_CTX, text.c_str()), proj_destroy) {}
+  bool Valid() const { return pj_ != nullptr; }
+  tagXY Run(double x, double y) const {
+    const PJ_COORD c = Run3(x, y, 0);
+    return {c.xy.x, c.xy.y};
+  }
+  PJ_COORD Run3(double x, double y, double z) const { return proj_trans(pj_.get(), PJ_FWD, proj_coord(x, y, z, 0)); }
+
+ private:
+  std::unique_ptr<PJ, decltype(&proj_destroy)> pj_;
+};
 
 struct ShiftError {
   double north = 0, east = 0, up = 0;  // worst differences, metres

@@ -19,6 +19,7 @@
 #include "frame/Api.h"
 #include "frame/XY.h"
 #include "geodesy/datum/DatumTransformation.h"
+#include "geodesy/datum/PositionDef.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/projection/GridSystem.h"
 #include "geodesy/shift/NTv2.h"
@@ -56,6 +57,19 @@ class OVERLAYS_API CDatum {
   // reverse Helmert step negates the parameters, so with rotations or scale
   // it undoes LatLonToGrid only to first order (a few centimetres).
   tagXY GridToLatLon(tagXY position) const;
+
+  // Carries a position from one side of the transformation to the other:
+  // direction +1 from `from` (near ellipsoid and grid) to `to` (far
+  // ellipsoid and user grid), −1 back. The Helmert families (1, 6, 7) read
+  // the source's X, Y, Z and seed the latitude iteration with the target's
+  // latitude; the Norway, NADCON, NTv2 and OSTN15 families read its
+  // latitude, longitude and height, the affine family (9) its easting and
+  // northing. The target is then filled whole (FillPosition), its grid
+  // values 0 where its grid cannot project. NADCON rewrites the Area name.
+  // False, with the target untouched, for a family without a conversion
+  // (−1, 0, 8), a side without its ellipsoid or grid where one is needed,
+  // or a point outside the shift's grids.
+  bool ConvertPosition(PositionDef& from, PositionDef& to, int direction);
 
   int Family() const { return family_; }
   int Direction() const { return direction_; }
@@ -95,6 +109,34 @@ class OVERLAYS_API CDatum {
   static const FamilyConversions kConversions[];
 
   const FamilyConversions* ConversionsOfFamily() const;
+
+  // One side of the transformation: the near ellipsoid and grid, or the
+  // holder's far ellipsoid and user grid (either may be absent).
+  struct Side {
+    const CSpheroid* ellipsoid;
+    const CGridSystem* grid;
+  };
+  Side NearSide() const { return {&nearEllipsoid, &nearGrid}; }
+  Side FarSide() const { return {farEllipsoid, userGrid}; }
+  // Each method reads `source` on side `in` and fills `target` on side
+  // `out`; `direction` is the caller's, `sense` that times the object's
+  // own direction (+1 when the step runs the way the row is named).
+  struct Step {
+    const PositionDef& source;
+    PositionDef& target;
+    Side in, out;
+    int direction, sense;
+  };
+  using PositionConversion = bool (CDatum::*)(const Step&);
+  static PositionConversion ConversionOfFamily(int family);
+  bool ConvertHelmert(const Step& step);
+  bool ConvertNorway(const Step& step);
+  bool ConvertNadcon(const Step& step);
+  bool ConvertNtv2(const Step& step);
+  bool ConvertOstn(const Step& step);
+  bool ConvertAffine(const Step& step);
+  DatumShiftDef NorwayShiftAt(double lat) const;
+  bool Ntv2Shift(double lat, double lon, double& shiftedLat, double& shiftedLon);
   void ReapplyUserGrid();
 
   bool ProjectOnly(double lat, double lon, double& easting, double& northing) const;

@@ -1,0 +1,248 @@
+// overlays position LAT LON --datum FAMILY:ROW[:reverse]: one WGS 1984 (or,
+// reversed, local) position carried across a datum transformation by the
+// datum object, printed whole on both sides; with --grid-position the two
+// numbers are an easting and northing on the user grid, or with "-" a
+// stream of positions from standard input, one per line.
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <optional>
+#include <string>
+
+#include "GridAddress.h"
+#include "Host.h"
+#include "PointStream.h"
+#include "geodesy/catalogue/GridCatalogue.h"
+#include "geodesy/datum/Datum.h"
+#include "geodesy/datum/Helmert.h"
+
+#include <nlohmann/json.hpp>
+
+namespace host {
+namespace {
+
+// Exact factors: a typed degree value comes back as typed, and a point on a
+// NADCON grid's edge stays on it.
+constexpr double kPositionRadiansPerDegree = std::numbers::pi / 180;
+constexpr double kPositionDegreesPerRadian = 180 / std::numbers::pi;
+
+struct PositionRequest {
+  std::string datum;
+  std::optional<std::string> grid;  // KIND:ROW[:VARIANT]; the point's UTM zone otherwise
+  double height = 0;
+  std::string format = "text";
+  bool gridPosition = false;
+  std::vector<std::string> point;  // two numbers, or "-"
+};
+
+struct DatumChoice {
+  int family = 0;
+  std::uint32_t row = 0;
+  int direction = kForward;
+};
+
+DatumChoice ParseDatumChoice(const std::string& text) {
+  DatumChoice c;
+  const char *p = text.data(), *end = p + text.size();
+  auto [afterFamily, e1] = std::from_chars(p, end, c.family);
+  bool ok = e1 == std::errc() && afterFamily != end && *afterFamily == ':';
+  const char* afterRow = afterFamily;
+  if (ok) {
+    const auto [next, e2] = std::from_chars(afterFamily + 1, end, c.row);
+    ok = e2 == std::errc() && next != afterFamily + 1;
+    afterRow = next;
+  }
+  const std::string rest(afterRow, end);
+  if (ok && rest == ":reverse") c.direction = kReverse;
+  if (!ok || !(rest.empty() || rest == ":reverse"))
+    throw CommandError("'" + text + "' is not a datum: give FAMILY:ROW or FAMILY:ROW:reverse, as 'overlays datums' "
+                       "lists them");
+  return c;
+}
+
+// What a host does: it owns the far ellipsoid and the user grid and points
+// the datum object at them.
+struct DatumHost {
+  DatumHost() {
+    datum.farEllipsoid = &far;
+    datum.userGrid = &grid;
+  }
+  CSpheroid far;
+  CGridSystem grid;
+  CDatum datum;
+};
+
+// Catalogue kind 0 lists the UTM zones by number, variant 1 south.
+GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
+  const double lon = std::remainder(lonDegrees, 360);
+  const auto zone = static_cast<std::uint32_t>(std::floor((lon + 180) / 6)) % 60 + 1;
+  return {0, zone, latDegrees < 0 ? 1u : 0u};
+}
+
+void CopyGridOnto(const CGridSystem& source, CGridSystem& target, CSpheroid* ellipsoid) {
+  target = source;
+  target.spheroid = ellipsoid;
+  target.DeriveGrid();
+}
+
+// The user grid (the catalogue's, or the UTM zone of the point), then the
+// transformation, as a holder selects them. The near side shows the same
+// projection on its own ellipsoid, so both sides of the record compare.
+void SelectPositionDatum(DatumHost& host, const PositionRequest& request, const DatumChoice& choice,
+                         double latDegrees, double lonDegrees) {
+  const GridAddress a = request.grid ? ParseGridAddress(*request.grid) : UtmZoneGrid(latDegrees, lonDegrees);
+  if (!SelectGrid(host.grid, &host.far, a.row, a.kind, a.variant))
+    throw CommandError("the catalogue has no grid " + std::to_string(a.kind) + ":" + std::to_string(a.row) + ":" +
+                       std::to_string(a.variant) + " (see 'overlays grids')");
+  if (!host.datum.SetDatum(choice.family, choice.row, choice.direction))
+    throw CommandError("there is no datum " + request.datum + " (see 'overlays datums')");
+  // Reversing swapped the chosen grid onto the near side.
+  CDatum& datum = host.datum;
+  if (choice.direction == kReverse)
+    CopyGridOnto(datum.nearGrid, host.grid, &host.far);
+  else
+    CopyGridOnto(host.grid, datum.nearGrid, &datum.nearEllipsoid);
+}
+
+bool PositionIsFinite(const PositionDef& p) {
+  for (double v : {p.easting, p.northing, p.lon, p.lat, p.X, p.Y, p.Z, p.height, p.convergence, p.pointScale})
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+// A point scale of 0 marks a side whose grid could not project the point.
+bool HasGridValues(const PositionDef& p) { return p.pointScale != 0; }
+
+void PrintSideText(const char* label, const PositionDef& p, const std::string& name) {
+  std::printf("%s ", label);
+  if (HasGridValues(p))
+    std::printf("%.4f %.4f ", p.easting, p.northing);
+  else
+    std::printf("- - ");
+  std::printf("%.10f %.10f %.4f %.4f %.4f %.4f ", p.lon * kPositionDegreesPerRadian, p.lat * kPositionDegreesPerRadian, p.X, p.Y,
+              p.Z, p.height);
+  if (HasGridValues(p))
+    std::printf("%.9f %.10f", p.convergence * kPositionDegreesPerRadian, p.pointScale);
+  else
+    std::printf("- -");
+  std::printf(" %s\n", Out(name).c_str());
+}
+
+nlohmann::ordered_json SideJson(const PositionDef& p) {
+  nlohmann::ordered_json side;
+  const bool grid = HasGridValues(p);
+  side["easting"] = grid ? nlohmann::ordered_json(p.easting) : nullptr;
+  side["northing"] = grid ? nlohmann::ordered_json(p.northing) : nullptr;
+  side["longitude"] = p.lon * kPositionDegreesPerRadian;
+  side["latitude"] = p.lat * kPositionDegreesPerRadian;
+  side["x"] = p.X;
+  side["y"] = p.Y;
+  side["z"] = p.Z;
+  side["height"] = p.height;
+  side["convergence"] = grid ? nlohmann::ordered_json(p.convergence * kPositionDegreesPerRadian) : nullptr;
+  side["scale"] = grid ? nlohmann::ordered_json(p.pointScale) : nullptr;
+  return side;
+}
+
+// A reversed datum keeps its From and To names while its sides swap: the
+// near side is then the To datum.
+void PrintRecord(const PositionRequest& request, const CDatum& datum, const PositionDef& near, const PositionDef& far) {
+  const DatumTransformation& t = datum.transformation;
+  const bool reversed = datum.Direction() == kReverse;
+  const std::string& nearName = reversed ? t.to : t.from;
+  const std::string& farName = reversed ? t.from : t.to;
+  if (request.format == "json") {
+    nlohmann::ordered_json record;
+    record["from"] = SideJson(near);
+    record["to"] = SideJson(far);
+    record["datum"] = {{"family", datum.Family()}, {"row", datum.Row()},       {"direction", datum.Direction()},
+                       {"from", Out(nearName)},    {"to", Out(farName)},       {"area", Out(t.area)}};
+    std::printf("%s\n", record.dump().c_str());
+    return;
+  }
+  PrintSideText("from", near, nearName);
+  PrintSideText("to", far, farName);
+  std::printf("area %s\n", Out(t.area).c_str());
+}
+
+// The near side's latitude and longitude (radians) of the typed point.
+void NearLatLon(const PositionRequest& request, const CDatum& datum, double first, double second, double& lat,
+                double& lon) {
+  if (!request.gridPosition) {
+    if (!(first >= -90 && first <= 90)) throw CommandError("the latitude must lie within -90 to 90 degrees");
+    lat = first * kPositionRadiansPerDegree;
+    lon = second * kPositionRadiansPerDegree;
+    return;
+  }
+  const tagXY latLon = datum.GridToLatLon({first, second});
+  if (latLon.x == 0 && latLon.y == 0)
+    throw CommandError("this easting and northing have no latitude and longitude through datum family " +
+                       std::to_string(datum.Family()) + " (only families 0, 1 and 2 answer grid positions)");
+  lat = latLon.y;
+  lon = latLon.x;
+}
+
+// The grid's inverse answers some eastings and northings no position
+// projects to; carried back across, such an answer misses them. A metre
+// covers the reverse Helmert step, exact only to first order (centimetres).
+bool LandsOnTypedGridPosition(const PositionDef& to, double easting, double northing) {
+  constexpr double kReachMetres = 1.0;
+  return std::fabs(to.easting - easting) <= kReachMetres && std::fabs(to.northing - northing) <= kReachMetres;
+}
+
+void AnswerPosition(DatumHost& host, const PositionRequest& request, double first, double second) {
+  CDatum& datum = host.datum;
+  double lat = 0, lon = 0;
+  NearLatLon(request, datum, first, second, lat, lon);
+  PositionDef from, to;
+  FillPosition(from, lat, lon, request.height, datum.nearEllipsoid, &datum.nearGrid);
+  to.lat = lat;
+  if (!datum.ConvertPosition(from, to, kForward))
+    throw CommandError("datum " + request.datum + " carries no position here (its family converts none, or the point " +
+                       "lies outside its grids); area: " + Out(datum.transformation.area));
+  if (!PositionIsFinite(from) || !PositionIsFinite(to))
+    throw CommandError("the datum transformation gives no finite position here");
+  if (request.gridPosition && !LandsOnTypedGridPosition(to, first, second))
+    throw CommandError("this easting and northing lie beyond the projection's reach (no position comes back to them)");
+  PrintRecord(request, datum, from, to);
+}
+
+void RunPosition(const PositionRequest& request) {
+  const DatumChoice choice = ParseDatumChoice(request.datum);
+  if (request.gridPosition && !request.grid) throw CommandError("--grid-position needs --grid for the user grid");
+  if (!std::isfinite(request.height)) throw CommandError("--height must be a finite number");
+  DatumHost host;
+  if (request.grid) SelectPositionDatum(host, request, choice, 0, 0);
+  AnswerPoints(request.point, [&](double first, double second) {
+    if (!request.grid) SelectPositionDatum(host, request, choice, first, second);
+    AnswerPosition(host, request, first, second);
+  });
+}
+
+}  // namespace
+
+void AddPositionCommand(CLI::App& app, const Options&) {
+  static PositionRequest request;
+  auto* cmd = app.add_subcommand(
+      "position",
+      "A position carried across a datum transformation by the datum object, printed on both sides: easting, "
+      "northing, longitude, latitude (degrees), X, Y, Z, height (metres), convergence (degrees) and point scale, "
+      "then the side's datum name; a last line names the area. A grid value the side's grid cannot give is '-'.");
+  AddPointOption(*cmd, request.point,
+                 "LAT LON in degrees on the From side (EASTING NORTHING with --grid-position), or '-' for one "
+                 "position a line on standard input");
+  cmd->add_option("--datum", request.datum, "FAMILY:ROW or FAMILY:ROW:reverse, as 'overlays datums' lists them")
+      ->required();
+  cmd->add_option("--grid", request.grid,
+                  "The user grid as KIND:ROW[:VARIANT] (see 'overlays grids'); the UTM zone of each point otherwise");
+  cmd->add_option("--height", request.height, "Ellipsoidal height on the From side, metres (default 0)");
+  cmd->add_option("--format", request.format, "text (default) or json, one object a position")
+      ->check(CLI::IsMember({"text", "json"}));
+  cmd->add_flag("--grid-position", request.gridPosition,
+                "The two numbers are an easting and northing on the user grid, turned into WGS 1984 first");
+  cmd->callback([] { RunPosition(request); });
+}
+
+}  // namespace host
