@@ -1,19 +1,13 @@
 #include "NadconGridWriter.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <fstream>
 
+#include "geodesy/userfile/UserFileFormat.h"
+
 namespace tools {
 namespace {
-
-void PutWord(std::string& out, std::uint32_t word) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((word >> shift) & 0xFF));
-}
-
-void PutInt(std::string& out, std::int32_t value) { PutWord(out, std::bit_cast<std::uint32_t>(value)); }
-void PutFloat(std::string& out, float value) { PutWord(out, std::bit_cast<std::uint32_t>(value)); }
 
 void PutText(std::string& out, const std::string& text, std::size_t width) {
   std::string field = text.substr(0, width);
@@ -45,8 +39,8 @@ std::string NadconFileBytes(const NadconHeaderDef& header, const std::vector<flo
   std::string out;
   PutText(out, header.identification, 56);
   PutText(out, header.program, 8);
-  for (std::int32_t count : {header.columns, header.rows, header.levels}) PutInt(out, count);
-  for (float value : {header.xMin, header.dx, header.yMin, header.dy, header.angle}) PutFloat(out, value);
+  for (std::int32_t count : {header.columns, header.rows, header.levels}) AppendLittleEndian(out, count);
+  for (float value : {header.xMin, header.dx, header.yMin, header.dy, header.angle}) AppendLittleEndian(out, value);
   // A column count the shifts cannot fill (a fixture's lie) writes them as
   // one row, so a hostile header never asks for gigabytes of padding.
   const bool fillable = header.columns > 0 && static_cast<std::size_t>(header.columns) <= shifts.size();
@@ -54,8 +48,8 @@ std::string NadconFileBytes(const NadconHeaderDef& header, const std::vector<flo
   const std::size_t record = 4 * (columns + 1);
   if (out.size() < record) out.resize(record, '\0');
   for (std::size_t i = 0; i < shifts.size(); ++i) {
-    if (i % columns == 0) PutWord(out, 0);
-    PutFloat(out, shifts[i]);
+    if (i % columns == 0) AppendLittleEndian(out, std::int32_t{0});
+    AppendLittleEndian(out, shifts[i]);
   }
   return out;
 }

@@ -28,6 +28,7 @@
 
 #include "DatumHolder.h"
 #include "DatumOracle.h"
+#include "ProjectionOracle.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/datum/WgsHelmertTable.h"
 
@@ -47,7 +48,7 @@ constexpr double kClosedFormMetres = 1e-3;
 constexpr std::uint32_t kUtmKind = 0, kUtmSouth = 1;
 
 double GroundDistance(const CSpheroid& s, tagXY a, tagXY b) {
-  return std::hypot(a.y - b.y, std::remainder(a.x - b.x, 2 * std::numbers::pi) * std::cos(a.y)) * s.a;
+  return projection_oracle::GroundDistance(s, a.y, b.y - a.y, b.x - a.x);
 }
 
 // A point in each row's area, degrees, in the order of kWgsHelmertRows.

@@ -29,6 +29,7 @@
 
 #include "DatumHolder.h"
 #include "DatumOracle.h"
+#include "ProjectionOracle.h"
 #include "frame/Folders.h"
 #include "geodesy/datum/DatumFile.h"
 #include "geodesy/datum/LocalHelmertTable.h"
@@ -60,8 +61,7 @@ PositionDef At(const CSpheroid& ellipsoid, double latDegrees, double lonDegrees)
 }
 
 double GroundDistance(const CSpheroid& s, const PositionDef& p, const PJ_COORD& expected) {
-  return std::hypot(p.lat - expected.lpz.phi, std::remainder(p.lon - expected.lpz.lam, 2 * std::numbers::pi) * std::cos(p.lat)) *
-         s.a;
+  return projection_oracle::GroundDistance(s, p.lat, expected.lpz.phi - p.lat, expected.lpz.lam - p.lon);
 }
 
 double GeocentricDistance(const PositionDef& p, const PJ_COORD& expected) {
