@@ -4,19 +4,15 @@
 // numbers are an easting and northing on the user grid, or with "-" a
 // stream of positions from standard input, one per line.
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <optional>
 #include <string>
 
-#include "GridAddress.h"
 #include "Host.h"
+#include "HostDatum.h"
 #include "PointStream.h"
-#include "geodesy/catalogue/GridCatalogue.h"
-#include "geodesy/datum/Datum.h"
-#include "geodesy/datum/Helmert.h"
 
 #include <nlohmann/json.hpp>
 
@@ -37,43 +33,6 @@ struct PositionRequest {
   std::vector<std::string> point;  // two numbers, or "-"
 };
 
-struct DatumChoice {
-  int family = 0;
-  std::uint32_t row = 0;
-  int direction = kForward;
-};
-
-DatumChoice ParseDatumChoice(const std::string& text) {
-  DatumChoice c;
-  const char *p = text.data(), *end = p + text.size();
-  auto [afterFamily, e1] = std::from_chars(p, end, c.family);
-  bool ok = e1 == std::errc() && afterFamily != end && *afterFamily == ':';
-  const char* afterRow = afterFamily;
-  if (ok) {
-    const auto [next, e2] = std::from_chars(afterFamily + 1, end, c.row);
-    ok = e2 == std::errc() && next != afterFamily + 1;
-    afterRow = next;
-  }
-  const std::string rest(afterRow, end);
-  if (ok && rest == ":reverse") c.direction = kReverse;
-  if (!ok || !(rest.empty() || rest == ":reverse"))
-    throw CommandError("'" + text + "' is not a datum: give FAMILY:ROW or FAMILY:ROW:reverse, as 'overlays datums' "
-                       "lists them");
-  return c;
-}
-
-// What a host does: it owns the far ellipsoid and the user grid and points
-// the datum object at them.
-struct DatumHost {
-  DatumHost() {
-    datum.farEllipsoid = &far;
-    datum.userGrid = &grid;
-  }
-  CSpheroid far;
-  CGridSystem grid;
-  CDatum datum;
-};
-
 // Catalogue kind 0 lists the UTM zones by number, variant 1 south.
 GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
   const double lon = std::remainder(lonDegrees, 360);
@@ -81,29 +40,11 @@ GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
   return {0, zone, latDegrees < 0 ? 1u : 0u};
 }
 
-void CopyGridOnto(const CGridSystem& source, CGridSystem& target, CSpheroid* ellipsoid) {
-  target = source;
-  target.spheroid = ellipsoid;
-  target.DeriveGrid();
-}
-
-// The user grid (the catalogue's, or the UTM zone of the point), then the
-// transformation, as a holder selects them. The near side shows the same
-// projection on its own ellipsoid, so both sides of the record compare.
+// The catalogue's grid, or the UTM zone of the point.
 void SelectPositionDatum(DatumHost& host, const PositionRequest& request, const DatumChoice& choice,
                          double latDegrees, double lonDegrees) {
-  const GridAddress a = request.grid ? ParseGridAddress(*request.grid) : UtmZoneGrid(latDegrees, lonDegrees);
-  if (!SelectGrid(host.grid, &host.far, a.row, a.kind, a.variant))
-    throw CommandError("the catalogue has no grid " + std::to_string(a.kind) + ":" + std::to_string(a.row) + ":" +
-                       std::to_string(a.variant) + " (see 'overlays grids')");
-  if (!host.datum.SetDatum(choice.family, choice.row, choice.direction))
-    throw CommandError("there is no datum " + request.datum + " (see 'overlays datums')");
-  // Reversing swapped the chosen grid onto the near side.
-  CDatum& datum = host.datum;
-  if (choice.direction == kReverse)
-    CopyGridOnto(datum.nearGrid, host.grid, &host.far);
-  else
-    CopyGridOnto(host.grid, datum.nearGrid, &datum.nearEllipsoid);
+  SelectHostDatum(host, choice, request.datum,
+                  request.grid ? ParseGridAddress(*request.grid) : UtmZoneGrid(latDegrees, lonDegrees));
 }
 
 bool PositionIsFinite(const PositionDef& p) {
@@ -168,7 +109,7 @@ void PrintRecord(const PositionRequest& request, const CDatum& datum, const Posi
 }
 
 // The near side's latitude and longitude (radians) of the typed point.
-void NearLatLon(const PositionRequest& request, const CDatum& datum, double first, double second, double& lat,
+void NearLatLon(const PositionRequest& request, CDatum& datum, double first, double second, double& lat,
                 double& lon) {
   if (!request.gridPosition) {
     if (!(first >= -90 && first <= 90)) throw CommandError("the latitude must lie within -90 to 90 degrees");

@@ -78,14 +78,14 @@ const CDatum::FamilyConversions* CDatum::ConversionsOfFamily() const {
   return nullptr;
 }
 
-tagXY CDatum::LatLonToGrid(tagXY position) const {
+tagXY CDatum::LatLonToGrid(tagXY position) {
   const FamilyConversions* c = ConversionsOfFamily();
   double easting = 0, northing = 0;
   if (!c || !(this->*c->toGrid)(position.y, position.x, easting, northing)) return {};
   return {easting, northing};
 }
 
-tagXY CDatum::GridToLatLon(tagXY position) const {
+tagXY CDatum::GridToLatLon(tagXY position) {
   const FamilyConversions* c = ConversionsOfFamily();
   double lat = 0, lon = 0;
   if (!c || !(this->*c->toLatLon)(position.x, position.y, lat, lon)) return {};

@@ -52,11 +52,11 @@ class OVERLAYS_API CDatum {
   // easting, y northing); (0, 0) for a family without a grid, without the
   // user grid it needs, outside the OSTN15 extent, or where the projection
   // or shift gives no answer. Families 3 to 9 give (0, 0) as well.
-  tagXY LatLonToGrid(tagXY position) const;
+  tagXY LatLonToGrid(tagXY position);
   // The reverse: a grid position back to WGS 1984, (0, 0) as above. The
   // reverse Helmert step negates the parameters, so with rotations or scale
   // it undoes LatLonToGrid only to first order (a few centimetres).
-  tagXY GridToLatLon(tagXY position) const;
+  tagXY GridToLatLon(tagXY position);
 
   // Carries a position from one side of the transformation to the other:
   // direction +1 from `from` (near ellipsoid and grid) to `to` (far
