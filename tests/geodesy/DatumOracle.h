@@ -50,6 +50,19 @@ inline DatumShiftDef Negated(DatumShiftDef p) {
   return p;
 }
 
+// How far the reverse step (every parameter negated) misses the exact
+// inverse of the forward one, at most: with m = 1 + s and the small-angle
+// rotation I + W (|W v| <= r|v|, r the length of the rotation vector), the
+// two steps compose to (1 - s^2)(I - W^2)X - (s + W)T + sWT, so the miss is
+// at most (s^2 + r^2)|X| + (|s| + r)(1 + |s|)|T|, with |X| the Earth's
+// radius and above.
+inline double NegatedReverseMiss(const DatumShiftDef& p) {
+  constexpr double kRadiansPerArcSecond = std::numbers::pi / 648000, kEarthMetres = 6.4e6;
+  const double s = std::fabs(p.s) * 1e-6, r = std::hypot(p.rX, p.rY, p.rZ) * kRadiansPerArcSecond;
+  const double t = std::hypot(p.tX, p.tY, p.tZ);
+  return (s * s + r * r) * kEarthMetres + (s + r) * (1 + s) * t;
+}
+
 inline std::string ProjEllipsoid(const CSpheroid& s) {
   return "+a=" + Number(s.a) + " +rf=" + Number(s.invFlattening);
 }

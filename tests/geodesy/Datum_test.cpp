@@ -24,17 +24,19 @@ void ExpectZero(tagXY p, const char* what) {
   EXPECT_EQ(p.y, 0) << what;
 }
 
-// A new object, a family without grid positions, or a grid family
-// without the user grid it needs: (0, 0) both ways.
+// A new object, a family without grid positions, a family without the
+// user grid it needs, or a shift without a grid for the point: (0, 0) both
+// ways.
 TEST(Datum, GivesZeroWithoutAGridToAnswerOn) {
   struct Case {
     const char* what;
     int family;  // nothing selected for -2
     bool userGrid;
   } const cases[] = {
-      {"a new object", -2, false}, {"grid to grid", 0, false}, {"Helmert", 1, false},
-      {"geographicals", -1, true}, {"Norway", 3, true},        {"NADCON", 4, true},
-      {"Canadian NTv2", 5, true},  {"local to local", 6, true},
+      {"a new object", -2, false},      {"grid to grid", 0, false},
+      {"Helmert", 1, false},            {"geographicals", -1, true},
+      {"Norway", 3, false},             {"NADCON, no grid for London", 4, true},
+      {"Canadian NTv2, no file", 5, true}, {"local to local", 6, false},
   };
   for (const Case& c : cases) {
     Holder holder;

@@ -51,23 +51,26 @@ class OVERLAYS_API CDatum {
   // A WGS 1984 position (x longitude, y latitude) on the user grid (x
   // easting, y northing); (0, 0) for a family without a grid, without the
   // user grid it needs, outside the OSTN15 extent, or where the projection
-  // or shift gives no answer. Families 3 to 9 give (0, 0) as well.
+  // or shift gives no answer. Families 3 to 9 take the position on the
+  // near side (WGS 1984, NAD27, NAD83 or HPGN as the row names it), carry
+  // it across by ConvertPosition at height 0 and project it on the user
+  // grid; a NADCON row may load its grids and rewrites the Area name.
   tagXY LatLonToGrid(tagXY position);
-  // The reverse: a grid position back to WGS 1984, (0, 0) as above. The
-  // reverse Helmert step negates the parameters, so with rotations or scale
-  // it undoes LatLonToGrid only to first order (a few centimetres).
+  // The reverse: a grid position back to the near side, (0, 0) as above.
+  // The reverse Helmert step negates the parameters, so with rotations or
+  // scale it undoes LatLonToGrid only to second order (millimetres).
   tagXY GridToLatLon(tagXY position);
 
   // Carries a position from one side of the transformation to the other:
   // direction +1 from `from` (near ellipsoid and grid) to `to` (far
-  // ellipsoid and user grid), −1 back. The Helmert families (1, 6, 7) read
-  // the source's X, Y, Z and seed the latitude iteration with the target's
-  // latitude; the Norway, NADCON, NTv2 and OSTN15 families read its
+  // ellipsoid and user grid), −1 back. The Helmert families (1, 6, 7) and
+  // the GSF family (8, three geocentric translations) read the source's X,
+  // Y, Z and seed the latitude iteration with the target's latitude; the Norway, NADCON, NTv2 and OSTN15 families read its
   // latitude, longitude and height, the affine family (9) its easting and
   // northing. The target is then filled whole (FillPosition), its grid
   // values 0 where its grid cannot project. NADCON rewrites the Area name.
   // False, with the target untouched, for a family without a conversion
-  // (−1, 0, 8), a side without its ellipsoid or grid where one is needed,
+  // (−1, 0), a side without its ellipsoid or grid where one is needed,
   // or a point outside the shift's grids.
   bool ConvertPosition(PositionDef& from, PositionDef& to, int direction);
 
@@ -101,14 +104,16 @@ class OVERLAYS_API CDatum {
 
  private:
   // Latitude first, as the shifts and projections take it.
-  using Conversion = bool (CDatum::*)(double, double, double&, double&) const;
+  using Conversion = bool (CDatum::*)(double, double, double&, double&);
   struct FamilyConversions {
     int family;
     Conversion toGrid, toLatLon;
   };
   static const FamilyConversions kConversions[];
+  static constexpr int kFirstShiftThenProjectFamily = 3;
 
-  const FamilyConversions* ConversionsOfFamily() const;
+  // Both null for the geographicals family.
+  FamilyConversions ConversionsOfFamily() const;
 
   // One side of the transformation: the near ellipsoid and grid, or the
   // holder's far ellipsoid and user grid (either may be absent).
@@ -130,6 +135,8 @@ class OVERLAYS_API CDatum {
   using PositionConversion = bool (CDatum::*)(const Step&);
   static PositionConversion ConversionOfFamily(int family);
   bool ConvertHelmert(const Step& step);
+  bool ConvertTranslation(const Step& step);
+  bool ConvertGeocentric(const Step& step, const DatumShiftDef& shift);
   bool ConvertNorway(const Step& step);
   bool ConvertNadcon(const Step& step);
   bool ConvertNtv2(const Step& step);
@@ -139,10 +146,12 @@ class OVERLAYS_API CDatum {
   bool Ntv2Shift(double lat, double lon, double& shiftedLat, double& shiftedLon);
   void ReapplyUserGrid();
 
-  bool ProjectOnly(double lat, double lon, double& easting, double& northing) const;
-  bool UnprojectOnly(double easting, double northing, double& lat, double& lon) const;
-  bool ShiftAndProject(double lat, double lon, double& easting, double& northing) const;
-  bool UnprojectAndShiftBack(double easting, double northing, double& lat, double& lon) const;
-  bool OstnForward(double lat, double lon, double& easting, double& northing) const;
-  bool OstnInverse(double easting, double northing, double& lat, double& lon) const;
+  bool ProjectOnly(double lat, double lon, double& easting, double& northing);
+  bool UnprojectOnly(double easting, double northing, double& lat, double& lon);
+  bool ShiftAndProject(double lat, double lon, double& easting, double& northing);
+  bool UnprojectAndShiftBack(double easting, double northing, double& lat, double& lon);
+  bool OstnForward(double lat, double lon, double& easting, double& northing);
+  bool OstnInverse(double easting, double northing, double& lat, double& lon);
+  bool ShiftThenProject(double lat, double lon, double& easting, double& northing);
+  bool UnprojectThenShiftBack(double easting, double northing, double& lat, double& lon);
 };

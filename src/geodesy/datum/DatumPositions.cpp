@@ -89,6 +89,8 @@ CDatum::PositionConversion CDatum::ConversionOfFamily(int family) {
       return &CDatum::ConvertNtv2;
     case DatumMethod::Ostn15:
       return &CDatum::ConvertOstn;
+    case DatumMethod::UserThreeValues:
+      return &CDatum::ConvertTranslation;
     case DatumMethod::UserAffine:
       return &CDatum::ConvertAffine;
     default:
@@ -111,9 +113,24 @@ bool CDatum::ConvertPosition(PositionDef& from, PositionDef& to, int direction) 
 
 // The stored parameters lead from the near side to the far side (a reversed
 // object has negated them), so the caller's direction alone orients them.
-bool CDatum::ConvertHelmert(const Step& step) {
+bool CDatum::ConvertHelmert(const Step& step) { return ConvertGeocentric(step, transformation.shift); }
+
+// The three values of a GSF file are taken as geocentric translations in
+// metres, X, Y, Z: the file names both ellipsoids, and a shift between two
+// ellipsoids by three values is the three-parameter datum shift. Reversed,
+// they are negated with the Helmert parameters, which undoes a translation
+// exactly.
+bool CDatum::ConvertTranslation(const Step& step) {
+  DatumShiftDef shift;
+  shift.tX = transformation.gsf.values[0];
+  shift.tY = transformation.gsf.values[1];
+  shift.tZ = transformation.gsf.values[2];
+  return ConvertGeocentric(step, shift);
+}
+
+bool CDatum::ConvertGeocentric(const Step& step, const DatumShiftDef& shift) {
   double X = step.source.X, Y = step.source.Y, Z = step.source.Z;
-  HelmertStep(transformation.shift, step.direction, X, Y, Z);
+  HelmertStep(shift, step.direction, X, Y, Z);
   double lat = step.target.lat, lon = 0, h = 0;
   if (!GeocentricToGeographic(*step.out.ellipsoid, X, Y, Z, lat, lon, h)) return false;
   FillPosition(step.target, lat, lon, h, *step.out.ellipsoid, step.out.grid);
