@@ -17,7 +17,12 @@ if(TARGET nadcon_bench)
                                                   OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
   add_dependencies(nadcon_bench nadcon_ntv2_grids)
 endif()
-# The grid-shift benchmark reads the bundled grids and the derived OSTN15 one.
+# The grid-shift benchmarks read the bundled grids and the derived OSTN15 one.
+if(TARGET datum_grid_bench)
+  target_link_libraries(datum_grid_bench PRIVATE PkgConfig::PROJ)
+  target_compile_definitions(datum_grid_bench PRIVATE OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  add_dependencies(datum_grid_bench ostn15_grids)
+endif()
 if(TARGET grid_shift_bench)
   target_compile_definitions(grid_shift_bench PRIVATE OVERLAYS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                                      OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
