@@ -1,9 +1,14 @@
 #include "HostDatum.h"
 
 #include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 
 #include "Host.h"
 #include "geodesy/catalogue/GridCatalogue.h"
+#include "geodesy/shift/NTv2File.h"
+#include "platform/fs/FileSystem.h"
 
 namespace host {
 namespace {
@@ -15,6 +20,21 @@ void CopyGridOnto(const CGridSystem& source, CGridSystem& target, CSpheroid* ell
 }
 
 }  // namespace
+
+void LoadNTv2Argument(CNTv2& ntv2, const std::string& file) {
+  namespace stdfs = std::filesystem;
+  std::error_code ec;
+  const stdfs::path host =
+      stdfs::is_regular_file(file, ec) ? stdfs::path(file) : platform::fs::ToHost(ntv2.folder + In(file)).value_or("");
+  if (host.empty() || !stdfs::is_regular_file(host, ec))
+    throw CommandError("no NTv2 file '" + file + "' here or in the Global data folder " + HostPathText(ntv2.folder) +
+                       "; 'overlays grids install' puts the bundled grids in place");
+  const std::unique_ptr<std::FILE, decltype(&std::fclose)> opened(std::fopen(host.c_str(), "rb"), std::fclose);
+  const auto size = stdfs::file_size(host, ec);
+  auto grids = opened && !ec ? ReadNTv2(opened.get(), size) : std::nullopt;
+  if (!grids) throw CommandError("'" + file + "' is not a well-formed NTv2 file");
+  ntv2.SetSubGrids(std::move(grids->subGrids));
+}
 
 DatumChoice ParseDatumChoice(const std::string& text) {
   DatumChoice c;

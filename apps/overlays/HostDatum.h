@@ -9,6 +9,7 @@
 #include "GridAddress.h"
 #include "geodesy/datum/Datum.h"
 #include "geodesy/datum/Helmert.h"
+#include "geodesy/shift/NTv2.h"
 
 namespace host {
 
@@ -41,5 +42,10 @@ struct DatumHost {
 // not have or a datum SetDatum refuses (`datumText` names it).
 void SelectHostDatum(DatumHost& host, const DatumChoice& choice, const std::string& datumText,
                      const GridAddress& grid);
+
+// Gives `ntv2` the sub-grids of an NTv2 file: FILE as a host path, else
+// as a file name in the "Global" data folder. Throws CommandError when
+// there is no such file or it is not a well-formed NTv2 file.
+void LoadNTv2Argument(CNTv2& ntv2, const std::string& file);
 
 }  // namespace host

@@ -13,6 +13,7 @@
 #include "Host.h"
 #include "HostDatum.h"
 #include "PointStream.h"
+#include "geodesy/angle/AngleText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -27,6 +28,7 @@ constexpr double kPositionDegreesPerRadian = 180 / std::numbers::pi;
 struct PositionRequest {
   std::string datum;
   std::optional<std::string> grid;  // KIND:ROW[:VARIANT]; the point's UTM zone otherwise
+  std::optional<std::string> ntv2;  // the Canadian grid of family 5
   double height = 0;
   std::string format = "text";
   bool gridPosition = false;
@@ -53,6 +55,11 @@ bool PositionIsFinite(const PositionDef& p) {
   return true;
 }
 
+constexpr int kCanadianFamily = 5;
+
+// The angle kinds of the user's angle format.
+constexpr int kSignedAngle = 1, kLatitudeAngle = 5, kLongitudeAngle = 6;
+
 // A point scale of 0 marks a side whose grid could not project the point.
 bool HasGridValues(const PositionDef& p) { return p.pointScale != 0; }
 
@@ -69,6 +76,11 @@ void PrintSideText(const char* label, const PositionDef& p, const std::string& n
   else
     std::printf("- -");
   std::printf(" %s\n", Out(name).c_str());
+  std::printf("%s latitude %s longitude %s", label, Out(FormatAngle(p.lat, kLatitudeAngle, kAngleFormatFromSettings)).c_str(),
+              Out(FormatAngle(p.lon, kLongitudeAngle, kAngleFormatFromSettings)).c_str());
+  if (HasGridValues(p))
+    std::printf(" convergence %s", Out(FormatAngle(p.convergence, kSignedAngle, kAngleFormatFromSettings)).c_str());
+  std::printf("\n");
 }
 
 nlohmann::ordered_json SideJson(const PositionDef& p) {
@@ -119,8 +131,8 @@ void NearLatLon(const PositionRequest& request, CDatum& datum, double first, dou
   }
   const tagXY latLon = datum.GridToLatLon({first, second});
   if (latLon.x == 0 && latLon.y == 0)
-    throw CommandError("this easting and northing have no latitude and longitude through datum family " +
-                       std::to_string(datum.Family()) + " (only families 0, 1 and 2 answer grid positions)");
+    throw CommandError("this easting and northing have no latitude and longitude through datum " + request.datum +
+                       " (outside its grids, or the family has no grid)");
   lat = latLon.y;
   lon = latLon.x;
 }
@@ -155,6 +167,9 @@ void RunPosition(const PositionRequest& request) {
   if (request.gridPosition && !request.grid) throw CommandError("--grid-position needs --grid for the user grid");
   if (!std::isfinite(request.height)) throw CommandError("--height must be a finite number");
   DatumHost host;
+  if (choice.family == kCanadianFamily && !request.ntv2)
+    throw CommandError("datum family 5 shifts by an NTv2 file: give it with --ntv2 FILE");
+  if (request.ntv2) LoadNTv2Argument(host.datum.ntv2, *request.ntv2);
   if (request.grid) SelectPositionDatum(host, request, choice, 0, 0);
   AnswerPoints(request.point, [&](double first, double second) {
     if (!request.grid) SelectPositionDatum(host, request, choice, first, second);
@@ -178,6 +193,8 @@ void AddPositionCommand(CLI::App& app, const Options&) {
       ->required();
   cmd->add_option("--grid", request.grid,
                   "The user grid as KIND:ROW[:VARIANT] (see 'overlays grids'); the UTM zone of each point otherwise");
+  cmd->add_option("--ntv2", request.ntv2,
+                  "The NTv2 file datum family 5 shifts by: a path, or a file name in the Global data folder");
   cmd->add_option("--height", request.height, "Ellipsoidal height on the From side, metres (default 0)");
   cmd->add_option("--format", request.format, "text (default) or json, one object a position")
       ->check(CLI::IsMember({"text", "json"}));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "HostDatum.h"
 #include "PointStream.h"
 #include "frame/Folders.h"
 #include "geodesy/angle/AngleUnits.h"
@@ -32,21 +33,6 @@ constexpr const char* kInstallHint = "; 'overlays grids install' puts the bundle
 
 void CheckLatitude(double latDegrees) {
   if (!(latDegrees >= -90 && latDegrees <= 90)) throw CommandError("the latitude must lie within -90 to 90 degrees");
-}
-
-// FILE as a host path, else as a file name in the "Global" data folder.
-NTv2Grids ReadNTv2Argument(const std::string& file, const std::string& globalFolder) {
-  std::error_code ec;
-  const stdfs::path host =
-      stdfs::is_regular_file(file, ec) ? stdfs::path(file) : platform::fs::ToHost(globalFolder + In(file)).value_or("");
-  if (host.empty() || !stdfs::is_regular_file(host, ec))
-    throw CommandError("no NTv2 file '" + file + "' here or in the Global data folder " + HostPathText(globalFolder) +
-                       kInstallHint);
-  const std::unique_ptr<std::FILE, decltype(&std::fclose)> opened(std::fopen(host.c_str(), "rb"), std::fclose);
-  const auto size = stdfs::file_size(host, ec);
-  auto grids = opened && !ec ? ReadNTv2(opened.get(), size) : std::nullopt;
-  if (!grids) throw CommandError("'" + file + "' is not a well-formed NTv2 file");
-  return std::move(*grids);
 }
 
 void PrintNTv2Shift(CNTv2& ntv2, double latDegrees, double lonDegrees) {
@@ -79,7 +65,7 @@ void AddShiftNTv2Command(CLI::App& shift, const Options&) {
                  "LAT LON in degrees (west negative), or '-' for lines of 'lat lon' on standard input");
   cmd->callback([] {
     CNTv2 ntv2;
-    ntv2.SetSubGrids(ReadNTv2Argument(request.file, ntv2.folder).subGrids);
+    LoadNTv2Argument(ntv2, request.file);
     AnswerPoints(request.point, [&](double lat, double lon) { PrintNTv2Shift(ntv2, lat, lon); });
   });
 }

@@ -20,17 +20,21 @@ class PositionCli : public NadconRootCli {
 
 const char kEd50Wgs[] =
     "from 637294.3659 5762926.8134 5.0000000000 52.0000000000 3919986.7541 342954.4022 5002803.3455 0.0000 "
-    "1.576266005 0.9998314066 WGS 1984\n";
+    "1.576266005 0.9998314066 WGS 1984\n"
+    "from latitude 52° 00'.0000000N longitude 005° 00'.0000000E convergence +001° 34'.5759603\n";
 const char kEd50Local[] =
     "to 637402.5789 5763140.1086 5.0015164257 52.0008144068 3920067.5853 343066.0193 5002921.9404 -45.3160 "
-    "1.577479038 0.9998317516 E.D. 50\n";
+    "1.577479038 0.9998317516 E.D. 50\n"
+    "to latitude 52° 00'.0488644N longitude 005° 00'.0909855E convergence +001° 34'.6487423\n";
 const char kEd50Area[] = "area Precise Ephemeris\n";
 const char kNad27[] =
     "from 586594.8974 4317044.2137 -98.0000000000 39.0000000000 -690779.3605 -4915150.5462 3992120.7951 0.0000 "
-    "0.629359464 0.9996923327 NAD27\n";
+    "0.629359464 0.9996923327 NAD27\n"
+    "from latitude 39° 00'.0000000N longitude 098° 00'.0000000W convergence +000° 37'.7615678\n";
 const char kNad83[] =
     "to 586564.4870 4317252.4114 -98.0003254817 39.0000050133 -690789.5289 -4915020.3072 3992317.4552 0.0000 "
-    "0.629154656 0.9996922684 NAD83\n";
+    "0.629154656 0.9996922684 NAD83\n"
+    "to latitude 39° 00'.0003008N longitude 098° 00'.0195289W convergence +000° 37'.7492794\n";
 const char kConusArea[] = "area   (Conterminous U S (lower 48 states))\n";
 
 TEST_F(PositionCli, PrintsTheRecordOrRefuses) {
@@ -44,16 +48,23 @@ TEST_F(PositionCli, PrintsTheRecordOrRefuses) {
       {Args({"39.0000050133", "-98.0003254817", "--datum", "4:0:reverse", "--grid", "0:14"}), 0,
        "from 586564.4870 4317252.4114 -98.0003254817 39.0000050133 -690789.5290 -4915020.3072 3992317.4552 0.0000 "
        "0.629154656 0.9996922684 NAD83\n"
+       "from latitude 39° 00'.0003008N longitude 098° 00'.0195289W convergence +000° 37'.7492794\n"
        "to 586594.8974 4317044.2137 -98.0000000000 39.0000000000 -690779.3605 -4915150.5462 3992120.7951 0.0000 "
-       "0.629359464 0.9996923327 NAD27\n" +
+       "0.629359464 0.9996923327 NAD27\n"
+       // The back shift lands a hair below 39°: minutes that round to 60
+       // at 7 decimals are not carried into the degrees.
+       "to latitude 38° 60'.0000000N longitude 098° 00'.0000000W convergence +000° 37'.7615678\n" +
            std::string(kConusArea),
        ""},
-      // The grid position back to WGS 1984 undoes the shift to first order.
+      // The grid position back to WGS 1984, at height 0 there, undoes the
+      // shift to second order.
       {Args({"637402.5789", "5763140.1086", "--grid-position", "--grid", "0:31", "--datum", "1:0"}), 0,
-       "from 637294.3662 5762926.8141 5.0000000043 52.0000000060 3919986.7536 342954.4024 5002803.3459 0.0000 "
-       "1.576266008 0.9998314066 WGS 1984\n"
-       "to 637402.5792 5763140.1093 5.0015164301 52.0008144128 3920067.5848 343066.0195 5002921.9408 -45.3160 "
-       "1.577479041 0.9998317516 E.D. 50\n" +
+       "from 637294.3656 5762926.8134 4.9999999955 52.0000000002 3919986.7541 342954.4018 5002803.3455 0.0000 "
+       "1.576266001 0.9998314066 WGS 1984\n"
+       "from latitude 52° 00'.0000000N longitude 004° 59'.9999997E convergence +001° 34'.5759601\n"
+       "to 637402.5786 5763140.1086 5.0015164212 52.0008144070 3920067.5853 343066.0190 5002921.9405 -45.3160 "
+       "1.577479034 0.9998317516 E.D. 50\n"
+       "to latitude 52° 00'.0488644N longitude 005° 00'.0909853E convergence +001° 34'.6487421\n" +
            std::string(kEd50Area),
        ""},
       // CONUS ends at 50° north, strictly; a second step without a grid
@@ -61,6 +72,19 @@ TEST_F(PositionCli, PrintsTheRecordOrRefuses) {
       {Args({"50", "-98", "--datum", "4:0"}), 1, "", "outside its grids); area: (Out Of Limits)"},
       {Args({"38.5", "-98", "--datum", "4:4"}), 1, "",
        "area:   (Conterminous U S (lower 48 states)) (Out Of Limits)"},
+      {Args({"48.45", "-123.4", "--datum", "5:0", "--ntv2", OVERLAYS_SOURCE_DIR "/data/grids/ntv2/CRD27_00.GSB",
+             "--grid", "0:10"}),
+       0,
+       "from 470422.2399 5366395.0909 -123.4000000000 48.4500000000 -2333158.3995 -3538420.4435 4750211.6576 0.0000 "
+       "-0.299353035 0.9996107483 NAD83\n"
+       "from latitude 48° 27'.0000000N longitude 123° 24'.0000000W convergence -000° 17'.9611821\n"
+       "to 470517.5895 5366195.9542 -123.3986992882 48.4501828850 -2333143.7926 -3538573.0867 4750020.7898 0.0000 "
+       "-0.298380435 0.9996106788 NAD27\n"
+       "to latitude 48° 27'.0109731N longitude 123° 23'.9219573W convergence -000° 17'.9028261\n"
+       "area Canada NTv2\n",
+       ""},
+      {Args({"48.45", "-123.4", "--datum", "5:0"}), 1, "", "give it with --ntv2 FILE"},
+      {Args({"48.45", "-123.4", "--datum", "5:0", "--ntv2", "NOSUCH.GSB"}), 1, "", "no NTv2 file 'NOSUCH.GSB'"},
       {Args({"52", "5", "--datum", "0:0"}), 1, "", "its family converts none"},
       {Args({"52", "5", "--datum", "1:58"}), 1, "", "there is no datum 1:58"},
       {Args({"52", "5", "--datum", "1"}), 1, "", "'1' is not a datum"},
