@@ -30,6 +30,7 @@
 #include <string>
 
 #include "DatumFileWriter.h"
+#include "frame/ConfigFile.h"
 #include "DatumHolder.h"
 #include "DatumOracle.h"
 #include "ProjectionOracle.h"
@@ -292,6 +293,83 @@ TEST_F(DatumShiftFamilyGrid, ShiftThenProjectAgreesWithProjAndComesBack) {
     const double ruleMiss = c.peer == Peer::None ? 5e-3 : 0;
     EXPECT_LT(std::hypot(again.x - grid.x, again.y - grid.y),
               ProjectionRoundTripMiss(holder_.grid, grid) + helmertMiss + ruleMiss + kShiftMetres);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The NADCON grids a conversion loads stay for the next point and go with
+// the next selection; the Canadian shift's last point is what the object
+// leaves in the settings when it goes.
+TEST_F(DatumShiftFamilyGrid, GridsLastAsLongAsTheirSelectionAndTheLastShiftIsRemembered) {
+  CDatum& datum = *holder_.datum;
+  ASSERT_TRUE(holder_.Select(14, kUtmKind, 0, 4, 0));
+  ASSERT_NE(datum.LatLonToGrid({-100 * kRadiansPerDegree, 40 * kRadiansPerDegree}).x, 0);
+  EXPECT_TRUE(datum.nadconRegions[0].IsLoaded());
+  ASSERT_TRUE(datum.SetDatum(4, 1, kForward));
+  EXPECT_FALSE(datum.nadconRegions[0].IsLoaded());
+
+  // Back from the grid, the row runs the grid's own way: one shift from
+  // the NAD27 point to the NAD83 answer.
+  ASSERT_TRUE(holder_.Select(10, kUtmKind, 0, 5, 0));
+  const tagXY nad83 = datum.GridToLatLon({470517.5895, 5366195.9542});
+  ASSERT_NE(nad83.y, 0);
+  holder_.datum.reset();
+  CConfigFile settings;
+  ASSERT_TRUE(settings.OpenRead("NTv2"));
+  std::vector<std::string> lines;
+  for (std::string line; settings.ReadLine(line);) lines.push_back(line);
+  char latitude[80], longitude[80];
+  std::snprintf(latitude, sizeof latitude, "NAD83 Latitude = %.16f", nad83.y);
+  std::snprintf(longitude, sizeof longitude, "NAD83 Longitude = %.16f", -nad83.x);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2], latitude);
+  EXPECT_EQ(lines[3], longitude);
+}
+
+}  // namespace
+
+namespace {
+
+// A shapefile reader embeds the object with an ellipsoid and a grid of its
+// own, selects family 0 and then writes the projection file's ellipsoid
+// and grid into them: grid positions are then the shape's projection on
+// the shape's ellipsoid. Here a Lambert conformal conic on Clarke 1866
+// (NAD27 Texas Central, EPSG 32039's figures in metres) against PROJ's
+// lcc, 1 mm for the closed form. An inverse flattening the reader cannot
+// use falls back to 297, so the grid moves onto that ellipsoid.
+TEST(DatumShapeFile, FamilyZeroProjectsOnTheShapesOwnEllipsoidAndGrid) {
+  Holder machine;  // for its sandbox only
+  CDatum datum;
+  CSpheroid shapeEllipsoid;
+  CGridSystem shapeGrid;
+  StartNewGrid(shapeGrid, &shapeEllipsoid);
+  datum.farEllipsoid = &shapeEllipsoid;
+  datum.userGrid = &shapeGrid;
+  ASSERT_TRUE(datum.SetDatum(0, 0, kForward));
+
+  struct Case {
+    double invFlattening, expectedInvFlattening;
+  } const cases[] = {{294.9786982, 294.9786982}, {250, 297}};
+  for (const Case& c : cases) {
+    shapeEllipsoid.name = "Clarke 1866";
+    shapeEllipsoid.SetSpheroidParameters(6378206.4, c.invFlattening);
+    shapeEllipsoid.DeriveSpheroid();
+    shapeGrid.kind = 6, shapeGrid.variant = 2;
+    shapeGrid.SetOriginDegrees(0, 1, 29.6666666667, -100.3333333333, 609601.2192);
+    shapeGrid.SetStandardParallels(30.1166666667, 31.8833333333);
+    shapeGrid.DeriveGrid();
+    const ProjPipeline proj("+proj=lcc +lat_0=29.6666666667 +lon_0=-100.3333333333 +lat_1=30.1166666667 "
+                            "+lat_2=31.8833333333 +x_0=609601.2192 +y_0=0 +a=6378206.4 +rf=" +
+                            datum_oracle::Number(c.expectedInvFlattening));
+    ASSERT_TRUE(proj.Valid());
+    const tagXY latLon{-97.75 * kRadiansPerDegree, 30.27 * kRadiansPerDegree};  // Austin
+    const tagXY expected = proj.Run(latLon.x, latLon.y);
+    const tagXY grid = datum.LatLonToGrid(latLon);
+    EXPECT_LT(std::hypot(grid.x - expected.x, grid.y - expected.y), kClosedFormMetres) << c.invFlattening;
+    EXPECT_LT(GroundDistance(shapeEllipsoid, datum.GridToLatLon(expected), latLon), kClosedFormMetres);
   }
 }
 
