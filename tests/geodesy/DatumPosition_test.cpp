@@ -31,7 +31,6 @@
 #include "DatumOracle.h"
 #include "ProjectionOracle.h"
 #include "frame/Folders.h"
-#include "geodesy/datum/DatumFile.h"
 #include "geodesy/datum/LocalHelmertTable.h"
 #include "geodesy/datum/WgsHelmertTable.h"
 #include "geodesy/shift/NadconShift.h"
@@ -240,37 +239,6 @@ TEST(DatumPosition, CanadianGridAgreesWithHgridshiftBothWays) {
     const tagXY expected = proj.Run(source.lon, source.lat);
     EXPECT_NEAR(proj_todeg(target.lat), proj_todeg(expected.y), kNtv2Degrees);
     EXPECT_NEAR(proj_todeg(target.lon), proj_todeg(expected.x), kNtv2Degrees);
-  }
-}
-
-// The affine block moves eastings and northings between two grids on one
-// ellipsoid; its reverse undoes it, and each side's geographic values are
-// those of its own grid.
-TEST(DatumPosition, AffineGridToGridRoundTrips) {
-  struct Case {
-    double rotation, scale1, scale2, shiftE, shiftN;
-  } const cases[] = {{0, 1, 1, 120, -80}, {0.01, 1.0002, 0, 0, 0}, {-0.3, 0.9998, 1.0001, -500, 250}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.rotation);
-    Holder holder;
-    CDatum& datum = *holder.datum;
-    holder.Select(31, kUtmKind, 0, 9, 1000);  // no file: the family stays chosen
-    SelectGrid(datum.nearGrid, &datum.nearEllipsoid, 31, kUtmKind, 0);
-    GrdBlockDef& grd = datum.transformation.grd;
-    grd.rotation = c.rotation, grd.scale1 = c.scale1, grd.scale2 = c.scale2;
-    grd.leading[0] = c.shiftE, grd.leading[1] = c.shiftN;
-    CompleteAffineBlock(grd);
-
-    PositionDef from, to, back;
-    from.easting = 450000, from.northing = 5700000;
-    ASSERT_TRUE(datum.ConvertPosition(from, to, 1));
-    double e = 0, n = 0;
-    ASSERT_TRUE(holder.grid.Forward(to.lat, to.lon, &e, &n));
-    EXPECT_NEAR(e, to.easting, kMillimetre);
-    EXPECT_NEAR(n, to.northing, kMillimetre);
-    ASSERT_TRUE(datum.ConvertPosition(back, to, -1));
-    EXPECT_NEAR(back.easting, from.easting, 1e-6);
-    EXPECT_NEAR(back.northing, from.northing, 1e-6);
   }
 }
 
