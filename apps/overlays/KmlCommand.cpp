@@ -7,6 +7,11 @@
 //
 // overlays kml normalise IN OUT: rewrites a KMZ of any producer into the
 // layout the module reads in full.
+//
+// overlays kml select (--add FILE | --remove N | --list): the host's KML
+// list, brought back from its remembered names, in the module's file
+// selector: the archive is chosen in its open dialog, or the row selected
+// and deleted, and the list printed as the selector shows it.
 
 #include <cctype>
 #include <cstdio>
@@ -18,12 +23,17 @@
 #include "GeoJson.h"
 #include "Host.h"
 #include "Normaliser.h"
+#include "frame/ConfigFile.h"
+#include "frame/Exports.h"
 #include "frame/FormatText.h"
 #include "frame/PathText.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "kml/KMLFileList.h"
+#include "kml/KMLResources.h"
 #include "platform/fs/Platform.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/Automation.h"
+#include "platform/ui/FileDialog.h"
 
 namespace host {
 namespace {
@@ -210,6 +220,64 @@ void Normalise(const std::string& in, const std::string& out) {
               << " coordinate tuples were not two or three numbers in range and were left out\n";
 }
 
+// The host's list as it was left: every remembered archive loaded again. One
+// that no longer loads is left out, and so forgotten at the next save.
+void RestoreKmlFiles(CKMLFileList& list) {
+  CConfigFile file;
+  if (!file.OpenRead(kKMLFileListName, kFileListExtension)) return;
+  std::vector<std::string> paths;
+  for (std::string line; file.ReadLine(line);)
+    if (!line.empty() && line.front() != '[') paths.push_back(line);
+  file.Close();
+  for (const std::string& path : paths)
+    if (!list.Add(path) && list.Find(path) < 0)
+      std::cerr << "warning: the remembered " << Out(path) << " no longer loads ("
+                << WhyNothingLoaded(list.LastOutcome(), path) << "); it is left out\n";
+}
+
+struct SelectRequest {
+  std::optional<std::string> add;
+  std::optional<std::size_t> remove;  // a row, counted from 1
+  bool list = false;
+};
+
+// Works the selector as a user would and gives back its rows at the end.
+std::vector<std::string> WorkSelector(CKMLFileList& list, const SelectRequest& request, const std::string& addPath) {
+  std::vector<std::string> rows;
+  platform::ui::ScopedAutomation automation([&](platform::ui::Driver& d) {
+    if (d.Turn() != platform::ui::ModalTurn::Started) return;
+    if (d.TemplateId() == platform::ui::kOpenFileDialog) return d.SaveAs(addPath);
+    if (d.TemplateId() != IDD_KML_FILE_SELECTOR) return;
+    if (request.add) d.Click(IDC_KML_SELECT_FILE);
+    if (request.remove) {
+      d.ChooseIndex(IDC_KML_FILE_LIST, static_cast<int>(*request.remove - 1));
+      d.Click(IDC_KML_DELETE_FILE);
+    }
+    rows = d.Rows(IDC_KML_FILE_LIST);
+    d.Click(IDOK);
+  });
+  if (!KMLLoad(&list)) throw CommandError("the KML file selector did not end with OK");
+  return rows;
+}
+
+void Select(const SelectRequest& request) {
+  CKMLFileList list;
+  RestoreKmlFiles(list);
+  if (request.remove && (*request.remove < 1 || *request.remove > list.GetCount()))
+    throw CommandError(FormatText("there is no file %zu: the selector lists %zu", *request.remove, list.GetCount()));
+  const std::string addPath = request.add ? ArchivePath(*request.add) : std::string();
+  if (request.add && list.Find(addPath) >= 0)
+    throw CommandError(*request.add + " is in the list already; nothing was added");
+  const std::size_t before = list.GetCount();
+  const std::vector<std::string> rows = WorkSelector(list, request, addPath);
+  if (request.add && list.GetCount() == before)
+    throw CommandError("nothing loaded from " + *request.add + ": " + WhyNothingLoaded(list.LastOutcome(), addPath) +
+                       "; nothing was added");
+  if (request.add) WarnOfWhatWasPassedOver(list.LastOutcome(), addPath);
+  std::cout << "File Name\tPoints\tLines\tPolygons\n";
+  for (const std::string& row : rows) std::cout << Out(row) << "\n";
+}
+
 }  // namespace
 
 void AddKmlCommand(CLI::App& app, const Options&) {
@@ -223,6 +291,20 @@ void AddKmlCommand(CLI::App& app, const Options&) {
   load->add_option("--format", format, "text (counts and records) or geojson (a FeatureCollection)")
       ->check(CLI::IsMember({"text", "geojson"}));
   load->callback([] { Load(file, format); });
+
+  auto* select = kml->add_subcommand(
+      "select", "Add an archive to the host's KML list, or remove one, through the module's KML file selector, "
+                "and print the list as the selector shows it (name, points, lines, polygons)");
+  static SelectRequest request;
+  auto* add = select->add_option("--add", request.add, "The KMZ archive to add (a host path or a Windows path)");
+  auto* remove = select->add_option("--remove", request.remove, "The row to remove, counted from 1");
+  auto* list = select->add_flag("--list", request.list, "Only show the list");
+  add->excludes(remove)->excludes(list);
+  remove->excludes(list);
+  select->callback([] {
+    if (!request.add && !request.remove && !request.list) throw CommandError("give --add FILE, --remove N or --list");
+    Select(request);
+  });
 
   auto* normalise = kml->add_subcommand(
       "normalise", "Rewrite a KMZ (or KML) of any producer into the layout the overlay reads in full");

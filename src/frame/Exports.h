@@ -8,7 +8,10 @@
 
 #include "frame/Api.h"
 
+class CKMLFileList;
 class CWreckList;
 
 OVERLAYS_API void InstallWrecks();
 OVERLAYS_API void LoadingWrecks(CWreckList* wrecks, CWreckList* searchList);
+// The KML file selector for the host's list; true when it ended with OK.
+OVERLAYS_API bool KMLLoad(CKMLFileList* files);

@@ -18,6 +18,12 @@ std::size_t CFileNameList::FindOrAdd(const std::string& path) {
   return index;
 }
 
+void CFileNameList::RemoveAt(std::size_t index) {
+  if (index >= paths_.size()) return;
+  paths_.erase(paths_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (!paths_.empty()) recentFolder_ = FolderOf(paths_.size() - 1);
+}
+
 std::string CFileNameList::FolderOf(std::size_t index) const {
   if (index >= paths_.size()) throw std::invalid_argument("CFileNameList::FolderOf: index outside the list");
   const std::string& path = paths_[index];

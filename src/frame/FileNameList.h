@@ -29,6 +29,10 @@ class OVERLAYS_API CFileNameList {
   // may keep two spellings apart); a new path is appended and its folder
   // becomes the recent folder.
   std::size_t FindOrAdd(const std::string& path);
+  // Takes entry i out (nothing outside the list); the recent folder
+  // becomes the last remaining entry's, and stays as it was when none
+  // remains.
+  void RemoveAt(std::size_t index);
   // Entry i up to, not including, its last backslash; the whole entry when
   // that backslash is at position 0 or absent. std::invalid_argument
   // outside the list.

@@ -22,3 +22,10 @@ bool CKMLFileList::Add(const std::string& path) {
   names.Save();
   return true;
 }
+
+void CKMLFileList::RemoveAt(std::size_t index) {
+  if (index >= files_.size()) return;
+  files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(index));
+  names.RemoveAt(index);
+  names.Save();
+}

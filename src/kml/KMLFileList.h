@@ -34,6 +34,10 @@ class OVERLAYS_API CKMLFileList {
   // read is it appended, the list marked modified and the path remembered
   // and saved. True when it was added.
   bool Add(const std::string& path);
+  // Takes the overlay at `index` out and destroys it, with its remembered
+  // name when there is one at that index, and saves the names; nothing
+  // outside the list.
+  void RemoveAt(std::size_t index);
   // What the last load of Add met, also when it added nothing.
   const KMLLoadOutcome& LastOutcome() const { return lastOutcome_; }
 

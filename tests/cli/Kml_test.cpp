@@ -275,3 +275,36 @@ TEST_F(CliKml, EveryFeatureOfGdalsKmlComesBackThroughTheNormaliser) {
 }
 
 }  // namespace
+
+namespace {
+
+// kml select keeps the host's list between runs through the remembered
+// names: archives inside the machine's drives come back in the next run.
+TEST_F(CliKml, SelectAddsListsAndRemovesThroughTheSelector) {
+  WriteKmz(sandbox.Path() / "C" / "Charts" / "a.kmz", {{"doc.kml", Kml(kPoint + kRoute)}});
+  WriteKmz(sandbox.Path() / "C" / "Charts" / "styles.kmz", {{"doc.kml", Kml(kStyle)}});
+  const std::string header = "File Name\tPoints\tLines\tPolygons\n";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;
+  } const cases[] = {
+      {{"--add", "C:\\Charts\\a.kmz"}, 0, header + "a\t1\t1\t\n", ""},
+      {{"--add", "C:\\CHARTS\\A.KMZ"}, 1, "", "is in the list already"},
+      {{"--add", "C:\\Charts\\styles.kmz"}, 1, "", "no point, line or polygon"},
+      {{"--list"}, 0, header + "a\t1\t1\t\n", ""},
+      {{"--remove", "2"}, 1, "", "there is no file 2: the selector lists 1"},
+      {{"--remove", "1"}, 0, header, ""},
+      {{}, 1, "", "give --add FILE, --remove N or --list"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"kml", "select"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliResult r = Run(args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_TRUE(Contains(r.err, c.err)) << r.err;
+  }
+}
+
+}  // namespace

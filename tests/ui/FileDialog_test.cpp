@@ -1,5 +1,6 @@
-// The save-file dialog: how a typed name becomes a path, which names keep
-// it open, the overwrite prompt, and its end when nobody answers.
+// The save-file and open-file dialogs: how a typed name becomes a path,
+// which names keep them open, the overwrite prompt, and the end when nobody
+// answers.
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,8 @@ struct Outcome {
 
 // Types `typed` and presses Save; answers an overwrite prompt with
 // `replace`; ends the dialog with Cancel if it is still open.
-Outcome SaveAs(std::string_view typed, bool replace = true, DWORD flags = OFN_OVERWRITEPROMPT) {
+Outcome SaveAs(std::string_view typed, bool replace = true, DWORD flags = OFN_OVERWRITEPROMPT,
+               FileDialogMode mode = FileDialogMode::Save) {
   Outcome outcome;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
@@ -37,7 +39,7 @@ Outcome SaveAs(std::string_view typed, bool replace = true, DWORD flags = OFN_OV
     outcome.problem = d.Text(platform::ui::kFileProblemText);
     d.End(IDCANCEL);
   });
-  CFileDialog dialog("csv", "List.csv", flags, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+  CFileDialog dialog(mode, "*.csv", "List.csv", flags, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
   outcome.result = static_cast<int>(dialog.DoModal());
   outcome.path = dialog.GetPathName();
   return outcome;
@@ -87,6 +89,23 @@ TEST_F(FileDialogTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
   for (const Case& c : cases) {
     const Outcome outcome = SaveAs("old", c.replace, c.flags);
     EXPECT_EQ(std::pair(outcome.result, outcome.prompts), std::pair(c.result, c.prompts)) << c.flags;
+  }
+}
+
+// Open takes only an existing file, and never asks to replace it.
+TEST_F(FileDialogTest, OpenTakesOnlyAnExistingFile) {
+  struct Case { std::string_view typed, path, problem; };
+  const Case cases[] = {
+      {"old", "C:\\Out\\old.csv", ""},  // default extension added
+      {"New.csv", "", "C:\\Out\\New.csv was not found."},
+      {"C:\\Missing\\Old.csv", "", "The folder C:\\Missing\\ does not exist."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const Outcome outcome = SaveAs(c.typed, false, OFN_OVERWRITEPROMPT, FileDialogMode::Open);
+    EXPECT_EQ(std::pair(outcome.result, outcome.prompts), std::pair(c.path.empty() ? IDCANCEL : IDOK, 0));
+    EXPECT_EQ(outcome.path, c.path);
+    EXPECT_EQ(outcome.problem, c.problem);
   }
 }
 

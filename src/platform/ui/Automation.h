@@ -103,8 +103,8 @@ class OVERLAYS_API Driver {
   // A double-click on a row of a list, list box or combo box.
   void DoubleClickRow(int id, int index);
   void SelectTab(int index);
-  // In a save-file dialog (CFileDialog): types the path over the offered
-  // name and presses Save.
+  // In a file dialog (CFileDialog, save or open): types the path over the
+  // offered name and presses Save or Open.
   void SaveAs(std::string_view path);
   void End(int result);
 

@@ -1,5 +1,7 @@
 #include "platform/ui/FileDialog.h"
 
+#include <array>
+
 #include "platform/fs/FileSystem.h"
 #include "platform/ui/ComboBox.h"
 
@@ -12,17 +14,36 @@ using platform::ui::DialogTemplate;
 constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
 
-constexpr DialogItemTemplate kSaveItems[] = {
-    {-1, ControlKind::Static, "File name:", {7, 9, 50, 8}, kLabel},
-    {platform::ui::kFileNameField, ControlKind::Edit, "", {60, 7, 190, 12}, kTabStop | ES_AUTOHSCROLL},
-    {-1, ControlKind::Static, "Save as type:", {7, 27, 50, 8}, kLabel},
-    {platform::ui::kFileTypeList, ControlKind::ComboBox, "", {60, 25, 190, 60}, kTabStop | CBS_DROPDOWNLIST},
-    {platform::ui::kFileProblemText, ControlKind::Static, "", {7, 44, 243, 16}, kLabel},
-    {IDOK, ControlKind::Button, "Save", {146, 64, 50, 14}, kTabStop | BS_DEFPUSHBUTTON},
-    {IDCANCEL, ControlKind::Button, "Cancel", {200, 64, 50, 14}, kTabStop},
-};
+// The save and open dialogs differ only in two words.
+constexpr std::array<DialogItemTemplate, 7> FileItems(std::string_view typeLabel, std::string_view action) {
+  return {{
+      {-1, ControlKind::Static, "File name:", {7, 9, 50, 8}, kLabel},
+      {platform::ui::kFileNameField, ControlKind::Edit, "", {60, 7, 190, 12}, kTabStop | ES_AUTOHSCROLL},
+      {-1, ControlKind::Static, typeLabel, {7, 27, 50, 8}, kLabel},
+      {platform::ui::kFileTypeList, ControlKind::ComboBox, "", {60, 25, 190, 60}, kTabStop | CBS_DROPDOWNLIST},
+      {platform::ui::kFileProblemText, ControlKind::Static, "", {7, 44, 243, 16}, kLabel},
+      {IDOK, ControlKind::Button, action, {146, 64, 50, 14}, kTabStop | BS_DEFPUSHBUTTON},
+      {IDCANCEL, ControlKind::Button, "Cancel", {200, 64, 50, 14}, kTabStop},
+  }};
+}
+
+constexpr auto kSaveItems = FileItems("Save as type:", "Save");
 constexpr DialogTemplate kSaveTemplate{platform::ui::kSaveFileDialog, "Save As", {0, 0, 257, 85},
                                        WS_POPUP | WS_CAPTION | WS_SYSMENU, kSaveItems};
+constexpr auto kOpenItems = FileItems("Files of type:", "Open");
+constexpr DialogTemplate kOpenTemplate{platform::ui::kOpenFileDialog, "Open", {0, 0, 257, 85},
+                                       WS_POPUP | WS_CAPTION | WS_SYSMENU, kOpenItems};
+
+const DialogTemplate& TemplateOf(FileDialogMode mode) {
+  return mode == FileDialogMode::Open ? kOpenTemplate : kSaveTemplate;
+}
+
+// "*.kmz" names the extension as a filter does; the dialog adds "kmz".
+std::string_view BareExtension(std::string_view extension) {
+  if (extension.starts_with("*")) extension.remove_prefix(1);
+  if (extension.starts_with(".")) extension.remove_prefix(1);
+  return extension;
+}
 
 // Yes is the default button and No the cancel one, so Enter replaces and
 // Escape goes back to the file name.
@@ -82,14 +103,20 @@ std::size_t NameStart(std::string_view path) {
 
 CFileDialog::CFileDialog(std::string_view defaultExtension, std::string_view fileName, DWORD flags,
                          std::string_view filter, CWnd* parent)
-    : CDialog(platform::ui::kSaveFileDialog, parent),
-      defaultExtension_(defaultExtension),
+    : CFileDialog(FileDialogMode::Save, defaultExtension, fileName, flags, filter, parent) {}
+
+CFileDialog::CFileDialog(FileDialogMode mode, std::string_view defaultExtension, std::string_view fileName,
+                         DWORD flags, std::string_view filter, CWnd* parent)
+    : CDialog(TemplateOf(mode).id, parent),
+      mode_(mode),
+      defaultExtension_(BareExtension(defaultExtension)),
       fileName_(fileName),
       flags_(flags),
-      fileTypes_(FileTypesOf(filter)) {}
+      fileTypes_(FileTypesOf(filter)),
+      title_(TemplateOf(mode).caption) {}
 
 BOOL CFileDialog::CreateDialogWindow(CWnd* parent, DWORD extraStyle) {
-  return BuildFromTemplate(kSaveTemplate, parent, extraStyle);
+  return BuildFromTemplate(TemplateOf(mode_), parent, extraStyle);
 }
 
 BOOL CFileDialog::OnInitDialog() {
@@ -140,12 +167,17 @@ bool CFileDialog::ResolveTypedName(std::string& path, std::string& problem) cons
     problem = "The folder " + folder + " does not exist.";
     return false;
   }
+  if (mode_ == FileDialogMode::Open && !platform::fs::FileExists(full)) {
+    problem = full + " was not found.";
+    return false;
+  }
   path = full;
   return true;
 }
 
 bool CFileDialog::MayReplace(const std::string& path) {
-  if (!(flags_ & OFN_OVERWRITEPROMPT) || !platform::fs::FileExists(path)) return true;
+  if (mode_ == FileDialogMode::Open || !(flags_ & OFN_OVERWRITEPROMPT) || !platform::fs::FileExists(path))
+    return true;
   ConfirmReplaceDialog confirm(path + " already exists.\nDo you want to replace it?", this);
   return confirm.DoModal() == IDOK;
 }

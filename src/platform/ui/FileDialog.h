@@ -1,7 +1,8 @@
 #pragma once
-// CFileDialog: the common "Save As" dialog. It offers a file name (the
-// default one first), a list of file types from a filter text such as
-// "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", and Save and Cancel.
+// CFileDialog: the common "Save As" and "Open" dialogs. Each offers a file
+// name (the default one first), a list of file types from a filter text
+// such as "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", and Save (or
+// Open) and Cancel. Open takes only the name of an existing file.
 // Save takes the typed name as a Windows path (relative names start from
 // the platform's current folder), adds the default extension when the name
 // has none, and keeps the dialog open, with the reason in its problem line,
@@ -11,8 +12,8 @@
 // Yes in a "Confirm Save As" dialog.
 //
 // The automation hook answers it like any modal dialog (its template id is
-// kSaveFileDialog; Driver::SaveAs types a path and presses Save); headless
-// with no hook it ends as cancelled.
+// kSaveFileDialog or kOpenFileDialog; Driver::SaveAs types a path and
+// presses Save or Open); headless with no hook it ends as cancelled.
 
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ namespace platform::ui {
 // Template and control ids of the dialog and of its overwrite prompt.
 inline constexpr UINT kSaveFileDialog = 0x7E10;
 inline constexpr UINT kConfirmReplaceDialog = 0x7E11;
+inline constexpr UINT kOpenFileDialog = 0x7E12;
 inline constexpr int kFileNameField = 0x0480;
 inline constexpr int kFileTypeList = 0x0470;
 inline constexpr int kFileProblemText = 0x0443;
@@ -36,11 +38,16 @@ inline constexpr int kConfirmText = 0x0444;
 
 }  // namespace platform::ui
 
+enum class FileDialogMode { Save, Open };
+
 class OVERLAYS_API CFileDialog : public CDialog {
  public:
-  // `defaultExtension` without the dot; `filter` as described above.
+  // A "Save As" dialog. `defaultExtension` without the dot (a leading "*."
+  // is passed over); `filter` as described above.
   CFileDialog(std::string_view defaultExtension, std::string_view fileName, DWORD flags, std::string_view filter,
               CWnd* parent = nullptr);
+  CFileDialog(FileDialogMode mode, std::string_view defaultExtension, std::string_view fileName, DWORD flags,
+              std::string_view filter, CWnd* parent = nullptr);
 
   void SetTitle(std::string_view title) { title_ = title; }
   // After IDOK: the full Windows path, its file name and its extension.
@@ -60,11 +67,12 @@ class OVERLAYS_API CFileDialog : public CDialog {
   bool ResolveTypedName(std::string& path, std::string& problem) const;
   bool MayReplace(const std::string& path);
 
+  FileDialogMode mode_;
   std::string defaultExtension_;
   std::string fileName_;
   DWORD flags_;
   // The descriptions of the filter's file types.
   std::vector<std::string> fileTypes_;
-  std::string title_ = "Save As";
+  std::string title_;
   std::string path_;
 };

@@ -350,11 +350,16 @@ LRESULT CListCtrl::Notify(UINT code, int item, int subItem, CPoint point) {
   return parent->SendMessage(WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&info));
 }
 
-void CListCtrl::ClickRow(int index, UINT message) {
+void CListCtrl::ClickRow(int index, UINT message, WPARAM keys) {
   SetFocus();
   CRect rect;
   const bool onRow = GetItemRect(index, &rect);
-  if (onRow && message != WM_LBUTTONDBLCLK) {
+  const bool toggle = (keys & MK_CONTROL) && message == WM_LBUTTONDOWN && !(GetStyle() & LVS_SINGLESEL);
+  if (onRow && toggle) {
+    SetItemState(-1, 0, LVIS_FOCUSED);
+    SetItemState(index, (GetItemState(index, LVIS_SELECTED) ^ LVIS_SELECTED) | LVIS_FOCUSED,
+                 LVIS_SELECTED | LVIS_FOCUSED);
+  } else if (onRow && message != WM_LBUTTONDBLCLK) {
     SetItemState(-1, 0, LVIS_SELECTED);
     SetItemState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
@@ -373,7 +378,16 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN) {
     LVHITTESTINFO info;
     info.pt = CPoint::FromLParam(lParam);
-    ClickRow(SubItemHitTest(&info), message);
+    ClickRow(SubItemHitTest(&info), message, wParam);
+    return 0;
+  }
+  if (message == WM_KEYDOWN) {
+    CWnd* parent = GetParent();
+    if (!parent || !m_hWnd) return 0;
+    NMLVKEYDOWN key;
+    key.hdr = NMHDR{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), LVN_KEYDOWN};
+    key.wVKey = static_cast<WORD>(wParam);
+    parent->SendMessage(WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&key));
     return 0;
   }
   return CWnd::DefWindowProc(message, wParam, lParam);

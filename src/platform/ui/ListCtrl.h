@@ -4,7 +4,9 @@
 // states. Rows are one line of the list's font plus 4 pixels high, below a
 // header of the same height, so hit tests and cell rectangles are exact
 // for tests and in-place editors. A user's click selects and focuses a row
-// and tells the parent (LVN_ITEMCHANGED, NM_CLICK; NM_DBLCLK; NM_RCLICK).
+// (with Ctrl, in a list that allows several, it adds or takes away that
+// row alone) and tells the parent (LVN_ITEMCHANGED, NM_CLICK; NM_DBLCLK;
+// NM_RCLICK); a key pressed in the list is told too (LVN_KEYDOWN).
 
 #include <string>
 #include <vector>
@@ -67,6 +69,12 @@ struct NMLISTVIEW {
   UINT uOldState = 0;
   CPoint ptAction;
   LPARAM lParam = 0;
+};
+// A key pressed in the list (LVN_KEYDOWN).
+struct NMLVKEYDOWN {
+  NMHDR hdr;
+  WORD wVKey = 0;
+  UINT flags = 0;
 };
 struct NMLVDISPINFO {
   NMHDR hdr;
@@ -145,8 +153,9 @@ class OVERLAYS_API CListCtrl : public CWnd {
   int HitTest(LVHITTESTINFO* info) const;
   int SubItemHitTest(LVHITTESTINFO* info) const;
 
-  // What a user's click on a row does (select, focus, notify).
-  void ClickRow(int index, UINT message);
+  // What a user's click on a row does (select, focus, notify); `keys` are
+  // the mouse message's key flags.
+  void ClickRow(int index, UINT message, WPARAM keys = 0);
 
   std::vector<std::string> AccessibleRows() const override;
   int AccessibleSelection() const override { return GetNextItem(-1, LVNI_SELECTED); }
