@@ -9,9 +9,15 @@
 #include "frame/Api.h"
 
 class CKMLFileList;
+class CSeaAreas;
+class CWnd;
 class CWreckList;
 
 OVERLAYS_API void InstallWrecks();
 OVERLAYS_API void LoadingWrecks(CWreckList* wrecks, CWreckList* searchList);
 // The KML file selector for the host's list; true when it ended with OK.
 OVERLAYS_API bool KMLLoad(CKMLFileList* files);
+// The sea areas setup for the host's areas; `redraw`, when given, is the
+// window asked to draw the chart again after each change. True when it
+// ended with OK.
+OVERLAYS_API bool SeaAreasSetup(CWnd* redraw, CSeaAreas* seaAreas);

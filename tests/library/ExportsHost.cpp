@@ -14,6 +14,7 @@
 
 #include <overlays/frame/Exports.h>
 #include <overlays/kml/KMLFileList.h>
+#include <overlays/seaareas/SeaAreas.h>
 #include <overlays/platform/fs/Platform.h>
 #include <overlays/platform/ui/Automation.h>
 #include <overlays/wrecks/CountryTable.h>
@@ -105,5 +106,9 @@ int main(int argc, char** argv) {
   // as cancelled with the list as it was.
   CKMLFileList kml;
   Check(!KMLLoad(&kml) && kml.GetCount() == 0, "the KML file selector did not close as cancelled");
+  CSeaAreas seaAreas;
+  seaAreas.areas.push_back({"Dogger", {}});
+  Check(!SeaAreasSetup(nullptr, &seaAreas) && seaAreas.activeArea == kNoActiveArea,
+        "the sea areas setup did not close as cancelled with the areas as they were");
   return failures == 0 ? 0 : 1;
 }
