@@ -8,7 +8,10 @@
 
 #include "frame/Api.h"
 
+class CDatum;
 class CWreckList;
+struct WreckDef;
 
 OVERLAYS_API void InstallWrecks();
 OVERLAYS_API void LoadingWrecks(CWreckList* wrecks, CWreckList* searchList);
+OVERLAYS_API void DisplayWreckProperties(WreckDef* wreck, CDatum* datum);
