@@ -25,13 +25,13 @@ namespace {
 using platform::ui::Driver;
 using platform::ui::ModalTurn;
 
-struct ShowRequest {
+struct WrecksShowRequest {
   std::uint32_t id = 0;
   std::optional<std::string> datum;  // FAMILY:ROW[:reverse]; no datum otherwise
   std::optional<std::string> grid;   // KIND:ROW[:VARIANT]; the record's UTM zone otherwise
 };
 
-WreckDef& FindWreck(const CWreckList& wrecks, std::uint32_t id) {
+WreckDef& WreckWithId(const CWreckList& wrecks, std::uint32_t id) {
   const auto found = std::ranges::find_if(wrecks.records, [id](const WreckDef* w) { return w->data.wreckId == id; });
   if (found == wrecks.records.end())
     throw CommandError("there is no wreck with ID " + std::to_string(id) + " in " + wrecks.databaseTitle);
@@ -39,7 +39,7 @@ WreckDef& FindWreck(const CWreckList& wrecks, std::uint32_t id) {
 }
 
 // The host's datum object pointed at the chosen grid, or none.
-std::unique_ptr<DatumHost> ChosenDatum(const ShowRequest& request, const WreckDataDef& data) {
+std::unique_ptr<DatumHost> SheetDatum(const WrecksShowRequest& request, const WreckDataDef& data) {
   if (!request.datum) return nullptr;
   auto holder = std::make_unique<DatumHost>();
   const GridAddress grid = request.grid ? ParseGridAddress(*request.grid)
@@ -50,7 +50,7 @@ std::unique_ptr<DatumHost> ChosenDatum(const ShowRequest& request, const WreckDa
 }
 
 // The later lines of a value are indented under the first.
-void PrintField(std::ostream& out, const char* label, const std::string& value) {
+void PrintSheetField(std::ostream& out, const char* label, const std::string& value) {
   out << "  " << label << ":";
   const char* separator = " ";
   for (std::size_t start = 0; start < value.size();) {
@@ -64,40 +64,40 @@ void PrintField(std::ostream& out, const char* label, const std::string& value) 
   out << "\n";
 }
 
-void PrintPage(std::ostream& out, const CWreckPropertyPage& page) {
+void PrintSheetPage(std::ostream& out, const CWreckPropertyPage& page) {
   out << Out(page.GetWindowText()) << "\n";
   for (const WreckPageField& field : page.Fields()) {
     const CWnd* control = page.GetDlgItem(field.id);
-    if (control && (control->GetStyle() & WS_VISIBLE)) PrintField(out, field.label, control->GetWindowText());
+    if (control && (control->GetStyle() & WS_VISIBLE)) PrintSheetField(out, field.label, control->GetWindowText());
   }
 }
 
 // Shows every page in tab order, as a user would click through them, and
 // closes the sheet without a command, so the page it reopens on stays.
-void ReadSheet(Driver& d) {
+void ReadWreckSheet(Driver& d) {
   if (d.Turn() != ModalTurn::Started) return;
   auto& sheet = dynamic_cast<CPropertySheet&>(d.Dialog());
   std::cout << Out(sheet.GetWindowText()) << "\n";
   for (int i = 0; i < sheet.GetPageCount(); ++i) {
     d.SelectTab(i);
-    PrintPage(std::cout, dynamic_cast<const CWreckPropertyPage&>(*sheet.GetPage(i)));
+    PrintSheetPage(std::cout, dynamic_cast<const CWreckPropertyPage&>(*sheet.GetPage(i)));
   }
   d.End(IDCANCEL);
 }
 
-void RunShow(const ShowRequest& request) {
+void RunWrecksShow(const WrecksShowRequest& request) {
   if (request.grid && !request.datum) throw CommandError("--grid needs --datum: the grid is the datum's user grid");
   LoadedWrecks loaded;
-  WreckDef& wreck = FindWreck(loaded.wrecks, request.id);
-  const std::unique_ptr<DatumHost> holder = ChosenDatum(request, wreck.data);
-  platform::ui::ScopedAutomation automation(ReadSheet);
+  WreckDef& wreck = WreckWithId(loaded.wrecks, request.id);
+  const std::unique_ptr<DatumHost> holder = SheetDatum(request, wreck.data);
+  platform::ui::ScopedAutomation automation(ReadWreckSheet);
   DisplayWreckProperties(&wreck, holder ? &holder->datum : nullptr);
 }
 
 }  // namespace
 
 void AddWrecksShowCommand(CLI::App& wrecks) {
-  static ShowRequest request;
+  static WrecksShowRequest request;
   auto* cmd = wrecks.add_subcommand(
       "show", "Show one record on the wreck property sheet and print its four pages as they show it");
   cmd->add_option("ID", request.id, "The wreck ID, as 'wrecks dump' lists it")->required();
@@ -106,7 +106,7 @@ void AddWrecksShowCommand(CLI::App& wrecks) {
                   "northing on the user grid (family -1 shows none)");
   cmd->add_option("--grid", request.grid,
                   "The user grid as KIND:ROW[:VARIANT] (see 'overlays grids'); the record's UTM zone otherwise");
-  cmd->callback([] { RunShow(request); });
+  cmd->callback([] { RunWrecksShow(request); });
 }
 
 }  // namespace host
