@@ -1,6 +1,7 @@
 #include "GridAddress.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "Host.h"
 
@@ -23,6 +24,13 @@ GridAddress ParseGridAddress(const std::string& text) {
                   (p == end || (*p++ == ':' && ReadNumber(p, end, a.variant) && p == end));
   if (!ok) throw CommandError("'" + text + "' is not a grid: give KIND:ROW or KIND:ROW:VARIANT, as 'overlays grids' lists them");
   return a;
+}
+
+// Catalogue kind 0 lists the UTM zones by number, variant 1 south.
+GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
+  const double lon = std::remainder(lonDegrees, 360);
+  const auto zone = static_cast<std::uint32_t>(std::floor((lon + 180) / 6)) % 60 + 1;
+  return {0, zone, latDegrees < 0 ? 1u : 0u};
 }
 
 }  // namespace host

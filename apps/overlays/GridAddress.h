@@ -15,4 +15,8 @@ struct GridAddress {
 // separated by colons.
 GridAddress ParseGridAddress(const std::string& text);
 
+// The UTM zone of a point (degrees), north or south, as the catalogue
+// lists it.
+GridAddress UtmZoneGrid(double latDegrees, double lonDegrees);
+
 }  // namespace host

@@ -45,6 +45,8 @@ void AddAngleCommand(CLI::App& app, const Options& options);
 void AddKmlCommand(CLI::App& app, const Options& options);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
+// `wrecks show`, added to the `wrecks` command.
+void AddWrecksShowCommand(CLI::App& wrecks);
 void AddDemoCommand(CLI::App& app, const Options& options);
 void AddEllipsoidsCommand(CLI::App& app, const Options& options);
 void AddGeodesicCommand(CLI::App& app, const Options& options);

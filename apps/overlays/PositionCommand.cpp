@@ -35,13 +35,6 @@ struct PositionRequest {
   std::vector<std::string> point;  // two numbers, or "-"
 };
 
-// Catalogue kind 0 lists the UTM zones by number, variant 1 south.
-GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
-  const double lon = std::remainder(lonDegrees, 360);
-  const auto zone = static_cast<std::uint32_t>(std::floor((lon + 180) / 6)) % 60 + 1;
-  return {0, zone, latDegrees < 0 ? 1u : 0u};
-}
-
 // The catalogue's grid, or the UTM zone of the point.
 void SelectPositionDatum(DatumHost& host, const PositionRequest& request, const DatumChoice& choice,
                          double latDegrees, double lonDegrees) {

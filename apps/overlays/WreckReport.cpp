@@ -14,6 +14,7 @@
 #include "wrecks/CountryTable.h"
 #include "wrecks/DateText.h"
 #include "wrecks/WreckCodeTables.h"
+#include "wrecks/WreckFieldText.h"
 #include "wrecks/WreckList.h"
 #include "wrecks/WreckResources.h"
 
@@ -21,11 +22,6 @@ namespace host {
 namespace {
 
 constexpr int kLatitudeKind = 5, kLongitudeKind = 6, kDegreesMinutes = 1;
-
-std::string Category(const WreckDef& w) {
-  return w.IsWreck() ? WreckCodeText(WreckCode::WreckCategory, w.data.wreckCategory)
-                     : WreckCodeText(WreckCode::ObstructionCategory, w.data.obstructionCategory);
-}
 
 std::string DisplayName(const WreckDef& w) {
   if (!w.Name().empty()) return std::string(w.Name());
@@ -64,7 +60,7 @@ const WreckField kWreckFields[] = {
     {"name", FieldType::Text, [](const WreckDef& w) { return Out(DisplayName(w)); }},
     {"latitude", FieldType::Number, [](const WreckDef& w) { return Degrees(w.data.latitude, w); }},
     {"longitude", FieldType::Number, [](const WreckDef& w) { return Degrees(w.data.longitude, w); }},
-    {"category", FieldType::Text, [](const WreckDef& w) { return Category(w); }},
+    {"category", FieldType::Text, [](const WreckDef& w) { return CategoryText(w.data); }},
     {"status", FieldType::Text, [](const WreckDef& w) { return WreckCodeText(WreckCode::Status, w.data.status); }},
     {"depth_m", FieldType::Number,
      [](const WreckDef& w) { return w.data.depth != 0 ? Number(w.data.depth, 1) : std::string(); }},
@@ -188,5 +184,13 @@ void DeleteWrecks(CWreckList& wrecks) {
   for (WreckDef* w : wrecks.records) delete w;
   wrecks.RemoveAll();
 }
+
+LoadedWrecks::LoadedWrecks() {
+  LoadWrecks(wrecks, searchList);
+  if (wrecks.GetSize() == 0)
+    throw CommandError("no wreck database is installed (run 'overlays install --yes' with a package waiting)");
+}
+
+LoadedWrecks::~LoadedWrecks() { DeleteWrecks(wrecks); }
 
 }  // namespace host

@@ -1,4 +1,4 @@
-// overlays wrecks load | dump: the wreck database as the host loads it.
+// overlays wrecks load | dump | show: the wreck database as the host loads it.
 
 #include <iostream>
 
@@ -12,19 +12,6 @@ namespace {
 struct DumpOptions {
   long limit = -1;
   std::string format = "text";
-};
-
-// The host's two lists, loaded the way the host loads them; records are
-// freed when the command ends.
-struct LoadedWrecks {
-  CWreckList wrecks;
-  CWreckList searchList;
-  LoadedWrecks() {
-    LoadWrecks(wrecks, searchList);
-    if (wrecks.GetSize() == 0)
-      throw CommandError("no wreck database is installed (run 'overlays install --yes' with a package waiting)");
-  }
-  ~LoadedWrecks() { DeleteWrecks(wrecks); }
 };
 
 DumpFormat FormatNamed(const std::string& name) {
@@ -54,6 +41,8 @@ void AddWrecksCommand(CLI::App& app, const Options&) {
     LoadedWrecks loaded;
     PrintWrecks(std::cout, loaded.wrecks, dump.limit, FormatNamed(dump.format));
   });
+
+  AddWrecksShowCommand(*wrecks);
 }
 
 }  // namespace host

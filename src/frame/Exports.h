@@ -8,13 +8,16 @@
 
 #include "frame/Api.h"
 
+class CDatum;
 class CKMLFileList;
 class CSeaAreas;
 class CWnd;
 class CWreckList;
+struct WreckDef;
 
 OVERLAYS_API void InstallWrecks();
 OVERLAYS_API void LoadingWrecks(CWreckList* wrecks, CWreckList* searchList);
+OVERLAYS_API void DisplayWreckProperties(WreckDef* wreck, CDatum* datum);
 // The KML file selector for the host's list; true when it ended with OK.
 OVERLAYS_API bool KMLLoad(CKMLFileList* files);
 // The sea areas setup for the host's areas; `redraw`, when given, is the

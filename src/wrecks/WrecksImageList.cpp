@@ -9,22 +9,27 @@ namespace {
 // adding never has to grow it.
 constexpr int kInitialImages = 250;
 constexpr int kGrowBy = 1;
+
+void AddBitmapStrip(CImageList& list, UINT bitmapId) {
+  CBitmap strip;
+  if (strip.LoadBitmap(bitmapId)) list.Add(&strip, CWrecksImageList::kMaskColour);
+}
+
 }  // namespace
 
 CWrecksImageList::CWrecksImageList() {
   Create(kImageWidth, kImageHeight, ILC_COLOR24 | ILC_MASK, kInitialImages, kGrowBy);
-  AddStrip(kWreckSymbolsBitmap);
-  AddStrip(kWreckStatusBitmap);
-  AddStrip(kWreckCautionBitmap);
-  for (const UINT strip : kFlagStripBitmaps) AddStrip(strip);
+  AddBitmapStrip(*this, kWreckSymbolsBitmap);
+  AddBitmapStrip(*this, kWreckStatusBitmap);
+  AddBitmapStrip(*this, kWreckCautionBitmap);
+  AddFlagStrips(*this);
+}
+
+void AddFlagStrips(CImageList& list) {
+  for (const UINT strip : kFlagStripBitmaps) AddBitmapStrip(list, strip);
 }
 
 CWrecksImageList::~CWrecksImageList() = default;
-
-void CWrecksImageList::AddStrip(UINT bitmapId) {
-  CBitmap strip;
-  if (strip.LoadBitmap(bitmapId)) Add(&strip, kMaskColour);
-}
 
 int CWrecksImageList::GetStatus(WreckDataDef data) { return data.status + kFirstStatusImage; }
 

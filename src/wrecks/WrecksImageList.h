@@ -42,7 +42,9 @@ class OVERLAYS_API CWrecksImageList : public CImageList {
   static int GetCaution();
   // Flag index (0..96) of the record's nationality; its image is 13 more.
   static int GetCountryCode(WreckDataDef data);
-
- private:
-  void AddStrip(UINT bitmapId);
 };
+
+// Adds the flag strips the resource chain holds to a list of any image
+// size, white transparent: flag index f becomes image f of a list that was
+// empty.
+OVERLAYS_API void AddFlagStrips(CImageList& list);

@@ -100,6 +100,8 @@ int main(int argc, char** argv) {
     const int flag = CWrecksImageList::GetCountryCode(data);
     Check(flag >= 0 && flag < kFlagCount, "flag index out of range");
   }
+  // Nobody closes the property sheet in a headless host: it closes itself.
+  DisplayWreckProperties(wrecks.GetAt(0), nullptr);
   for (std::size_t i = 0; i < wrecks.GetSize(); ++i) delete wrecks.GetAt(i);
 
   // Nobody chooses a file in a headless host: the KML file selector closes

@@ -1,5 +1,7 @@
 #include "platform/ui/ImageList.h"
 
+#include <algorithm>
+
 namespace {
 // Larger than any icon strip the module builds.
 constexpr int kMaxImageSide = 1024;
@@ -24,13 +26,21 @@ int CImageList::AddStrip(const CBitmap* strip, const std::function<bool(int, int
   if (!created_ || !strip || !strip->IsCreated()) return -1;
   const CSize size = strip->GetSize();
   const int count = size.cx / cx_;
-  if (count == 0 || size.cy < cy_) return -1;
+  if (count == 0) return -1;
   const int first = GetImageCount();
+  // Rows below a shorter strip stay transparent white, so the flag strips
+  // serve both the 18-pixel wreck list and the 20-pixel flag icons.
+  const int rows = std::min(cy_, size.cy);
   for (int n = 0; n < count; ++n) {
     Image image;
     image.pixels.CreateBitmap(cx_, cy_);
     image.transparent.assign(static_cast<std::size_t>(cx_) * static_cast<std::size_t>(cy_), false);
-    for (int y = 0; y < cy_; ++y)
+    for (int y = rows; y < cy_; ++y)
+      for (int x = 0; x < cx_; ++x) {
+        image.pixels.SetPixel(x, y, RGB(255, 255, 255));
+        image.transparent[static_cast<std::size_t>(y * cx_ + x)] = true;
+      }
+    for (int y = 0; y < rows; ++y)
       for (int x = 0; x < cx_; ++x) {
         const COLORREF colour = strip->GetPixel(n * cx_ + x, y);
         image.pixels.SetPixel(x, y, colour);

@@ -17,8 +17,8 @@ void CStatic::TakeStateFrom(CWnd& standIn) {
   bitmap_ = other->bitmap_ == &other->templateBitmap_ ? &templateBitmap_ : other->bitmap_;
 }
 
-CBitmap* CStatic::SetBitmap(CBitmap* bitmap) {
-  CBitmap* previous = bitmap_;
+const CBitmap* CStatic::SetBitmap(const CBitmap* bitmap) {
+  const CBitmap* previous = bitmap_;
   bitmap_ = bitmap;
   Invalidate();
   return previous;

@@ -8,9 +8,10 @@
 class OVERLAYS_API CStatic : public CWnd {
  public:
   BOOL Create(std::string_view text, DWORD style, const CRect& rect, CWnd* parent, UINT id = 0xFFFF);
-  // The picture shown (not owned); returns the previous one.
-  CBitmap* SetBitmap(CBitmap* bitmap);
-  CBitmap* GetBitmap() const { return bitmap_; }
+  // The picture shown (not owned, never changed: an image list's icon may
+  // be shown too); returns the previous one.
+  const CBitmap* SetBitmap(const CBitmap* bitmap);
+  const CBitmap* GetBitmap() const { return bitmap_; }
   bool IsPicture() const { return (GetStyle() & SS_TYPEMASK) == SS_BITMAP; }
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -19,7 +20,7 @@ class OVERLAYS_API CStatic : public CWnd {
   void TakeStateFrom(CWnd& standIn) override;
 
  private:
-  CBitmap* bitmap_ = nullptr;
+  const CBitmap* bitmap_ = nullptr;
   // The template's picture, loaded from the resource chain.
   CBitmap templateBitmap_;
 };

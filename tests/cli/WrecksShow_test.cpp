@@ -1,0 +1,82 @@
+// overlays wrecks show on the sample database the demo installs.
+
+#include <gtest/gtest.h>
+#include <proj.h>
+
+#include <cmath>
+#include <string>
+
+#include "CliRunner.h"
+#include "support/TestMachine.h"
+
+namespace {
+
+using testing_support::CliCase;
+using testing_support::Contains;
+using testing_support::ExpectCli;
+using testing_support::Lines;
+using testing_support::RunCli;
+
+const std::string& Root() {
+  static const testing_support::TempFolder sandbox;
+  static const std::string root = [] {
+    const auto demo = RunCli({"--root", sandbox.Path().string(), "demo", "--records", "1"});
+    EXPECT_EQ(demo.status, 0) << demo.err;
+    return sandbox.Path().string();
+  }();
+  return root;
+}
+
+// The value a "  Label: value" line of the output gives, as a number.
+double Value(const std::string& out, const std::string& label) {
+  for (const std::string& line : Lines(out))
+    if (line.rfind(label + ": ", 0) == 0) return std::stod(line.substr(label.size() + 2));
+  ADD_FAILURE() << label << " missing";
+  return 0;
+}
+
+TEST(WrecksShowCli, PagesInTabOrderAndFailures) {
+  const CliCase rows[] = {
+      {{"--root", Root(), "wrecks", "show", "100001"},
+       0,
+       "Wreck ID 100001\nGeneral\n  Name: RMS Star Crown\n  Flag: Panama\n",
+       ""},
+      {{"--root", Root(), "wrecks", "show", "100001"}, 0, "\nSurvey\n  Sonar:", ""},
+      {{"--root", Root(), "wrecks", "show", "100001"}, 0, "\nHistory\n  Sunk: 28 Mar 1914\n", ""},
+      {{"--root", Root(), "wrecks", "show", "100001"}, 0, "\nCharting\n  Symbol: Wk (PA)\n", ""},
+      {{"--root", Root(), "wrecks", "show", "100001", "--datum", "-1:0"}, 0, "  Longitude: 006\xC2\xB0 02'", ""},
+      {{"--root", Root(), "wrecks", "show", "5"}, 1, "", "there is no wreck with ID 5"},
+      {{"--root", Root(), "wrecks", "show", "100001", "--grid", "0:30"}, 1, "", "--grid needs --datum"},
+      {{"--root", Root(), "wrecks", "show", "100001", "--datum", "1:58"}, 1, "", "there is no datum 1:58"},
+  };
+  for (const CliCase& row : rows) {
+    const auto result = ExpectCli(row);
+    if (row.status == 0) {
+      EXPECT_FALSE(Contains(result.out, "Easting")) << "no grid without a datum that has one";
+    }
+  }
+}
+
+// With no datum shift, the easting and northing are the UTM projection of
+// the record's position, so PROJ answers them from the dump's latitude and
+// longitude. Those are printed to 1e-7 degree (at most 6 mm on the ground
+// each way) and the Transverse Mercator series is good to 2.5 mm here, so
+// 2 cm is a safe bound that still catches a wrong zone, datum or axis.
+TEST(WrecksShowCli, GridPositionIsTheUtmProjection) {
+  const auto dump = RunCli({"--root", Root(), "wrecks", "dump", "--limit", "2"});
+  const std::string second = dump.out.substr(dump.out.find("id: 100001"));
+  const double lat = Value(second, "  latitude"), lon = Value(second, "  longitude");
+  const auto shown = RunCli({"--root", Root(), "wrecks", "show", "100001", "--datum", "0:0", "--grid", "0:30"});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_TRUE(Contains(shown.out, "  Ellipsoid: WGS 1984\n  Grid: UTM Grid Zone 30 (3\xC2\xB0 W)\n")) << shown.out;
+
+  PJ_CONTEXT* ctx = proj_context_create();
+  PJ* utm = proj_create(ctx, "+proj=utm +zone=30 +ellps=WGS84");
+  ASSERT_NE(utm, nullptr);
+  const PJ_COORD c = proj_trans(utm, PJ_FWD, proj_coord(proj_torad(lon), proj_torad(lat), 0, 0));
+  proj_destroy(utm);
+  proj_context_destroy(ctx);
+  EXPECT_LT(std::hypot(Value(shown.out, "  Easting") - c.xy.x, Value(shown.out, "  Northing") - c.xy.y), 0.02);
+}
+
+}  // namespace
