@@ -184,6 +184,12 @@ bool InstallWrecksWithDialog(std::ostream& out, bool accept) {
 
 void LoadWrecks(CWreckList& wrecks, CWreckList& searchList) { LoadingWrecks(&wrecks, &searchList); }
 
+LoadedWrecks::LoadedWrecks() {
+  LoadWrecks(wrecks, searchList);
+  if (wrecks.GetSize() == 0)
+    throw CommandError("no wreck database is installed (run 'overlays install --yes' with a package waiting)");
+}
+
 void DeleteWrecks(CWreckList& wrecks) {
   for (WreckDef* w : wrecks.records) delete w;
   wrecks.RemoveAll();

@@ -5,8 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-class CWreckList;
-struct WreckDef;
+#include "wrecks/WreckList.h"
 
 namespace host {
 
@@ -26,5 +25,17 @@ void LoadWrecks(CWreckList& wrecks, CWreckList& searchList);
 
 // Deletes the records the wreck list owns.
 void DeleteWrecks(CWreckList& wrecks);
+
+// The host's two lists, loaded the way the host loads them; records are
+// freed when the command ends. Throws CommandError when no database is
+// installed.
+struct LoadedWrecks {
+  CWreckList wrecks;
+  CWreckList searchList;
+  LoadedWrecks();
+  ~LoadedWrecks() { DeleteWrecks(wrecks); }
+  LoadedWrecks(const LoadedWrecks&) = delete;
+  LoadedWrecks& operator=(const LoadedWrecks&) = delete;
+};
 
 }  // namespace host

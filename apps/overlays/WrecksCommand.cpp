@@ -14,19 +14,6 @@ struct DumpOptions {
   std::string format = "text";
 };
 
-// The host's two lists, loaded the way the host loads them; records are
-// freed when the command ends.
-struct LoadedWrecks {
-  CWreckList wrecks;
-  CWreckList searchList;
-  LoadedWrecks() {
-    LoadWrecks(wrecks, searchList);
-    if (wrecks.GetSize() == 0)
-      throw CommandError("no wreck database is installed (run 'overlays install --yes' with a package waiting)");
-  }
-  ~LoadedWrecks() { DeleteWrecks(wrecks); }
-};
-
 DumpFormat FormatNamed(const std::string& name) {
   if (name == "csv") return DumpFormat::Csv;
   if (name == "geojson") return DumpFormat::GeoJson;
@@ -35,7 +22,7 @@ DumpFormat FormatNamed(const std::string& name) {
 
 }  // namespace
 
-void AddWrecksCommand(CLI::App& app, const Options&) {
+void AddWrecksCommand(CLI::App& app, const Options& options) {
   auto* wrecks = app.add_subcommand("wrecks", "The installed wreck and obstruction database");
   wrecks->require_subcommand(1);
 
@@ -54,6 +41,7 @@ void AddWrecksCommand(CLI::App& app, const Options&) {
     LoadedWrecks loaded;
     PrintWrecks(std::cout, loaded.wrecks, dump.limit, FormatNamed(dump.format));
   });
+  AddWrecksSearchCommand(*wrecks, options);
 }
 
 }  // namespace host

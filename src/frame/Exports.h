@@ -7,8 +7,15 @@
 // host test calls every one, and checks that each name below is exported.
 
 #include "frame/Api.h"
+#include "frame/XY.h"
 
+class CDatum;
 class CWreckList;
 
 OVERLAYS_API void InstallWrecks();
 OVERLAYS_API void LoadingWrecks(CWreckList* wrecks, CWreckList* searchList);
+// The wreck search over the wreck list into the search list, with grid
+// positions from the datum (which may be null). True when closed with OK;
+// false without a dialog while the wreck list is empty or loading. The
+// position is not used.
+OVERLAYS_API bool WreckFinder(CWreckList* wrecks, CWreckList* searchList, CDatum* datum, tagXY& position);
