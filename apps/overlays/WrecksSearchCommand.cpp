@@ -85,6 +85,15 @@ void TypeRadius(Driver& d, double radius) {
     throw CommandError("the radius field shows \"" + Out(d.Text(IDC_RADIUS)) + "\" after typing " + text);
 }
 
+// A plain edit field keeps its text when it takes the focus; the user
+// selects it all and deletes it before typing.
+void TypeOver(Driver& d, int field, const std::string& text) {
+  d.Key(field, VK_HOME);
+  d.KeyToFocus(VK_END, {true, false});
+  d.KeyToFocus(VK_DELETE);
+  d.Type(field, text);
+}
+
 void Choose(Driver& d, int box, const std::string& entry, const std::string& refusal) {
   try {
     d.Choose(box, entry);
@@ -112,7 +121,7 @@ void PressFind(Driver& d, const SearchRequest& r) {
     return d.Click(IDC_FIND_LOCATION);
   }
   if (!r.name.empty()) {
-    d.Type(IDC_SEARCH_NAME, In(r.name));
+    TypeOver(d, IDC_SEARCH_NAME, In(r.name));
     return d.Click(IDC_FIND_NAME);
   }
   ChooseYear(d, IDC_FIRST_YEAR, r.years[0]);

@@ -18,6 +18,10 @@ namespace {
 // The family of a datum that shows geographicals only, without a grid.
 constexpr int kGeographicalsOnly = -1;
 constexpr DWORD kResultStyles = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_SUBITEMIMAGES;
+// A search moves the progress bar this many times at most: more steps than
+// a bar has pixels, and far fewer than a million records, each of whose
+// positions would cost as much as testing the record.
+constexpr std::size_t kProgressSteps = 1024;
 constexpr int kGridControls[] = {IDC_CENTRE_EASTING, IDC_CENTRE_NORTHING, IDC_EASTING_LABEL, IDC_NORTHING_LABEL};
 
 NumberLayout RadiusLayout() {
@@ -85,6 +89,7 @@ void CWreckFindDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CWreckFindDlg::OnInitDialog() {
   CColourDialogEx::OnInitDialog();
+  index_ = std::make_unique<CWreckSearchIndex>(*wrecks_);
   SetUpResultList();
   ShowGridControls();
   ShowCentre();
@@ -146,7 +151,7 @@ void CWreckFindDlg::OnFindLocation() {
   searchList_->centreLongitude = longitude_.GetAngle().Radians();
   searchList_->searchRadius = std::atof(radius_.GetWindowText().c_str());
   ShowGridCentre();
-  Search(kSearchLocation, [](const CWreckSearch& s, WreckDef& r) { return s.MatchRadius(r); });
+  Search(kSearchLocation, &CWreckSearch::FindWithinRadius);
 }
 
 void CWreckFindDlg::OnFindName() {
@@ -155,7 +160,7 @@ void CWreckFindDlg::OnFindName() {
   // the host keeps charting what it charted.
   if (text.empty()) return;
   searchList_->searchName = text;
-  Search(kSearchName, [](const CWreckSearch& s, WreckDef& r) { return s.MatchName(r); });
+  Search(kSearchName, &CWreckSearch::FindName);
 }
 
 void CWreckFindDlg::OnFindYears() {
@@ -163,23 +168,25 @@ void CWreckFindDlg::OnFindYears() {
   const int b = SelectedYear(lastYear_);
   searchList_->yearFrom = static_cast<std::int16_t>(std::min(a, b));
   searchList_->yearTo = static_cast<std::int16_t>(std::max(a, b));
-  Search(kSearchYears, [](const CWreckSearch& s, WreckDef& r) { return s.MatchYears(r); });
+  Search(kSearchYears, &CWreckSearch::FindYears);
 }
 
-void CWreckFindDlg::Search(std::int32_t method, Matcher match) {
+void CWreckFindDlg::Search(std::int32_t method, CWreckSearch::Method find) {
   ShowExportButtons(false);
-  const auto count = static_cast<int>(wrecks_->GetSize());
-  progress_.SetRange32(0, count);
+  const std::size_t count = wrecks_->GetSize();
+  progress_.SetRange32(0, static_cast<int>(count));
   progress_.ShowWindow(SW_SHOW);
   results_.DeleteAllItems();
   searchList_->RemoveAll();
   searchList_->searchMethod = method;
-  const CWreckSearch search(*searchList_);
-  for (int i = 0; i < count; ++i) {
-    progress_.SetPos(i);
-    WreckDef* record = wrecks_->GetAt(static_cast<std::size_t>(i));
-    if (match(search, *record)) searchList_->Add(record);
+  const CWreckSearch search(*wrecks_, *index_, *searchList_);
+  const std::size_t step = std::max<std::size_t>(1, (count + kProgressSteps - 1) / kProgressSteps);
+  std::vector<std::size_t> found;
+  for (std::size_t begin = 0; begin < count; begin += step) {
+    progress_.SetPos(static_cast<int>(begin));
+    (search.*find)(begin, std::min(count, begin + step), found);
   }
+  for (std::size_t i : found) searchList_->Add(wrecks_->GetAt(i));
   progress_.ShowWindow(SW_HIDE);
   FillRows();
   ShowExportButtons(results_.GetItemCount() > 0);

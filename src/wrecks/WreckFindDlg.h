@@ -5,6 +5,8 @@
 // them as rows. Every search and every change of the show boxes is saved
 // at once. A double-click on a row opens the record it shows.
 
+#include <memory>
+
 #include "controls/ColourDialogEx.h"
 #include "controls/EditAngle.h"
 #include "controls/EditDouble.h"
@@ -17,6 +19,7 @@
 #include "wrecks/WreckResultRows.h"
 #include "wrecks/WrecksImageList.h"
 #include "wrecks/WreckSearch.h"
+#include "wrecks/WreckSearchIndex.h"
 
 class CDatum;
 class CWreckList;
@@ -36,8 +39,6 @@ class OVERLAYS_API CWreckFindDlg : public CColourDialogEx {
   const MessageMap& GetMessageMap() const override;
 
  private:
-  using Matcher = bool (*)(const CWreckSearch& search, WreckDef& record);
-
   void SetUpResultList();
   void ShowGridControls();
   void ShowCentre();
@@ -50,7 +51,7 @@ class OVERLAYS_API CWreckFindDlg : public CColourDialogEx {
   void OnFindYears();
   // The frame every search runs in: the matches of the wreck list go into
   // the search list, then into the rows.
-  void Search(std::int32_t method, Matcher match);
+  void Search(std::int32_t method, CWreckSearch::Method find);
   void FillRows();
   void AddRow(const CWreckResultRows& rows, const WreckDef& record, std::size_t match);
   void ShowExportButtons(bool show);
@@ -65,6 +66,7 @@ class OVERLAYS_API CWreckFindDlg : public CColourDialogEx {
   CWreckList* wrecks_ = nullptr;
   CWreckList* searchList_ = nullptr;
   CDatum* datum_ = nullptr;
+  std::unique_ptr<CWreckSearchIndex> index_;  // of wrecks_, made when the dialog opens
 
   CUKLocationComboBox place_;
   CEditLat latitude_;

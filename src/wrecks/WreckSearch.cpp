@@ -5,6 +5,7 @@
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "wrecks/WreckList.h"
+#include "wrecks/WreckSearchIndex.h"
 
 namespace {
 
@@ -14,27 +15,14 @@ std::string UpperCased(std::string_view text) {
   return upper;
 }
 
-// `upper` (already upper-cased, not empty) within `text`, comparing each
-// byte of the text upper-cased, without copying the text: the name search
-// runs over every record.
-bool ContainsUpperCased(std::string_view text, std::string_view upper) {
-  if (upper.size() > text.size()) return false;
-  const std::size_t last = text.size() - upper.size();
-  for (std::size_t i = 0; i <= last; ++i) {
-    if (UpperCaseOf(text[i]) != upper[0]) continue;
-    std::size_t k = 1;
-    while (k < upper.size() && UpperCaseOf(text[i + k]) == upper[k]) ++k;
-    if (k == upper.size()) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 char UpperCaseOf(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-CWreckSearch::CWreckSearch(const CWreckList& searchList)
-    : ellipsoid_(searchList.ellipsoid),
+CWreckSearch::CWreckSearch(CWreckList& wrecks, const CWreckSearchIndex& index, const CWreckList& searchList)
+    : wrecks_(wrecks),
+      index_(index),
+      ellipsoid_(searchList.ellipsoid),
       lat_(searchList.centreLatitude),
       lon_(searchList.centreLongitude),
       reach_(searchList.searchRadius * kMetresPerNauticalMile),
@@ -43,8 +31,22 @@ CWreckSearch::CWreckSearch(const CWreckList& searchList)
       yearFrom_(std::min(searchList.yearFrom, searchList.yearTo)),
       yearTo_(std::max(searchList.yearFrom, searchList.yearTo)) {}
 
-bool CWreckSearch::MatchRadius(WreckDef& record) const {
-  return window_.MayReach(record.data.latitude, record.data.longitude) && MatchRadiusMeasured(record);
+void CWreckSearch::FindWithinRadius(std::size_t begin, std::size_t end, std::vector<std::size_t>& found) const {
+  for (std::size_t i = begin; i < end; ++i) {
+    const IndexedPosition& p = index_.PositionOf(i);
+    if (window_.MayReach(p.lat, p.lon) && MatchRadiusMeasured(*wrecks_.GetAt(i))) found.push_back(i);
+  }
+}
+
+void CWreckSearch::FindName(std::size_t begin, std::size_t end, std::vector<std::size_t>& found) const {
+  if (!upperName_.empty()) index_.FindInNames(upperName_, begin, end, found);
+}
+
+void CWreckSearch::FindYears(std::size_t begin, std::size_t end, std::vector<std::size_t>& found) const {
+  for (std::size_t i = begin; i < end; ++i) {
+    const int year = index_.SunkYearOf(i);
+    if (year != 0 && year >= yearFrom_ && year <= yearTo_) found.push_back(i);
+  }
 }
 
 bool CWreckSearch::MatchRadiusMeasured(WreckDef& record) const {
@@ -59,12 +61,4 @@ bool CWreckSearch::MatchRadiusMeasured(WreckDef& record) const {
   if (!(distance <= reach_)) return false;
   record.bearing = azimuth * kDegreesPerRadian;
   return true;
-}
-
-bool CWreckSearch::MatchName(const WreckDef& record) const {
-  return !upperName_.empty() && ContainsUpperCased(record.Name(), upperName_);
-}
-
-bool CWreckSearch::MatchYears(const WreckDef& record) const {
-  return record.sunkYear != 0 && record.sunkYear >= yearFrom_ && record.sunkYear <= yearTo_;
 }
