@@ -19,6 +19,7 @@
 #include "geodesy/angle/AngleText.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "platform/companions/ListCtrlBtn.h"
+#include "platform/companions/PrintQueue.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/FileDialog.h"
@@ -227,6 +228,9 @@ void RunSearch(const SearchRequest& r) {
   const std::string csvPath = ExportPath(r.csv);
   const std::string printPath = ExportPath(r.print);
 
+  // The host offers no printer, so Print always asks where to save its
+  // printout, and --print names the file.
+  const platform::companions::ScopedPrintQueue noPrinter({[] { return std::optional<std::string>(); }, nullptr});
   SearchShown shown;
   std::string failure;
   bool opened = false;
@@ -283,7 +287,7 @@ void AddWrecksSearchCommand(CLI::App& wrecks, const Options&) {
   cmd->add_option("--datum", request.datum, "The transformation to the grid, FAMILY:ROW[:reverse] (default 0:0)")
       ->needs(grid);
   cmd->add_option("--csv", request.csv, "Press CSV File and save the rows to FILE")->type_name("FILE");
-  cmd->add_option("--print", request.print, "Press Print; with no printer the printout is saved to FILE.pdf")
+  cmd->add_option("--print", request.print, "Press Print and save the printout (PDF) to FILE.pdf")
       ->type_name("FILE.pdf");
   cmd->add_option("--format", request.format, "text, csv or geojson")->check(CLI::IsMember({"text", "csv", "geojson"}));
   cmd->callback([] { RunSearch(request); });
