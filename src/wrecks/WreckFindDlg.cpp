@@ -156,9 +156,9 @@ void CWreckFindDlg::OnFindLocation() {
 
 void CWreckFindDlg::OnFindName() {
   const std::string text = name_.GetWindowText();
-  // An empty text finds nothing and leaves the last method in place, so
-  // the host keeps charting what it charted.
-  if (text.empty()) return;
+  // An empty text finds nothing, tests no record and leaves the method as
+  // it was.
+  if (text.empty()) return Search(searchList_->searchMethod, nullptr);
   searchList_->searchName = text;
   Search(kSearchName, &CWreckSearch::FindName);
 }
@@ -182,7 +182,7 @@ void CWreckFindDlg::Search(std::int32_t method, CWreckSearch::Method find) {
   const CWreckSearch search(*wrecks_, *index_, *searchList_);
   const std::size_t step = std::max<std::size_t>(1, (count + kProgressSteps - 1) / kProgressSteps);
   std::vector<std::size_t> found;
-  for (std::size_t begin = 0; begin < count; begin += step) {
+  for (std::size_t begin = 0; find && begin < count; begin += step) {
     progress_.SetPos(static_cast<int>(begin));
     (search.*find)(begin, std::min(count, begin + step), found);
   }

@@ -50,7 +50,7 @@ class OVERLAYS_API CWreckFindDlg : public CColourDialogEx {
   void OnFindName();
   void OnFindYears();
   // The frame every search runs in: the matches of the wreck list go into
-  // the search list, then into the rows.
+  // the search list, then into the rows. Without `find` nothing matches.
   void Search(std::int32_t method, CWreckSearch::Method find);
   void FillRows();
   void AddRow(const CWreckResultRows& rows, const WreckDef& record, std::size_t match);

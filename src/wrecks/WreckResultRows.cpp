@@ -18,60 +18,62 @@ constexpr int kLongitudeKind = 6;
 constexpr int kWreckImage = 0;
 constexpr int kObstructionImage = 1;
 
-using Rows = CWreckResultRows;
+// One record on its way into a row: its grid position is worked out once
+// for both grid columns.
+struct RowInput {
+  const CWreckResultRows& rows;
+  const WreckDef& w;
+  tagXY grid;
+};
 
 std::string AngleCell(double radians, int kind, const AngleSettings& s) {
   return FormatAngle(radians, kind, s.format, s.decimals, s.hemisphere);
 }
 
-tagXY GridOf(const Rows& rows, const WreckDef& w) {
-  return rows.GridDatum()->LatLonToGrid({w.data.longitude, w.data.latitude});
+ResultCell Type(const RowInput& in) {
+  return in.w.IsWreck() ? ResultCell{"Wreck", kWreckImage} : ResultCell{"Obstruction", kObstructionImage};
 }
 
-ResultCell Type(const Rows&, const WreckDef& w) {
-  return w.IsWreck() ? ResultCell{"Wreck", kWreckImage} : ResultCell{"Obstruction", kObstructionImage};
+ResultCell Name(const RowInput& in) {
+  std::string name(in.w.Name());
+  if (name.empty()) name = FormatText("WID:%d", static_cast<int>(in.w.data.wreckId));
+  return {name, CWrecksImageList::kFirstFlagImage + CWrecksImageList::GetCountryCode(in.w.data)};
 }
 
-ResultCell Name(const Rows&, const WreckDef& w) {
-  std::string name(w.Name());
-  if (name.empty()) name = FormatText("WID:%d", static_cast<int>(w.data.wreckId));
-  return {name, CWrecksImageList::kFirstFlagImage + CWrecksImageList::GetCountryCode(w.data)};
+ResultCell Latitude(const RowInput& in) {
+  return {AngleCell(in.w.data.latitude, kLatitudeKind, in.rows.LatitudeSettings())};
 }
 
-ResultCell Latitude(const Rows& rows, const WreckDef& w) {
-  return {AngleCell(w.data.latitude, kLatitudeKind, rows.LatitudeSettings())};
+ResultCell Longitude(const RowInput& in) {
+  return {AngleCell(in.w.data.longitude, kLongitudeKind, in.rows.LongitudeSettings())};
 }
 
-ResultCell Longitude(const Rows& rows, const WreckDef& w) {
-  return {AngleCell(w.data.longitude, kLongitudeKind, rows.LongitudeSettings())};
+ResultCell Easting(const RowInput& in) { return {FormatText("%.3lf", in.grid.x)}; }
+
+ResultCell Northing(const RowInput& in) { return {FormatText("%.3lf", in.grid.y)}; }
+
+ResultCell Depth(const RowInput& in) { return {FormatText("%.1lf", static_cast<double>(in.w.data.depth))}; }
+
+ResultCell State(const RowInput& in) {
+  return {WreckCodeText(WreckCode::Status, in.w.data.status), CWrecksImageList::GetStatus(in.w.data)};
 }
 
-ResultCell Easting(const Rows& rows, const WreckDef& w) { return {FormatText("%.3lf", GridOf(rows, w).x)}; }
-
-ResultCell Northing(const Rows& rows, const WreckDef& w) { return {FormatText("%.3lf", GridOf(rows, w).y)}; }
-
-ResultCell Depth(const Rows&, const WreckDef& w) { return {FormatText("%.1lf", static_cast<double>(w.data.depth))}; }
-
-ResultCell State(const Rows&, const WreckDef& w) {
-  return {WreckCodeText(WreckCode::Status, w.data.status), CWrecksImageList::GetStatus(w.data)};
+ResultCell Sunk(const RowInput& in) {
+  return {in.w.data.sunk == 0 ? std::string("n/a") : FormatText("%d", static_cast<int>(in.w.data.sunk))};
 }
 
-ResultCell Sunk(const Rows&, const WreckDef& w) {
-  return {w.data.sunk == 0 ? std::string("n/a") : FormatText("%d", static_cast<int>(w.data.sunk))};
-}
+ResultCell Amended(const RowInput& in) { return {DateText(in.w.data.amended).text}; }
 
-ResultCell Amended(const Rows&, const WreckDef& w) { return {DateText(w.data.amended).text}; }
-
-ResultCell Category(const Rows&, const WreckDef& w) {
-  if (w.IsWreck())
-    return {WreckCodeText(WreckCode::WreckCategory, w.data.wreckCategory), CWrecksImageList::GetCaution()};
-  return {WreckCodeText(WreckCode::ObstructionCategory, w.data.obstructionCategory)};
+ResultCell Category(const RowInput& in) {
+  if (in.w.IsWreck())
+    return {WreckCodeText(WreckCode::WreckCategory, in.w.data.wreckCategory), CWrecksImageList::GetCaution()};
+  return {WreckCodeText(WreckCode::ObstructionCategory, in.w.data.obstructionCategory)};
 }
 
 struct ResultColumn {
   std::string_view heading;
   bool gridOnly;
-  ResultCell (*cell)(const Rows&, const WreckDef&);
+  ResultCell (*cell)(const RowInput& in);
 };
 
 constexpr std::array<ResultColumn, 11> kColumns = {{
@@ -101,9 +103,11 @@ std::vector<std::string_view> CWreckResultRows::Headings() const {
 }
 
 std::vector<ResultCell> CWreckResultRows::Cells(const WreckDef& record) const {
+  const tagXY grid = datum_ ? datum_->LatLonToGrid({record.data.longitude, record.data.latitude}) : tagXY{};
+  const RowInput in{*this, record, grid};
   std::vector<ResultCell> cells;
   cells.reserve(kColumns.size());
   for (const ResultColumn& column : kColumns)
-    if (datum_ || !column.gridOnly) cells.push_back(column.cell(*this, record));
+    if (datum_ || !column.gridOnly) cells.push_back(column.cell(in));
   return cells;
 }

@@ -29,7 +29,6 @@ class OVERLAYS_API CWreckResultRows {
   std::vector<ResultCell> Cells(const WreckDef& record) const;
 
   // Read by the cells.
-  CDatum* GridDatum() const { return datum_; }
   const AngleSettings& LatitudeSettings() const { return latitude_; }
   const AngleSettings& LongitudeSettings() const { return longitude_; }
 

@@ -34,7 +34,7 @@ CWreckSearch::CWreckSearch(CWreckList& wrecks, const CWreckSearchIndex& index, c
 void CWreckSearch::FindWithinRadius(std::size_t begin, std::size_t end, std::vector<std::size_t>& found) const {
   for (std::size_t i = begin; i < end; ++i) {
     const IndexedPosition& p = index_.PositionOf(i);
-    if (window_.MayReach(p.lat, p.lon) && MatchRadiusMeasured(*wrecks_.GetAt(i))) found.push_back(i);
+    if (window_.MayReach(p.lat, p.lon) && MatchRadius(*wrecks_.GetAt(i))) found.push_back(i);
   }
 }
 
@@ -49,7 +49,7 @@ void CWreckSearch::FindYears(std::size_t begin, std::size_t end, std::vector<std
   }
 }
 
-bool CWreckSearch::MatchRadiusMeasured(WreckDef& record) const {
+bool CWreckSearch::MatchRadius(WreckDef& record) const {
   if (reach_ == 0) return false;
   double distance = 0;
   double azimuth = 0;

@@ -43,7 +43,7 @@ class OVERLAYS_API CWreckSearch {
   // distance by the search list's ellipsoid's GeodesicInverse is at most
   // radius × 1852 m (a radius of 0 finds nothing), and a match gets its
   // bearing from the centre in degrees.
-  bool MatchRadiusMeasured(WreckDef& record) const;
+  bool MatchRadius(WreckDef& record) const;
 
  private:
   CWreckList& wrecks_;

@@ -129,7 +129,11 @@ void FindWithin(Driver& d, const char* radius) {
   d.Click(IDC_FIND_LOCATION);
 }
 
+// The name field keeps the last search's text; a user clears it first.
 void FindName(Driver& d, const char* text) {
+  d.Key(IDC_SEARCH_NAME, VK_HOME);
+  d.KeyToFocus(VK_END, {true, false});
+  d.KeyToFocus(VK_DELETE);
   d.Type(IDC_SEARCH_NAME, text);
   d.Click(IDC_FIND_NAME);
 }
@@ -140,32 +144,35 @@ TEST_F(WreckFindTest, EachSearchShowsItsMatchesAndCountsThem) {
     std::function<void(Driver&)> find;
     Texts shown;
     std::string wrecksFound, obstructionsFound;
+    std::int32_t method;
   };
   const Case cases[] = {
-      {"radius 0", [](Driver& d) { FindWithin(d, "0"); }, {}, "0", "0"},
+      {"radius 0", [](Driver& d) { FindWithin(d, "0"); }, {}, "0", "0", kSearchLocation},
       {"radius 1 NM: the record at 1852 m in, the next one out",
-       [](Driver& d) { FindWithin(d, "1"); }, {"St Mary", "WID:3", "WID:4", "Sandbank", "HMS Thames"}, "3", "2"},
-      {"mary in lower case", [](Driver& d) { FindName(d, "mary"); }, {"St Mary", "Mary Rose"}, "2", "0"},
-      {"a text longer than the name it starts", [](Driver& d) { FindName(d, "St Marys"); }, {}, "0", "0"},
+       [](Driver& d) { FindWithin(d, "1"); }, {"St Mary", "WID:3", "WID:4", "Sandbank", "HMS Thames"}, "3", "2", kSearchLocation},
+      {"mary in lower case", [](Driver& d) { FindName(d, "mary"); }, {"St Mary", "Mary Rose"}, "2", "0", kSearchName},
+      {"a text longer than the name it starts", [](Driver& d) { FindName(d, "St Marys"); }, {}, "0", "0", kSearchName},
       {"years 1950 and 1900, in that order: no sunk date, 1899 and 1951 left out",
        [](Driver& d) {
          d.Choose(IDC_FIRST_YEAR, "1950");
          d.Choose(IDC_LAST_YEAR, "1900");
          d.Click(IDC_FIND_YEARS);
        },
-       {"St Mary", "Mary Rose", "WID:4"}, "3", "0"},
+       {"St Mary", "Mary Rose", "WID:4"}, "3", "0", kSearchYears},
+      {"an empty name: the method stays", [](Driver& d) { FindName(d, ""); }, {}, "0", "0", kSearchYears},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_TRUE(Open([&](Driver& d) {
       c.find(d);
-      EXPECT_EQ(Names(d), c.shown);
+      EXPECT_EQ(Names(d), c.shown) << d.Text(IDC_SEARCH_NAME);
       EXPECT_EQ(d.Text(IDC_WRECK_COUNT), c.wrecksFound);
       EXPECT_EQ(d.Text(IDC_OBSTRUCTION_COUNT), c.obstructionsFound);
       EXPECT_EQ(d.IsVisible(IDC_CSV_RESULTS), !c.shown.empty());
       EXPECT_EQ(d.IsVisible(IDC_PRINT_RESULTS), !c.shown.empty());
       EXPECT_FALSE(d.IsVisible(IDC_SEARCH_PROGRESS));
     }));
+    EXPECT_EQ(searchList.searchMethod, c.method);
   }
   EXPECT_EQ(searchList.yearFrom, 1900);
   EXPECT_EQ(searchList.yearTo, 1950);

@@ -66,7 +66,7 @@ TEST(WreckSearch, TheWindowedRadiusSearchFindsAndBearsExactlyWhatMeasuringEveryR
     std::vector<std::uint64_t> measuredBearings;
     for (std::size_t i = 0; i < wrecks.GetSize(); ++i) {
       wrecks.GetAt(i)->bearing = std::numeric_limits<double>::quiet_NaN();
-      if (!search.MatchRadiusMeasured(*wrecks.GetAt(i))) continue;
+      if (!search.MatchRadius(*wrecks.GetAt(i))) continue;
       measured.push_back(i);
       measuredBearings.push_back(std::bit_cast<std::uint64_t>(wrecks.GetAt(i)->bearing));
     }
