@@ -107,7 +107,7 @@ void BM_RadiusMeasured(benchmark::State& state) {
   std::size_t matches = 0;
   for (auto _ : state) {
     matches = 0;
-    for (WreckDef* r : f.wrecks.records) matches += search.MatchRadiusMeasured(*r);
+    for (WreckDef* r : f.wrecks.records) matches += search.MatchRadius(*r);
   }
   state.counters["matches"] = static_cast<double>(matches);
 }
