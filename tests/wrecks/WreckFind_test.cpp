@@ -217,7 +217,6 @@ TEST_F(WreckFindTest, OpensOnThePreviousSearch) {
     EXPECT_EQ(d.Text(IDC_SEARCH_NAME), "Mary");
     EXPECT_EQ(d.Text(IDC_RADIUS), "1.00");
     EXPECT_FALSE(d.IsVisible(IDC_CENTRE_EASTING));
-    EXPECT_TRUE(d.IsChecked(IDC_SHOW_WRECKS));
     // The place box selects the place nearest the centre, and choosing one
     // moves the centre there.
     EXPECT_EQ(d.Text(IDC_PLACE), "Plymouth");
