@@ -142,6 +142,9 @@ void Export(Driver& d, int button, const std::string& path, const char* option) 
     throw CommandError(std::string(option) + ": the search found no rows, so the dialog offers nothing to save");
   d.Click(button);
   if (!CListCtrlBtn::LastProblem().empty()) throw CommandError(std::string(option) + ": " + CListCtrlBtn::LastProblem());
+  // The save dialog stays open on a name it cannot use, and then closes as
+  // cancelled: nothing was saved.
+  if (!platform::fs::FileExists(path)) throw CommandError(std::string(option) + ": the save dialog refused " + Out(path));
 }
 
 SearchShown ReadShown(Driver& d) {
@@ -157,10 +160,13 @@ SearchShown ReadShown(Driver& d) {
 
 // The module names files by Windows paths; the user's are shown to it
 // through the drive table.
-std::string ExportPath(const std::string& argument) {
+std::string ExportPath(const std::string& argument, const char* option) {
   if (argument.empty() || IsWindowsPath(argument)) return In(argument);
   std::error_code ec;
-  return WindowsPathShowing(std::filesystem::absolute(argument, ec));
+  const std::filesystem::path host = std::filesystem::absolute(argument, ec);
+  if (ec || !std::filesystem::is_directory(host.parent_path(), ec))
+    throw CommandError(std::string(option) + ": no folder " + host.parent_path().string());
+  return WindowsPathShowing(host);
 }
 
 std::vector<std::string> Cells(const std::string& row) {
@@ -225,8 +231,8 @@ void RunSearch(const SearchRequest& r) {
   if (r.grid) SelectHostDatum(datumHost, ParseDatumChoice(r.datum), r.datum, ParseGridAddress(*r.grid));
   LoadedWrecks loaded;
   loaded.wrecks.latestYear = ThisYear();
-  const std::string csvPath = ExportPath(r.csv);
-  const std::string printPath = ExportPath(r.print);
+  const std::string csvPath = ExportPath(r.csv, "--csv");
+  const std::string printPath = ExportPath(r.print, "--print");
 
   // The host offers no printer, so Print always asks where to save its
   // printout, and --print names the file.

@@ -105,6 +105,7 @@ TEST(WrecksSearchCli, RefusesWhatTheDialogCannotDo) {
       {search({"--place", "Atlantis", "--radius", "1"}), 1, "", "--place"},
       {search({"--years", "1500", "1900"}), 1, "", "not offered"},
       {search({"--name", "no such ship", "--csv", root + "/none.csv"}), 1, "", "found no rows"},
+      {search({"--name", "golden", "--csv", root + "/no/such/folder.csv"}), 1, "", "no folder"},
       {search({"--place", "Lowestoft", "--radius", "15", "--format", "csv"}), 0, "\"Type\",\"ID/Name\"", ""},
       {search({"--name", "golden", "--hide-wrecks"}), 0, "obstructions found: 0", ""},
   };
