@@ -213,6 +213,20 @@ void PrintShown(const SearchShown& shown, const CWreckList& searchList, const st
   std::cout << "wrecks found: " << shown.wreckCount << "\nobstructions found: " << shown.obstructionCount << "\n";
 }
 
+// Everything the user does in the dialog, in order. `saveAnswer` is what
+// the save dialog an export button opens is answered with.
+SearchShown WorkDialog(Driver& d, const SearchRequest& r, const std::string& csvPath, const std::string& printPath,
+                       std::string& saveAnswer) {
+  PressFind(d, r);
+  SetShowBox(d, IDC_SHOW_WRECKS, !r.hideWrecks);
+  SetShowBox(d, IDC_SHOW_OBSTRUCTIONS, !r.hideObstructions);
+  saveAnswer = csvPath;
+  Export(d, IDC_CSV_RESULTS, csvPath, "--csv");
+  saveAnswer = printPath;
+  Export(d, IDC_PRINT_RESULTS, printPath, "--print");
+  return ReadShown(d);
+}
+
 void CheckRequest(const SearchRequest& r) {
   const int methods = (r.radius ? 1 : 0) + (r.name.empty() ? 0 : 1) + (r.years.empty() ? 0 : 1);
   if (methods != 1) throw CommandError("give one search: --radius (with --near or --place), --name or --years");
@@ -249,14 +263,7 @@ void RunSearch(const SearchRequest& r) {
     if (d.TemplateId() != IDD_WRECK_FIND) return;
     opened = true;
     try {
-      saveAnswer = csvPath;
-      PressFind(d, r);
-      SetShowBox(d, IDC_SHOW_WRECKS, !r.hideWrecks);
-      SetShowBox(d, IDC_SHOW_OBSTRUCTIONS, !r.hideObstructions);
-      Export(d, IDC_CSV_RESULTS, csvPath, "--csv");
-      saveAnswer = printPath;
-      Export(d, IDC_PRINT_RESULTS, printPath, "--print");
-      shown = ReadShown(d);
+      shown = WorkDialog(d, r, csvPath, printPath, saveAnswer);
     } catch (const std::exception& e) {
       failure = e.what();
     }
