@@ -16,6 +16,8 @@
 #include "SampleWrecks.h"
 #include "frame/Exports.h"
 #include "geodesy/angle/AngleUnits.h"
+#include "geodesy/catalogue/GridCatalogue.h"
+#include "geodesy/datum/Datum.h"
 #include "platform/fs/Platform.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/ProgressCtrl.h"
@@ -71,7 +73,7 @@ Fixture& TheFixture() {
 
 // Opens the dialog on the fixture's last search and presses `find` in the
 // timed loop; the rows it filled are reported.
-void PressFind(benchmark::State& state, int find) {
+void PressFind(benchmark::State& state, int find, CDatum* datum = nullptr) {
   Fixture& f = TheFixture();
   std::size_t rows = 0;
   platform::ui::ScopedAutomation automation([&](platform::ui::Driver& d) {
@@ -81,12 +83,24 @@ void PressFind(benchmark::State& state, int find) {
     d.Click(IDOK);
   });
   tagXY unused;
-  WreckFinder(&f.wrecks, &f.searchList, nullptr, unused);
+  WreckFinder(&f.wrecks, &f.searchList, datum, unused);
   state.counters["rows"] = static_cast<double>(rows);
 }
 
 void BM_RadiusFind(benchmark::State& state) { PressFind(state, IDC_FIND_LOCATION); }
 void BM_NameFind(benchmark::State& state) { PressFind(state, IDC_FIND_NAME); }
+
+// The same radius search with the rows' eastings and northings on UTM zone
+// 31 north.
+void BM_RadiusFindOnGrid(benchmark::State& state) {
+  CSpheroid far;
+  CGridSystem grid;
+  CDatum datum;
+  datum.farEllipsoid = &far;
+  datum.userGrid = &grid;
+  if (!SelectGrid(grid, &far, 31, 0, 0) || !datum.SetDatum(0, 0, 1)) state.SkipWithError("no UTM grid");
+  PressFind(state, IDC_FIND_LOCATION, &datum);
+}
 
 void BM_RadiusWindowed(benchmark::State& state) {
   Fixture& f = TheFixture();
@@ -131,6 +145,7 @@ void BM_ProgressPositions(benchmark::State& state) {
 
 BENCHMARK(BM_RadiusFind)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_NameFind)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_RadiusFindOnGrid)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_RadiusWindowed)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_RadiusMeasured)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_BuildIndex)->Unit(benchmark::kMillisecond)->MinTime(1);
