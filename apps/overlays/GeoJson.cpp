@@ -54,8 +54,11 @@ Json AnyFeature(Json geometry, Json properties) {
   return Json{{"type", "Feature"}, {"geometry", std::move(geometry)}, {"properties", std::move(properties)}};
 }
 
-void PrintCollection(std::ostream& out, const std::vector<Json>& features) {
-  out << R"({"type":"FeatureCollection","features":[)";
+void PrintCollection(std::ostream& out, const std::vector<Json>& features, const Json& members) {
+  out << R"({"type":"FeatureCollection",)";
+  if (members.is_object())
+    for (const auto& [key, value] : members.items()) out << Json(key).dump() << ':' << value.dump() << ',';
+  out << R"("features":[)";
   for (std::size_t i = 0; i < features.size(); ++i) out << (i ? ",\n" : "\n") << features[i].dump();
   out << "\n]}\n";
 }

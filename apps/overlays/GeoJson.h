@@ -37,7 +37,9 @@ Json Feature(Json geometry, Json properties);
 // with a null geometry), for lists that must keep every record.
 Json AnyFeature(Json geometry, Json properties);
 
-// A FeatureCollection, one feature a line so that line tools still work.
-void PrintCollection(std::ostream& out, const std::vector<Json>& features);
+// A FeatureCollection, one feature a line so that line tools still work;
+// the members of an object `members` go in front of the features (RFC 7946
+// foreign members).
+void PrintCollection(std::ostream& out, const std::vector<Json>& features, const Json& members = nullptr);
 
 }  // namespace host::geojson

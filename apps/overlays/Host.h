@@ -33,6 +33,10 @@ std::string Out(const std::string& ansi);
 // Terminal text (UTF-8, or Windows-1252 already) as module text.
 std::string In(const std::string& terminal);
 
+// Throws CommandError naming --near unless the two numbers are a latitude
+// and a longitude in degrees.
+void CheckNearPosition(const std::vector<double>& position);
+
 // The host folder behind a Windows path, or "(none)".
 std::string HostPathText(const std::string& windowsPath);
 
@@ -47,6 +51,8 @@ void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 // `wrecks show`, added to the `wrecks` command.
 void AddWrecksShowCommand(CLI::App& wrecks);
+// `wrecks search`, added to the `wrecks` command.
+void AddWrecksSearchCommand(CLI::App& wrecks, const Options& options);
 void AddDemoCommand(CLI::App& app, const Options& options);
 void AddEllipsoidsCommand(CLI::App& app, const Options& options);
 void AddGeodesicCommand(CLI::App& app, const Options& options);

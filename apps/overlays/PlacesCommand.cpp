@@ -29,14 +29,6 @@ void PrintPlaces() {
                 PlaceDegreesText(place.longitude).c_str());
 }
 
-void CheckNearPosition(const std::vector<double>& position) {
-  const double latitude = position[0], longitude = position[1];
-  if (!std::isfinite(latitude) || latitude < -90 || latitude > 90)
-    throw CommandError("--near: the latitude must be a number from -90 to 90 (degrees)");
-  if (!std::isfinite(longitude) || longitude < -180 || longitude > 180)
-    throw CommandError("--near: the longitude must be a number from -180 to 180 (degrees)");
-}
-
 // Asks the combo box itself, on a window of its own, so the answer is the
 // entry a dialog would show.
 void PrintNearestPlace(const std::vector<double>& position) {
@@ -52,6 +44,14 @@ void PrintNearestPlace(const std::vector<double>& position) {
 }
 
 }  // namespace
+
+void CheckNearPosition(const std::vector<double>& position) {
+  const double latitude = position[0], longitude = position[1];
+  if (!std::isfinite(latitude) || latitude < -90 || latitude > 90)
+    throw CommandError("--near: the latitude must be a number from -90 to 90 (degrees)");
+  if (!std::isfinite(longitude) || longitude < -180 || longitude > 180)
+    throw CommandError("--near: the longitude must be a number from -180 to 180 (degrees)");
+}
 
 void AddPlacesCommand(CLI::App& app, const Options&) {
   auto* cmd = app.add_subcommand(

@@ -22,7 +22,7 @@ DumpFormat FormatNamed(const std::string& name) {
 
 }  // namespace
 
-void AddWrecksCommand(CLI::App& app, const Options&) {
+void AddWrecksCommand(CLI::App& app, const Options& options) {
   auto* wrecks = app.add_subcommand("wrecks", "The installed wreck and obstruction database");
   wrecks->require_subcommand(1);
 
@@ -43,6 +43,7 @@ void AddWrecksCommand(CLI::App& app, const Options&) {
   });
 
   AddWrecksShowCommand(*wrecks);
+  AddWrecksSearchCommand(*wrecks, options);
 }
 
 }  // namespace host

@@ -7,6 +7,7 @@
 // host test calls every one, and checks that each name below is exported.
 
 #include "frame/Api.h"
+#include "frame/XY.h"
 
 class CDatum;
 class CKMLFileList;
@@ -24,3 +25,8 @@ OVERLAYS_API bool KMLLoad(CKMLFileList* files);
 // window asked to draw the chart again after each change. True when it
 // ended with OK.
 OVERLAYS_API bool SeaAreasSetup(CWnd* redraw, CSeaAreas* seaAreas);
+// The wreck search over the wreck list into the search list, with grid
+// positions from the datum (which may be null). True when closed with OK;
+// false without a dialog while the wreck list is empty or loading. The
+// position is not used.
+OVERLAYS_API bool WreckFinder(CWreckList* wrecks, CWreckList* searchList, CDatum* datum, tagXY& position);

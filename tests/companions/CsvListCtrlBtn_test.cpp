@@ -1,5 +1,5 @@
-// The CSV File button: what it writes, read back with an RFC 4180 reader of
-// the test's own, and what it leaves behind when the user cancels or the
+// The CSV File button: what it writes, read back with a strict RFC 4180
+// reader, and what it leaves behind when the user cancels or the
 // folder cannot be written.
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ExportDialog.h"
+#include "support/CsvRecords.h"
 #include "support/TestMachine.h"
 
 namespace {
@@ -15,45 +16,8 @@ namespace {
 using namespace export_test;
 using platform::ui::ScopedAutomation;
 using testing_support::TestMachine;
-using Records = std::vector<std::vector<std::string>>;
-
-// RFC 4180, strictly: records end with CR LF; a field is quoted when it
-// starts with a quote, and inside it a doubled quote stands for one. Any
-// other quote, or text after a closing quote, makes the file unreadable.
-std::optional<Records> ReadCsv(std::string_view text) {
-  Records records;
-  std::vector<std::string> record;
-  std::string field;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == '"') {
-      for (++i;; ++i) {
-        if (i >= text.size()) return std::nullopt;
-        if (text[i] == '"' && (i + 1 >= text.size() || text[i + 1] != '"')) break;
-        if (text[i] == '"') ++i;
-        field += text[i];
-      }
-      ++i;
-    } else {
-      for (; i < text.size() && text[i] != ',' && text[i] != '\r'; ++i) {
-        if (text[i] == '"' || text[i] == '\n') return std::nullopt;
-        field += text[i];
-      }
-    }
-    if (i < text.size() && text[i] == ',') {
-      record.push_back(std::exchange(field, {}));
-      ++i;
-    } else if (text.substr(i, 2) == "\r\n") {
-      record.push_back(std::exchange(field, {}));
-      records.push_back(std::exchange(record, {}));
-      i += 2;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!record.empty() || !field.empty()) return std::nullopt;
-  return records;
-}
+using Records = testing_support::CsvRecords;
+using testing_support::ReadCsv;
 
 class CsvButtonTest : public testing::Test {
  protected:

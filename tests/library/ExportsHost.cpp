@@ -78,6 +78,21 @@ int main(int argc, char** argv) {
   Check(again.GetSize() == wrecks.GetSize(), "the host's own loading dialog read another count");
   for (std::size_t i = 0; i < again.GetSize(); ++i) delete again.GetAt(i);
 
+  // The wreck search: a name search through the hook, closed with OK.
+  {
+    std::size_t rows = 0;
+    platform::ui::ScopedAutomation find([&rows](platform::ui::Driver& d) {
+      if (d.Turn() != platform::ui::ModalTurn::Started || d.TemplateId() != IDD_WRECK_FIND) return;
+      d.Type(IDC_SEARCH_NAME, "star");
+      d.Click(IDC_FIND_NAME);
+      rows = d.Rows(IDC_RESULTS).size();
+      d.Click(IDOK);
+    });
+    tagXY unused;
+    Check(WreckFinder(&wrecks, &searchList, nullptr, unused), "the wreck search did not end with OK");
+    Check(rows > 0 && rows == searchList.GetSize(), "the wreck search by name showed no rows or another count");
+  }
+
   // A host with a user answers the install dialog; here the automation
   // hook presses Accept, and the package is filed away.
   {
