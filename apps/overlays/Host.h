@@ -67,6 +67,7 @@ void AddShiftNadconCommand(CLI::App& shift, const Options& options);
 void AddShiftCommand(CLI::App& app, const Options& options);
 void AddGridsCommand(CLI::App& app, const Options& options);
 void AddPositionCommand(CLI::App& app, const Options& options);
+void AddSeaAreasCommand(CLI::App& app, const Options& options);
 // Adds "install" under the "grids" command.
 void AddGridsInstallCommand(CLI::App& grids, const Options& options);
 

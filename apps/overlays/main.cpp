@@ -27,6 +27,7 @@ const host::CommandSetup kCommands[] = {
     host::AddShiftCommand,
     host::AddGridsCommand,
     host::AddPositionCommand,
+    host::AddSeaAreasCommand,
 };
 
 // Status 1 for anything the user can correct, 2 for a failure of the host.

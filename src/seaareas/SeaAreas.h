@@ -17,7 +17,7 @@ inline constexpr char kSeaAreasSettingsGroup[] = "Sea Areas";
 struct SeaAreaDef {
   std::string name;
   // The boundary for drawing, x longitude and y latitude in radians.
-  std::vector<tagXY> outline;
+  CXYArray outline;
 };
 
 inline constexpr std::int16_t kNoActiveArea = -1;
