@@ -72,18 +72,6 @@ TEST(GridCatalogue, ComputedListsNameAndPlaceTheirZones) {
   }
 }
 
-TEST(GridCatalogue, ANewGridIsUtmZone31NorthOnWgs1984) {
-  HeldGrid g;
-  StartNewGrid(g.grid, &g.ellipsoid);
-  EXPECT_EQ(g.grid.variant, 0u);
-  EXPECT_EQ(g.grid.name, "UTM Grid Zone 31 (3\xB0 E)");
-  EXPECT_EQ(g.grid.spheroid, &g.ellipsoid);
-  EXPECT_EQ(g.ellipsoid.row, kWgs1984Row);  // the empty ellipsoid became WGS 1984
-  double e = 0, n = 0;
-  ASSERT_TRUE(g.grid.Forward(52 * kRadiansPerDegree, 3 * kRadiansPerDegree, &e, &n));
-  EXPECT_NEAR(e, 500000, 1e-6);
-}
-
 TEST(GridCatalogue, UtmKeepsAnEllipsoidItFindsAndNamedRowsApplyTheirs) {
   HeldGrid g;
   g.ellipsoid.SelectSpheroid(20);
@@ -160,11 +148,7 @@ TEST(GridCatalogue, NamedRowsCarryTheirNamesVariantsAndFixedValues) {
 }
 
 TEST(GridCatalogue, ReapplyingOnAnotherEllipsoidFindsTheSameGridOnIt) {
-  const struct {
-    std::uint32_t row, kind, ellipsoid;
-    std::uint32_t expectedRow;
-    const char* name;
-  } cases[] = {
+  const struct { std::uint32_t row, kind, ellipsoid, expectedRow; const char* name; } cases[] = {
       {0, 1, 17, 1, "OSGRS80 Grid"},       // Airy's British grid on GRS80: its twin
       {4, 1, 26, 5, "(0\xB0 C.M.)"},       // Shell's International grid on WGS 1984
       {2, 1, 1, 2, "Irish"},               // already on its ellipsoid
@@ -244,11 +228,8 @@ TEST_F(UserGridFiles, ShortGarbledOrMissingFilesLeaveTheGridAndSayFalse) {
   badVariant.variant = 9;
   GridFileDef notFinite = HarbourGrid();
   notFinite.scale = std::numeric_limits<double>::infinity();
-  const struct {
-    const char* title;
-    std::string bytes;
-    std::uint32_t kind;  // what reading the kind alone gives
-  } files[] = {
+  // The kind is what reading the kind alone gives.
+  const struct { const char* title; std::string bytes; std::uint32_t kind; } files[] = {
       {"Cut", whole.substr(0, whole.size() - 1), 6},
       {"Lines", "a\nb\nc\n", kNoGridFileKind},
       {"NoBreak", std::string(10000, 'x'), kNoGridFileKind},
@@ -267,6 +248,9 @@ TEST_F(UserGridFiles, ShortGarbledOrMissingFilesLeaveTheGridAndSayFalse) {
     EXPECT_EQ(g.grid.name, "UTM Grid Zone 31 (3\xB0 E)");
     EXPECT_EQ(g.grid.title, "");
     EXPECT_EQ(g.ellipsoid.row, kWgs1984Row);
+    double e = 0, n = 0;  // and the new grid still projects: 3° E is its meridian
+    ASSERT_TRUE(g.grid.Forward(52 * kRadiansPerDegree, 3 * kRadiansPerDegree, &e, &n));
+    EXPECT_NEAR(e, 500000, 1e-6);
     EXPECT_EQ(ReadGridFileKindOf(Path(f.title)), f.kind);
   }
 }

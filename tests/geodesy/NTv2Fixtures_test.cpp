@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "NTv2FileWriter.h"
 #include "frame/ConfigFile.h"
@@ -37,11 +37,7 @@ tools::NodeShiftFunction LinearShift(double offset) {
   };
 }
 
-struct GridPlan {
-  const char* name;
-  const char* parent;
-  double sLat, nLat, eLong, wLong, inc, offset;
-};
+struct GridPlan { const char *name, *parent; double sLat, nLat, eLong, wLong, inc, offset; };
 
 // TOP holds KID, which holds GRAND; LOOP names itself as parent and DUP
 // repeats KID's name under KID, so a search that follows names could loop.
@@ -86,12 +82,9 @@ class NTv2Fixture : public ::testing::Test {
 };
 
 TEST_F(NTv2Fixture, EdgeRulesAndNesting) {
-  struct Case {
-    const char* what;
-    double lat, lon;       // arc-seconds, west positive
-    int grid;              // index into kPlans, −1 for none
-    double atLat, atLon;   // where the grid's function gives the expected shift
-  } cases[] = {
+  // Arc-seconds, west positive; the index into kPlans (−1 for none), and
+  // where that grid's function gives the expected shift.
+  const struct { const char* what; double lat, lon; int grid; double atLat, atLon; } cases[] = {
       {"inside the top grid", 180150, 360450, 0, 180150, 360450},
       {"south-east corner", 180000, 360000, 0, 180000, 360000},
       {"just south of the top grid", 179999.9, 360450, -1, 0, 0},
@@ -108,13 +101,12 @@ TEST_F(NTv2Fixture, EdgeRulesAndNesting) {
       {"0.6\" north of the child: the parent", 181800.6, 361300, 0, 181800.6, 361300},
       {"on the duplicate's area: the first KID, then its namesake, no loop", 181650, 361650, 4, 181650, 361650},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const double lat = (c.lat + kHalfTruncationStep) / 3600 * kRadiansPerDegree;
     const double lon = -(c.lon + kHalfTruncationStep) / 3600 * kRadiansPerDegree;
     double shiftedLat = -1, shiftedLon = -1;
     const int used = ntv2_->Shift(lat, lon, shiftedLat, shiftedLon);
-    const int expected = c.grid < 0 ? -1 : c.grid;
-    ASSERT_EQ(used, expected) << c.what;
+    ASSERT_EQ(used, c.grid) << c.what;
     if (used < 0) {
       EXPECT_EQ(shiftedLat, -1) << c.what << ": outputs untouched";
       continue;
@@ -132,10 +124,7 @@ TEST_F(NTv2Fixture, EdgeRulesAndNesting) {
 // The node count the header implies is checked before anything is read.
 TEST(NTv2Reader, RefusesHostileHeaders) {
   const double nan = std::nan("");
-  struct Case {
-    const char* what;
-    std::function<void(tools::NTv2FileLayout&)> spoil;
-  } cases[] = {
+  const struct { const char* what; std::function<void(tools::NTv2FileLayout&)> spoil; } cases[] = {
       {"GS_COUNT beyond the file", [](auto& s) { s.gsCount = 0x7FFFFFFF; }},
       {"GS_COUNT short of rows x columns", [](auto& s) { s.gsCount = 3; }},
       {"GS_COUNT negative", [](auto& s) { s.gsCount = -1; }},
@@ -153,7 +142,7 @@ TEST(NTv2Reader, RefusesHostileHeaders) {
       {"NUM_FILE negative", [](auto& s) { s.numFile = -5; }},
       {"NUM_OREC not 11", [](auto& s) { s.numOrec = 12; }},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     tools::NTv2FileLayout layout = FixtureLayout();
     c.spoil(layout);
     EXPECT_FALSE(Accepted(tools::NTv2FileBytes(layout))) << c.what;
@@ -198,15 +187,16 @@ TEST_F(NTv2Fixture, LastPositionsAreWrittenOnDestruction) {
   ntv2_.reset();
   CConfigFile settings;
   ASSERT_TRUE(settings.OpenRead("NTv2"));
-  std::vector<std::string> lines;
-  for (std::string line; settings.ReadLine(line);) lines.push_back(line);
-  char expected[4][80];
-  std::snprintf(expected[0], 80, "NAD27 Latitude = %.16f", inLat);
-  std::snprintf(expected[1], 80, "NAD27 Longitude = %.16f", inLon);
-  std::snprintf(expected[2], 80, "NAD83 Latitude = %.16f", lat);
-  std::snprintf(expected[3], 80, "NAD83 Longitude = %.16f", lon);
-  ASSERT_EQ(lines.size(), 4u);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(lines[i], expected[i]);
+  const std::pair<const char*, double> expected[] = {
+      {"NAD27 Latitude", inLat}, {"NAD27 Longitude", inLon}, {"NAD83 Latitude", lat}, {"NAD83 Longitude", lon}};
+  std::string line;
+  for (const auto& [name, value] : expected) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%s = %.16f", name, value);
+    ASSERT_TRUE(settings.ReadLine(line)) << name;
+    EXPECT_EQ(line, text);
+  }
+  EXPECT_FALSE(settings.ReadLine(line));
 }
 
 }  // namespace

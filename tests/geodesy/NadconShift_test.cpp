@@ -60,29 +60,23 @@ nadcon::Position PlaneShifted(const NadconGridPair& g, double lat, double lon) {
   return {lat + latShift / 3600, lon - lonShift / 3600};
 }
 
-struct ShiftCase {
-  const char* what;
-  double lat, lon;
-  int mode;
-  std::function<NadconGridPair()> grid;  // the region expected to serve, or none
-  const char* area;
-};
-
 TEST_F(NadconShift, SearchesTheModesTableInOrderWithStrictEdges) {
   PutRegions();
-  const ShiftCase cases[] = {
-      {"inside CONUS only", 30.5, -99.5, 0, Conus, "  (Conterminous U S (lower 48 states))"},
-      {"inside both: the first in the table", 32.25, -97.5, 0, Conus, "  (Conterminous U S (lower 48 states))"},
-      {"on CONUS's east edge: the next region", 32.25, -96, 0, Alaska, "  (Alaska, incl. Aleutian Islands)"},
-      {"on a node inside the grid", 32, -97, 1, Conus, "  (Conterminous U S (lower 48 states))"},
-      {"east of Greenwich is negative west", 32.5, 268.5, 0, Alaska, "  (Alaska, incl. Aleutian Islands)"},
+  constexpr char kConus[] = "  (Conterminous U S (lower 48 states))", kAlaska[] = "  (Alaska, incl. Aleutian Islands)";
+  // The region expected to serve is the grid given, or none.
+  const struct { const char* what; double lat, lon; int mode; NadconGridPair (*grid)(); const char* area; } cases[] = {
+      {"inside CONUS only", 30.5, -99.5, 0, Conus, kConus},
+      {"inside both: the first in the table", 32.25, -97.5, 0, Conus, kConus},
+      {"on CONUS's east edge: the next region", 32.25, -96, 0, Alaska, kAlaska},
+      {"on a node inside the grid", 32, -97, 1, Conus, kConus},
+      {"east of Greenwich is negative west", 32.5, 268.5, 0, Alaska, kAlaska},
       {"across the antimeridian", 50.6, 179.75, 0, StPaul, "  (St. Paul Is., Old Island Datum within Alaska)"},
       {"the HPGN table", 31.5, -98.5, 2, Florida, "  (Florida)"},
       {"on ALASKA's north edge, nothing beyond", 35, -95, 0, nullptr, "(Out Of Limits)"},
       {"a HPGN mode outside its regions", 30.5, -99.5, 3, nullptr, "(Out Of Limits)"},
       {"not a number", std::nan(""), -97.5, 0, nullptr, "(Out Of Limits)"},
   };
-  for (const ShiftCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CNadconRegion slot;
     nadcon::Position out;
@@ -118,16 +112,12 @@ TEST_F(NadconShift, KeepsTheSlotUntilAPointLeavesIt) {
 TEST_F(NadconShift, InverseUndoesTheShiftOrGivesZero) {
   PutRegions();
   Put("STGEORGE", Steep());
-  struct InverseCase {
-    const char* what;
-    double lat, lon;
-    bool converges;
-  } cases[] = {
+  const struct { const char* what; double lat, lon; bool converges; } cases[] = {
       {"inside a grid", 31.7, -98.2, true},
       {"across the antimeridian", 50.6, 179.75, true},
       {"shifts too steep to settle", 40.002, -98.998, false},
   };
-  for (const InverseCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CNadconRegion slot;
     nadcon::Position original, back;

@@ -1,6 +1,6 @@
 // Kind 13 against PROJ's ED50 to NGO 1948 conversion (the one its tables
-// were fitted to), its region rule at the thresholds, its axis names and
-// the grids and points it gives no numbers for.
+// were fitted to), its region rule at the thresholds, and the grids and
+// points it gives no numbers for.
 
 #include <gtest/gtest.h>
 
@@ -128,14 +128,7 @@ TEST(NorwegianAxes, MatchesProjOverNorway) {
 // Points a centimetre or less either side of each threshold (zone 32), and
 // the zones that keep the variant's axis everywhere.
 TEST(NorwegianAxes, RegionRuleAtItsThresholds) {
-  struct Case {
-    int zone;
-    int variant;
-    double easting, northing;
-    int axis;
-    double origin;
-  };
-  const Case cases[] = {
+  const struct { int zone, variant; double easting, northing; int axis; double origin; } cases[] = {
       {32, 5, 399999.99, 6640000.8, 0, 6430000},  // region 1
       {32, 5, 399999.99, 6640000.9, 0, 6430000},  // region 2
       {32, 5, 399999.99, 6770001.6, 0, 6430000},  // region 3
@@ -150,37 +143,25 @@ TEST(NorwegianAxes, RegionRuleAtItsThresholds) {
       {33, 3, 200000, 6500000, 3, 7200000},
       {35, 7, 600000, 7800000, 7, 7200000},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const NorwegianAxisChoice got = ChooseNorwegianAxis(c.zone, c.variant, c.easting, c.northing);
     EXPECT_EQ(got.axis, c.axis) << c.zone << " " << c.easting << " " << c.northing;
     EXPECT_EQ(got.originNorthing, c.origin) << c.zone << " " << c.easting << " " << c.northing;
   }
 }
 
-TEST(NorwegianAxes, SetUpNamesTheVariantsAxis) {
-  const std::pair<unsigned, const char*> cases[] = {
-      {0, "NGO (Axis I)"}, {3, "NGO (Axis IV)"}, {7, "NGO (Axis VIII)"}, {8, ""}};
-  for (const auto& [variant, name] : cases) EXPECT_EQ(AxisGrid(32, variant).grid.zoneName, name) << variant;
-}
-
 // Where the grid has no table the outputs stay as they were and the answer
 // is false, both ways.
 TEST(NorwegianAxes, GivesNothingWithoutATable) {
-  struct Case {
-    const char* label;
-    int zone;
-    unsigned variant, ellipsoid;
-    double lat, lon;  // degrees
-    double y, x;      // NGO metres
-  };
-  const Case cases[] = {
+  // Latitude and longitude in degrees; y and x in NGO metres.
+  const struct { const char* label; int zone; unsigned variant, ellipsoid; double lat, lon, y, x; } cases[] = {
       {"zone 35 is far from Axis I", 35, 0, kInternational, 70, 27, 0, 1300000},
       {"zone 31 north of region 11 keeps Axis II", 31, 1, kInternational, 66, 5.5, -100000, 900000},
       {"south of Norway", 32, 2, kInternational, 50, 9, 0, -900000},
       {"not the International ellipsoid", 32, 2, kWgs1984, 60, 10, -40147, 222851},
       {"no ninth axis", 32, 8, kInternational, 60, 10, -40147, 222851},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const AxisGrid g(c.zone, c.variant, c.ellipsoid);
     double a = 7, b = 7;
     EXPECT_FALSE(g.grid.Forward(c.lat * kRadiansPerDegree, c.lon * kRadiansPerDegree, &a, &b)) << c.label;
