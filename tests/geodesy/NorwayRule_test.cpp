@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
-#include <numbers>
 
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
