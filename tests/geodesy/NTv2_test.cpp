@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <proj.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -96,24 +97,23 @@ class NTv2Fixture : public ::testing::Test {
 };
 
 TEST_F(NTv2Fixture, EdgeRulesAndNesting) {
-  // Arc-seconds, west positive; the index into kPlans (−1 for none), and
-  // where that grid's function gives the expected shift.
-  const struct { const char* what; double lat, lon; int grid; double atLat, atLon; } cases[] = {
-      {"inside the top grid", 180150, 360450, 0, 180150, 360450},
-      {"south-east corner", 180000, 360000, 0, 180000, 360000},
-      {"just south of the top grid", 179999.9, 360450, -1, 0, 0},
-      {"inside a child", 181300, 361300, 1, 181300, 361300},
-      {"child's south-east corner belongs to the child", 181200, 361200, 1, 181200, 361200},
-      {"inside a grandchild", 181530, 361530, 2, 181530, 361530},
-      {"on the top grid's northern limit: its northern row", 183600, 361000, 0, 183600, 361000},
-      {"on the western limit: its western column", 181000, 363600, 0, 181000, 363600},
-      {"north-west corner: the last node", 183600, 363600, 0, 183600, 363600},
-      {"0.4\" north of the limit: held to it", 183600.4, 361000, 0, 183600, 361000},
-      {"0.4\" west of the limit: held to it", 181000, 363600.4, 0, 181000, 363600},
-      {"0.6\" north of the limit: outside", 183600.6, 361000, -1, 0, 0},
-      {"0.4\" north of the child: the child's limit row", 181800.4, 361300, 1, 181800, 361300},
-      {"0.6\" north of the child: the parent", 181800.6, 361300, 0, 181800.6, 361300},
-      {"on the duplicate's area: the first KID, then its namesake, no loop", 181650, 361650, 4, 181650, 361650},
+  // Arc-seconds, west positive, and the index into kPlans (−1 for none).
+  const struct { const char* what; double lat, lon; int grid; } cases[] = {
+      {"inside the top grid", 180150, 360450, 0},
+      {"south-east corner", 180000, 360000, 0},
+      {"just south of the top grid", 179999.9, 360450, -1},
+      {"inside a child", 181300, 361300, 1},
+      {"child's south-east corner belongs to the child", 181200, 361200, 1},
+      {"inside a grandchild", 181530, 361530, 2},
+      {"on the top grid's northern limit: its northern row", 183600, 361000, 0},
+      {"on the western limit: its western column", 181000, 363600, 0},
+      {"north-west corner: the last node", 183600, 363600, 0},
+      {"0.4\" north of the limit: held to it", 183600.4, 361000, 0},
+      {"0.4\" west of the limit: held to it", 181000, 363600.4, 0},
+      {"0.6\" north of the limit: outside", 183600.6, 361000, -1},
+      {"0.4\" north of the child: the child's limit row", 181800.4, 361300, 1},
+      {"0.6\" north of the child: the parent", 181800.6, 361300, 0},
+      {"on the duplicate's area: the first KID, then its namesake, no loop", 181650, 361650, 4},
   };
   for (const auto& c : cases) {
     const double lat = (c.lat + kHalfTruncationStep) / 3600 * kRadiansPerDegree;
@@ -125,7 +125,9 @@ TEST_F(NTv2Fixture, EdgeRulesAndNesting) {
       EXPECT_EQ(shiftedLat, -1) << c.what << ": outputs untouched";
       continue;
     }
-    const GridShiftRecordDef s = LinearShift(kPlans[used].offset)(c.atLat, c.atLon);
+    // The grid's function at the point, held to the grid's northern and western limits.
+    const GridPlan& plan = kPlans[used];
+    const GridShiftRecordDef s = LinearShift(plan.offset)(std::min(c.lat, plan.nLat), std::min(c.lon, plan.wLong));
     EXPECT_NEAR(shiftedLat / kRadiansPerDegree * 3600 - c.lat, s.latShift, kShiftTolerance) << c.what;
     EXPECT_NEAR(shiftedLon / kRadiansPerDegree * 3600 - c.lon, s.lonShift, kShiftTolerance) << c.what;
     // The sign of the longitude is dropped: east gives the same.

@@ -89,8 +89,6 @@ struct Zone {
 
 const Zone kZones[] = {
     {"Arizona Central 27 (26749)", 31, -(111 + 55 / 60.0), 0.9999, 500000 * kFeet, 31.3, 37, 1.2},
-    {"Georgia West 27 (26767)", 30, -(84 + 10 / 60.0), 0.9999, 500000 * kFeet, 30.6, 35, 1.2},
-    {"Illinois East 27 (26771)", 36 + 40 / 60.0, -(88 + 20 / 60.0), 0.999975, 500000 * kFeet, 37, 42.5, 1},
     {"New Jersey 27 (26759)", 38 + 50 / 60.0, -(74 + 40 / 60.0), 0.999975, 2000000 * kFeet, 38.9, 41.4, 1},
     {"Maine East 27 (26783)", 43 + 50 / 60.0, -(68 + 30 / 60.0), 0.9999, 500000 * kFeet, 44, 47.5, 1.3},
 };
@@ -101,7 +99,7 @@ struct ZoneGrid : projection_oracle::OwnedGrid {
 
 // Measured over each zone's latitudes and width: forward 1.6 to 7.8 mm,
 // the easting's cube taken with the radius and e′²·cos²phi of the latitude
-// of origin, largest in the tallest zones (Arizona, Georgia: 6°); inverse
+// of origin, largest in the tallest zones (Arizona: 6°); inverse
 // 0.4 mm, the full inverse series on the coast survey's footpoint. The
 // convergence's cube, Δlam³·sin phī·cos²phī/12 about the mean of the
 // latitude and the footpoint, leaves out a term in e′²: 0.003"; the point
