@@ -63,10 +63,11 @@ TEST(GridSystem, GeographicOriginIsAnsweredWithoutTheSeries) {
   }
 }
 
-// Without an ellipsoid, with a = 0 or k0 = 0, and for a kind that cannot
-// be computed yet, both directions leave every output as it was.
+// Without an ellipsoid, with a = 0 or k0 = 0, for a kind that cannot be
+// computed yet, or a row past a kind's tables, both directions leave every
+// output as it was.
 TEST(GridSystem, GridsThatCannotProjectLeaveOutputsUntouched) {
-  struct Case { const char* label; unsigned kind; bool noSpheroid; double a, k0; };
+  struct Case { const char* label; unsigned kind; bool noSpheroid; double a, k0; std::uint32_t row = 0; };
   const Case cases[] = {
       {"no ellipsoid", 0, true, 6378137, 0.9996},
       {"a = 0", 0, false, 0, 0.9996},
@@ -74,12 +75,15 @@ TEST(GridSystem, GridsThatCannotProjectLeaveOutputsUntouched) {
       {"Norwegian axes, not available", 13, false, 6378137, 1},
       {"no such kind", 15, false, 6378137, 1},
       {"no such Lambert variant", 6, false, 6378137, 1},
+      {"System 34 past its tables", 14, false, 6378137, 1, 2},
+      {"System 34 far past its tables", 14, false, 6378137, 1, 0xFFFFFFFF},
   };
   for (const Case& c : cases) {
     Grid g(c.kind, 10, 3, c.k0, 500000, 0);
     g.spheroid.a = c.a;
     if (c.noSpheroid) g.grid.spheroid = nullptr;
     g.grid.variant = 7;
+    g.grid.row = c.row;
     g.grid.DeriveGrid();
     const Projected f = Forward(g.grid, 50, 4), i = Inverse(g.grid, 550000, 5500000);
     for (const Projected& p : {f, i}) {
