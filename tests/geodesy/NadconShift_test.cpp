@@ -240,14 +240,14 @@ std::vector<nadcon::Position> PointsIn(const NadconHeaderDef& h, std::uint64_t s
   return points;
 }
 
-class NadconOracle : public ::testing::Test {
+// The published grids in the module's NADCON folder.
+class NadconOracle : public NadconShift {
  protected:
   void SetUp() override {
     ASSERT_TRUE(std::filesystem::is_directory(kGridsNtv2))
         << kGridsNtv2 << " is missing: build the target nadcon_ntv2_grids (needs python3-gdal)";
-    std::string folder;
-    ASSERT_TRUE(FindDataFolder(folder, nadcon::kDataFolder));
-    machine_.Mount(folder, OVERLAYS_SOURCE_DIR "/data/grids/nadcon");
+    NadconShift::SetUp();
+    machine_.Mount(folder_, OVERLAYS_SOURCE_DIR "/data/grids/nadcon");
   }
 
   std::unique_ptr<PJ, ProjDeleter> HgridShift(const std::string& title) {
@@ -256,7 +256,6 @@ class NadconOracle : public ::testing::Test {
   }
 
   static constexpr const char* kGridsNtv2 = OVERLAYS_BINARY_DIR "/data/nadcon-ntv2";
-  testing_support::TestMachine machine_;
   std::unique_ptr<PJ_CONTEXT, ProjDeleter> context_{proj_context_create()};
 };
 
