@@ -221,9 +221,7 @@ constexpr char kGridFolder[] = "C:\\Grids\\";
 
 using ProjPtr = std::unique_ptr<PJ, decltype(&proj_destroy)>;
 
-struct Seconds {
-  double lat, lon;  // arc-seconds, longitude positive west, multiples of 0.00001″
-};
+struct Seconds { double lat, lon; };  // arc-seconds, longitude positive west, multiples of 0.00001″
 
 class NTv2Oracle : public ::testing::TestWithParam<const char*> {
  protected:

@@ -57,12 +57,11 @@ const ConicParams kTwoParallelGrids[] = {
     {"South Australia, tan form", 1, 17, -32, 135, -28, -36, 1, 1000000, 2000000},
 };
 
-// Both ways closed forms (the inverse through Newton's method on q, run to a
-// step below 0.001", then 1e-15 rad off): what is left is rounding in r
-// (some 1e7 m) and in exp of n·q, 2e-8 m as measured; the bound allows 1e-7
-// m. Convergence and scale are PROJ's numerical derivatives, good to about
-// 1.5e-6" and 2e-10. The tan form gives no convergence or scale, so only its
-// positions are compared. Forward then inverse leaves only that rounding.
+// Both ways closed forms (the inverse's Newton steps on q stop 1e-15 rad
+// off): what is left, the round trip's too, is rounding in r (some 1e7 m)
+// and in exp of n·q, 2e-8 m as measured; bound 1e-7 m. Convergence and scale
+// are PROJ's numerical derivatives, good to about 1.5e-6" and 2e-10; the tan
+// form gives neither.
 TEST(ProjectionConic, LambertConformalConicAgainstProj) {
   for (const ConicParams& params : kTwoParallelGrids) {
     const Conic c(params);
@@ -82,14 +81,12 @@ const ConicParams kNearConformalGrids[] = {
 };
 
 // Against the exact one-parallel conic the differences are the series'
-// truncation after s⁵: 0.07 mm within 1.5° of lat0, 3.4 mm within 3°, 0.24
-// m at 6°, as measured; the bounds are those rounded up. The inverse solves
-// the same series, so it shows the same truncation. Convergence is theta,
-// exact on the cone (PROJ's numerical derivative is good to 1.5e-6"); the
-// point scale carries the truncation, 4e-9 at 3°. Our inverse solves the
-// forward's own series, so forward then inverse returns to rounding even
-// 15° from lat0 and 30° from the meridian, where PROJ's numbers are not
-// compared.
+// truncation after s⁵, both ways: 0.07 mm within 1.5° of lat0, 3.4 mm within
+// 3°, 0.24 m at 6°, as measured, rounded up. Convergence is theta, exact on
+// the cone (PROJ's derivative is good to 1.5e-6"); the point scale carries
+// the truncation, 4e-9 at 3°. Our inverse solves the forward's own series,
+// so the round trip returns to rounding even 15° from lat0 and 30° from the
+// meridian, where PROJ's numbers are not compared.
 TEST(ProjectionConic, NearConformalWithinItsTruncation) {
   for (const ConicParams& params : kNearConformalGrids) {
     const Conic c(params);
@@ -125,11 +122,10 @@ const ConicParams kStatePlaneZones[] = {
 };
 
 // The coast survey's arc-second series of the meridional arc and its
-// footpoint series are good to some 1e-5" (0.3 mm); the radius polynomial
-// in s, cut after s⁵, loses under 0.01 mm within a zone. Measured: 0.22 mm
-// both ways, so the bound is 1 mm, the closed-form bound. Convergence and
-// scale: PROJ's numerical derivatives, as for lcc. Forward then inverse
-// leaves the footpoint series' own 0.02 mm.
+// footpoint are good to some 1e-5" (0.3 mm); the radius polynomial in s, cut
+// after s⁵, loses under 0.01 mm within a zone. Measured: 0.22 mm both ways,
+// bound 1 mm; the round trip keeps the footpoint series' own 0.02 mm.
+// Convergence and scale: PROJ's numerical derivatives, as for lcc.
 TEST(ProjectionConic, StatePlaneLambertAgainstProj) {
   for (const ConicParams& params : kStatePlaneZones) {
     const Conic c(params);
