@@ -47,11 +47,7 @@ tools::NodeShiftFunction NoShift() {
 // parent, two grids at the top level. The second set is small, so that the
 // table's cells are a few seconds wide and their edges fall within the
 // half-second margins of many limits.
-struct Plan {
-  const char* name;
-  const char* parent;
-  double sLat, nLat, eLong, wLong, inc;
-};
+struct Plan { const char *name, *parent; double sLat, nLat, eLong, wLong, inc; };
 const std::vector<Plan> kPlanSets[] = {
     {{"WEST", "NONE", 100000, 140000, 200000, 260000, 400},
      {"EAST", "NONE", 100000, 120000, 180000, 200000, 400},

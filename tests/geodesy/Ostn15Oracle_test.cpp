@@ -1,22 +1,19 @@
 // The OSTN15 transformer against PROJ on the same grid files.
 //
 // Forward: PROJ's hgridshift on the derived ETRS89 -> OSGB36 grid and its
-// exact Transverse Mercator, 1 mm within 2 degrees of the central meridian,
-// where our Redfearn series is within 1 mm of the exact projection
-// (TransverseMercator.h) and the interpolation is the same.
+// exact Transverse Mercator, 1 mm within 2° of the central meridian, where
+// our series is within 1 mm of the exact projection and the interpolation
+// is the same.
 //
-// The derived grid holds the exact inverse at its nodes (0.015 mm, the
-// floats' resolution) but interpolates it bilinearly on the ETRS89 lattice,
-// while the published grid is bilinear on the OSGB36 lattice; between nodes
-// the two differ where the shifts bend. Measured against PROJ iterating the
-// published grid over Great Britain (7.5°W to 1.8°E, 50°N to 60.8°N): mean
-// 0.14 mm, 98 % within 1 mm, worst 14 mm. The inverse (published grid)
-// after the forward (derived grid) therefore comes back within that
-// envelope, measured within 2 degrees of the central meridian (beyond, the
-// series' own round trip grows to 0.2 m at 5.5 degrees): 97 % within 1 mm,
-// worst 11 mm, checked as 95 % and 20 mm. Further west than 7.5°W the
-// published grid falls to zero outside its area of use and the two grids
-// part by up to 0.3 m; no test goes there.
+// The derived grid holds the exact inverse at its nodes (0.015 mm) but is
+// bilinear on the ETRS89 lattice, the published one on the OSGB36 lattice;
+// between nodes they part where the shifts bend (against PROJ iterating the
+// published grid over Great Britain: mean 0.14 mm, 98 % within 1 mm, worst
+// 14 mm). Our round trip, published grid after derived, within 2° of the
+// meridian (beyond, the series' own round trip grows to 0.2 m at 5.5°):
+// 97 % within 1 mm, worst 11 mm, checked as 95 % and 20 mm. West of 7.5° W
+// the published grid falls to zero and the two part by 0.3 m: no test goes
+// there.
 
 #include <gtest/gtest.h>
 #include <proj.h>
@@ -104,17 +101,14 @@ TEST_F(Ostn15Oracle, RoundTripWithinTwoDegreesOfTheCentralMeridian) {
 TEST_F(Ostn15Oracle, OutsideTheGridsGivesZero) {
   const OstnExtent& e = ostn_->Extent();
   const double perSecond = kRadiansPerDegree / 3600;
-  struct Case {
-    const char* what;
-    double lat, lon;  // radians
-  } cases[] = {
+  const struct { const char* what; double lat, lon; } cases[] = {  // radians
       {"south of the grid (Paris)", 48.85 * kRadiansPerDegree, 2.35 * kRadiansPerDegree},
       {"north of the grid", 62.0 * kRadiansPerDegree, -2.0 * kRadiansPerDegree},
       {"on the northern limit: the northern neighbours lie beyond the nodes", e.nLat * perSecond, -2 * kRadiansPerDegree},
       {"last column of the second-last row: its western neighbours are beyond the last node",
        (e.nLat - e.latInc / 2) * perSecond, -e.wLong * perSecond},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     double easting = 1, northing = 1;
     ostn_->Forward(c.lat, c.lon, easting, northing);
     EXPECT_EQ(easting, 0) << c.what;
@@ -130,14 +124,11 @@ TEST_F(Ostn15Oracle, OutsideTheGridsGivesZero) {
 
 // Without file 2 nothing is loaded; without file 1 there is no forward.
 TEST(Ostn15Files, EachFileServesItsDirection) {
-  struct Case {
-    const char* file;
-    bool loaded, forward, inverse;
-  } cases[] = {
+  const struct { const char* file; bool loaded, forward, inverse; } cases[] = {
       {"OSTN15_NTv2_ETRStoOSGB.gsb", false, false, false},
       {"OSTN15_NTv2_OSGBtoETRS.gsb", true, false, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     testing_support::TempFolder folder;
     std::filesystem::copy_file(kDerivedGrids / c.file, folder.Path() / c.file);
     testing_support::TestMachine machine;

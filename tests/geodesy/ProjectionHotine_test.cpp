@@ -9,7 +9,8 @@
 // so forward and inverse must agree within 1 mm (measured: 7e-7 m, and
 // 0.16 mm on the lines all but due east, PROJ's asin rounding). PROJ
 // takes the convergence and scale from numeric derivatives, good to some
-// 1e-5" and 1e-10 (measured: 5e-6" and 8e-11).
+// 1e-5" and 1e-10 (measured: 5e-6" and 8e-11). Forward then inverse
+// returns within 0.1 µm (measured: 6 nm).
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,6 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -45,7 +45,7 @@ struct HotineCase {
 const double kBorneoGamma = std::atan2(4.0, 3.0) * 180 / std::numbers::pi;
 const double kMalayaGamma = 360 + std::atan2(-3.0, 4.0) * 180 / std::numbers::pi;
 
-const projection_oracle::Envelope kMillimetre{1e-3, 1e-3, 1e-4, 1e-9};
+const projection_oracle::Envelope kMillimetre{1e-3, 1e-3, 1e-4, 1e-9, 1e-7};
 
 const std::vector<HotineCase>& Cases() {
   static const std::vector<HotineCase> cases = {
@@ -55,15 +55,11 @@ const std::vector<HotineCase>& Cases() {
        {{"zone", 1, 7, 0, 3, kMillimetre}}},
       {"Alaska 1 NAD27", 11, 2, 7, 57, -133.666666666667, kMalayaGamma, kMalayaGamma, 0.9999, 5000000, -5000000,
        "+no_uoff", {{"zone", 54, 61, 0, 8, kMillimetre}}},
-      {"Alaska 1 NAD83", 11, 3, 17, 57, -133.666666666667, kMalayaGamma, kMalayaGamma, 0.9999, 5000000, -5000000,
-       "+no_uoff", {{"zone", 54, 61, 0, 8, kMillimetre}}},
-      // A line all but due east at the centre (Swiss and Hungarian style
-      // centres and scales): at exactly 90° PROJ's asin for the natural
-      // origin loses centimetres, 1e-4° short of it well under 1 mm.
+      // A line all but due east at the centre (a Swiss style centre): at
+      // exactly 90° PROJ's asin for the natural origin loses centimetres,
+      // 1e-4° short of it well under 1 mm.
       {"Swiss style", 11, 2, 3, 46.952405555556, 7.439583333333, 89.9999, 90, 1, 600000, 200000, "+no_uoff",
        {{"zone", 45.5, 48, 0, 3.5, kMillimetre}}},
-      {"Hungarian style", 11, 3, 32, 47.144393722222, 19.048571777778, 89.9999, 90, 0.99993, 650000, 200000,
-       "+no_uoff", {{"zone", 45.5, 48.8, 0, 4, kMillimetre}}},
       {"Borneo line due east", 11, 0, 15, 4, 115, 89.9999, kBorneoGamma, 0.99984, 590476.87, 442857.65, "",
        {{"zone", 0.5, 7.5, 0, 5, kMillimetre}}},
       {"SPCS27 5001", 12, 3, 7, 57, -133.666666666667, kMalayaGamma, kMalayaGamma, 0.9999, 5000000, -5000000,
@@ -101,34 +97,13 @@ TEST(ProjectionHotine, AgreesWithProjOmerc) {
   }
 }
 
-// Forward then inverse returns the point within 0.1 mm across each area.
-TEST(ProjectionHotine, RoundTripsAcrossEachArea) {
-  std::mt19937_64 rng(11);
-  for (const HotineCase& c : Cases()) {
-    const HotineGrid h(c);
-    const Band& band = c.bands.front();
-    std::uniform_real_distribution<double> lat(band.latLo, band.latHi), dlam(-band.dlamHi, band.dlamHi);
-    for (int i = 0; i < 2000; ++i) {
-      const double phi = lat(rng) * kRadiansPerDegree, lam = h.grid.lon0 + dlam(rng) * kRadiansPerDegree;
-      double E = 0, N = 0, phiBack = 0, lamBack = 0;
-      ASSERT_TRUE(h.grid.Forward(phi, lam, &E, &N));
-      ASSERT_TRUE(h.grid.Inverse(E, N, &phiBack, &lamBack));
-      EXPECT_NEAR(phiBack, phi, 1.6e-11) << c.label;  // 0.1 mm of latitude
-      EXPECT_NEAR(lamBack, lam, 1.6e-11 / std::cos(phi)) << c.label;
-    }
-  }
-}
-
 // The points where the method's terms meet their limits: the poles (the
 // isometric latitude infinite), the centre (variant 0 puts it on the false
 // origin) and a longitude a turn away, against PROJ within 1 mm.
 TEST(ProjectionHotine, EdgePointsAgreeWithProj) {
-  struct EdgePoint {
-    const char* label;
-    double lat, dlam;  // degrees; dlam from the centre's longitude
-    double turns;      // whole turns added to our longitude only
-  };
-  const EdgePoint points[] = {
+  // Degrees, dlam from the centre's longitude; whole turns added to our
+  // longitude only.
+  const struct { const char* label; double lat, dlam, turns; } points[] = {
       {"north pole", 90, -1.5, 0}, {"south pole", -90, 2, 0}, {"centre", 0, 0, 0}, {"a turn east", 0.5, -1, 1},
       {"a turn west", 1, 2, -1},
   };
@@ -136,7 +111,7 @@ TEST(ProjectionHotine, EdgePointsAgreeWithProj) {
     const HotineGrid h(c);
     const projection_oracle::ProjOperation proj(OmercText(c, h.grid));
     ASSERT_TRUE(proj.Valid()) << c.label;
-    for (const EdgePoint& p : points) {
+    for (const auto& p : points) {
       const double phi = p.label == std::string("centre") ? h.grid.lat0 : p.lat * kRadiansPerDegree;
       const double lam = h.grid.lon0 + p.dlam * kRadiansPerDegree;
       double E = 0, N = 0;
