@@ -80,6 +80,7 @@ bool CGridSystem::CanProject(const ProjectionOperations& ops) const {
 
 bool CGridSystem::Forward(double phi, double lam, double* easting, double* northing, double* convergence,
                           double* pointScale) const {
+  if (!std::isfinite(phi) || !std::isfinite(lam)) return false;
   // The origin of geographic coordinates is answered without the series,
   // whatever the grid's own origin: the module has always done so.
   if (std::fabs(phi) < kRadiansPerMilliArcSecond && std::fabs(lam) < kRadiansPerMilliArcSecond) {
@@ -102,6 +103,7 @@ bool CGridSystem::Forward(double phi, double lam, double* easting, double* north
 
 bool CGridSystem::Inverse(double easting, double northing, double* lat, double* lon, double* convergence,
                           double* pointScale) const {
+  if (!std::isfinite(easting) || !std::isfinite(northing)) return false;
   const ProjectionOperations* ops = OperationsOf(*this);
   if (!ops || !CanProject(*ops)) return false;
   const GeographicPoint p = ops->inverse(*this, easting, northing, lat ? *lat : 0.0, convergence || pointScale);

@@ -54,15 +54,17 @@ class OVERLAYS_API CGridSystem {
   // and point scale of a position in radians. A null output is not
   // written. Without an ellipsoid, with a = 0 or k0 = 0, for a kind not
   // available or a grid its kind refuses (a row past the kind's tables),
-  // or at a point the kind gives no numbers for (kind 13 away from its
-  // tables), the outputs are left as they are and the result is false.
+  // for a latitude or longitude that is not a finite number, or at a point
+  // the kind gives no numbers for (kind 13 away from its tables), the
+  // outputs are left as they are and the result is false.
   bool Forward(double phi, double lam, double* easting, double* northing, double* convergence = nullptr,
                double* pointScale = nullptr) const;
   // Latitude and longitude (radians), convergence and point scale of a grid
   // position in metres. An iterating kind starts from the value *lat holds
   // (1 rad when that is 0 or lat is null). A latitude beyond ±pi/2 or a
-  // longitude beyond ±pi comes out as 0. False as for Forward, and also when
-  // an iteration did not settle (its latitude is then 0; the other outputs
+  // longitude beyond ±pi comes out as 0. False as for Forward (an easting
+  // or northing that is not a finite number too), and also when an
+  // iteration did not settle (its latitude is then 0; the other outputs
   // are written).
   bool Inverse(double easting, double northing, double* lat, double* lon, double* convergence = nullptr,
                double* pointScale = nullptr) const;
