@@ -160,9 +160,12 @@ void RunPosition(const PositionRequest& request) {
   if (request.gridPosition && !request.grid) throw CommandError("--grid-position needs --grid for the user grid");
   if (!std::isfinite(request.height)) throw CommandError("--height must be a finite number");
   DatumHost host;
-  if (choice.family == kCanadianFamily && !request.ntv2)
-    throw CommandError("datum family 5 shifts by an NTv2 file: give it with --ntv2 FILE");
   if (request.ntv2) LoadNTv2Argument(host.datum.ntv2, *request.ntv2);
+  // Selecting the family reads the national grid when none was given.
+  const bool selected = host.datum.SetDatum(choice.family, choice.row, choice.direction);
+  if (selected && choice.family == kCanadianFamily && host.datum.ntv2.SubGrids().empty())
+    throw CommandError("datum family 5 shifts by an NTv2 file: give it with --ntv2 FILE, or put the national grid "
+                       "NTV2_0.GSB in the Global data folder " + HostPathText(host.datum.ntv2.folder));
   if (request.grid) SelectPositionDatum(host, request, choice, 0, 0);
   AnswerPoints(request.point, [&](double first, double second) {
     if (!request.grid) SelectPositionDatum(host, request, choice, first, second);
@@ -187,7 +190,8 @@ void AddPositionCommand(CLI::App& app, const Options&) {
   cmd->add_option("--grid", request.grid,
                   "The user grid as KIND:ROW[:VARIANT] (see 'overlays grids'); the UTM zone of each point otherwise");
   cmd->add_option("--ntv2", request.ntv2,
-                  "The NTv2 file datum family 5 shifts by: a path, or a file name in the Global data folder");
+                  "The NTv2 file datum family 5 shifts by: a path, or a file name in the Global data folder "
+                  "(default: the national grid NTV2_0.GSB there)");
   cmd->add_option("--height", request.height, "Ellipsoidal height on the From side, metres (default 0)");
   cmd->add_option("--format", request.format, "text (default) or json, one object a position")
       ->check(CLI::IsMember({"text", "json"}));

@@ -83,7 +83,7 @@ TEST_F(PositionCli, PrintsTheRecordOrRefuses) {
        "to latitude 48° 27'.0109731N longitude 123° 23'.9219573W convergence -000° 17'.9028261\n"
        "area Canada NTv2\n",
        ""},
-      {Args({"48.45", "-123.4", "--datum", "5:0"}), 1, "", "give it with --ntv2 FILE"},
+      {Args({"48.45", "-123.4", "--datum", "5:0"}), 1, "", "give it with --ntv2 FILE, or put the national grid"},
       {Args({"48.45", "-123.4", "--datum", "5:0", "--ntv2", "NOSUCH.GSB"}), 1, "", "no NTv2 file 'NOSUCH.GSB'"},
       {Args({"52", "5", "--datum", "0:0"}), 1, "", "its family converts none"},
       {Args({"52", "5", "--datum", "1:58"}), 1, "", "there is no datum 1:58"},

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "DatumFileWriter.h"
 #include "DatumHolder.h"
@@ -131,6 +133,24 @@ TEST(Datum, UserFilesRunForward) {
   EXPECT_EQ(holder.datum->Direction(), 1);
   EXPECT_EQ(holder.datum->transformation.from, "Harbour 1950");
   EXPECT_EQ(holder.datum->transformation.gsf.values[0], 1.5);
+}
+
+// The Canadian family takes the national grid from the Global folder when
+// the host gave the shift none; a grid the host gave stays.
+TEST(Datum, CanadianFamilyFindsTheNationalGrid) {
+  const tagXY victoria{-123.4 * kRadiansPerDegree, 48.45 * kRadiansPerDegree};
+  std::ifstream regional(OVERLAYS_SOURCE_DIR "/data/grids/ntv2/CRD27_00.GSB", std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(regional), {}};
+  ASSERT_FALSE(bytes.empty());
+  for (const bool inGlobal : {false, true}) {
+    Holder holder;
+    std::string global;
+    ASSERT_TRUE(FindDataFolder(global, kGlobalDataFolder));
+    // A regional grid under the national grid's name.
+    if (inGlobal) holder.machine.Write(global + "NTV2_0.GSB", bytes);
+    ASSERT_TRUE(holder.Select(10, kUtmKind, 0, 5, 0));
+    EXPECT_EQ(holder.datum->LatLonToGrid(victoria).x != 0, inGlobal);
+  }
 }
 
 TEST(Datum, SecondGridIsTheBritishGridOnGrs80) {

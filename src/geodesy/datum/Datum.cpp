@@ -5,6 +5,7 @@
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/datum/DatumFamilies.h"
 #include "geodesy/datum/Geocentric.h"
+#include "geodesy/datum/GridShiftRows.h"
 #include "geodesy/datum/Helmert.h"
 
 namespace {
@@ -54,6 +55,8 @@ bool CDatum::SetDatum(int family, std::uint32_t row, int direction) {
   if (selected && def->userGridKind >= 0 && userGrid)
     SelectGrid(*userGrid, farEllipsoid, static_cast<std::uint32_t>(def->userGridRow),
                static_cast<std::uint32_t>(def->userGridKind), 0);
+  if (selected && def->method == DatumMethod::Ntv2 && ntv2.SubGrids().empty())
+    ntv2.LoadGlobalFile(kCanadianNationalGrid);
   if (selected && direction_ == kReverse) ReverseDirection();
   ReapplyUserGrid();
   return selected;

@@ -40,7 +40,8 @@ class OVERLAYS_API CDatum {
   // from the family's row; −1 then reverses the direction, except for the
   // user file families, whose files always run forward. Whatever happens,
   // the user grid's catalogue entry is then applied again on the far
-  // ellipsoid. False for a family outside −1..9 or a row it does not have
+  // ellipsoid. The Canadian family reads the national grid from the Global
+  // data folder when the shift holds no grid yet. False for a family outside −1..9 or a row it does not have
   // (a user file family also when the file cannot be read).
   bool SetDatum(int family, std::uint32_t row, int direction);
   // Swaps the near and far ellipsoids and the near and user grids' own

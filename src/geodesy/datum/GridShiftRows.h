@@ -38,6 +38,11 @@ inline constexpr std::array<DatumRowDef, 6> kNadconRows{{
     {"HPGN", "NAD27", "", kGrs80Row, kClarke1866Row, 0, 0, 0, 0, 0, 0, 0, kPositionVector},
 }};
 
+// The national Canadian grid (NAD27 to NAD83) under its published name: a
+// family-5 selection reads it from the Global data folder when the host
+// has given the shift no grid of its own.
+inline constexpr char kCanadianNationalGrid[] = "NTV2_0.GSB";
+
 inline constexpr std::array<DatumRowDef, 1> kCanadaNtv2Rows{{
     {"NAD83", "NAD27", "Canada NTv2", kWgs1984Row, kClarke1866Row, 0, 0, 0, 0, 0, 0, 0, kPositionVector},
 }};
