@@ -33,6 +33,17 @@ std::string Out(const std::string& ansi);
 // Terminal text (UTF-8, or Windows-1252 already) as module text.
 std::string In(const std::string& terminal);
 
+// "C:\..." or "C:/...": a path the module takes as it is.
+bool IsWindowsPath(const std::string& path);
+
+// The module takes Windows paths only. A host path inside a mapped drive
+// is named through the drive table; one outside every drive gets its own
+// folder mounted on a spare letter as a fixed drive, the way a user would
+// map a network folder, so that files beside it (a KMZ's temporary folder,
+// a shapefile's companions) are reached and written as on Windows. Throws
+// CommandError when the host file does not exist.
+std::string ModuleFilePath(const std::string& argument);
+
 // The host folder behind a Windows path, or "(none)".
 std::string HostPathText(const std::string& windowsPath);
 
@@ -43,6 +54,7 @@ void AddFoldersCommand(CLI::App& app, const Options& options);
 void AddInstallCommand(CLI::App& app, const Options& options);
 void AddAngleCommand(CLI::App& app, const Options& options);
 void AddKmlCommand(CLI::App& app, const Options& options);
+void AddShapeCommand(CLI::App& app, const Options& options);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 void AddDemoCommand(CLI::App& app, const Options& options);

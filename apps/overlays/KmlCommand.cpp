@@ -22,7 +22,7 @@
 #include "frame/PathText.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "kml/KMLFileList.h"
-#include "platform/fs/Platform.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
 
 namespace host {
@@ -31,39 +31,6 @@ namespace {
 namespace stdfs = std::filesystem;
 
 constexpr char kNormaliseHint[] = "`overlays kml normalise` rewrites the file so they are";
-
-bool IsWindowsPath(const std::string& path) {
-  return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-         (path[2] == '\\' || path[2] == '/');
-}
-
-// The letter of a drive nothing is mapped on, from Z down, or 0.
-char SpareDriveLetter(const platform::fs::DriveTable& drives) {
-  for (char letter = 'Z'; letter >= 'D'; --letter)
-    if (drives.TypeOf(letter) == platform::fs::DriveType::Absent && !drives.HostPath(std::string(1, letter) + ":\\"))
-      return letter;
-  return 0;
-}
-
-// The module takes Windows paths only. A host path inside a mapped drive
-// is named through the drive table; one outside every drive gets its own
-// folder mounted on a spare letter as a fixed drive, the way a user would
-// map a network folder. The archive's folder is where the load makes its
-// temporary folder, so it must be writable like any folder beside a chart.
-std::string ArchivePath(const std::string& argument) {
-  if (IsWindowsPath(argument)) return In(argument);
-  std::error_code ec;
-  const stdfs::path host = stdfs::absolute(argument, ec);
-  if (ec || !stdfs::is_regular_file(host, ec)) throw CommandError("no such file: " + argument);
-  const auto current = platform::fs::Current();
-  if (auto windows = current->drives.WindowsPathOf(host)) return *windows;
-  auto platform = *current;
-  const char letter = SpareDriveLetter(platform.drives);
-  if (!letter) throw CommandError("no spare drive letter to show the folder of " + argument);
-  platform.drives.MapDrive(letter, host.parent_path(), platform::fs::DriveType::Fixed);
-  platform::fs::Install(std::make_shared<const platform::fs::Platform>(std::move(platform)));
-  return std::string(1, letter) + ":\\" + In(host.filename().string());
-}
 
 std::string Degrees(double radians) { return FormatText("%.8f", radians * kDegreesPerRadian); }
 
@@ -176,7 +143,7 @@ void WarnOfWhatWasPassedOver(const KMLLoadOutcome& outcome, const std::string& p
 }
 
 void Load(const std::string& argument, const std::string& format) {
-  const std::string path = ArchivePath(argument);
+  const std::string path = ModuleFilePath(argument);
   CKMLFileList list;
   if (!list.Add(path))
     throw CommandError("nothing loaded from " + argument + ": " + WhyNothingLoaded(list.LastOutcome(), path));

@@ -21,6 +21,9 @@ bool CShape::Load() {
   CShapeFile file;
   if (!file.Open(path)) return false;
   CopyHeader(file.Header());
+  // The count is the index's, which cannot claim more records than its
+  // file holds (ShapeFileHooks.h).
+  entities_.reserve(static_cast<std::size_t>(entityCount.load()));
   for (std::int32_t i = 0; i < entityCount; ++i) AppendEntity(file.ReadEntity(i));
   file.Close();
   if (!ReadShapeDisplay(path, display)) hostFlag = 0;
