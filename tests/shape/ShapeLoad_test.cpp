@@ -85,6 +85,7 @@ TEST_F(ShapeLoadTest, ThePairIsFoundByTheLibrarysNamingRule) {
     const auto lower = machine.Host(std::string("C:\\upper\\coast") + extension);
     std::filesystem::rename(lower, lower.parent_path() / (std::string("COAST") + extension).c_str());
   }
+  WriteShape(machine, "C:\\data\\none", SHPT_POLYGON, {});
   WriteShape(machine, "C:\\alone\\coast", SHPT_ARC, {kEquator});
   std::filesystem::remove(machine.Host("C:\\alone\\coast.shx"));
   const struct {
@@ -97,6 +98,7 @@ TEST_F(ShapeLoadTest, ThePairIsFoundByTheLibrarysNamingRule) {
       {"C:\\data\\coast.dbf", true, 1},  // any extension is taken off
       {"C:\\data.old\\coast", true, 2},  // a dot in a folder is no extension
       {"C:\\upper\\coast", true, 1},     // COAST.SHP and COAST.SHX
+      {"C:\\data\\none", true, 0},       // a file of no entities loads empty
       {"C:\\alone\\coast", false, 0},    // no index
       {"C:\\data\\missing", false, 0},
       {"Q:\\data\\coast", false, 0},  // no such drive
@@ -108,16 +110,6 @@ TEST_F(ShapeLoadTest, ThePairIsFoundByTheLibrarysNamingRule) {
     EXPECT_EQ(shape.entityCount, c.entities) << c.path;
     EXPECT_EQ(shape.Entities().size(), static_cast<std::size_t>(c.entities)) << c.path;
   }
-}
-
-TEST_F(ShapeLoadTest, AFileOfNoEntitiesLoadsEmpty) {
-  WriteShape(machine, "C:\\data\\none", SHPT_POLYGON, {});
-  CShape shape;
-  shape.path = "C:\\data\\none";
-  EXPECT_TRUE(shape.Load());
-  EXPECT_EQ(shape.entityCount, 0);
-  EXPECT_EQ(shape.shapeType, SHPT_POLYGON);
-  EXPECT_TRUE(shape.Entities().empty());
 }
 
 TEST_F(ShapeLoadTest, ReadHeaderCopiesTheSummaryAndAFailureKeepsThePrevious) {
