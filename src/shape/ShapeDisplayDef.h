@@ -25,5 +25,3 @@ std::string ShapeDisplayPath(const std::string& shapePath);
 // Reads the settings by position; a missing file or line gives the default
 // of its place. False when there is no settings file (all defaults).
 bool ReadShapeDisplay(const std::string& shapePath, ShapeDisplayDef& display);
-// Rewrites the settings file whole; false when it could not be written.
-bool SaveShapeDisplay(const std::string& shapePath, const ShapeDisplayDef& display);

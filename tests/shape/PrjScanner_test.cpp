@@ -13,7 +13,6 @@
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/ellipsoid/Spheroid.h"
 #include "geodesy/projection/GridSystem.h"
-#include "shape/Shape.h"
 #include "support/TestMachine.h"
 
 namespace {
@@ -161,20 +160,6 @@ TEST(PrjScanner, TheFileBesideTheShapefileGivesItsFirstLineOnly) {
     EXPECT_EQ(s.geographic, c.geographic) << c.shape;
     EXPECT_EQ(s.area, c.area) << c.shape;
   }
-}
-
-TEST(PrjScanner, AShapefilesOwnGridTakesItsEastingsBackToLatitudeAndLongitude) {
-  testing_support::TestMachine machine;
-  machine.Write("C:\\maps\\bng.prj", kWkt27700);
-  CShape shape;
-  shape.path = "C:\\maps\\bng.shp";
-  ASSERT_TRUE(shape.ReadProjection());
-  EXPECT_FALSE(shape.geographic);
-  EXPECT_EQ(shape.datum.transformation.area, "OSGB 1936");
-  // The true origin of the British grid: 49 N 2 W at (400000, -100000).
-  const tagXY origin = shape.datum.GridToLatLon({400000, -100000});
-  EXPECT_NEAR(origin.y / kRadiansPerDegree, 49, 1e-9);
-  EXPECT_NEAR(origin.x / kRadiansPerDegree, -2, 1e-9);
 }
 
 }  // namespace
