@@ -13,6 +13,10 @@ CShape::CShape() {
   datum.SetDatum(0, 0, datum.Direction());
 }
 
+// Out of line, so that a host deleting a shape needs no shapefile library
+// of its own: the entities are released inside the module.
+CShape::~CShape() = default;
+
 bool CShape::Load() {
   RemoveAllEntities();
   ReadProjection();

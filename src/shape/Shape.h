@@ -32,6 +32,8 @@
 class OVERLAYS_API CShape {
  public:
   CShape();
+  // Releases every entity (its arrays, then the record) before the members.
+  ~CShape();
   CShape(const CShape&) = delete;
   CShape& operator=(const CShape&) = delete;
 
