@@ -2,9 +2,9 @@
 // synchronously, as the file selector does, and print what the overlay
 // holds of it: the header summary, the coordinate reference of its .prj,
 // the attribute field names and the length of its lines, as text; or its
-// entities as a GeoJSON FeatureCollection in WGS 1984 longitude and
-// latitude, a projected file's eastings and northings taken back through
-// its own grid.
+// entities as a GeoJSON FeatureCollection in longitude and latitude, a
+// projected file's eastings and northings taken back through its own grid
+// and datum object (family 0: no datum shift, as the overlay draws them).
 
 #include <iostream>
 #include <string>
@@ -69,8 +69,8 @@ void PrintShapeText(const CShape& shape) {
             << "total length: " << FormatText("%.3f", ShapeTotalLength(shape) / 1000) << " km\n";
 }
 
-// A vertex in radians on WGS 1984: degrees as written, or the file's
-// easting and northing back through its own grid and datum.
+// A vertex in radians: degrees as written, or the file's easting and
+// northing back through its own grid and datum object.
 tagXY ShapeVertexLatLon(CShape& shape, double x, double y) {
   if (shape.geographic) return {x * kRadiansPerDegree, y * kRadiansPerDegree};
   return shape.datum.GridToLatLon({x, y});
