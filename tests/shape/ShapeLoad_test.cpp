@@ -19,7 +19,7 @@ using testing_support::TestMachine;
 
 // Method 0 of the module's geodesic is within 0.06 mm of the exact geodesic
 // up to 100 km and 0.6 mm up to 1000 km (geodesic/GeodesicInverse.h); the
-// fixtures' steps are 1 to 600 km, so 1 mm a step bounds the series error
+// fixtures' steps are 70 to 150 km, so 1 mm a step bounds the series error
 // with room for rounding.
 constexpr double kMetresPerStep = 1e-3;
 
