@@ -28,3 +28,9 @@ if(TARGET grid_shift_bench)
                                                      OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
   add_dependencies(grid_shift_bench ostn15_grids)
 endif()
+# The shapefile benchmark reads the coastline bench/fetch_coastline.sh puts
+# in the build tree, with shapelib and GeographicLib as the peer loop.
+if(TARGET shape_load_bench)
+  target_link_libraries(shape_load_bench PRIVATE PkgConfig::GEOGRAPHICLIB)
+  target_compile_definitions(shape_load_bench PRIVATE OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
+endif()

@@ -2,6 +2,8 @@ find_package(PkgConfig REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(PNG REQUIRED)
 pkg_check_modules(MINIZIP REQUIRED IMPORTED_TARGET minizip)
+# shapelib reads the shapefile overlays (.shp, .shx, .dbf).
+pkg_check_modules(SHAPELIB REQUIRED IMPORTED_TARGET shapelib)
 # The host's KML normaliser reads KML of any layout with expat.
 pkg_check_modules(EXPAT REQUIRED IMPORTED_TARGET expat)
 find_package(CLI11 CONFIG REQUIRED)

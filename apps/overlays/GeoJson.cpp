@@ -45,6 +45,15 @@ Json Collection(std::vector<Json> geometries) {
   return Json{{"type", "GeometryCollection"}, {"geometries", std::move(geometries)}};
 }
 
+Json Multi(std::vector<Json> geometries) {
+  std::erase_if(geometries, [](const Json& g) { return g.is_null(); });
+  if (geometries.empty()) return nullptr;
+  if (geometries.size() == 1) return std::move(geometries.front());
+  Json coordinates = Json::array();
+  for (Json& g : geometries) coordinates.push_back(std::move(g["coordinates"]));
+  return Json{{"type", "Multi" + geometries.front()["type"].get<std::string>()}, {"coordinates", coordinates}};
+}
+
 Json Feature(Json geometry, Json properties) {
   if (geometry.is_null()) return nullptr;
   return AnyFeature(std::move(geometry), std::move(properties));

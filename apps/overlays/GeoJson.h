@@ -37,6 +37,11 @@ Json Feature(Json geometry, Json properties);
 // with a null geometry), for lists that must keep every record.
 Json AnyFeature(Json geometry, Json properties);
 
+// Geometries of one type (Point, LineString or Polygon) as one: null for
+// none (null geometries are dropped), the geometry itself for one, its
+// Multi form for more.
+Json Multi(std::vector<Json> geometries);
+
 // A FeatureCollection, one feature a line so that line tools still work;
 // the members of an object `members` go in front of the features (RFC 7946
 // foreign members).

@@ -47,6 +47,7 @@ void AddFoldersCommand(CLI::App& app, const Options& options);
 void AddInstallCommand(CLI::App& app, const Options& options);
 void AddAngleCommand(CLI::App& app, const Options& options);
 void AddKmlCommand(CLI::App& app, const Options& options);
+void AddShapeCommand(CLI::App& app, const Options& options);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 // `wrecks show`, added to the `wrecks` command.

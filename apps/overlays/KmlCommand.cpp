@@ -31,7 +31,7 @@
 #include "geodesy/angle/AngleUnits.h"
 #include "kml/KMLFileList.h"
 #include "kml/KMLResources.h"
-#include "platform/fs/Platform.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/FileDialog.h"
@@ -42,16 +42,6 @@ namespace {
 namespace stdfs = std::filesystem;
 
 constexpr char kNormaliseHint[] = "`overlays kml normalise` rewrites the file so they are";
-
-// The archive's folder is where the load makes its temporary folder, so
-// it must be writable like any folder beside a chart.
-std::string ArchivePath(const std::string& argument) {
-  if (IsWindowsPath(argument)) return In(argument);
-  std::error_code ec;
-  const stdfs::path host = stdfs::absolute(argument, ec);
-  if (ec || !stdfs::is_regular_file(host, ec)) throw CommandError("no such file: " + argument);
-  return WindowsPathShowing(host);
-}
 
 std::string Degrees(double radians) { return FormatText("%.8f", radians * kDegreesPerRadian); }
 
@@ -164,7 +154,7 @@ void WarnOfWhatWasPassedOver(const KMLLoadOutcome& outcome, const std::string& p
 }
 
 void Load(const std::string& argument, const std::string& format) {
-  const std::string path = ArchivePath(argument);
+  const std::string path = ModuleFilePath(argument);
   CKMLFileList list;
   if (!list.Add(path))
     throw CommandError("nothing loaded from " + argument + ": " + WhyNothingLoaded(list.LastOutcome(), path));
@@ -243,7 +233,7 @@ void Select(const SelectRequest& request) {
   RestoreKmlFiles(list);
   if (request.remove && (*request.remove < 1 || *request.remove > list.GetCount()))
     throw CommandError(FormatText("there is no file %zu: the selector lists %zu", *request.remove, list.GetCount()));
-  const std::string addPath = request.add ? ArchivePath(*request.add) : std::string();
+  const std::string addPath = request.add ? ModuleFilePath(*request.add) : std::string();
   if (request.add && list.Find(addPath) >= 0)
     throw CommandError(*request.add + " is in the list already; nothing was added");
   const std::size_t before = list.GetCount();

@@ -35,4 +35,12 @@ std::string WindowsPathShowing(const std::filesystem::path& host) {
   return std::string(1, letter) + ":\\" + In(host.filename().string());
 }
 
+std::string ModuleFilePath(const std::string& argument) {
+  if (IsWindowsPath(argument)) return In(argument);
+  std::error_code ec;
+  const std::filesystem::path host = std::filesystem::absolute(argument, ec);
+  if (ec || !std::filesystem::is_regular_file(host, ec)) throw CommandError("no such file: " + argument);
+  return WindowsPathShowing(host);
+}
+
 }  // namespace host

@@ -18,4 +18,11 @@ bool IsWindowsPath(const std::string& path);
 // spare.
 std::string WindowsPathShowing(const std::filesystem::path& host);
 
+// A file the user named for the module to read: a Windows path as it is,
+// else an existing host file through WindowsPathShowing, so that files
+// beside it (a KMZ's temporary folder, a shapefile's companions) are
+// reached and written as on Windows. Throws CommandError when the host
+// file does not exist.
+std::string ModuleFilePath(const std::string& argument);
+
 }  // namespace host

@@ -13,6 +13,7 @@ const host::CommandSetup kCommands[] = {
     host::AddInstallCommand,
     host::AddAngleCommand,
     host::AddKmlCommand,
+    host::AddShapeCommand,
     host::AddIconsCommand,
     host::AddWrecksCommand,
     host::AddDemoCommand,

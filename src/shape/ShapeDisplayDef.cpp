@@ -1,0 +1,27 @@
+#include "shape/ShapeDisplayDef.h"
+
+#include "frame/PathText.h"
+
+std::string ShapeDisplayPath(const std::string& shapePath) {
+  const PathParts parts = SplitPath(shapePath);
+  return parts.folder + parts.name + "." + kDefaultSettingsExtension;
+}
+
+bool ReadShapeDisplay(const std::string& shapePath, ShapeDisplayDef& display) {
+  const ShapeDisplayDef defaults;
+  CConfigFile file;
+  if (!file.OpenReadPath(ShapeDisplayPath(shapePath))) {
+    display = defaults;
+    return false;
+  }
+  display.status = file.ReadBool(defaults.status);
+  display.style = file.ReadShort(defaults.style);
+  display.size = file.ReadShort(defaults.size);
+  display.colour = file.ReadColour();
+  display.fill = file.ReadShort(defaults.fill);
+  display.labelMode = file.ReadShort(static_cast<short>(defaults.labelMode));
+  display.labelPosition = file.ReadShort(static_cast<short>(defaults.labelPosition));
+  display.labelColumn = file.ReadShort(defaults.labelColumn);
+  display.iconMode = file.ReadBool(defaults.iconMode);
+  return true;
+}
