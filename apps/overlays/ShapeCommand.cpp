@@ -66,8 +66,14 @@ void PrintShapeText(const CShape& shape) {
             << "ellipsoid: \"" << Out(shape.ellipsoid.name) << "\", a " << FormatText("%.4f", shape.ellipsoid.a)
             << " m, 1/f " << FormatText("%.9f", shape.ellipsoid.invFlattening) << "\n";
   if (!shape.geographic) std::cout << "grid: " << ShapeGrid(shape.projection) << "\n";
-  std::cout << "fields: " << ShapeFieldNames(shape.attributes) << "\n"
-            << "total length: " << FormatText("%.3f", ShapeTotalLength(shape) / 1000) << " km\n";
+  std::cout << "fields: " << ShapeFieldNames(shape.attributes) << "\n";
+  // The module reads every file's coordinates as degrees for the length, so
+  // a projected file's figure measures nothing on the ground.
+  if (shape.geographic)
+    std::cout << "total length: " << FormatText("%.3f", ShapeTotalLength(shape) / 1000) << " km\n";
+  else
+    std::cout << "total length: n/a (projected coordinates; the module's figure, read as degrees, is "
+              << FormatText("%.3f", ShapeTotalLength(shape) / 1000) << ")\n";
 }
 
 // A vertex in radians: degrees as written, or the file's easting and

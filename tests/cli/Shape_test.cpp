@@ -55,6 +55,7 @@ TEST_F(CliShape, GivesAProjectedFileInLatitudeAndLongitudeThroughItsOwnGrid) {
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_TRUE(Contains(text.out, "grid: \"British National Grid\", kind 1 variant 0, origin 49 -2")) << text.out;
   EXPECT_TRUE(Contains(text.out, "area: OSGB 1936")) << text.out;
+  EXPECT_TRUE(Contains(text.out, "total length: n/a (projected coordinates;")) << text.out;
   const CliResult r = Read(charts.Path() / "bng.shp", "geojson");
   ASSERT_EQ(r.status, 0) << r.err;
   const Json geometry = Json::parse(r.out)["features"][0]["geometry"];
