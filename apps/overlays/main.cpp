@@ -15,6 +15,7 @@ const host::CommandSetup kCommands[] = {
     host::AddKmlCommand,
     host::AddIconsCommand,
     host::AddWrecksCommand,
+    host::AddWindFarmsCommand,
     host::AddDemoCommand,
     host::AddEllipsoidsCommand,
     host::AddGeodesicCommand,

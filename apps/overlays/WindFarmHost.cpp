@@ -1,0 +1,82 @@
+#include "WindFarmHost.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "GridAddress.h"
+#include "Host.h"
+#include "WindFarmGeoJson.h"
+#include "frame/ConfigFile.h"
+#include "frame/Folders.h"
+#include "geodesy/angle/AngleUnits.h"
+#include "platform/fs/FileSystem.h"
+
+namespace host {
+namespace {
+
+// Far beyond any real package (the sample's turbines take 130 kB), small
+// enough that a stray file is refused before it is read.
+constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
+
+std::string ReadDataFile(const std::string& folder, const char* name) {
+  namespace stdfs = std::filesystem;
+  const stdfs::path path = platform::fs::ToHost(folder + name).value_or("");
+  std::error_code ec;
+  if (path.empty() || !stdfs::is_regular_file(path, ec))
+    throw CommandError("no wind farm data: " + Out(folder + name) +
+                       " is missing (run 'overlays install --yes' with a WFZ package waiting)");
+  if (stdfs::file_size(path, ec) > kMaxFileBytes) throw CommandError(Out(folder + name) + " is too large");
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (!in && !in.eof()) throw CommandError("cannot read " + Out(folder + name));
+  return text.str();
+}
+
+}  // namespace
+
+LoadedWindFarms::LoadedWindFarms() {
+  std::string folder;
+  FindDataFolder(folder, kWindFarmsDataFolder);
+  try {
+    windfarm_data::ReadTurbines(ReadDataFile(folder, windfarm_data::kTurbinesFile), turbines);
+    windfarm_data::ReadBoundaries(ReadDataFile(folder, windfarm_data::kBoundariesFile), boundaries);
+  } catch (const windfarm_data::WindFarmDataError& e) {
+    throw CommandError(Out(folder) + e.what());
+  }
+  turbines.LoadSettings();
+  boundaries.LoadSettings();
+}
+
+void PrintSettingsFile(std::ostream& out, const char* group) {
+  const std::string path = CConfigFile().GetFilePath(group);
+  out << Out(path) << ":\n";
+  std::ifstream in(platform::fs::ToHost(path).value_or(""));
+  for (std::string line; std::getline(in, line);) out << "  " << Out(line) << "\n";
+}
+
+std::unique_ptr<DatumHost> WindFarmDatum(const GridOptions& options, const tagXY& place) {
+  if (options.grid && !options.datum) throw CommandError("--grid needs --datum: the grid is the datum's user grid");
+  if (!options.datum) return nullptr;
+  auto holder = std::make_unique<DatumHost>();
+  const GridAddress grid = options.grid ? ParseGridAddress(*options.grid)
+                                        : UtmZoneGrid(place.y * kDegreesPerRadian, place.x * kDegreesPerRadian);
+  SelectHostDatum(*holder, ParseDatumChoice(*options.datum), *options.datum, grid);
+  return holder;
+}
+
+void WarnWhereOffGrid(DatumHost* holder, const std::vector<tagXY>& positions, const GridOptions& options) {
+  if (!holder || holder->datum.Family() == -1) return;
+  std::size_t off = 0;
+  for (const tagXY& p : positions) {
+    const tagXY grid = holder->datum.LatLonToGrid(p);
+    off += grid.x == 0 && grid.y == 0;
+  }
+  if (off > 0)
+    std::cerr << "warning: datum " << *options.datum << " gives no grid position for " << off << " of "
+              << positions.size() << " positions (outside its grids); the table shows 0.000 for them\n";
+}
+
+}  // namespace host
