@@ -43,6 +43,7 @@ OVERLAYS_API bool TurbineProperties(CTurbineList* turbines, CDatum* datum, bool 
 // The chosen farm's boundary corners, likewise.
 OVERLAYS_API void WindFarmBoundaryCoordinates(CWindFarmBoundaryList* boundaries, CDatum* datum, bool chooseFarm);
 // A farm picked by name becomes the chosen farm; `point` receives where to
-// centre the chart. False, with `point` untouched, when nothing was found.
+// centre the chart. False, with `point` untouched, when nothing was found;
+// a turbine farm without turbines is found but leaves `point` untouched.
 OVERLAYS_API bool FindWindFarm(CTurbineList* turbines, tagXY& point);
 OVERLAYS_API bool FindWindFarm(CWindFarmBoundaryList* boundaries, tagXY& point);

@@ -10,7 +10,8 @@
 
 namespace {
 
-// MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND as the message library takes it.
+// The error icon (0x10) and two high bits the message library passes on to
+// the window system.
 constexpr UINT kErrorStyle = 0x300010;
 constexpr char kNoTurbines[] = "No Turbines Loaded";
 constexpr char kNoBoundaries[] = "No Wind Farm Boundaries Loaded";
