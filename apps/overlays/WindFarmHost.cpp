@@ -5,12 +5,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "GridAddress.h"
 #include "Host.h"
 #include "WindFarmGeoJson.h"
 #include "frame/ConfigFile.h"
 #include "frame/Folders.h"
-#include "geodesy/angle/AngleUnits.h"
 #include "platform/fs/FileSystem.h"
 
 namespace host {
@@ -55,16 +53,6 @@ void PrintSettingsFile(std::ostream& out, const char* group) {
   out << Out(path) << ":\n";
   std::ifstream in(platform::fs::ToHost(path).value_or(""));
   for (std::string line; std::getline(in, line);) out << "  " << Out(line) << "\n";
-}
-
-std::unique_ptr<DatumHost> WindFarmDatum(const GridOptions& options, const tagXY& place) {
-  if (options.grid && !options.datum) throw CommandError("--grid needs --datum: the grid is the datum's user grid");
-  if (!options.datum) return nullptr;
-  auto holder = std::make_unique<DatumHost>();
-  const GridAddress grid = options.grid ? ParseGridAddress(*options.grid)
-                                        : UtmZoneGrid(place.y * kDegreesPerRadian, place.x * kDegreesPerRadian);
-  SelectHostDatum(*holder, ParseDatumChoice(*options.datum), *options.datum, grid);
-  return holder;
 }
 
 void WarnWhereOffGrid(DatumHost* holder, const std::vector<tagXY>& positions, const GridOptions& options) {

@@ -4,8 +4,6 @@
 // saved read back into them.
 
 #include <iosfwd>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,14 +25,6 @@ struct LoadedWindFarms {
 // path, each line indented.
 void PrintSettingsFile(std::ostream& out, const char* group);
 
-// --datum and --grid of the commands that show grid positions: the host's
-// datum object on the chosen grid (the UTM zone of `place` by default), or
-// none without --datum.
-struct GridOptions {
-  std::optional<std::string> datum;
-  std::optional<std::string> grid;
-};
-std::unique_ptr<DatumHost> WindFarmDatum(const GridOptions& options, const tagXY& place);
 // The table shows the datum's (0, 0) for a position it cannot place (one
 // outside its grids) as it is; the reader is told why on standard error.
 void WarnWhereOffGrid(DatumHost* holder, const std::vector<tagXY>& positions, const GridOptions& options);

@@ -114,7 +114,7 @@ void RunTurbines(const TableRequest& request) {
   const auto& turbines =
       IsFarm(farms.turbines, shown) ? farms.turbines.farms[shown].turbines : std::vector<TurbineDef>();
   const std::unique_ptr<DatumHost> holder =
-      WindFarmDatum(request.grid, turbines.empty() ? tagXY{} : turbines.front().position);
+      HostDatumAt(request.grid, turbines.empty() ? tagXY{} : turbines.front().position);
   std::string problem;
   platform::ui::ScopedAutomation automation(TableReader(kTurbineTable, request, problem));
   TurbineProperties(&farms.turbines, holder ? &holder->datum : nullptr, request.farm.has_value());
@@ -128,7 +128,7 @@ void RunBoundary(const TableRequest& request) {
   LoadedWindFarms farms;
   const int shown = FarmToShow(farms.boundaries, request);
   const std::unique_ptr<DatumHost> holder =
-      WindFarmDatum(request.grid, IsFarm(farms.boundaries, shown) ? farms.boundaries.farms[shown].centre : tagXY{});
+      HostDatumAt(request.grid, IsFarm(farms.boundaries, shown) ? farms.boundaries.farms[shown].centre : tagXY{});
   std::string problem;
   platform::ui::ScopedAutomation automation(TableReader(kBoundaryTable, request, problem));
   WindFarmBoundaryCoordinates(&farms.boundaries, holder ? &holder->datum : nullptr, request.farm.has_value());
