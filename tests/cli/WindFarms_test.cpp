@@ -116,6 +116,7 @@ TEST(WindFarmsCli, HostileFilesFailInOneLine) {
   } rows[] = {
       {"missing", "", good, "Turbines.geojson is missing"},
       {"not JSON", "{\"type\":", good, "Turbines.geojson: not JSON"},
+      {"too large", std::string((16u << 20) + 1, ' '), good, "Turbines.geojson is too large"},
       {"deep", std::string(100000, '['), good, "nested deeper than a wind farm file is"},
       {"no collection", "[1,2]", good, "not a GeoJSON FeatureCollection"},
       {"outside the globe", point("[2, 95]", "\"farm\":\"x\""), good, "feature 1: a position lies outside the globe"},
