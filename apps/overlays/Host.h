@@ -69,6 +69,9 @@ void AddShiftCommand(CLI::App& app, const Options& options);
 void AddGridsCommand(CLI::App& app, const Options& options);
 void AddPositionCommand(CLI::App& app, const Options& options);
 void AddSeaAreasCommand(CLI::App& app, const Options& options);
+void AddWindFarmsCommand(CLI::App& app, const Options& options);
+// `windfarms turbines` and `windfarms boundary`, added to the `windfarms` command.
+void AddWindFarmsTablesCommands(CLI::App& windfarms);
 // Adds "install" under the "grids" command.
 void AddGridsInstallCommand(CLI::App& grids, const Options& options);
 

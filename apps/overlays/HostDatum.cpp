@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Host.h"
+#include "geodesy/angle/AngleUnits.h"
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/shift/NTv2File.h"
 #include "platform/fs/FileSystem.h"
@@ -68,6 +69,20 @@ void SelectHostDatum(DatumHost& host, const DatumChoice& choice, const std::stri
     CopyGridOnto(datum.nearGrid, host.grid, &host.far);
   else
     CopyGridOnto(host.grid, datum.nearGrid, &datum.nearEllipsoid);
+}
+
+void CheckGridOptions(const GridOptions& options) {
+  if (options.grid && !options.datum) throw CommandError("--grid needs --datum: the grid is the datum's user grid");
+}
+
+std::unique_ptr<DatumHost> HostDatumAt(const GridOptions& options, const tagXY& place) {
+  CheckGridOptions(options);
+  if (!options.datum) return nullptr;
+  auto holder = std::make_unique<DatumHost>();
+  const GridAddress grid = options.grid ? ParseGridAddress(*options.grid)
+                                        : UtmZoneGrid(place.y * kDegreesPerRadian, place.x * kDegreesPerRadian);
+  SelectHostDatum(*holder, ParseDatumChoice(*options.datum), *options.datum, grid);
+  return holder;
 }
 
 }  // namespace host

@@ -4,6 +4,8 @@
 // "FAMILY:ROW[:reverse]" and the grid as "KIND:ROW[:VARIANT]".
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "GridAddress.h"
@@ -42,6 +44,17 @@ struct DatumHost {
 // not have or a datum SetDatum refuses (`datumText` names it).
 void SelectHostDatum(DatumHost& host, const DatumChoice& choice, const std::string& datumText,
                      const GridAddress& grid);
+
+// --datum and --grid of the commands that show grid positions.
+struct GridOptions {
+  std::optional<std::string> datum;  // FAMILY:ROW[:reverse]
+  std::optional<std::string> grid;   // KIND:ROW[:VARIANT]
+};
+// Throws CommandError for --grid without --datum.
+void CheckGridOptions(const GridOptions& options);
+// The host's datum object on the chosen grid (the UTM zone of `place`,
+// radians, by default); none without --datum.
+std::unique_ptr<DatumHost> HostDatumAt(const GridOptions& options, const tagXY& place);
 
 // Gives `ntv2` the sub-grids of an NTv2 file: FILE as a host path, else
 // as a file name in the "Global" data folder. Throws CommandError when

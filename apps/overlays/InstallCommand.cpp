@@ -1,6 +1,7 @@
-// overlays install: offer the data packages that are waiting, through the
-// module's install dialog; --yes accepts, otherwise the dialog is declined
-// and the package stays to be offered again.
+// overlays install: offer the data packages that are waiting through the
+// module's InstallOverlays, the wreck package and then the wind farm
+// package, each in its install dialog; --yes accepts, otherwise the dialog
+// is declined and the package stays to be offered again.
 //
 // The module installs quietly: it neither says what it unpacked nor that a
 // package could not be read, and files a broken package away like a good
@@ -17,12 +18,15 @@
 #include <vector>
 
 #include "Host.h"
-#include "WreckReport.h"
+#include "frame/Exports.h"
 #include "frame/Folders.h"
 #include "frame/Packages.h"
 #include "frame/PathText.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/Automation.h"
+#include "windfarm/WindFarmResources.h"
+#include "wrecks/WreckResources.h"
 #include "wrecks/WreckDatabase.h"
 
 namespace host {
@@ -83,28 +87,13 @@ struct PackageKind {
   const char* dataFolder;  // sub-folder of MyData it unpacks into
   // The extension of the file the data comes from; null when any file will do.
   const char* databaseExtension;
-  // Runs the module's install of the package that was found, pressing
-  // Accept or Decline.
-  void (*install)(const std::string& package, bool accept);
+  UINT installDialog;  // the template of the module's dialog that offers it
 };
 
-// The module finds the package again itself.
-void InstallWreckPackage(const std::string&, bool accept) { InstallWrecksWithDialog(std::cout, accept); }
-
-// The module has no install dialog for wind farms yet: the host accepts or
-// declines itself and takes the module's steps of an accepted install.
-void InstallWindFarmPackage(const std::string& package, bool accept) {
-  std::cout << (accept ? "accepted" : "declined") << "\n";
-  if (!accept) return;
-  std::string folder;
-  FindDataFolder(folder, kWindFarmsDataFolder);
-  UnpackPackage(folder, package);
-  MoveToInstalled(package);
-}
-
+// In the order InstallOverlays offers them.
 const PackageKind kPackageKinds[] = {
-    {"wrecks", kWreckPackageExtension, kWrecksDataFolder, kWreckDatabaseExtension, InstallWreckPackage},
-    {"wind farms", kWindFarmPackageExtension, kWindFarmsDataFolder, nullptr, InstallWindFarmPackage},
+    {"wrecks", kWreckPackageExtension, kWrecksDataFolder, kWreckDatabaseExtension, IDD_WRECK_SPLASH},
+    {"wind farms", kWindFarmPackageExtension, kWindFarmsDataFolder, nullptr, IDD_WIND_FARM_SPLASH},
 };
 
 bool HasExtension(const std::string& name, const char* extension) {
@@ -154,37 +143,99 @@ std::string ReportUnpacked(const PackageKind& kind, const std::string& package, 
   return Out(package) + " holds no " + kind.databaseExtension + " database";
 }
 
-// Offers and installs the waiting package of one kind; the reason when it
-// installed nothing usable, else empty.
-std::string InstallPackage(const PackageKind& kind, bool accept) {
-  std::string package;
-  if (!FindPackageFile(kind.extension, package)) {
-    std::cout << kind.label << ": no " << kind.extension << " package found\n";
-    return {};
-  }
-  std::cout << kind.label << ": " << Out(package) << "\n";
-  if (!accept) {
-    kind.install(package, false);
-    std::cout << "  the package stays at " << Out(package) << " and is offered again\n";
-    return {};
-  }
+// One package kind's part of the report: a header when its dialog opens
+// (or, with no package, once the kinds before it are done), then what
+// became of the package once the module has finished with it.
+struct PackageReport {
+  const PackageKind* kind = nullptr;
+  std::string package;  // empty when none waits
   std::string dataFolder;
-  FindDataFolder(dataFolder, kind.dataFolder);
-  const FolderState dataBefore = Snapshot(dataFolder), installedBefore = Snapshot(InstalledFolder());
-  kind.install(package, true);
-  const std::string problem = ReportUnpacked(kind, package, dataFolder, Written(dataBefore, Snapshot(dataFolder)));
-  ReportFiling(package, Written(installedBefore, Snapshot(InstalledFolder())));
-  return problem;
-}
+  FolderState dataBefore;
+  bool headed = false;
+  bool accepted = false;
+  bool finished = false;
+};
 
-void InstallPackages(bool accept) {
-  std::string problems;
-  for (const PackageKind& kind : kPackageKinds) {
-    const std::string problem = InstallPackage(kind, accept);
-    if (!problem.empty()) problems += (problems.empty() ? "" : "; ") + problem;
+class InstallSession {
+ public:
+  explicit InstallSession(bool accept) : accept_(accept), installedBefore_(Snapshot(InstalledFolder())) {
+    for (const PackageKind& kind : kPackageKinds) {
+      PackageReport report;
+      report.kind = &kind;
+      if (FindPackageFile(kind.extension, report.package)) {
+        FindDataFolder(report.dataFolder, kind.dataFolder);
+        report.dataBefore = Snapshot(report.dataFolder);
+      } else {
+        report.package.clear();
+      }
+      reports_.push_back(std::move(report));
+    }
   }
-  if (!problems.empty()) throw CommandError(problems);
-}
+
+  // Answers the module's install dialogs through InstallOverlays, then
+  // reports each kind; throws CommandError when a package installed
+  // nothing usable.
+  void Run() {
+    platform::ui::ScopedAutomation automation([this](platform::ui::Driver& d) { AnswerDialog(d); });
+    InstallOverlays();
+    for (PackageReport& report : reports_) Finish(report);
+    if (!problems_.empty()) throw CommandError(problems_);
+  }
+
+ private:
+  void AnswerDialog(platform::ui::Driver& d) {
+    if (d.Turn() != platform::ui::ModalTurn::Started) return;
+    for (PackageReport& report : reports_) {
+      if (report.kind->installDialog != d.TemplateId()) {
+        Finish(report);  // offered before this one
+        continue;
+      }
+      Head(report);
+      if (d.TemplateId() == IDD_WRECK_SPLASH)
+        std::cout << "install dialog \"" << Out(d.Caption()) << "\":\n  " << Out(d.Text(IDC_SPLASH_NOTICE)) << "\n";
+      std::cout << (accept_ ? "accepted" : "declined") << "\n";
+      report.accepted = accept_;
+      d.Click(accept_ ? IDOK : IDCANCEL);
+      return;
+    }
+  }
+
+  void Head(PackageReport& report) {
+    if (report.headed) return;
+    report.headed = true;
+    if (report.package.empty())
+      std::cout << report.kind->label << ": no " << report.kind->extension << " package found\n";
+    else
+      std::cout << report.kind->label << ": " << Out(report.package) << "\n";
+  }
+
+  void Finish(PackageReport& report) {
+    Head(report);
+    if (report.finished || report.package.empty()) return;
+    report.finished = true;
+    if (!report.accepted) {
+      std::cout << "  the package stays at " << Out(report.package) << " and is offered again\n";
+      return;
+    }
+    const std::string problem = ReportUnpacked(*report.kind, report.package, report.dataFolder,
+                                               Written(report.dataBefore, Snapshot(report.dataFolder)));
+    ReportFiling(report.package, FiledOfKind(*report.kind));
+    if (!problem.empty()) problems_ += (problems_.empty() ? "" : "; ") + problem;
+  }
+
+  // The packages of one kind that went into Installed during the run.
+  std::vector<std::string> FiledOfKind(const PackageKind& kind) const {
+    std::vector<std::string> filed;
+    for (const std::string& name : Written(installedBefore_, Snapshot(InstalledFolder())))
+      if (HasExtension(name, kind.extension)) filed.push_back(name);
+    return filed;
+  }
+
+  bool accept_;
+  FolderState installedBefore_;
+  std::vector<PackageReport> reports_;
+  std::string problems_;
+};
 
 }  // namespace
 
@@ -192,7 +243,7 @@ void AddInstallCommand(CLI::App& app, const Options&) {
   auto* cmd = app.add_subcommand("install", "Offer the waiting data packages; --yes accepts them");
   static bool yes = false;
   cmd->add_flag("--yes", yes, "Accept (install) the packages offered");
-  cmd->callback([] { InstallPackages(yes); });
+  cmd->callback([] { InstallSession(yes).Run(); });
 }
 
 }  // namespace host

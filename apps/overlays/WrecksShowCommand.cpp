@@ -7,14 +7,11 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 
-#include "GridAddress.h"
 #include "Host.h"
 #include "HostDatum.h"
 #include "WreckReport.h"
-#include "geodesy/angle/AngleUnits.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/PropertySheet.h"
 #include "wrecks/WreckPropertiesSheet.h"
@@ -27,8 +24,7 @@ using platform::ui::ModalTurn;
 
 struct WrecksShowRequest {
   std::uint32_t id = 0;
-  std::optional<std::string> datum;  // FAMILY:ROW[:reverse]; no datum otherwise
-  std::optional<std::string> grid;   // KIND:ROW[:VARIANT]; the record's UTM zone otherwise
+  GridOptions grid;  // no datum, or the record's UTM zone without --grid
 };
 
 WreckDef& WreckWithId(const CWreckList& wrecks, std::uint32_t id) {
@@ -36,17 +32,6 @@ WreckDef& WreckWithId(const CWreckList& wrecks, std::uint32_t id) {
   if (found == wrecks.records.end())
     throw CommandError("there is no wreck with ID " + std::to_string(id) + " in " + wrecks.databaseTitle);
   return **found;
-}
-
-// The host's datum object pointed at the chosen grid, or none.
-std::unique_ptr<DatumHost> SheetDatum(const WrecksShowRequest& request, const WreckDataDef& data) {
-  if (!request.datum) return nullptr;
-  auto holder = std::make_unique<DatumHost>();
-  const GridAddress grid = request.grid ? ParseGridAddress(*request.grid)
-                                        : UtmZoneGrid(data.latitude * kDegreesPerRadian,
-                                                      data.longitude * kDegreesPerRadian);
-  SelectHostDatum(*holder, ParseDatumChoice(*request.datum), *request.datum, grid);
-  return holder;
 }
 
 // The later lines of a value are indented under the first.
@@ -86,17 +71,17 @@ void ReadWreckSheet(Driver& d) {
 }
 
 void RunWrecksShow(const WrecksShowRequest& request) {
-  if (request.grid && !request.datum) throw CommandError("--grid needs --datum: the grid is the datum's user grid");
+  CheckGridOptions(request.grid);
   LoadedWrecks loaded;
   WreckDef& wreck = WreckWithId(loaded.wrecks, request.id);
-  const std::unique_ptr<DatumHost> holder = SheetDatum(request, wreck.data);
+  const std::unique_ptr<DatumHost> holder = HostDatumAt(request.grid, {wreck.data.longitude, wreck.data.latitude});
   platform::ui::ScopedAutomation automation(ReadWreckSheet);
   DisplayWreckProperties(&wreck, holder ? &holder->datum : nullptr);
   // The page shows the datum's (0, 0) as it is; the reader is told why.
   if (holder && holder->datum.Family() != -1) {
     const tagXY grid = holder->datum.LatLonToGrid({wreck.data.longitude, wreck.data.latitude});
     if (grid.x == 0 && grid.y == 0)
-      std::cerr << "warning: datum " << *request.datum
+      std::cerr << "warning: datum " << *request.grid.datum
                 << " gives no grid position for this record (outside its grids); the page shows 0.000\n";
   }
 }
@@ -108,10 +93,10 @@ void AddWrecksShowCommand(CLI::App& wrecks) {
   auto* cmd = wrecks.add_subcommand(
       "show", "Show one record on the wreck property sheet and print its four pages as they show it");
   cmd->add_option("ID", request.id, "The wreck ID, as 'wrecks dump' lists it")->required();
-  cmd->add_option("--datum", request.datum,
+  cmd->add_option("--datum", request.grid.datum,
                   "FAMILY:ROW or FAMILY:ROW:reverse, as 'overlays datums' lists them; shows the easting and "
                   "northing on the user grid (family -1 shows none)");
-  cmd->add_option("--grid", request.grid,
+  cmd->add_option("--grid", request.grid.grid,
                   "The user grid as KIND:ROW[:VARIANT] (see 'overlays grids'); the record's UTM zone otherwise");
   cmd->callback([] { RunWrecksShow(request); });
 }

@@ -16,6 +16,7 @@ const host::CommandSetup kCommands[] = {
     host::AddShapeCommand,
     host::AddIconsCommand,
     host::AddWrecksCommand,
+    host::AddWindFarmsCommand,
     host::AddDemoCommand,
     host::AddEllipsoidsCommand,
     host::AddGeodesicCommand,

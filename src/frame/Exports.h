@@ -12,9 +12,12 @@
 class CDatum;
 class CKMLFileList;
 class CSeaAreas;
+class CTurbineList;
+class CWindFarmBoundaryList;
 class CWnd;
 class CWreckList;
 struct WreckDef;
+struct tagXY;
 
 OVERLAYS_API void InstallWrecks();
 OVERLAYS_API void LoadingWrecks(CWreckList* wrecks, CWreckList* searchList);
@@ -30,3 +33,23 @@ OVERLAYS_API bool SeaAreasSetup(CWnd* redraw, CSeaAreas* seaAreas);
 // false without a dialog while the wreck list is empty or loading. The
 // position is not used.
 OVERLAYS_API bool WreckFinder(CWreckList* wrecks, CWreckList* searchList, CDatum* datum, tagXY& position);
+
+// The wind farm exports. Each finds its farm among the host's lists; entry
+// 0 of a list is the placeholder for "no farm".
+// InstallWrecks, then InstallWindFarms.
+OVERLAYS_API void InstallOverlays();
+// Offers a waiting wind farm package and installs it when accepted.
+OVERLAYS_API void InstallWindFarms();
+// Both layers' display settings; true when it ended with OK (both settings
+// files are then saved).
+OVERLAYS_API bool WindFarmSettings(CTurbineList* turbines, CWindFarmBoundaryList* boundaries);
+// The chosen farm's turbines; `datum` (may be null) adds grid positions,
+// `chooseFarm` offers the other farms. True when it ended with OK.
+OVERLAYS_API bool TurbineProperties(CTurbineList* turbines, CDatum* datum, bool chooseFarm);
+// The chosen farm's boundary corners, likewise.
+OVERLAYS_API void WindFarmBoundaryCoordinates(CWindFarmBoundaryList* boundaries, CDatum* datum, bool chooseFarm);
+// A farm picked by name becomes the chosen farm; `point` receives where to
+// centre the chart. False, with `point` untouched, when nothing was found;
+// a turbine farm without turbines is found but leaves `point` untouched.
+OVERLAYS_API bool FindWindFarm(CTurbineList* turbines, tagXY& point);
+OVERLAYS_API bool FindWindFarm(CWindFarmBoundaryList* boundaries, tagXY& point);

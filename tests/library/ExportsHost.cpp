@@ -15,6 +15,9 @@
 #include <overlays/frame/Exports.h>
 #include <overlays/kml/KMLFileList.h>
 #include <overlays/seaareas/SeaAreas.h>
+#include <overlays/windfarm/TurbineList.h>
+#include <overlays/windfarm/WindFarmBoundaryList.h>
+#include <overlays/windfarm/WindFarmSplash.h>
 #include <overlays/platform/fs/Platform.h>
 #include <overlays/platform/ui/Automation.h>
 #include <overlays/wrecks/CountryTable.h>
@@ -127,5 +130,24 @@ int main(int argc, char** argv) {
   seaAreas.areas.push_back({"Dogger", {}});
   Check(!SeaAreasSetup(nullptr, &seaAreas) && seaAreas.activeArea == kNoActiveArea,
         "the sea areas setup did not close as cancelled with the areas as they were");
+
+  // The wind farm dialogs close as cancelled; a list without farms gets
+  // its error box, which closes too. With no wind farm package and the
+  // wreck package filed away, InstallOverlays offers nothing.
+  CTurbineList turbines;
+  CWindFarmBoundaryList boundaries;
+  tagXY point{1, 2};
+  Check(!FindWindFarm(&turbines, point) && !FindWindFarm(&boundaries, point) && point.x == 1,
+        "finding a farm in empty lists did not fail with the point as it was");
+  turbines.farms.resize(2);
+  boundaries.farms.resize(2);
+  Check(!FindWindFarm(&turbines, point) && !FindWindFarm(&boundaries, point), "the farm finder did not cancel");
+  Check(!WindFarmSettings(&turbines, &boundaries), "the wind farm settings did not close as cancelled");
+  Check(!TurbineProperties(&turbines, nullptr, true), "the turbines dialog did not close as cancelled");
+  WindFarmBoundaryCoordinates(&boundaries, nullptr, true);
+  InstallWindFarms();
+  InstallOverlays();
+  Check(PackagesIn(download / "Installed") == 1, "InstallOverlays installed a package nobody accepted");
+  CWindFarmSplash windFarmSplash(nullptr);
   return failures == 0 ? 0 : 1;
 }

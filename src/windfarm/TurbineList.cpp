@@ -1,0 +1,10 @@
+#include "windfarm/TurbineList.h"
+
+namespace {
+
+constexpr WindFarmLayerKeys kTurbineKeys = {kTurbinesSettingsGroup, "Display Turbines", "Label Turbines",
+                                            "Colour Turbines", "Index"};
+
+}  // namespace
+
+CTurbineList::CTurbineList() : CWindFarmLayer(kTurbineKeys) {}
