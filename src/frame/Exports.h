@@ -12,6 +12,7 @@
 class CDatum;
 class CKMLFileList;
 class CSeaAreas;
+class CShapeFileList;
 class CWnd;
 class CWreckList;
 struct WreckDef;
@@ -30,3 +31,13 @@ OVERLAYS_API bool SeaAreasSetup(CWnd* redraw, CSeaAreas* seaAreas);
 // false without a dialog while the wreck list is empty or loading. The
 // position is not used.
 OVERLAYS_API bool WreckFinder(CWreckList* wrecks, CWreckList* searchList, CDatum* datum, tagXY& position);
+// Shapefile overlays. LoadShapeFile reads one file behind its progress
+// dialog and appends it; true when it was loaded in full (Quit or a file
+// that does not open adds nothing). LoadShapeFiles loads every remembered
+// name of the list. AddShapeFile loads a file not loaded already and
+// remembers its name. ShapeLoad is the shape file selector; true when it
+// ended with OK.
+OVERLAYS_API bool ShapeLoad(CShapeFileList* list);
+OVERLAYS_API bool LoadShapeFile(const char* path, CShapeFileList* list);
+OVERLAYS_API void LoadShapeFiles(CShapeFileList* list);
+OVERLAYS_API bool AddShapeFile(const char* path, CShapeFileList* list);

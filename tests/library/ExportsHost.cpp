@@ -15,6 +15,7 @@
 #include <overlays/frame/Exports.h>
 #include <overlays/kml/KMLFileList.h>
 #include <overlays/seaareas/SeaAreas.h>
+#include <overlays/shape/ShapeFileList.h>
 #include <overlays/platform/fs/Platform.h>
 #include <overlays/platform/ui/Automation.h>
 #include <overlays/wrecks/CountryTable.h>
@@ -127,5 +128,13 @@ int main(int argc, char** argv) {
   seaAreas.areas.push_back({"Dogger", {}});
   Check(!SeaAreasSetup(nullptr, &seaAreas) && seaAreas.activeArea == kNoActiveArea,
         "the sea areas setup did not close as cancelled with the areas as they were");
+  // No shapefile lies in the sandbox: every load ends as cancelled and the
+  // list stays empty, and nobody chooses a file in the selector.
+  CShapeFileList shapes;
+  shapes.names.FindOrAdd("C:\\Charts\\missing.shp");
+  LoadShapeFiles(&shapes);
+  Check(!LoadShapeFile("C:\\Charts\\missing.shp", &shapes) && !AddShapeFile("C:\\Charts\\missing.shp", &shapes) &&
+            !ShapeLoad(&shapes) && shapes.GetCount() == 0,
+        "a shapefile that does not exist was loaded, or the shape file selector did not close as cancelled");
   return failures == 0 ? 0 : 1;
 }
