@@ -15,7 +15,8 @@ using platform::ui::DialogTemplate;
 
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS;
+constexpr DWORD kList =
+    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
 
 constexpr DialogItemTemplate kLoadingItems[] = {
     {IDC_SHAPE_COPIED_TEXT, ControlKind::Static, "0 Bytes of 0 Bytes", {7, 7, 226, 10}, WS_CHILD | WS_VISIBLE | SS_CENTER},

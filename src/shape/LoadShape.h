@@ -25,6 +25,8 @@ class OVERLAYS_API CLoadShape : public CColourDialogEx {
   BOOL OnInitDialog() override;
   void OnCancel() override;
   const MessageMap& GetMessageMap() const override;
+  // Entities copied so far, as the worker counts them (not as last shown).
+  std::int32_t Copied() const { return job_->copied; }
 
  private:
   void StartWorker();
