@@ -148,7 +148,9 @@ TEST_F(ShapeSelectorTest, TheLoaderPointsTheLabelsAtTheTextStringField) {
     EXPECT_EQ(list.GetAt(0).display.labelColumn, c.column);
     const auto after = machine.Read("C:\\maps\\areas.INI");
     EXPECT_EQ(after.has_value(), c.after.has_value());
-    if (after && c.after) EXPECT_NE(after->find(*c.after), std::string::npos) << *after;
+    if (after && c.after) {
+      EXPECT_NE(after->find(*c.after), std::string::npos) << *after;
+    }
   }
 }
 
