@@ -15,11 +15,12 @@ using platform::ui::DialogTemplate;
 
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kCentredText = WS_CHILD | WS_VISIBLE | SS_CENTER;
 constexpr DWORD kList =
     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
 
 constexpr DialogItemTemplate kLoadingItems[] = {
-    {IDC_SHAPE_COPIED_TEXT, ControlKind::Static, "0 Bytes of 0 Bytes", {7, 7, 226, 10}, WS_CHILD | WS_VISIBLE | SS_CENTER},
+    {IDC_SHAPE_COPIED_TEXT, ControlKind::Static, "0 Bytes of 0 Bytes", {7, 7, 226, 10}, kCentredText},
     {IDC_SHAPE_PROGRESS, ControlKind::ProgressBar, "", {7, 21, 226, 12}, WS_CHILD | WS_VISIBLE | WS_BORDER},
     {IDCANCEL, ControlKind::Button, "Quit", {93, 39, 55, 14}, kButton | BS_OWNERDRAW},
 };

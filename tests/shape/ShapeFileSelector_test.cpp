@@ -208,8 +208,20 @@ TEST_F(ShapeSelectorTest, ListsCountsAndSettingsOfEachFile) {
   shapes.GetAt(1).display = {false, 4, 1, 0x8000FF, 0, 0, 0, 0, true};
   shapes.GetAt(2).display.colour = 0x123456;
   std::filesystem::remove(machine.Host("C:\\maps\\patch.shx"));
-  EXPECT_EQ(Run([](Driver&) {}), (Rows{"buoys\t3\t\t\tShow\tGrey\tMedium\tNo", "areas\t\t\t2\tHide\tCrimson\tLarge\tYes",
-                                       "patch\t\t\t\t\t\t\t"}));
+  std::vector<int> images;
+  const Rows rows = Run([&](Driver& d) {
+    for (int column : {4, 5, 7}) {
+      LVITEM item;
+      item.mask = LVIF_IMAGE;
+      item.iItem = 1;
+      item.iSubItem = column;
+      d.ItemAs<CListCtrl>(IDC_SHAPE_FILE_LIST).GetItem(&item);
+      images.push_back(item.iImage);
+    }
+  });
+  EXPECT_EQ(rows, (Rows{"buoys\t3\t\t\tShow\tGrey\tMedium\tNo", "areas\t\t\t2\tHide\tCrimson\tLarge\tYes",
+                        "patch\t\t\t\t\t\t\t"}));
+  EXPECT_EQ(images, (std::vector<int>{1, 27 + 3, 2})) << "no/yes images from 1, colour swatches from 3";
 }
 
 // Each choice is in the cell, the shape and the settings file at once.
@@ -255,7 +267,8 @@ TEST_F(ShapeSelectorTest, AddsAndRemovesFilesWithTheirRememberedNames) {
     d.RightClick(IDC_SHAPE_FILE_LIST);
     d.Key(IDC_SHAPE_FILE_LIST, VK_DELETE);
   });
-  EXPECT_EQ(menuTexts, (std::vector<Rows>{{"Shape Files", "Add File", "Remove File"}})) << "no menu without a selection";
+  EXPECT_EQ(menuTexts, (std::vector<Rows>{{"Shape Files", "Add File", "Remove File"}}))
+      << "no menu without a selection";
   EXPECT_TRUE(rows.empty());
   EXPECT_EQ(SavedNames(), "[Shape Files]\n");
   EXPECT_EQ(shapes.names.GetRecentFolder(), "C:\\maps");
