@@ -15,6 +15,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "Host.h"
 #include "ShapePrint.h"
@@ -90,7 +91,13 @@ void LoadShape(const std::string& argument, const std::string& format, std::opti
       if (d.IsMenu() || d.TemplateId() != IDD_LOADING_SHAPE) return;
       progress.Show(d);
       const std::int32_t copied = dynamic_cast<const CLoadShape&>(d.Dialog()).Copied();
-      if (!quitAfter || copiedAtQuit || copied < *quitAfter) return;
+      if (!quitAfter || copiedAtQuit) return;
+      if (copied < *quitAfter) {
+        // Keeps the loop turning, rather than asleep until the next tick, so
+        // that Quit follows the Nth entity closely.
+        platform::ui::MessageQueue::NoteActivity();
+        return std::this_thread::yield();
+      }
       copiedAtQuit = copied;
       d.Click(IDCANCEL);
     });
