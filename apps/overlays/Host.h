@@ -48,6 +48,11 @@ void AddInstallCommand(CLI::App& app, const Options& options);
 void AddAngleCommand(CLI::App& app, const Options& options);
 void AddKmlCommand(CLI::App& app, const Options& options);
 void AddShapeCommand(CLI::App& app, const Options& options);
+// `shape load` and the shape file selector's commands, under `shape`.
+void AddShapeLoadCommands(CLI::App& shape);
+// The paths a file selector's remembered-names file in the settings folder
+// holds, in order; none when there is no such file.
+std::vector<std::string> RememberedPaths(const char* listName);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 // `wrecks show`, added to the `wrecks` command.

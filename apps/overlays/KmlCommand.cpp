@@ -191,13 +191,7 @@ void Normalise(const std::string& in, const std::string& out) {
 // The host's list as it was left: every remembered archive loaded again. One
 // that no longer loads is left out, and so forgotten at the next save.
 void RestoreKmlFiles(CKMLFileList& list) {
-  CConfigFile file;
-  if (!file.OpenRead(kKMLFileListName, kFileListExtension)) return;
-  std::vector<std::string> paths;
-  for (std::string line; file.ReadLine(line);)
-    if (!line.empty() && line.front() != '[') paths.push_back(line);
-  file.Close();
-  for (const std::string& path : paths)
+  for (const std::string& path : RememberedPaths(kKMLFileListName))
     if (!list.Add(path) && list.Find(path) < 0)
       std::cerr << "warning: the remembered " << Out(path) << " no longer loads ("
                 << WhyNothingLoaded(list.LastOutcome(), path) << "); it is left out\n";

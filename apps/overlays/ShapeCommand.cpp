@@ -12,6 +12,7 @@
 
 #include "GeoJson.h"
 #include "Host.h"
+#include "ShapePrint.h"
 #include "WindowsPath.h"
 #include "frame/FormatText.h"
 #include "geodesy/angle/AngleUnits.h"
@@ -131,16 +132,18 @@ void PrintShapeGeoJson(CShape& shape) {
 void ReadShape(const std::string& argument, const std::string& format) {
   CShape shape;
   shape.path = ModuleFilePath(argument);
-  if (!shape.Load())
-    throw CommandError("cannot read " + argument +
-                       ": its .shp and .shx do not both open as a shapefile (missing, unreadable or corrupt header)");
+  if (!shape.Load()) throw CommandError("cannot read " + argument + ": " + kShapePairUnreadable);
+  PrintShape(shape, format);
+}
+
+}  // namespace
+
+void PrintShape(CShape& shape, const std::string& format) {
   if (format == "geojson")
     PrintShapeGeoJson(shape);
   else
     PrintShapeText(shape);
 }
-
-}  // namespace
 
 void AddShapeCommand(CLI::App& app, const Options&) {
   auto* shape = app.add_subcommand("shape", "Shapefile overlays");
@@ -153,6 +156,7 @@ void AddShapeCommand(CLI::App& app, const Options&) {
   read->add_option("--format", format, "text (header, projection, fields, length) or geojson (the entities)")
       ->check(CLI::IsMember({"text", "geojson"}));
   read->callback([] { ReadShape(file, format); });
+  AddShapeLoadCommands(*shape);
 }
 
 }  // namespace host

@@ -3,11 +3,8 @@
 #include "controls/StandardColours.h"
 #include "platform/ui/DC.h"
 
-namespace {
-
-// All swatches side by side, as one strip for the image list.
-CBitmap SwatchStrip() {
-  constexpr int size = CColourPickerComboBoxEx::kSwatchSize;
+CBitmap CColourPickerComboBoxEx::SwatchStrip() {
+  constexpr int size = kSwatchSize;
   CBitmap strip;
   strip.CreateBitmap(size * static_cast<int>(kStandardColours.size()), size);
   CDC dc;
@@ -23,8 +20,6 @@ CBitmap SwatchStrip() {
   }
   return strip;
 }
-
-}  // namespace
 
 void CColourPickerComboBoxEx::Fill() {
   ResetContent();

@@ -19,6 +19,9 @@ class OVERLAYS_API CColourPickerComboBoxEx : public CComboBoxEx {
   const CImageList& Swatches() const { return swatches_; }
 
   static constexpr int kSwatchSize = 16;
+  // All swatches side by side, in table order, as one strip for an image
+  // list; kSwatchBackground is their transparent colour.
+  static CBitmap SwatchStrip();
   static constexpr COLORREF kSwatchBackground = 0xFFFFFF;
   static constexpr COLORREF kSwatchFrame = 0x000000;
 

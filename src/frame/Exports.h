@@ -12,6 +12,7 @@
 class CDatum;
 class CKMLFileList;
 class CSeaAreas;
+class CShapeFileList;
 class CTurbineList;
 class CWindFarmBoundaryList;
 class CWnd;
@@ -53,3 +54,13 @@ OVERLAYS_API void WindFarmBoundaryCoordinates(CWindFarmBoundaryList* boundaries,
 // a turbine farm without turbines is found but leaves `point` untouched.
 OVERLAYS_API bool FindWindFarm(CTurbineList* turbines, tagXY& point);
 OVERLAYS_API bool FindWindFarm(CWindFarmBoundaryList* boundaries, tagXY& point);
+// Shapefile overlays. LoadShapeFile reads one file behind its progress
+// dialog and appends it; true when it was loaded in full (Quit or a file
+// that does not open adds nothing). LoadShapeFiles loads every remembered
+// name of the list. AddShapeFile loads a file not loaded already and
+// remembers its name. ShapeLoad is the shape file selector; true when it
+// ended with OK.
+OVERLAYS_API bool ShapeLoad(CShapeFileList* list);
+OVERLAYS_API bool LoadShapeFile(const char* path, CShapeFileList* list);
+OVERLAYS_API void LoadShapeFiles(CShapeFileList* list);
+OVERLAYS_API bool AddShapeFile(const char* path, CShapeFileList* list);

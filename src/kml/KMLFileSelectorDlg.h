@@ -4,33 +4,27 @@
 // change reaches the host's list and the remembered names at once; OK and
 // Cancel only close the dialog.
 
-#include "controls/ColourDialogEx.h"
-#include "controls/MyListCtrl.h"
+#include "controls/FileListDlg.h"
 #include "frame/Api.h"
 #include "kml/KMLFileList.h"
 
-class OVERLAYS_API CKMLFileSelectorDlg : public CColourDialogEx {
+class OVERLAYS_API CKMLFileSelectorDlg : public CFileListDlg {
  public:
   explicit CKMLFileSelectorDlg(CKMLFileList& files, CWnd* parent = nullptr);
 
-  BOOL OnInitDialog() override;
   const MessageMap& GetMessageMap() const override;
 
  private:
-  void FillList();
-  void ShowDeleteButton();
-  // The file-open dialog, then the file loaded and added when it reads.
-  void AddFile();
-  void RemoveSelectedFiles();
-  void ShowContextMenu();
+  std::span<const char* const> Columns() const override;
+  void InsertRows() override;
+  // The list itself refuses an archive already loaded (paths compared
+  // ignoring case) or one that reads nothing.
+  void AddPath(const std::string& path) override { files_.Add(path); }
+  void RemoveFile(std::size_t row) override { files_.RemoveAt(row); }
+  void SaveNames() override { files_.names.Save(); }
 
   void OnSelectFile() { AddFile(); }
   void OnDeleteFile() { RemoveSelectedFiles(); }
-  void OnListClick(NMHDR*, LRESULT*) { ShowDeleteButton(); }
-  void OnListDoubleClick(NMHDR* header, LRESULT* result);
-  void OnListRightClick(NMHDR*, LRESULT*) { ShowContextMenu(); }
-  void OnListKeyDown(NMHDR* header, LRESULT* result);
 
   CKMLFileList& files_;
-  CMyListCtrl list_;
 };

@@ -25,3 +25,6 @@ std::string ShapeDisplayPath(const std::string& shapePath);
 // Reads the settings by position; a missing file or line gives the default
 // of its place. False when there is no settings file (all defaults).
 bool ReadShapeDisplay(const std::string& shapePath, ShapeDisplayDef& display);
+// Rewrites the settings file whole, the lines in the reader's order; false
+// when it could not be written (the old file then stays as it was).
+bool WriteShapeDisplay(const std::string& shapePath, const ShapeDisplayDef& display);

@@ -25,6 +25,10 @@ class OVERLAYS_API CShapeFileList {
 
   // Takes a loaded shape at the end of the list and marks the list modified.
   void Append(std::unique_ptr<CShape> shape);
+  // Destroys the shape at `index` with its remembered name, when there is
+  // one at that index, and keeps `current` on the file before a removed
+  // current one. The names are not saved.
+  void RemoveAt(std::size_t index);
 
   CFileNameList names{kShapeFileListName};
   std::uint8_t modified = 0;  // 1 whenever a file is added

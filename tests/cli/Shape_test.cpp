@@ -1,6 +1,8 @@
 // overlays shape read, end to end: the summary of a geographic file, the
 // GeoJSON of a projected one taken back to latitude and longitude through
 // its own grid, and one clear line when there is no shapefile to read.
+// overlays shape load behind the loading dialog, with and without Quit, and
+// the shape file selector's commands on the remembered list.
 
 #include <gtest/gtest.h>
 
@@ -81,6 +83,53 @@ TEST_F(CliShape, SaysInOneLineWhyNothingWasRead) {
     EXPECT_TRUE(Contains(r.err, c.why)) << r.err;
     EXPECT_EQ(testing_support::Lines(r.err).size(), 1u) << r.err;
   }
+}
+
+// The list lives in the sandbox's settings between runs, as the host's
+// does; each row is one run, in order.
+TEST_F(CliShape, LoadsAndWorksTheSelectorOnTheRememberedList) {
+  const std::filesystem::path folder = sandbox.Path() / "C" / "Charts";
+  std::filesystem::create_directories(folder);
+  tools::WriteShapefile(folder / "buoys", SHPT_POINT, {{{}, {1}, {50}}, {{}, {2}, {51}}, {{}, {3}, {52}}});
+  tools::WriteAttributeTable(folder / "buoys", {"ID", "TextString"});
+  tools::WriteShapefile(folder / "coast", SHPT_ARC, {{{}, {0, 1}, {0, 0}}});
+  tools::WriteShapefile(folder / "alone", SHPT_ARC, {{{}, {0, 1}, {0, 0}}});
+  std::filesystem::remove(folder / "alone.shx");
+  const std::string header = "File Name\tPoints\tLines\tPolygons\tDisplay\tColour\tSize\tFill Polygon\n";
+  const std::string buoys = "buoys\t3\t\t\tShow\tGrey\tMedium\tNo\n";
+  const std::string root = sandbox.Path().string();
+  const auto shape = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", root, "shape"});
+    return args;
+  };
+  const testing_support::CliCase cases[] = {
+      {shape({"load", "C:\\Charts\\buoys.shp"}), 0, "entities: 3\n", ""},
+      {shape({"load", "C:\\Charts\\buoys.shp", "--quit-after", "0"}), 1, "",
+       "Quit was pressed with 0 entities copied; nothing was loaded"},
+      {shape({"load", "C:\\Charts\\buoys.shp", "--quit-after", "99", "--format", "geojson"}), 0, "FeatureCollection",
+       "the load ended, 3 entities copied, before Quit was pressed"},
+      {shape({"load", "C:\\Charts\\alone.shp"}), 1, "", "do not both open as a shapefile"},
+      {shape({"list"}), 0, header, ""},
+      {shape({"add", "C:\\Charts\\buoys.shp"}), 0, header + buoys, ""},
+      {shape({"add", "C:\\CHARTS\\BUOYS.SHP"}), 1, "", "is in the list already"},
+      {shape({"add", "C:\\Charts\\alone.shp"}), 1, "", "nothing loaded from C:\\Charts\\alone.shp"},
+      {shape({"add", "C:\\Charts\\coast.shp"}), 0, header + buoys + "coast\t\t1\t\tShow\tGrey\tMedium\tNo\n", ""},
+      {shape({"set", "2", "size=large"}), 0, "coast\t\t1\t\tShow\tGrey\tLarge\tNo\n", ""},
+      {shape({"set", "2", "Colour=Dark Red"}), 0, "coast\t\t1\t\tShow\tDark Red\tLarge\tNo\n", ""},
+      {shape({"set", "1", "Fill Polygon=Yes"}), 0, "buoys\t3\t\t\tShow\tGrey\tMedium\tYes\n", ""},
+      {shape({"set", "1", "Size=Huge"}), 1, "", "Size cannot be Huge: choose one of Small, Medium, Large"},
+      {shape({"set", "3", "Display=Hide"}), 1, "", "there is no file 3: the selector lists 2"},
+      {shape({"remove", "1"}), 0, header + "coast\t\t1\t\tShow\tDark Red\tLarge\tNo\n", ""},
+  };
+  for (const auto& c : cases) testing_support::ExpectCli(c);
+  std::ifstream settings(folder / "coast.INI");
+  const std::string written((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(written,
+            "Status = 1\nStyle = 4\nSize = 1\nColour = 128\nFill = 0\nLabel Mode = 0\nLabel Position = 0\n"
+            "Label Column = 0\nIcon Mode = 0\n");
+  std::ifstream labelled(folder / "buoys.INI");
+  const std::string label((std::istreambuf_iterator<char>(labelled)), std::istreambuf_iterator<char>());
+  EXPECT_TRUE(Contains(label, "Label Column = 1\n")) << "the loader points the labels at TextString";
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <overlays/windfarm/TurbineList.h>
 #include <overlays/windfarm/WindFarmBoundaryList.h>
 #include <overlays/windfarm/WindFarmSplash.h>
+#include <overlays/shape/ShapeFileList.h>
 #include <overlays/platform/fs/Platform.h>
 #include <overlays/platform/ui/Automation.h>
 #include <overlays/wrecks/CountryTable.h>
@@ -149,5 +150,13 @@ int main(int argc, char** argv) {
   InstallOverlays();
   Check(PackagesIn(download / "Installed") == 1, "InstallOverlays installed a package nobody accepted");
   CWindFarmSplash windFarmSplash(nullptr);
+  // No shapefile lies in the sandbox: every load ends as cancelled and the
+  // list stays empty, and nobody chooses a file in the selector.
+  CShapeFileList shapes;
+  shapes.names.FindOrAdd("C:\\Charts\\missing.shp");
+  LoadShapeFiles(&shapes);
+  Check(!LoadShapeFile("C:\\Charts\\missing.shp", &shapes) && !AddShapeFile("C:\\Charts\\missing.shp", &shapes) &&
+            !ShapeLoad(&shapes) && shapes.GetCount() == 0,
+        "a shapefile that does not exist was loaded, or the shape file selector did not close as cancelled");
   return failures == 0 ? 0 : 1;
 }
