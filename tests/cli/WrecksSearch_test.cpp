@@ -22,7 +22,7 @@ using testing_support::TempFolder;
 
 const TempFolder& Sandbox() {
   static const TempFolder sandbox;
-  static const CliResult demo = RunCli({"--root", sandbox.Path().string(), "demo", "--records", "0"});
+  static const CliResult demo = RunCli({"--root", sandbox.Path().string(), "demo"});
   EXPECT_EQ(demo.status, 0) << demo.err;
   return sandbox;
 }
