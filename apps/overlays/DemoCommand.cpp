@@ -184,13 +184,15 @@ class Tour {
   // search's GeoJSON, whose features carry the rows' cells and positions.
   std::string NearestWreck() {
     std::vector<std::string> search = kSearch;
-    search.insert(search.end(), {"--hide-obstructions", "--format", "geojson"});
+    // Hiding the obstructions here would be saved as the user's setting.
+    search.insert(search.end(), {"--format", "geojson"});
     const auto found = nlohmann::json::parse(Command(search, false).out, nullptr, false);
     const UKPlaceDef* place = FindPlaceInText(kPlace);
     std::string nearest;
     double best = 0;  // metres
     if (place && found.is_object() && found.contains("features")) {
       for (const auto& feature : found["features"]) {
+        if (feature["properties"].value("Type", "") != "Wreck") continue;
         const auto& position = feature["geometry"]["coordinates"];
         const double metres = FindNearestPlace(std::span(place, 1), position[1].get<double>() * kRadiansPerDegree,
                                                position[0].get<double>() * kRadiansPerDegree)
