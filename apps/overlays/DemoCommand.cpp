@@ -98,19 +98,20 @@ std::string Drop(const stdfs::path& file, const std::string& windowsFolder) {
   if (!folder || (stdfs::create_directories(*folder, ec), ec) ||
       !stdfs::copy_file(file, *folder / file.filename(), stdfs::copy_options::overwrite_existing, ec))
     throw CommandError("cannot drop " + file.string() + " into " + Out(windowsFolder));
-  return windowsFolder + file.filename().string();
+  return windowsFolder + In(file.filename().string());
 }
 
 // The samples in place: the packages where the install dialogs look, the
-// overlays where a user keeps charts. The words of the tour that name them.
+// overlays where a user keeps charts. The words of the tour that name them,
+// as a user would type them.
 std::map<std::string, std::string> DropSamples(const std::string& package) {
   for (const stdfs::path& p : {stdfs::path(package), BundledFile(OVERLAYS_SAMPLE_WINDFARMS)})
     std::cout << "dropped " << Out(Drop(p, GetDownloadFolder())) << "\n";
   const stdfs::path shapefile = BundledFile(OVERLAYS_SAMPLE_SHAPEFILE);
   for (const char* extension : {".shx", ".dbf", ".prj"})
     Drop(stdfs::path(shapefile).replace_extension(extension), kChartsFolder);
-  std::map<std::string, std::string> words{{kKmzWord, Drop(BundledFile(OVERLAYS_SAMPLE_KMZ), kChartsFolder)},
-                                           {kShapefileWord, Drop(shapefile, kChartsFolder)}};
+  std::map<std::string, std::string> words{{kKmzWord, Out(Drop(BundledFile(OVERLAYS_SAMPLE_KMZ), kChartsFolder))},
+                                           {kShapefileWord, Out(Drop(shapefile, kChartsFolder))}};
   std::cout << "dropped " << words[kKmzWord] << " and " << words[kShapefileWord] << " (with its .shx, .dbf, .prj)\n";
   return words;
 }
