@@ -185,23 +185,25 @@ class Tour {
   // search's GeoJSON, whose features carry the rows' cells and positions.
   std::string NearestWreck() {
     std::vector<std::string> search = kSearch;
-    // Hiding the obstructions here would be saved as the user's setting.
     search.insert(search.end(), {"--format", "geojson"});
     const auto found = nlohmann::json::parse(Command(search, false).out, nullptr, false);
     const UKPlaceDef* place = FindPlaceInText(kPlace);
     std::string nearest;
     double best = 0;  // metres
-    if (place && found.is_object() && found.contains("features")) {
-      for (const auto& feature : found["features"]) {
-        if (feature["properties"].value("Type", "") != "Wreck") continue;
-        const auto& position = feature["geometry"]["coordinates"];
-        const double metres = FindNearestPlace(std::span(place, 1), position[1].get<double>() * kRadiansPerDegree,
-                                               position[0].get<double>() * kRadiansPerDegree)
-                                  .distance;
-        if (!nearest.empty() && metres >= best) continue;
-        nearest = std::to_string(feature["properties"].value("id", 0u));
-        best = metres;
-      }
+    for (const auto& feature : found.is_object() ? found.value("features", nlohmann::json::array())
+                                                 : nlohmann::json::array()) {
+      // Wrecks only, picked here: the search's own --hide-obstructions
+      // would be saved as the user's setting.
+      const auto& properties = feature.at("properties");
+      if (!place || properties.value("Type", "") != "Wreck") continue;
+      const auto& position = feature.at("geometry").at("coordinates");
+      // The places' own geodesic measure, from a list of one place.
+      const double metres = FindNearestPlace(std::span(place, 1), position.at(1).get<double>() * kRadiansPerDegree,
+                                             position.at(0).get<double>() * kRadiansPerDegree)
+                                .distance;
+      if (!nearest.empty() && metres >= best) continue;
+      nearest = std::to_string(properties.at("id").get<std::uint32_t>());
+      best = metres;
     }
     if (nearest.empty()) throw CommandError(std::string("the demo's search found no wreck near ") + kPlace);
     std::cout << "nearest: wreck " << nearest << ", " << FormatText("%.1f", best / kMetresPerNauticalMile) << " NM from "
