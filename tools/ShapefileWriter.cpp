@@ -42,12 +42,18 @@ void WriteShapefile(const std::filesystem::path& base, int shapeType, const std:
   }
 }
 
-void WriteAttributeTable(const std::filesystem::path& base, const std::vector<std::string>& fieldNames) {
+void WriteAttributeTable(const std::filesystem::path& base, const std::vector<std::string>& fieldNames,
+                         const std::vector<std::vector<std::string>>& records) {
   std::unique_ptr<DBFInfo, TableCloser> table(DBFCreate((base.string() + ".dbf").c_str()));
   if (!table) throw std::runtime_error("cannot create " + base.string() + ".dbf");
   for (const std::string& name : fieldNames)
     if (DBFAddField(table.get(), name.c_str(), FTString, 10, 0) < 0)
       throw std::runtime_error("cannot add field " + name + " to " + base.string() + ".dbf");
+  for (std::size_t row = 0; row < records.size(); ++row)
+    for (std::size_t field = 0; field < records[row].size(); ++field)
+      if (!DBFWriteStringAttribute(table.get(), static_cast<int>(row), static_cast<int>(field),
+                                   records[row][field].c_str()))
+        throw std::runtime_error("cannot write record " + std::to_string(row) + " of " + base.string() + ".dbf");
 }
 
 void PatchFieldName(const std::filesystem::path& dbf, int index, const std::string& elevenBytes) {

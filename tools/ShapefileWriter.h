@@ -19,9 +19,11 @@ struct ShapefileEntity {
 // shape type; throws std::runtime_error when they cannot be written.
 void WriteShapefile(const std::filesystem::path& base, int shapeType, const std::vector<ShapefileEntity>& entities);
 
-// Writes `base`.dbf with one character field per name (width 10) and no
-// records; throws std::runtime_error when it cannot be written.
-void WriteAttributeTable(const std::filesystem::path& base, const std::vector<std::string>& fieldNames);
+// Writes `base`.dbf with one character field per name (width 10) and the
+// given records, one text per field; throws std::runtime_error when it
+// cannot be written.
+void WriteAttributeTable(const std::filesystem::path& base, const std::vector<std::string>& fieldNames,
+                         const std::vector<std::vector<std::string>>& records = {});
 
 // Overwrites the 11 name bytes of field `index` of a .dbf, for names the
 // writer would not make (blank padding, blank names).

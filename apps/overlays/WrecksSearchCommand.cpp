@@ -194,6 +194,8 @@ void PrintShown(const SearchShown& shown, const CWreckList& searchList, const st
       const auto cells = Cells(shown.rows[i]);
       for (std::size_t c = 0; c < cells.size() && c < shown.headings.size(); ++c)
         properties[Out(shown.headings[c])] = Out(cells[c]);
+      // The ID/Name cell gives a named record's name; 'wrecks show' takes the ID.
+      properties["id"] = w.data.wreckId;
       features.push_back(geojson::AnyFeature(geojson::Point({w.data.longitude, w.data.latitude}), properties));
     }
     geojson::PrintCollection(std::cout, features,

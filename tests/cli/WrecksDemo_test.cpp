@@ -1,11 +1,12 @@
-// The main job end to end: the demo on the bundled sample, then the wrecks
-// commands on the sandbox it leaves behind.
+// The main job end to end: the demo's tour on the bundled samples, then the
+// wrecks commands on the sandbox it leaves behind.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
@@ -26,7 +27,7 @@ const TempFolder& Sandbox() {
   return sandbox;
 }
 const CliResult& Demo() {
-  static const CliResult demo = RunCli({"--root", Sandbox().Path().string(), "demo", "--records", "2"});
+  static const CliResult demo = RunCli({"--root", Sandbox().Path().string(), "demo"});
   return demo;
 }
 
@@ -37,17 +38,78 @@ std::string Dump(const char* format) {
   return r.out;
 }
 
-TEST(WrecksCli, DemoInstallsTheSampleAndLoadReadsIt) {
+// Each step of the tour prints the command it runs and a line that shows
+// the step did its work; the sandbox is left for the commands that follow.
+TEST(WrecksCli, DemoToursTheModuleAndLeavesASandboxToGoOnIn) {
+  ASSERT_EQ(Demo().status, 0) << Demo().err;
+  const std::string root = Sandbox().Path().string();
+  const struct {
+    const char* command;  // after "$ overlays --root SANDBOX "
+    const char* shows;
+  } steps[] = {
+      {"install --yes", "filed away as C:\\Navlore Download\\Installed\\Sample Wind Farms Jan 2026.WFZ"},
+      {"wrecks load", "wrecks: 4000"},
+      {"grids install", "OSTN: 2 files into"},
+      // Grid 1:0 is the British National Grid, reached through OSTN15.
+      {"wrecks search --place Plymouth --radius 20 --datum 2:0 --grid 1:0", "\tEasting\tNorthing\t"},
+      {"wrecks show ", "  Grid: OSTN15 transformation"},
+      {"kml select --add 'C:\\Charts\\Plymouth Approaches.kmz'", "Plymouth Approaches\t3\t1\t1"},
+      {"shape read 'C:\\Charts\\Sound Survey Lines.shp'", "fields: NAME, SURVEYED"},
+      {"windfarms find 'Cobalt Reach'", "found: Cobalt Reach (farm 3)"},
+      {"windfarms turbines", "dialog \"Cobalt Reach Wind Farm (Extension)\""},
+      {"seaareas --highlight Plymouth", "Highlight: Plymouth in Red"},
+  };
+  const std::string& out = Demo().out;
+  std::size_t at = 0;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.command);
+    at = out.find("$ overlays --root " + root + " " + step.command, at);
+    ASSERT_NE(at, std::string::npos) << out;
+    EXPECT_NE(out.find(step.shows, at), std::string::npos) << out.substr(at);
+  }
+  // The nearest wreck is the one whose page is shown.
+  const auto nearest = out.find("nearest: wreck ");
+  ASSERT_NE(nearest, std::string::npos);
+  const std::string id = out.substr(nearest + 15, out.find(',', nearest) - nearest - 15);
+  EXPECT_TRUE(Contains(out, "wrecks show " + id + " --datum 2:0 --grid 1:0\n    Wreck ID " + id + "\n")) << out;
+  EXPECT_TRUE(Contains(out, "The sandbox stays at " + root)) << out;
+}
+
+// A step that fails stops the tour with its own reason in one line.
+TEST(WrecksCli, DemoStopsAtAFailingStepWithItsReason) {
+  TempFolder used, broken;
+  ASSERT_EQ(RunCli({"--root", used.Path().string(), "folders"}).status, 0);
+  std::ofstream(used.Path() / "C" / "note.txt") << "already used";
+  const stdfs::path notZip = broken.Path() / "Broken.WKZ";
+  std::ofstream(notZip) << "not a ZIP archive";
+  const struct {
+    std::vector<std::string> args;
+    const char* err;
+  } cases[] = {
+      {{"--root", used.Path().string(), "demo"}, "the demo needs a fresh sandbox"},
+      {{"--root", (broken.Path() / "sandbox").string(), "demo", "--package", notZip.string()},
+       "the demo stopped at step 1: cannot unpack"},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = RunCli(c.args);
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
+    EXPECT_TRUE(Contains(r.err, c.err)) << r.err;
+  }
+}
+
+// The search the tour made is the one remembered.
+TEST(WrecksCli, LoadAfterTheDemoReadsTheSampleAndTheTourSearch) {
   ASSERT_EQ(Demo().status, 0) << Demo().err;
   const CliResult load = RunCli({"--root", Sandbox().Path().string(), "wrecks", "load"});
   ASSERT_EQ(load.status, 0) << load.err;
   const char* lines[] = {
-      "install dialog \"Wrecks\"", "accepted", "database: Sample Wrecks Jan 2026", "wrecks: 4000", "obstructions: 1000",
-      "search centre: 53\xC2\xB0 00'.000N 002\xC2\xB0 00'.000E", "earliest sunk year: 1700", "search radius: 1.00 NM",
+      "database: Sample Wrecks Jan 2026", "wrecks: 4000", "obstructions: 1000",
+      "earliest sunk year: 1700", "search centre: 50\xC2\xB0 21'.779N 004\xC2\xB0 10'.956W", "search radius: 20.00 NM",
+      "show wrecks: 1, show obstructions: 1",
   };
-  for (const char* line : lines) EXPECT_TRUE(Contains(Demo().out + load.out, line)) << line;
+  for (const char* line : lines) EXPECT_TRUE(Contains(load.out, line)) << line;
   EXPECT_TRUE(stdfs::exists(Sandbox().Path() / "C" / "MyData" / "Wrecks" / "Sample Wrecks Jan 2026.WRK"));
-  EXPECT_TRUE(stdfs::exists(Sandbox().Path() / "C" / "Navlore Download" / "Installed" / "Sample Wrecks Jan 2026.WKZ"));
 }
 
 // Quoted fields may hold commas and doubled quotes, never line breaks.

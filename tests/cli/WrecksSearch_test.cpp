@@ -22,7 +22,7 @@ using testing_support::TempFolder;
 
 const TempFolder& Sandbox() {
   static const TempFolder sandbox;
-  static const CliResult demo = RunCli({"--root", sandbox.Path().string(), "demo", "--records", "0"});
+  static const CliResult demo = RunCli({"--root", sandbox.Path().string(), "demo"});
   EXPECT_EQ(demo.status, 0) << demo.err;
   return sandbox;
 }
@@ -72,7 +72,7 @@ TEST(WrecksSearchCli, TheCsvSavedThroughTheDialogHoldsTheRowsItPrints) {
   }
 }
 
-TEST(WrecksSearchCli, GeoJsonCarriesTheSameRowsAsPointsWithinTheCircle) {
+TEST(WrecksSearchCli, GeoJsonCarriesTheSameRowsAsPointsWithinTheCircleWithTheirIds) {
   const CliResult text = Search(kNear);
   std::vector<std::string> args = kNear;
   args.insert(args.end(), {"--format", "geojson"});
@@ -85,6 +85,11 @@ TEST(WrecksSearchCli, GeoJsonCarriesTheSameRowsAsPointsWithinTheCircle) {
   for (std::size_t i = 0; i < json.at("features").size(); ++i) {
     const auto& f = json["features"][i];
     EXPECT_EQ(f["properties"]["ID/Name"], Cells(lines[i + 1])[1]);
+    // An unnamed record's cell is its ID, which every feature carries for 'wrecks show'.
+    const std::string cell = f["properties"]["ID/Name"];
+    if (cell.rfind("WID:", 0) == 0) {
+      EXPECT_EQ(cell, "WID:" + std::to_string(f["properties"]["id"].get<int>()));
+    }
     // 40 NM is two thirds of a degree of latitude.
     EXPECT_LT(std::abs(f["geometry"]["coordinates"][1].get<double>() - 56.3), 0.67);
   }

@@ -20,7 +20,7 @@ using testing_support::RunCli;
 const std::string& Root() {
   static const testing_support::TempFolder sandbox;
   static const std::string root = [] {
-    const auto demo = RunCli({"--root", sandbox.Path().string(), "demo", "--records", "1"});
+    const auto demo = RunCli({"--root", sandbox.Path().string(), "demo"});
     EXPECT_EQ(demo.status, 0) << demo.err;
     return sandbox.Path().string();
   }();
