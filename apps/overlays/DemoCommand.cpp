@@ -68,10 +68,7 @@ const std::vector<DemoStep> kTour = {
      {"wrecks", "show", kNearestWord, "--datum", "2:0", "--grid", "1:0"},
      {3, {"  Latitude", "  Longitude", "  Easting", "  Northing", "  Grid"}}},
     {"add the sample KMZ overlay through the KML file selector", {"kml", "select", "--add", kKmzWord}, {4}},
-    // The shapefile selector's step belongs here, beside the KML one, once
-    // the host offers it; until then the file is read as the selector would.
-    {"read the sample shapefile as the shapefile selector loads it", {"shape", "read", kShapefileWord},
-     {3, {"area", "fields", "total length"}}},
+    {"add the sample shapefile through the shape file selector", {"shape", "add", kShapefileWord}, {3}},
     {"find a wind farm in the finder: the chart centres on it", {"windfarms", "find", "Cobalt Reach"},
      {1, {"found", "point"}}},
     {"that farm's turbine table", {"windfarms", "turbines"}, {4}},
@@ -106,7 +103,7 @@ std::string Drop(const stdfs::path& file, const std::string& windowsFolder) {
 // as a user would type them.
 std::map<std::string, std::string> DropSamples(const std::string& package) {
   for (const stdfs::path& p : {stdfs::path(package), BundledFile(OVERLAYS_SAMPLE_WINDFARMS)})
-    std::cout << "dropped " << Out(Drop(p, GetDownloadFolder())) << "\n";
+    std::cout << "dropped " << Out(Drop(p, GetDownloadFolder())) << " (from " << p.parent_path().string() << "/)\n";
   const stdfs::path shapefile = BundledFile(OVERLAYS_SAMPLE_SHAPEFILE);
   for (const char* extension : {".shx", ".dbf", ".prj"})
     Drop(stdfs::path(shapefile).replace_extension(extension), kChartsFolder);

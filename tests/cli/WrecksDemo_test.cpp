@@ -54,7 +54,7 @@ TEST(WrecksCli, DemoToursTheModuleAndLeavesASandboxToGoOnIn) {
       {"wrecks search --place Plymouth --radius 20 --datum 2:0 --grid 1:0", "\tEasting\tNorthing\t"},
       {"wrecks show ", "  Grid: OSTN15 transformation"},
       {"kml select --add 'C:\\Charts\\Plymouth Approaches.kmz'", "Plymouth Approaches\t3\t1\t1"},
-      {"shape read 'C:\\Charts\\Sound Survey Lines.shp'", "fields: NAME, SURVEYED"},
+      {"shape add 'C:\\Charts\\Sound Survey Lines.shp'", "Sound Survey Lines\t\t3\t\tShow"},
       {"windfarms find 'Cobalt Reach'", "found: Cobalt Reach (farm 3)"},
       {"windfarms turbines", "dialog \"Cobalt Reach Wind Farm (Extension)\""},
       {"seaareas --highlight Plymouth", "Highlight: Plymouth in Red"},

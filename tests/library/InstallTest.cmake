@@ -24,7 +24,7 @@ check_exports(${library} ${prefix}/include/overlays)
 # not on the one in the build tree.
 execute_process(COMMAND ${prefix}/bin/overlays --root ${WORK}/demo demo RESULT_VARIABLE status OUTPUT_VARIABLE out
   ERROR_VARIABLE out)
-if(NOT status EQUAL 0 OR NOT out MATCHES "from ${prefix}/share/overlays/" OR NOT out MATCHES "wrecks: [1-9]")
+if(NOT status EQUAL 0 OR NOT out MATCHES "from ${prefix}/share/overlays/" OR NOT out MATCHES "wrecks found: [1-9]")
   message(FATAL_ERROR "the installed overlays demo failed:\n${out}")
 endif()
 
