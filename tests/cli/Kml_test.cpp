@@ -274,10 +274,6 @@ TEST_F(CliKml, EveryFeatureOfGdalsKmlComesBackThroughTheNormaliser) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // kml select keeps the host's list between runs through the remembered
 // names: archives inside the machine's drives come back in the next run.
 TEST_F(CliKml, SelectAddsListsAndRemovesThroughTheSelector) {

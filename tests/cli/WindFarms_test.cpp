@@ -32,8 +32,7 @@ TEST(WindFarmsCli, EveryCommandOnTheSamplePackage) {
   TempFolder sandbox;
   stdfs::create_directories(sandbox.Path() / "C" / "Navlore Download");
   stdfs::copy_file(kSamplePackage, sandbox.Path() / "C" / "Navlore Download" / kSamplePackage.filename());
-  ExpectCli({{"--root", sandbox.Path().string(), "install", "--yes"},
-             0,
+  ExpectCli({{"--root", sandbox.Path().string(), "install", "--yes"}, 0,
              "unpacked into C:\\MyData\\WindFarms\\: About the sample data.txt, Boundaries.geojson, Turbines.geojson",
              ""});
   const struct {
@@ -42,33 +41,24 @@ TEST(WindFarmsCli, EveryCommandOnTheSamplePackage) {
     std::vector<std::string> out;  // each on standard output
     std::string err;
   } rows[] = {
-      {{"find", "Cobalt Reach"},
-       0,
+      {{"find", "Cobalt Reach"}, 0,
        {"13 names\n  (no farm)\n  Amberley Bank\n", "found: Cobalt Reach (farm 3)\n",
-        "point: 55\xC2\xB0 06'.0000N 002\xC2\xB0 48'.0000E", "  Index = 3\n"},
-       ""},
-      {{"turbines"},
-       0,
+        "point: 55\xC2\xB0 06'.0000N 002\xC2\xB0 48'.0000E", "  Index = 3\n"}, ""},
+      {{"turbines"}, 0,
        {"dialog \"Cobalt Reach Wind Farm (Extension)\"\nFeature\tStatus\tLatitude\tLongitude\tBlade Radius",
         "A01\tUnder Construction\t55\xC2\xB0 03'.7912N\t002\xC2\xB0 46'.9656E\t110\t140\t30\t250\tFl R 2s\t"
         "Fl Y 5s 13M\tMo(U) 30s\n",
-        "\nB01\tPlanned\t", "Remarks: Invented sample turbine (under construction)"},
-       ""},
+        "\nB01\tPlanned\t", "Remarks: Invented sample turbine (under construction)"}, ""},
       // Planned farms do not know their heights: the cells stay empty.
       {{"turbines", "brindle FLATS"}, 0, {"farm chosen: Brindle Flats\n", "\tPlanned\t", "E\t\t\t\t\t"}, ""},
       {{"find", "Kelston Reach", "--boundaries"}, 0, {"point: 53\xC2\xB0 15'.0000N 005\xC2\xB0 36'.0000W"}, ""},
-      {{"boundary"},
-       0,
+      {{"boundary"}, 0,
        {"dialog \"Wind Farm : Kelston Reach\"\nIndex\tLatitude\tLongitude\n1\t53\xC2\xB0 14'.1376N\t", "\n4\t",
-        "Description: Invented sample farm of 16 turbines, under construction."},
-       ""},
-      {{"settings", "--turbines", "off", "--boundary-colour", "Dark Blue"},
-       0,
+        "Description: Invented sample farm of 16 turbines, under construction."}, ""},
+      {{"settings", "--turbines", "off", "--boundary-colour", "Dark Blue"}, 0,
        {"  Turbine colour: Black\nset to:\n",
-        "Display Turbines = 0\n  Label Turbines = 1\n  Colour Turbines = 0\n  "
-        "Index = 2\n",
-        "Colour Boundary = 8388608\n  Index = 11\n"},
-       ""},
+        "Display Turbines = 0\n  Label Turbines = 1\n  Colour Turbines = 0\n  Index = 2\n",
+        "Colour Boundary = 8388608\n  Index = 11\n"}, ""},
       {{"settings", "--cancel"}, 0, {"  Display Turbines: off\n", "Cancel\n"}, ""},
       {{"find", "cobalt reach"}, 1, {}, "no wind farm is named 'cobalt reach' (the names are case-sensitive)"},
       {{"turbines", "Nowhere"}, 1, {}, "no wind farm is named 'Nowhere'"},

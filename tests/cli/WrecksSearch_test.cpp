@@ -27,9 +27,9 @@ const TempFolder& Sandbox() {
   return sandbox;
 }
 
-CliResult Search(std::vector<std::string> args) {
+std::vector<std::string> Search(std::vector<std::string> args) {
   args.insert(args.begin(), {"--root", Sandbox().Path().string(), "wrecks", "search"});
-  return RunCli(args);
+  return args;
 }
 
 std::vector<std::string> Cells(const std::string& line) {
@@ -51,7 +51,7 @@ TEST(WrecksSearchCli, TheCsvSavedThroughTheDialogHoldsTheRowsItPrints) {
   const std::string csv = (Sandbox().Path() / "found.csv").string();
   std::vector<std::string> args = kNear;
   args.insert(args.end(), {"--hide-obstructions", "--csv", csv});
-  const CliResult r = Search(args);
+  const CliResult r = RunCli(Search(args));
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
   ASSERT_GE(lines.size(), 4u);
@@ -73,10 +73,10 @@ TEST(WrecksSearchCli, TheCsvSavedThroughTheDialogHoldsTheRowsItPrints) {
 }
 
 TEST(WrecksSearchCli, GeoJsonCarriesTheSameRowsAsPointsWithinTheCircleWithTheirIds) {
-  const CliResult text = Search(kNear);
+  const CliResult text = RunCli(Search(kNear));
   std::vector<std::string> args = kNear;
   args.insert(args.end(), {"--format", "geojson"});
-  const CliResult geo = Search(args);
+  const CliResult geo = RunCli(Search(args));
   ASSERT_EQ(geo.status, 0) << geo.err;
   const auto json = nlohmann::json::parse(geo.out);
   const std::vector<std::string> lines = Lines(text.out);
@@ -97,22 +97,18 @@ TEST(WrecksSearchCli, GeoJsonCarriesTheSameRowsAsPointsWithinTheCircleWithTheirI
 
 TEST(WrecksSearchCli, RefusesWhatTheDialogCannotDo) {
   const std::string root = Sandbox().Path().string();
-  const auto search = [&root](std::vector<std::string> args) {
-    args.insert(args.begin(), {"--root", root, "wrecks", "search"});
-    return args;
-  };
   const CliCase cases[] = {
-      {search({}), 1, "", "give one search"},
-      {search({"--name", "x", "--years", "1900", "1950"}), 1, "", "give one search"},
-      {search({"--radius", "5"}), 1, "", "needs a centre"},
-      {search({"--near", "95", "3", "--radius", "1"}), 1, "", "--near"},
-      {search({"--near", "52", "3", "--radius", "10000"}), 1, "", "--radius"},
-      {search({"--place", "Atlantis", "--radius", "1"}), 1, "", "--place"},
-      {search({"--years", "1500", "1900"}), 1, "", "not offered"},
-      {search({"--name", "no such ship", "--csv", root + "/none.csv"}), 1, "", "found no rows"},
-      {search({"--name", "golden", "--csv", root + "/no/such/folder.csv"}), 1, "", "no folder"},
-      {search({"--place", "Lowestoft", "--radius", "15", "--format", "csv"}), 0, "\"Type\",\"ID/Name\"", ""},
-      {search({"--name", "golden", "--hide-wrecks"}), 0, "obstructions found: 0", ""},
+      {Search({}), 1, "", "give one search"},
+      {Search({"--name", "x", "--years", "1900", "1950"}), 1, "", "give one search"},
+      {Search({"--radius", "5"}), 1, "", "needs a centre"},
+      {Search({"--near", "95", "3", "--radius", "1"}), 1, "", "--near"},
+      {Search({"--near", "52", "3", "--radius", "10000"}), 1, "", "--radius"},
+      {Search({"--place", "Atlantis", "--radius", "1"}), 1, "", "--place"},
+      {Search({"--years", "1500", "1900"}), 1, "", "not offered"},
+      {Search({"--name", "no such ship", "--csv", root + "/none.csv"}), 1, "", "found no rows"},
+      {Search({"--name", "golden", "--csv", root + "/no/such/folder.csv"}), 1, "", "no folder"},
+      {Search({"--place", "Lowestoft", "--radius", "15", "--format", "csv"}), 0, "\"Type\",\"ID/Name\"", ""},
+      {Search({"--name", "golden", "--hide-wrecks"}), 0, "obstructions found: 0", ""},
   };
   for (const CliCase& c : cases) testing_support::ExpectCli(c);
 }

@@ -65,8 +65,7 @@ TEST_F(LocationBoxTest, SelectsTheNearestPlaceAndAddsTheNamesOnce) {
   struct Case { double latitude, longitude; const char* expected; };
   const Case cases[] = {
       {50.12, -5.53, "Penzance"},
-      // Far away, the nearest of the places all the same (GeographicLib's choices below).
-      {60, -30, "Rockall"},
+      // Far away, the nearest of the places all the same (GeographicLib's choices below), poles included.
       {-90, 0, "St.Mary's"},
       {90, 0, "Burra Firth"},
       // On the antipode of Penzance its line is refused, not taken as 0 m.
