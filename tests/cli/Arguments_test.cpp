@@ -32,7 +32,6 @@ TEST(CliArguments, ExitStatusOfEachKindOfMistake) {
       {{"wrecks", "dump", "--limit", "many"}, 1, "", "--limit"},
       {{"folders", "extra"}, 1, "", "extra"},
       {{"wrecks"}, 1, "", "subcommand"},
-      {{"wrecks", "dump", "--format", "xml"}, 1, "", "--format"},
       {{"--drive", "E", "folders"}, 1, "", "--drive wants L=DIR"},
       {{"--drive", "E=/no/such/folder", "folders"}, 1, "", "is not a folder"},
       {{"--drive", "E=" + root + ",floppy", "folders"}, 1, "", "unknown drive type"},

@@ -154,7 +154,6 @@ TEST_F(CliKml, EveryRefusalSaysWhyInOneLineAndWritesNothing) {
       {"load", "styles.kmz", {{"doc.kml", Kml(kStyle)}}, "no point, line or polygon in the layout the reader reads"},
       {"load", "flat.kmz", {{"doc.kml", Kml(kOneLinePoint)}},
        "it holds 1 placemarks: `overlays kml normalise` rewrites the file so they are"},
-      {"normalise", "missing.kmz", {}, "no such file"},
       {"normalise", "bomb.kmz", {}, bomb},
       {"normalise", "tag.kmz", {{"doc.kml", "<kml><Placemark></kml>"}}, "doc.kml line 1: mismatched tag"},
       {"normalise", "dtd.kmz", {{"doc.kml", "<?xml version=\"1.0\"?>\n<!DOCTYPE kml [<!ENTITY a \"a\">]>\n<kml/>"}},
