@@ -20,7 +20,8 @@ TEST(EditCli, PrintsTheFieldAfterEachKeyOrRefusesTheRequest) {
     return args;
   };
   const CliCase cases[] = {
-      {with(lat, {"--hemisphere", "N", "--keys", "9"}), 0, "9              \"90° 00'.0000000N\"  caret 15  value 1.5707963267948701", ""},
+      {with(lat, {"--hemisphere", "N", "--keys", "9"}), 0,
+       "9              \"90° 00'.0000000N\"  caret 15  value 1.5707963267948701", ""},
       {with(lat, {"--clipboard", "12", "--keys", "{HOME}{SHIFT+RIGHT}{SHIFT+RIGHT}{CTRL+V}"}), 0,
        "{CTRL+V}       \"12° 00'.0000000N\"  caret 0  value 0.20943951023931601", ""},
       {with(lat, {"--keys", "9{F1}"}), 1, "", "--keys: not a key: {F1}"},

@@ -36,7 +36,8 @@ TEST(ProjectionCli, AnswersExactlyOrRefuses) {
       // South-orientated: the kind-0 figures negated.
       {{"project", "-33.9", "18.4", "--kind", "3", "--lon0", "19", "--ellipsoid", "12"}, 0,
        "55498.0477 3752452.1194 0.334655613 1.0000379533\n", ""},
-      {{"project", "60", "10", "--kind", "5", "--lat0", "60"}, 0, "558000.0157 4191885.7949 0.000000000 1.0000000000\n", ""},
+      {{"project", "60", "10", "--kind", "5", "--lat0", "60"}, 0,
+       "558000.0157 4191885.7949 0.000000000 1.0000000000\n", ""},
       // The geographic origin short-cut, whatever the grid.
       {With({"project", "0", "0"}, kUtm31), 0, "0.0000 0.0000 0.000000000 0.9996000000\n", ""},
       {{"project", "90", "0", "--kind", "5"}, 1, "", "lies outside the projection"},
@@ -96,8 +97,8 @@ TEST(ProjectionCli, ServesTheOtherKinds) {
                                            "--ellipsoid", "42"};
   const std::vector<std::string> france = {"--kind", "6", "--lat0", "46.5", "--lon0", "3", "--lat1", "49",
                                            "--lat2", "44", "--fe", "700000", "--fn", "6600000", "--ellipsoid", "17"};
-  const std::vector<std::string> levant = {"--kind", "6", "--variant", "0", "--lat0", "34.65", "--lon0", "37.35",
-                                           "--k0", "0.9996256", "--fe", "300000", "--fn", "300000", "--ellipsoid", "10"};
+  const std::vector<std::string> levant = {"--kind", "6", "--variant", "0", "--lat0", "34.65", "--lon0", "37.35", "--k0",
+                                           "0.9996256", "--fe", "300000", "--fn", "300000", "--ellipsoid", "10"};
   // NAD27 Texas North Central and Arizona Central by the coast survey's formulas, in metres.
   const std::vector<std::string> texas = {"--kind", "12", "--variant", "1", "--lat0", "31.666666666666667", "--lon0",
                                           "-97.5", "--lat1", "32.133333333333333", "--lat2", "33.966666666666667",
