@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <iterator>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "CliRunner.h"
@@ -73,17 +75,14 @@ TEST(CliIcons, WritesEachImageAsAPng) {
 
   const Png wreck(folder / "000-wreck.png");
   ASSERT_FALSE(wreck.rgba.empty());
-  EXPECT_EQ(wreck.image.width, 64u);
-  EXPECT_EQ(wreck.image.height, 36u);
+  EXPECT_EQ(std::pair(wreck.image.width, wreck.image.height), std::pair(64u, 36u));
   EXPECT_EQ(wreck.At(0, 0, 3), 0) << "the symbol's ground lets the chart through";
   EXPECT_EQ(wreck.At(32, 17, 3), 255) << "the hull line shows";
 
   // Japan: a red disc in the middle of the flag, each pixel doubled.
   const Png japan(folder / "077-flag-64-Japan.png");
   ASSERT_FALSE(japan.rgba.empty());
-  EXPECT_EQ(japan.At(32, 18, 0), 206);
-  EXPECT_EQ(japan.At(32, 18, 1), 17);
-  EXPECT_EQ(japan.At(33, 19, 3), 255);
+  EXPECT_EQ(std::tuple(japan.At(32, 18, 0), japan.At(32, 18, 1), japan.At(33, 19, 3)), std::tuple(206, 17, 255));
 }
 
 }  // namespace

@@ -55,9 +55,9 @@ TEST_F(CliShape, GivesAProjectedFileInLatitudeAndLongitudeThroughItsOwnGrid) {
   std::ofstream(charts.Path() / "bng.prj") << kBritishGrid;
   const CliResult text = Read(charts.Path() / "bng.shp");
   ASSERT_EQ(text.status, 0) << text.err;
-  EXPECT_TRUE(Contains(text.out, "grid: \"British National Grid\", kind 1 variant 0, origin 49 -2")) << text.out;
-  EXPECT_TRUE(Contains(text.out, "area: OSGB 1936")) << text.out;
-  EXPECT_TRUE(Contains(text.out, "total length: n/a (projected coordinates;")) << text.out;
+  for (const char* line : {"grid: \"British National Grid\", kind 1 variant 0, origin 49 -2", "area: OSGB 1936",
+                           "total length: n/a (projected coordinates;"})
+    EXPECT_TRUE(Contains(text.out, line)) << line << "\n" << text.out;
   const CliResult r = Read(charts.Path() / "bng.shp", "geojson");
   ASSERT_EQ(r.status, 0) << r.err;
   const Json geometry = Json::parse(r.out)["features"][0]["geometry"];
