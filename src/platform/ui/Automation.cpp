@@ -14,8 +14,6 @@ namespace {
 
 struct ThreadAutomation {
   Automation::Hook hook;
-  // The window under the mouse, so moving off it can tell it.
-  HWND hovered = nullptr;
 };
 
 ThreadAutomation& Own() {
@@ -110,41 +108,20 @@ CWnd& Driver::Reachable(int id) const {
   return item;
 }
 
-void Driver::Deliver(CWnd& target, UINT message, WPARAM wParam, LPARAM lParam) {
-  MessageQueue::NoteActivity();
-  for (const CWnd* w = &target; w; w = (w->GetStyle() & WS_CHILD) ? w->GetParent() : nullptr)
-    if (!w->IsWindowEnabled()) return;
-  MSG msg{target.m_hWnd, message, wParam, lParam};
-  for (CWnd* w = &target; w; w = (w->GetStyle() & WS_CHILD) ? w->GetParent() : nullptr)
-    if (w->PreTranslateMessage(&msg)) return;
-  if (dialog_ && dialog_->m_hWnd && dialog_->IsDialogMessage(&msg)) return;
-  if (CWnd* window = CWnd::FromHandle(msg.hwnd)) window->SendMessage(msg.message, msg.wParam, msg.lParam);
-}
-
 void Driver::Mouse(CWnd& target, UINT message) {
   CRect client;
   target.GetClientRect(&client);
-  MouseAt(target, message, client.CenterPoint());
-}
-
-void Driver::MouseAt(CWnd& target, UINT message, CPoint point, WPARAM keys) {
-  Deliver(target, message, keys, point.ToLParam());
+  DeliverInput(target, message, 0, client.CenterPoint().ToLParam());
 }
 
 void Driver::Hover(int id) {
   CWnd& target = Reachable(id);
-  ThreadAutomation& own = Own();
-  if (own.hovered != target.m_hWnd) MoveAway();
-  own.hovered = target.m_hWnd;
-  Mouse(target, WM_MOUSEMOVE);
+  CRect client;
+  target.GetClientRect(&client);
+  DeliverMouseMove(&target, client.CenterPoint());
 }
 
-void Driver::MoveAway() {
-  ThreadAutomation& own = Own();
-  const HWND left = std::exchange(own.hovered, nullptr);
-  if (HWND tracked = TakeMouseLeaveTarget(left))
-    if (CWnd* window = CWnd::FromHandle(tracked)) Deliver(*window, WM_MOUSELEAVE, 0, 0);
-}
+void Driver::MoveAway() { DeliverMouseMove(nullptr, {}); }
 
 void Driver::Press(int id) {
   Hover(id);
@@ -162,8 +139,8 @@ void Driver::ClickAt(int id, CPoint point, Modifiers modifiers) {
   Hover(id);
   SetModifierKeys(modifiers.shift, modifiers.control);
   const WPARAM keys = (modifiers.shift ? MK_SHIFT : 0) | (modifiers.control ? MK_CONTROL : 0);
-  MouseAt(Reachable(id), WM_LBUTTONDOWN, point, keys | MK_LBUTTON);
-  MouseAt(Reachable(id), WM_LBUTTONUP, point, keys);
+  DeliverInput(Reachable(id), WM_LBUTTONDOWN, keys | MK_LBUTTON, point.ToLParam());
+  DeliverInput(Reachable(id), WM_LBUTTONUP, keys, point.ToLParam());
   SetModifierKeys(false, false);
 }
 
@@ -185,17 +162,6 @@ void Driver::Focus(int id) {
   if (target.IsWindowEnabled()) target.SetFocus();
 }
 
-void Driver::Stroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers) {
-  SetModifierKeys(modifiers.shift, modifiers.control);
-  const HWND handle = target.m_hWnd;
-  Deliver(target, WM_KEYDOWN, virtualKey, 1);
-  // The key may have moved the focus or closed the window.
-  if (CWnd* still = CWnd::FromHandle(handle); still && character)
-    Deliver(*still, WM_CHAR, static_cast<unsigned char>(character), 1);
-  if (CWnd* still = CWnd::FromHandle(handle)) Deliver(*still, WM_KEYUP, virtualKey, 1);
-  SetModifierKeys(false, false);
-}
-
 void Driver::Type(int id, std::string_view text) {
   Focus(id);
   TypeAtFocus(id, text);
@@ -204,7 +170,7 @@ void Driver::Type(int id, std::string_view text) {
 void Driver::TypeAtFocus(int id, std::string_view text) {
   for (char c : text) {
     CWnd* focus = CWnd::GetFocus();
-    Stroke(focus ? *focus : Reachable(id), KeyOfCharacter(c), c, {});
+    DeliverKeyStroke(focus ? *focus : Reachable(id), KeyOfCharacter(c), c, {});
   }
 }
 
@@ -216,12 +182,12 @@ void Driver::Key(int id, UINT virtualKey, Modifiers modifiers) {
 void Driver::KeyToFocus(UINT virtualKey, Modifiers modifiers) {
   CWnd* focus = CWnd::GetFocus();
   CWnd& target = focus ? *focus : Dialog();
-  Stroke(target, virtualKey, CharacterOfKey(virtualKey, modifiers), modifiers);
+  DeliverKeyStroke(target, virtualKey, CharacterOfKey(virtualKey, modifiers), modifiers);
 }
 
 void Driver::Strike(const KeyStroke& stroke) {
   CWnd* focus = CWnd::GetFocus();
-  Stroke(focus ? *focus : Dialog(), stroke.key, stroke.character, stroke.modifiers);
+  DeliverKeyStroke(focus ? *focus : Dialog(), stroke.key, stroke.character, stroke.modifiers);
 }
 
 void Driver::Choose(int id, std::string_view entry) {

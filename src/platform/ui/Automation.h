@@ -15,10 +15,8 @@
 //   });
 //   WreckFinder(...);
 //
-// Input goes the way a user's does: PreTranslateMessage of the window and
-// its parents, then the dialog keyboard interface, then the control.
-// Disabled controls do not get input; hidden or missing ones raise
-// AutomationError, since a user could not reach them either.
+// Input goes the way a user's does (Input.h). Hidden or missing controls
+// raise AutomationError, since a user could not reach them either.
 
 #include <functional>
 #include <stdexcept>
@@ -27,6 +25,7 @@
 #include <vector>
 
 #include "frame/Api.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/WinConstants.h"
 
 class CWnd;
@@ -39,11 +38,6 @@ enum class ModalTurn { Started, Idle, Menu };
 
 struct AutomationError : std::runtime_error {
   using std::runtime_error::runtime_error;
-};
-
-struct Modifiers {
-  bool shift = false;
-  bool control = false;
 };
 
 struct KeyStroke {
@@ -126,10 +120,7 @@ class OVERLAYS_API Driver {
  private:
   CWnd& Reachable(int id) const;
   void ChooseRow(int id, int index, bool doubleClick);
-  void Deliver(CWnd& target, UINT message, WPARAM wParam, LPARAM lParam);
   void Mouse(CWnd& target, UINT message);
-  void MouseAt(CWnd& target, UINT message, CPoint point, WPARAM keys = 0);
-  void Stroke(CWnd& target, UINT virtualKey, char character, Modifiers modifiers);
   void TypeAtFocus(int id, std::string_view text);
 
   CDialog* dialog_ = nullptr;
