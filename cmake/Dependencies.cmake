@@ -41,3 +41,11 @@ if(OVERLAYS_TESTS OR (OVERLAYS_BENCH AND NOT OVERLAYS_SANITIZE))
     message(FATAL_ERROR "GDAL's Python binding not found (Debian: python3-gdal)")
   endif()
 endif()
+# Qt 6 draws the desktop host's chart and windows. Optional: the module
+# and the command-line host build without it, and the sanitizer trees turn
+# it off.
+find_package(Qt6 6.4 QUIET COMPONENTS Widgets Gui)
+option(OVERLAYS_QT "Build the Qt desktop host" ${Qt6Widgets_FOUND})
+if(OVERLAYS_QT)
+  find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Gui)
+endif()
