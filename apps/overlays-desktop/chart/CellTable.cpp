@@ -53,7 +53,7 @@ void CellTable::Build(const QRectF& bounds, std::span<const QRectF> boxes, doubl
 
 void CellTable::Query(const QRectF& area, std::span<const QRectF> boxes,
                       const std::function<void(std::uint32_t)>& found) const {
-  if (columns_ == 0 || !area.intersects(bounds_.adjusted(-1, -1, 1, 1))) return;
+  if (columns_ == 0) return;
   const CellRange q = RangeOf(area);
   for (int row = q.row0; row <= q.row1; ++row) {
     for (int column = q.column0; column <= q.column1; ++column) {

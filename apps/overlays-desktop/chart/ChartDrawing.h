@@ -17,6 +17,11 @@
 
 namespace chart {
 
+// Names beside point symbols (wrecks, turbines, shapefile entities) show
+// only at scales finer than this, plane metres a pixel: coarser, they
+// would bury the symbols.
+inline constexpr double kPointLabelsFinerThan = 800;
+
 // A colour value of the module's lists, 0x00BBGGRR.
 QColor ColourFromBgr(std::uint32_t bgr);
 // A KML colour as the KML reader keeps it, 0x00RRGGBB.

@@ -38,7 +38,7 @@ double ChartView::GroundMetresPerPixel(QPointF screen) const {
 }
 
 void ChartView::ZoomAbout(QPointF screen, double factor) {
-  if (!(factor > 0)) return;
+  if (!(factor > 0) || !std::isfinite(factor)) return;
   const QPointF anchor = ToPlane(screen);
   SetMetresPerPixel(metresPerPixel_ / factor);
   const QPointF drift = ToPlane(screen) - anchor;

@@ -10,9 +10,11 @@ namespace {
 // Short enough that a view at harbour scale draws little it does not show,
 // long enough that the boxes and cell lists stay a small part of the data.
 constexpr std::uint32_t kPieceVertices = 64;
-// Each coarser copy drops what lies within four times the last one's
-// tolerance (plane metres); the first is full detail.
-constexpr std::array<double, 8> kTolerances = {0, 30, 120, 480, 1920, 7680, 30720, 122880};
+// Each coarser copy drops what lies within twice the last one's tolerance
+// (plane metres), so that the copy a scale takes is never much finer than
+// it needs; the first is full detail.
+constexpr std::array<double, 14> kTolerances = {0,    30,    60,    120,   240,   480,    960,
+                                                1920, 3840,  7680,  15360, 30720, 61440, 122880};
 // A copy serves while its tolerance stays under half a pixel: what it
 // dropped cannot be seen.
 constexpr double kPixelTolerance = 0.5;

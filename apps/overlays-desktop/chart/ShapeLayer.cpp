@@ -116,6 +116,7 @@ void ShapeLayer::DrawShape(QPainter& painter, const ChartView& view, const CShap
     const QPointF at = view.ToScreen(geometry.points[i]);
     painter.fillRect(QRectF(at.x() - half, at.y() - half, size.pointWidth, size.pointWidth), colour);
   });
+  if (view.MetresPerPixel() >= kPointLabelsFinerThan) return;
   ScreenOccupancy room(view.Viewport(), kLabelCell);
   for (std::size_t i = 0; i < geometry.labels.size() && i < geometry.labelPlaces.size(); ++i) {
     const QPointF at = view.ToScreen(geometry.labelPlaces[i]);

@@ -21,6 +21,7 @@ void TurbineLayer::Draw(QPainter& painter, const ChartView& view) {
   const QColor colour = ColourFromBgr(turbines_.colour);
   const QRectF screen = QRectF(QPointF(0, 0), QSizeF(view.Viewport())).adjusted(-16, -16, 16, 16);
   ScreenOccupancy labels(view.Viewport(), kLabelCell);
+  const bool labelled = turbines_.label == 1 && view.MetresPerPixel() < kPointLabelsFinerThan;
   for (const WindFarmDef& farm : turbines_.farms) {
     for (const TurbineDef& turbine : farm.turbines) {
       const QPointF at = view.ScreenOf({turbine.position.y, turbine.position.x});
@@ -33,7 +34,7 @@ void TurbineLayer::Draw(QPainter& painter, const ChartView& view) {
         const QImage& picture = pictures_[static_cast<std::size_t>(turbine.image)];
         painter.drawImage(at - QPointF(picture.width() / 2.0, picture.height() / 2.0), picture);
       }
-      if (turbines_.label == 1 && labels.Claim(at)) DrawLabel(painter, at + QPointF(6, 0), ScreenText(turbine.feature), colour);
+      if (labelled && labels.Claim(at)) DrawLabel(painter, at + QPointF(6, 0), ScreenText(turbine.feature), colour);
     }
   }
   painter.setBrush(Qt::NoBrush);

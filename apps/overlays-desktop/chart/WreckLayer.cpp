@@ -73,13 +73,14 @@ void WreckLayer::DrawSearchCircle(QPainter& painter, const ChartView& view) cons
 void WreckLayer::DrawCategory(QPainter& painter, const ChartView& view, const Category& category) const {
   ScreenOccupancy symbols(view.Viewport(), kSymbolCell);
   ScreenOccupancy labels(view.Viewport(), kLabelCell);
+  const bool labelled = searchList_.label && view.MetresPerPixel() < kPointLabelsFinerThan;
   const double symbolPixels = kSymbolCell.width();
   category.index.Visit(view.VisiblePlane(), view.MetresPerPixel(), symbolPixels, [&](std::uint32_t i) {
     const QPointF at = view.ToScreen(category.places[i]);
     if (!symbols.Claim(at)) return;
     const WreckDef& record = *category.records[i];
     DrawSymbol(painter, at, record);
-    if (searchList_.label && labels.Claim(at)) DrawLabel(painter, at + QPointF(10, 0), LabelOf(record), Qt::black);
+    if (labelled && labels.Claim(at)) DrawLabel(painter, at + QPointF(10, 0), LabelOf(record), Qt::black);
   });
 }
 
