@@ -7,6 +7,7 @@
 // and the ratio. Without the file it says how to make it and measures
 // nothing.
 
+#include "Coastline.h"
 #include "Compare.h"
 
 #include <QGuiApplication>
@@ -30,7 +31,7 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-const stdfs::path kCoastline = stdfs::path(OVERLAYS_BINARY_DIR) / "bench-data" / "coastline" / "coastline.shp";
+using bench_support::kCoastline;
 constexpr std::size_t kWrecks = 1'000'000;
 constexpr QSize kFrame(1280, 800);
 
@@ -156,11 +157,7 @@ BENCHMARK(BM_PlainCoastline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Min
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!stdfs::exists(kCoastline)) {
-    std::printf("skipped: %s is missing; bench/fetch_coastline.sh %s makes it\n", kCoastline.c_str(),
-                OVERLAYS_BINARY_DIR);
-    return 0;
-  }
+  if (bench_support::CoastlineMissing()) return 0;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication application(argc, argv);
   // ms per frame of the plain drawing over ours: how much the index and
