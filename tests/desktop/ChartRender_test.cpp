@@ -20,7 +20,6 @@ namespace {
 
 using chart::GeoPosition;
 using desktop_test::SampleChart;
-using desktop_test::SampleLists;
 
 constexpr QSize kScreen(480, 360);
 constexpr int kProbeHalf = 15;  // the probe box: 31 x 31 pixels around the position
@@ -88,7 +87,7 @@ SampleChart* DesktopChart::sample_ = nullptr;
 // Isles is kept for a person to look at.
 TEST_F(DesktopChart, SampleDataFillsEveryList) {
   Save(Render({52.5 / 57.2957795131, -3.0 / 57.2957795131}, 4500), "all");
-  SampleLists& lists = sample_->Lists();
+  chart::HostLists& lists = sample_->Lists();
   EXPECT_FALSE(lists.searchList.records.empty());
   EXPECT_EQ(lists.kml.GetCount(), 1u);
   EXPECT_EQ(lists.shapes.GetCount(), 1u);

@@ -25,7 +25,7 @@ void CopyIn(testing_support::TestMachine& machine, const stdfs::path& host) {
   if (bytes) machine.Write(kSamples + host.filename().string(), *bytes);
 }
 
-void FillWrecks(SampleLists& lists) {
+void FillWrecks(chart::HostLists& lists) {
   tools::SampleWreckGenerator generator(kWreckSeed);
   for (std::size_t i = 0; i < kSampleWrecks; ++i) lists.wrecks.Add(new WreckDef(generator.Next()));
   // A search of 10 NM around the first record, as the search dialog runs
@@ -42,7 +42,7 @@ void FillWrecks(SampleLists& lists) {
   for (std::size_t i : found) search.Add(lists.wrecks.GetAt(i));
 }
 
-void FillWindFarms(testing_support::TestMachine& machine, SampleLists& lists) {
+void FillWindFarms(testing_support::TestMachine& machine, chart::HostLists& lists) {
   CopyIn(machine, OVERLAYS_SAMPLE_WINDFARMS);
   const std::string package = kSamples + stdfs::path(OVERLAYS_SAMPLE_WINDFARMS).filename().string();
   const std::string folder = std::string(kSamples) + "WindFarms\\";
@@ -55,7 +55,7 @@ void FillWindFarms(testing_support::TestMachine& machine, SampleLists& lists) {
   lists.boundaries.colour = 0x008000;  // green
 }
 
-void FillOverlayFiles(testing_support::TestMachine& machine, SampleLists& lists) {
+void FillOverlayFiles(testing_support::TestMachine& machine, chart::HostLists& lists) {
   CopyIn(machine, OVERLAYS_SAMPLE_KMZ);
   lists.kml.Add(kSamples + stdfs::path(OVERLAYS_SAMPLE_KMZ).filename().string());
   for (const char* extension : {".shp", ".shx", ".dbf", ".prj"})
@@ -68,7 +68,7 @@ void FillOverlayFiles(testing_support::TestMachine& machine, SampleLists& lists)
   lists.shapes.Append(std::move(shape));
 }
 
-void FillSeaAreas(SampleLists& lists) {
+void FillSeaAreas(chart::HostLists& lists) {
   host::FillSeaAreas(lists.seaAreas);
   for (std::size_t i = 0; i < lists.seaAreas.areas.size(); ++i)
     if (lists.seaAreas.areas[i].name == "Plymouth") lists.seaAreas.activeArea = static_cast<std::int16_t>(i);
@@ -91,21 +91,14 @@ std::filesystem::path ScreenshotFolder() {
   return folder && *folder ? stdfs::path(folder) : stdfs::path(OVERLAYS_BINARY_DIR);
 }
 
-SampleLists::~SampleLists() {
-  for (WreckDef* record : wrecks.records) delete record;
-}
-
-SampleChart::SampleChart() : lists_(std::make_unique<SampleLists>()) {
+SampleChart::SampleChart() : lists_(std::make_unique<chart::HostLists>()) {
   EnsureGuiApplication();
-  SampleLists& lists = *lists_;
+  chart::HostLists& lists = *lists_;
   FillWrecks(lists);
   FillWindFarms(machine_, lists);
   FillOverlayFiles(machine_, lists);
   FillSeaAreas(lists);
-  chart::AddHostLayers(chart,
-                       {lists.wrecks, lists.searchList, lists.kml, lists.shapes, lists.turbines, lists.boundaries,
-                        lists.seaAreas},
-                       OVERLAYS_WORLD_COASTLINE);
+  chart::AddHostLayers(chart, lists, OVERLAYS_WORLD_COASTLINE);
 }
 
 }  // namespace desktop_test

@@ -23,26 +23,15 @@ void EnsureGuiApplication();
 // Where chart-*.png go: $OVERLAYS_SCREENSHOTS, else the build folder.
 std::filesystem::path ScreenshotFolder();
 
-struct SampleLists {
-  CWreckList wrecks;
-  CWreckList searchList;
-  CKMLFileList kml;
-  CShapeFileList shapes;
-  CTurbineList turbines;
-  CWindFarmBoundaryList boundaries;
-  CSeaAreas seaAreas;
-  ~SampleLists();
-};
-
 class SampleChart {
  public:
   SampleChart();
   chart::Chart chart;
-  SampleLists& Lists() { return *lists_; }
+  chart::HostLists& Lists() { return *lists_; }
 
  private:
   testing_support::TestMachine machine_;
-  std::unique_ptr<SampleLists> lists_;
+  std::unique_ptr<chart::HostLists> lists_;
 };
 
 }  // namespace desktop_test

@@ -10,7 +10,7 @@
 
 namespace chart {
 
-void AddHostLayers(Chart& chart, const HostLists& lists, const std::filesystem::path& coastline) {
+void AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& coastline) {
   auto coast = std::make_unique<CoastlineLayer>();
   coast->Load(coastline, chart.Projection());
   chart.AddLayer(std::move(coast));
