@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "GuiLoader.h"
 #include "Host.h"
 
 namespace {
@@ -54,9 +55,31 @@ int ReportUsageError(const CLI::App& app, const std::string& message) {
   return kFailure;
 }
 
+// Parses the command line, which runs the command; the exit status.
+int RunCommandLine(CLI::App& app, const std::vector<char*>& args) {
+  try {
+    app.parse(static_cast<int>(args.size()), args.data());
+    if (app.get_subcommands().empty()) return ReportUsageError(app, "a command is required");
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+    return ReportUsageError(app, e.what());
+  } catch (const host::CommandError& e) {
+    std::cerr << "overlays: " << e.what() << "\n";
+    return kFailure;
+  } catch (const std::exception& e) {
+    std::cerr << "overlays: unexpected failure: " << e.what() << "\n";
+    return kUnexpectedFailure;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --gui decides where the whole command runs, so it is taken before
+  // parsing; the flag below only shows it in the help.
+  std::vector<char*> args(argv, argv + argc);
+  const bool gui = host::TakeGuiFlag(args);
   CLI::App app{"overlays: the command-line host of the chart overlays module", "overlays"};
   app.set_version_flag("--version", "overlays " OVERLAYS_VERSION);
   // At most one command; none at all is reported after parsing, so that an
@@ -72,21 +95,10 @@ int main(int argc, char** argv) {
       ->type_name("L=DIR[,TYPE]")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_flag("--gui", "Show the dialogs a command opens in real windows (needs a display)");
   app.parse_complete_callback([&] { host::InstallPlatform(options); });
   for (const auto& add : kCommands) add(app, options);
 
-  try {
-    app.parse(argc, argv);
-    if (app.get_subcommands().empty()) return ReportUsageError(app, "a command is required");
-  } catch (const CLI::ParseError& e) {
-    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
-    return ReportUsageError(app, e.what());
-  } catch (const host::CommandError& e) {
-    std::cerr << "overlays: " << e.what() << "\n";
-    return kFailure;
-  } catch (const std::exception& e) {
-    std::cerr << "overlays: unexpected failure: " << e.what() << "\n";
-    return kUnexpectedFailure;
-  }
-  return 0;
+  if (!gui) return RunCommandLine(app, args);
+  return host::RunWithGui(args, [&] { return RunCommandLine(app, args); });
 }
