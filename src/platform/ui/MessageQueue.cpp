@@ -1,5 +1,6 @@
 #include "platform/ui/MessageQueue.h"
 
+#include "platform/ui/Backend.h"
 #include "platform/ui/WinConstants.h"
 #include "platform/ui/Wnd.h"
 
@@ -163,6 +164,7 @@ bool MessageQueue::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ++system.activity;
   }
   system.wake.notify_all();
+  WakeBackend();
   return true;
 }
 
@@ -192,6 +194,7 @@ LRESULT MessageQueue::SendAcross(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   system.queues[it->second.owner].sent.push_back(&call);
   ++system.activity;
   system.wake.notify_all();
+  WakeBackend();
   while (!call.settled)
     if (!ServeSentLocked(system, lock)) system.wake.wait(lock);
   return call.result;
@@ -290,6 +293,7 @@ void MessageQueue::WorkerEnded() {
   --system.liveWorkers;
   ++system.activity;
   system.wake.notify_all();
+  WakeBackend();
 }
 
 void MessageQueue::WaitForWorkers() {
