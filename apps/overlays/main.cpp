@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
       ->type_name("L=DIR[,TYPE]")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  app.add_flag("--gui", "Show the dialogs a command opens in real windows (needs a display)");
+  app.add_flag("--gui")->description("Show the dialogs a command opens in real windows (needs a display)");
   app.parse_complete_callback([&] { host::InstallPlatform(options); });
   for (const auto& add : kCommands) add(app, options);
 

@@ -20,6 +20,11 @@ namespace platform::ui {
 class Driver;
 }
 
+#include <ostream>
+
+// gtest shows Qt's strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace desktop_test {
 
 class DesktopSession {
