@@ -15,7 +15,7 @@
 #include <map>
 #include <memory>
 
-#include "SampleWrecks.h"
+#include "SampleWreckList.h"
 #include "frame/Exports.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "platform/fs/Platform.h"
@@ -23,7 +23,6 @@
 #include "platform/ui/Automation.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Dialog.h"
-#include "wrecks/DateText.h"
 #include "wrecks/WreckList.h"
 #include "wrecks/WreckResources.h"
 
@@ -37,25 +36,14 @@ constexpr double kCentreLatitude = 54 * kRadiansPerDegree;
 constexpr double kCentreLongitude = -2 * kRadiansPerDegree;
 
 struct Records {
-  CWreckList wrecks;
+  tools::SampleWreckList sample;
   CWreckList searchList;
 
-  explicit Records(std::size_t count) {
-    tools::SampleWreckGenerator generator(11);
-    for (std::size_t i = 0; i < count; ++i) {
-      auto* record = new WreckDef(generator.Next());
-      record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
-      wrecks.Add(record);
-    }
-    wrecks.earliestYear = 1700;
-    wrecks.latestYear = 2026;
+  explicit Records(std::size_t count) : sample(11, count) {
     searchList.centreLatitude = kCentreLatitude;
     searchList.centreLongitude = kCentreLongitude;
     searchList.searchRadius = kWholeSample;
     searchList.showWrecks = searchList.showObstructions = true;
-  }
-  ~Records() {
-    for (WreckDef* r : wrecks.records) delete r;
   }
 };
 
@@ -85,7 +73,7 @@ void BM_FirstFrameOfTheResult(benchmark::State& state) {
     d.Click(IDOK);
   });
   tagXY unused;
-  WreckFinder(&records.wrecks, &records.searchList, nullptr, unused);
+  WreckFinder(&records.sample.wrecks, &records.searchList, nullptr, unused);
   state.counters["rows"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_FirstFrameOfTheResult)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

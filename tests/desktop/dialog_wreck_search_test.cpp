@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "SampleWrecks.h"
+#include "SampleWreckList.h"
 #include "desktop/DesktopSession.h"
 #include "frame/Exports.h"
 #include "geodesy/angle/AngleUnits.h"
@@ -18,7 +18,6 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 #include "support/TestMachine.h"
-#include "wrecks/DateText.h"
 #include "wrecks/WreckList.h"
 #include "wrecks/WreckResources.h"
 
@@ -33,20 +32,9 @@ constexpr std::size_t kRecords = 400;
 class DesktopWreckSearch : public testing::Test {
  protected:
   void SetUp() override {
-    tools::SampleWreckGenerator generator(3);
-    for (std::size_t i = 0; i < kRecords; ++i) {
-      auto* record = new WreckDef(generator.Next());
-      record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
-      wrecks.Add(record);
-    }
-    wrecks.earliestYear = 1700;
-    wrecks.latestYear = 2026;
     searchList.centreLatitude = 54 * kRadiansPerDegree;
     searchList.centreLongitude = -2 * kRadiansPerDegree;
     searchList.showWrecks = searchList.showObstructions = true;
-  }
-  void TearDown() override {
-    for (WreckDef* r : wrecks.records) delete r;
   }
   // Opens the search and works it with `work`; the export's result.
   bool Open(const std::function<void(Driver&)>& work) {
@@ -55,12 +43,12 @@ class DesktopWreckSearch : public testing::Test {
       work(d);
     });
     tagXY unused;
-    return WreckFinder(&wrecks, &searchList, nullptr, unused);
+    return WreckFinder(&sample.wrecks, &searchList, nullptr, unused);
   }
 
   testing_support::TestMachine machine;
   DesktopSession session;
-  CWreckList wrecks;
+  tools::SampleWreckList sample{3, kRecords};
   CWreckList searchList;
 };
 
