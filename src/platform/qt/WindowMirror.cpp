@@ -4,6 +4,7 @@
 
 #include "platform/qt/ControlView.h"
 #include "platform/qt/ViewFactory.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
 
 namespace platform::qt {
@@ -21,6 +22,10 @@ QWidget* WindowMirror::ParentWidgetOf(const CWnd& window) const {
 
 void WindowMirror::Add(CWnd& window, const std::function<void(QWidget*)>& watch) {
   if (!window.m_hWnd || views_.contains(window.m_hWnd)) return;
+  if (dynamic_cast<CToolTipCtrl*>(&window)) {
+    toolTips_.insert(window.m_hWnd);
+    return;
+  }
   std::shared_ptr<ControlView> view = MakeView(window, ParentWidgetOf(window));
   if (!view) return;
   for (QWidget* part : view->InputParts()) {
@@ -33,6 +38,7 @@ void WindowMirror::Add(CWnd& window, const std::function<void(QWidget*)>& watch)
 }
 
 void WindowMirror::Remove(CWnd& window) {
+  toolTips_.remove(window.m_hWnd);
   auto found = views_.find(window.m_hWnd);
   if (found == views_.end()) return;
   for (QWidget* part : (*found)->InputParts()) parts_.remove(part);
@@ -68,6 +74,13 @@ HWND WindowMirror::HandleOfPart(const QObject* part) const { return parts_.value
 QWidget* WindowMirror::WidgetOf(const CWnd& window) const {
   ControlView* view = ViewOf(window.m_hWnd);
   return view ? view->Widget() : nullptr;
+}
+
+std::string WindowMirror::ToolTipOf(const CWnd& window) const {
+  for (HWND handle : toolTips_)
+    if (const auto* tips = dynamic_cast<const CToolTipCtrl*>(CWnd::FromHandle(handle)))
+      if (std::string text = tips->GetText(&window); !text.empty()) return text;
+  return {};
 }
 
 }  // namespace platform::qt

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/ui/WinConstants.h"
 
@@ -41,6 +42,10 @@ class WindowMirror {
   // The window whose view takes input through `part`, or null.
   HWND HandleOfPart(const QObject* part) const;
   QWidget* WidgetOf(const CWnd& window) const;
+  // The tip a tool-tip control holds for the window, empty for none. Tips
+  // are read when Qt is about to show one, so a tip added or changed at
+  // any time shows as it stands.
+  std::string ToolTipOf(const CWnd& window) const;
 
  private:
   QWidget* ParentWidgetOf(const CWnd& window) const;
@@ -49,6 +54,8 @@ class WindowMirror {
   QHash<HWND, std::shared_ptr<ControlView>> views_;
   QHash<const QObject*, HWND> parts_;
   QSet<HWND> changed_;
+  // Tool-tip controls have no widget; Qt shows their tips.
+  QSet<HWND> toolTips_;
   bool focusChanged_ = false;
 };
 
