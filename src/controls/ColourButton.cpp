@@ -127,6 +127,10 @@ ButtonLook CColourButton::Look() const {
   return {face, colours_.currentText, EDGE_RAISED, BitmapFor(false), focused, kInsetPixels};
 }
 
+void CColourButton::DrawItem(DRAWITEMSTRUCT* draw) {
+  if (draw && draw->pDC) Paint(*draw->pDC);
+}
+
 void CColourButton::Paint(CDC& dc) const {
   static constexpr const char* kBitmapNames[] = {"", "normal", "hover", "pressed", "disabled"};
   const ButtonLook look = Look();
@@ -141,7 +145,7 @@ void CColourButton::Paint(CDC& dc) const {
   } else {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(look.text);
-    dc.DrawText(GetWindowText(), inside);
+    dc.DrawText(GetWindowText(), inside, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
   if (look.focusRect) dc.DrawFocusRect(inside);
 }

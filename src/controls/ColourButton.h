@@ -57,6 +57,7 @@ class OVERLAYS_API CColourButton : public CButton {
   bool IsPressedState() const { return pressedState_; }
   ButtonLook Look() const;
   void Paint(CDC& dc) const;
+  void DrawItem(DRAWITEMSTRUCT* draw) override;
 
   const MessageMap& GetMessageMap() const override;
 

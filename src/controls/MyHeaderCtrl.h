@@ -23,6 +23,7 @@ class OVERLAYS_API CMyHeaderCtrl : public CHeaderCtrl {
   COLORREF GetBackgroundColour() const { return background_; }
   COLORREF GetTextColour() const { return text_; }
   HeaderItemLook ItemLook(int index) const;
+  void DrawItem(DRAWITEMSTRUCT* draw) override;
 
  private:
   COLORREF background_ = 0xCC7B00;

@@ -70,6 +70,7 @@ const MessageMap& CMyListCtrl::GetMessageMap() const {
       H::Message(WM_VSCROLL, &CMyListCtrl::OnScroll),
       H::Message(WM_DESTROY, &CMyListCtrl::OnDestroy),
       H::NotifyReflect(LVN_BEGINLABELEDIT, &CMyListCtrl::OnBeginLabelEdit),
+      H::NotifyReflect(NM_CUSTOMDRAW, &CMyListCtrl::OnCustomDraw),
   });
   return map;
 }
@@ -198,6 +199,15 @@ CellColours CMyListCtrl::ColoursOf(int row, int column) const {
   if (imageOneColour_ && GetItem(&item) && item.iImage == 1) return {imageOneColour_, text};
   if (oddRowColour_ && row % 2 == 1) return {oddRowColour_, text};
   return {background, text};
+}
+
+// Each cell is painted in its scheme's colours.
+void CMyListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
+  auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+  const CellColours colours = ColoursOf(static_cast<int>(draw->dwItemSpec), draw->iSubItem);
+  draw->clrText = colours.text;
+  draw->clrTextBk = colours.background;
+  *result = CDRF_NEWFONT;
 }
 
 void CMyListCtrl::OnLButtonDown(UINT flags, CPoint point) {

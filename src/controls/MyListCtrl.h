@@ -88,6 +88,7 @@ class OVERLAYS_API CMyListCtrl : public CListCtrl {
   void OnDestroy();
   void OnEndLabelEdit(NMHDR* header, LRESULT* result);
   void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
+  void OnCustomDraw(NMHDR* header, LRESULT* result);
   void SetUpHeader();
   void StartEdit(int row, int column);
   void OpenChoice(int row, int column, WPARAM cell);

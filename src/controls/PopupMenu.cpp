@@ -44,7 +44,7 @@ void CPopupMenu::DrawItem(DRAWITEMSTRUCT* draw) {
   dc.SetTextColor(look.text);
   const std::string text = GetMenuString(draw->itemID, MF_BYCOMMAND);
   if (look.tick) dc.DrawLine({rect.left + 2, rect.CenterPoint().y}, {rect.left + 8, rect.bottom - 4}, PS_SOLID, kWhite);
-  dc.DrawText(text, rect);
+  dc.DrawText(text, rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
   if (look.lineStyle >= 0) {
     const int y = rect.CenterPoint().y;
     dc.DrawLine({rect.CenterPoint().x, y}, {rect.right - 4, y}, look.lineStyle, kWhite);

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "controls/ColourButton.h"
+#include "platform/ui/Backend.h"
 #include "controls/ColourPickerComboBoxEx.h"
 #include "controls/PopupMenu.h"
 #include "controls/StandardColours.h"
@@ -55,9 +56,10 @@ TEST_F(ColourButtonTest, LooksByStateAndGreyWhenDisabledWhateverItsColours) {
   const ButtonLook look = button.Look();
   EXPECT_EQ(std::tuple(look.face, look.text, look.edge), std::tuple(COLORREF{0x808080}, COLORREF{0xC0C0C0}, 0));
   CDC dc;
-  button.Paint(dc);
-  ASSERT_FALSE(dc.Operations().empty());
+  ASSERT_TRUE(platform::ui::PaintWindow(button, dc)) << "owner-drawn: the button paints its own face";
   EXPECT_EQ(dc.Operations().front().colour, 0x808080u) << "painted as it looks";
+  const DrawOp& caption = dc.Operations().back();
+  EXPECT_EQ(std::tuple(caption.text, caption.format), std::tuple("Go", DT_CENTER | DT_VCENTER | DT_SINGLELINE));
 }
 
 TEST_F(ColourButtonTest, BitmapButtonsShowTheBitmapOfTheirState) {

@@ -8,6 +8,8 @@
 #include "EditFields.h"
 #include "controls/CellEditors.h"
 #include "controls/MyListCtrl.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/DC.h"
 #include "frame/ConfigFile.h"
 #include "frame/MessageNames.h"
 #include "platform/text/CodePage.h"
@@ -230,7 +232,17 @@ TEST_F(ListTest, HeaderAndColumnsSizeToTheirCaptionsAndCells) {
   list.AddColumn("Blade\nRadius");
   EXPECT_EQ(list.HeaderFont().Descriptor().lfHeight, -25) << "19 points for two lines";
   EXPECT_EQ(list.HeaderHeight(), 25 + 4);
-  EXPECT_EQ(list.Header().ItemLook(kColumnCount).lines, (std::vector<std::string>{"Blade", "Radius"}));
+  CDC dc;
+  ASSERT_TRUE(platform::ui::PaintWindow(list.Header(), dc)) << "the captions are owner-drawn";
+  std::vector<DrawOp> lines;
+  std::copy_if(dc.Operations().begin(), dc.Operations().end(), std::back_inserter(lines),
+               [](const DrawOp& op) { return op.kind == DrawOp::Kind::Text; });
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kColumnCount + 2)) << "a line a caption, two for the last";
+  const DrawOp& blade = lines[kColumnCount];
+  const DrawOp& radius = lines[kColumnCount + 1];
+  EXPECT_EQ(std::tuple(blade.text, radius.text), std::tuple("Blade", "Radius"));
+  EXPECT_EQ(radius.rect.top, blade.rect.bottom) << "one line under the other";
+  EXPECT_EQ(blade.font, list.Header().GetFont()) << "in the header's font";
   list.SetItemText(0, kColumnCount, "1");
   list.SetItemText(0, kText, "Penzance Harbour");
   list.AutoSizeColumns(true);
@@ -265,8 +277,9 @@ TEST_F(ListTest, ColoursFollowTheSchemeAndTheRowAndColumnRules) {
   list.SetRowColours(0xEEEEEE, 0x0000FF, 0xFFFFFF, 0);
   list.SetMarkedRow(2);
   const auto colours = [&](int row, int column) {
-    const CellColours c = list.ColoursOf(row, column);
-    return std::pair(c.background, c.text);
+    // What a backend paints the cell in.
+    const NMLVCUSTOMDRAW c = list.CustomDrawCell(row, column);
+    return std::pair(c.clrTextBk, c.clrText);
   };
   EXPECT_EQ(colours(0, 0), std::pair(COLORREF{0xFFFFFF}, COLORREF{0}));
   EXPECT_EQ(colours(1, 0), std::pair(COLORREF{0xEEEEEE}, COLORREF{0})) << "odd row";

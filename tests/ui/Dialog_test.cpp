@@ -1,11 +1,12 @@
-// Modal dialogs built from templates, worked through the automation hook,
-// and the timers their loop runs.
+// Modal dialogs built from templates, worked through the automation hook
+// or a backend under them, and the timers their loop runs.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/InvariantChecker.h"
 
@@ -17,6 +18,7 @@ using platform::ui::FakeClock;
 using platform::ui::ModalTurn;
 using platform::ui::ScopedAutomation;
 using platform::ui::ScopedClock;
+using platform::ui::WindowChange;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
@@ -123,6 +125,76 @@ TEST_F(DialogTest, UserFillsTheFormAndPressesEnter) {
   EXPECT_EQ(dialog.nameChanges, 8);
   EXPECT_EQ(dialog.opened, "second") << "the row's double click reached the dialog";
   EXPECT_THAT(checker.Problems(), IsEmpty());
+}
+
+// A backend that writes down what it is told, and whose "user" acts when
+// the modal loop waits: the way a pixel backend sits under the dialogs.
+class RecordingBackend : public platform::ui::Backend {
+ public:
+  void Created(CWnd& w) override { life.push_back("+" + std::to_string(w.GetDlgCtrlID())); }
+  void Changed(CWnd& w, WindowChange change) override { changes.emplace_back(w.GetDlgCtrlID(), change); }
+  void Destroyed(CWnd& w) override { life.push_back("-" + std::to_string(w.GetDlgCtrlID())); }
+  bool WaitForWork(std::optional<platform::ui::Millis>) override {
+    ++waits;
+    if (!user) return false;
+    std::exchange(user, {})();
+    return true;
+  }
+  void Wake() override {}
+  UINT TrackPopupMenu(CMenu&, CPoint, CWnd*) override { return menuChoice; }
+
+  std::vector<std::string> life;
+  std::vector<std::pair<int, WindowChange>> changes;
+  std::function<void()> user;
+  int waits = 0;
+  UINT menuChoice = 0;
+};
+
+TEST_F(DialogTest, ABackendMirrorsTheDialogAndItsUserWorksItThroughInputMessages) {
+  using namespace platform::ui;
+  RecordingBackend backend;
+  ScopedBackend installed(backend);
+  CFormDlg dialog;
+  backend.user = [&] {
+    dialog.name.SetFocus();
+    for (char c : std::string("Fal")) DeliverKeyStroke(dialog.name, KeyOfCharacter(c), c, {});
+    DeliverInput(*dialog.GetDlgItem(IDOK), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    DeliverInput(*dialog.GetDlgItem(IDOK), WM_LBUTTONUP, 0, 0);
+  };
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.nameAtEnd, "Fal");
+  EXPECT_EQ(backend.waits, 1) << "the loop waited once, on the backend";
+  EXPECT_THAT(backend.life, ElementsAre("+0", "+106", "+101", "+102", "+103", "+104", "+107", "+1", "+2", "-106", "-101",
+                                        "-102", "-103", "-104", "-107", "-1", "-2", "-0"))
+      << "the dialog before its controls; its controls go first";
+  const auto told = [&](int id, WindowChange change) {
+    return std::count(backend.changes.begin(), backend.changes.end(), std::pair(id, change));
+  };
+  EXPECT_GE(told(kNameEdit, WindowChange::State), 3) << "each typed character";
+  EXPECT_GE(told(kNameEdit, WindowChange::Focus), 1);
+  EXPECT_GE(told(0, WindowChange::Visibility), 1) << "the dialog shown";
+  EXPECT_GE(told(kRowsList, WindowChange::State), 2) << "its two rows";
+
+  backend.user = {};
+  CFormDlg abandoned;
+  EXPECT_EQ(abandoned.DoModal(), IDCANCEL) << "a backend that cannot wake the loop ends it as a close";
+}
+
+TEST_F(DialogTest, ABackendShowsPopupMenusThatNoAutomationWorks) {
+  RecordingBackend backend;
+  platform::ui::ScopedBackend installed(backend);
+  CMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendMenu(MF_STRING, 10, "Centre");
+  menu.AppendMenu(MF_STRING | MF_GRAYED, 11, "Delete");
+  struct Case { UINT chosen; UINT expected; };
+  for (const Case c : {Case{10, 10}, Case{11, 0}, Case{0, 0}}) {
+    backend.menuChoice = c.chosen;
+    EXPECT_EQ(static_cast<UINT>(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr)), c.expected) << c.chosen;
+  }
+  platform::ui::ScopedAutomation automation([](platform::ui::Driver& d) { d.ChooseMenuItem(10); });
+  backend.menuChoice = 0;
+  EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 10) << "a test or the host working the menu goes first";
 }
 
 // When, in ms, and which timer.

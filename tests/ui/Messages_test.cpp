@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/ui/Backend.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Toolkit.h"
 
@@ -111,6 +113,21 @@ TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndGoToLiveWindowsOnly) {
   window.PostMessage(WM_USER + 2);
   window.DestroyWindow();
   EXPECT_FALSE(platform::ui::MessageQueue::TakePosted(msg)) << "a destroyed window's messages are dropped";
+}
+
+// What a backend's event loop runs between modal loops.
+TEST_F(MessagesTest, APumpDeliversWhatIsPostedAndDueAndTellsWhenTheNextTimerFalls) {
+  auto clock = std::make_shared<platform::ui::FakeClock>(1000);
+  platform::ui::ScopedClock installed{clock};
+  window.PostMessage(WM_USER + 2);
+  window.PostMessage(WM_USER + 1);
+  window.SetTimer(7, 250);
+  EXPECT_EQ(platform::ui::PumpMessages(), 1250);
+  EXPECT_THAT(calls, ElementsAre("base two", "derived one"));
+  clock->Advance(250);
+  EXPECT_EQ(platform::ui::PumpMessages(), 1500) << "the tick taken, the next one due";
+  window.KillTimer(7);
+  EXPECT_EQ(platform::ui::PumpMessages(), std::nullopt);
 }
 
 }  // namespace

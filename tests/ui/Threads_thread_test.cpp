@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <numeric>
 #include <random>
 #include <set>
@@ -15,6 +17,7 @@
 
 #include "TestDialogs.h"
 #include "platform/ui/Automation.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/MessageQueue.h"
 
 namespace {
@@ -101,6 +104,19 @@ class CRecording : public Base {
   int posts_ = 0;
 };
 
+// Workers that each post `each` messages numbered 0.., tagged with the
+// worker's own number, `spacing` apart.
+void StartPosters(HWND target, int threads, int each, std::chrono::microseconds spacing) {
+  for (int t = 0; t < threads; ++t)
+    Suspended([=] {
+      for (int i = 0; i < each; ++i) {
+        SpinFor(spacing);
+        ::PostMessage(target, kPosted, static_cast<WPARAM>(t), i);
+      }
+      return t;
+    })->ResumeThread();
+}
+
 TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   TestResources resources;
   constexpr int kThreads = 4;
@@ -109,12 +125,7 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   dialog.endAfter = kThreads * kEach;
   ScopedAutomation automation([&](Driver& d) {
     if (d.Turn() != ModalTurn::Started) return;
-    // Each posts its messages numbered 0.., tagged with its own number.
-    for (int t = 0; t < kThreads; ++t)
-      Suspended([target = d.Dialog().m_hWnd, t] {
-        for (int i = 0; i < kEach; ++i) ::PostMessage(target, kPosted, static_cast<WPARAM>(t), i);
-        return t;
-      })->ResumeThread();
+    StartPosters(d.Dialog().m_hWnd, kThreads, kEach, {});
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
   MessageQueue::WaitForWorkers();
@@ -122,6 +133,53 @@ TEST(ThreadTest, MessagesPostedFromSeveralThreadsAllArriveInOrderPerThread) {
   std::iota(inOrder.begin(), inOrder.end(), 0);
   ASSERT_EQ(dialog.received.size(), static_cast<std::size_t>(kThreads));
   for (const auto& [tag, sequence] : dialog.received) EXPECT_EQ(sequence, inOrder) << "sender " << tag;
+}
+
+// A backend's own event loop sleeps until the window system wakes it, as a
+// pixel backend's does; a post that did not wake it would hang the dialog.
+class SleepingBackend final : public platform::ui::Backend {
+ public:
+  void Created(CWnd&) override {}
+  void Changed(CWnd&, platform::ui::WindowChange) override {}
+  void Destroyed(CWnd&) override {}
+  bool WaitForWork(std::optional<platform::ui::Millis>) override {
+    std::unique_lock lock(mutex_);
+    woken_.wait(lock, [&] { return wake_; });
+    wake_ = false;
+    ++waits;
+    return true;
+  }
+  void Wake() override {
+    std::lock_guard lock(mutex_);
+    wake_ = true;
+    woken_.notify_one();
+  }
+  UINT TrackPopupMenu(CMenu&, CPoint, CWnd*) override { return 0; }
+  int waits = 0;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable woken_;
+  bool wake_ = false;
+};
+
+TEST(ThreadTest, WorkersPostingToAModalDialogWakeTheBackendsLoop) {
+  TestResources resources;
+  SleepingBackend backend;
+  platform::ui::ScopedBackend installed(backend);
+  constexpr int kThreads = 3;
+  constexpr int kEach = 200;
+  CRecording<CDialog> dialog(kFormDialog);
+  dialog.endAfter = kThreads * kEach;
+  ScopedAutomation automation([&](Driver& d) {
+    if (d.Turn() != ModalTurn::Started) return;
+    // Spaced out, so that the loop runs dry and sleeps between posts.
+    StartPosters(d.Dialog().m_hWnd, kThreads, kEach, std::chrono::microseconds(20));
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  MessageQueue::WaitForWorkers();
+  EXPECT_GE(backend.waits, 1) << "the loop slept on the backend";
+  EXPECT_EQ(dialog.received.size(), static_cast<std::size_t>(kThreads));
 }
 
 // The scheduler may hold the loop thread up at any point; a clock that

@@ -23,6 +23,8 @@ Installed& TheInstalled() {
 
 }  // namespace
 
+Backend::~Backend() = default;
+
 Backend* InstallBackend(Backend* backend) {
   Installed& installed = TheInstalled();
   installed.thread = std::this_thread::get_id();
@@ -64,13 +66,18 @@ std::optional<Millis> PumpMessages() {
   }
 }
 
-void PaintWindow(CWnd& window, CDC& dc) { window.SendMessage(WM_PAINT, reinterpret_cast<WPARAM>(&dc)); }
+bool PaintWindow(CWnd& window, CDC& dc) {
+  const std::size_t before = dc.Operations().size();
+  window.SendMessage(WM_PAINT, reinterpret_cast<WPARAM>(&dc));
+  return dc.Operations().size() > before;
+}
 
 bool DrawOwnerItem(CWnd& control, UINT item, const CRect& rect, UINT state, CDC& dc) {
   CWnd* parent = control.GetParent();
   if (!parent || !control.m_hWnd) return false;
+  const std::size_t before = dc.Operations().size();
   DRAWITEMSTRUCT draw;
-  draw.CtlType = control.Kind() == ControlKind::Header ? ODT_HEADER : ODT_BUTTON;
+  draw.CtlType = control.IsControl() ? ODT_BUTTON : ODT_HEADER;
   draw.CtlID = static_cast<UINT>(control.GetDlgCtrlID());
   draw.itemID = item;
   draw.itemAction = ODA_DRAWENTIRE;
@@ -78,7 +85,8 @@ bool DrawOwnerItem(CWnd& control, UINT item, const CRect& rect, UINT state, CDC&
   draw.hwndItem = control.m_hWnd;
   draw.pDC = &dc;
   draw.rcItem = rect;
-  return parent->SendMessage(WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw)) != 0;
+  parent->SendMessage(WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+  return dc.Operations().size() > before;
 }
 
 }  // namespace platform::ui

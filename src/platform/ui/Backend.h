@@ -32,7 +32,7 @@ enum class WindowChange { Text, Style, Visibility, Enabled, Rect, Font, Focus, S
 
 class OVERLAYS_API Backend {
  public:
-  virtual ~Backend() = default;
+  virtual ~Backend();
 
   // A window exists, with its parent, id, kind, text, style and rectangle
   // already set (a dialog's controls are reported after the dialog).
@@ -82,13 +82,15 @@ class ScopedBackend {
 // time the next timer falls due, if any, for the backend to wake then.
 OVERLAYS_API std::optional<Millis> PumpMessages();
 
-// Painting. The window paints its look into `dc` (WM_PAINT, with the
-// drawing context as wParam as WM_PRINTCLIENT carries it).
-OVERLAYS_API void PaintWindow(CWnd& window, CDC& dc);
+// Painting. The window paints what it draws itself into `dc` (WM_PAINT,
+// with the drawing context as wParam as WM_PRINTCLIENT carries it): an
+// owner-drawn button its face, an owner-drawn header its captions. False
+// when it drew nothing, and the backend's own look of the control stands.
+OVERLAYS_API bool PaintWindow(CWnd& window, CDC& dc);
 // The owner of an owner-drawn control draws one item of it (WM_DRAWITEM
 // to the parent, which reflects it to the control): a button's face
 // (item 0) or a header's caption `item`, within `rect`, in the ODS_* state.
-// False when nobody drew it.
+// False when nothing was drawn.
 OVERLAYS_API bool DrawOwnerItem(CWnd& control, UINT item, const CRect& rect, UINT state, CDC& dc);
 
 // Window-system side: the calls that reach the installed backend, each a

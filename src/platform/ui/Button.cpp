@@ -1,5 +1,7 @@
 #include "platform/ui/Button.h"
 
+#include "platform/ui/Backend.h"
+
 BOOL CButton::Create(std::string_view text, DWORD style, const CRect& rect, CWnd* parent, UINT id) {
   return CreateWindowOf(platform::ui::ControlKind::Button, text, style, rect, parent, id);
 }
@@ -54,9 +56,25 @@ void CButton::Click() {
   NotifyParent(BN_CLICKED);
 }
 
+// A button whose class draws its own face is asked to, as an owner-drawn
+// button is; the rest keep the backend's look.
+void CButton::PaintFace(CDC& dc) {
+  CRect client;
+  GetClientRect(&client);
+  UINT state = 0;
+  if (pushed_) state |= ODS_SELECTED;
+  if (!IsWindowEnabled()) state |= ODS_DISABLED;
+  if (GetFocus() == this) state |= ODS_FOCUS;
+  if (GetCheck() == BST_CHECKED) state |= ODS_CHECKED;
+  platform::ui::DrawOwnerItem(*this, 0, client, state, dc);
+}
+
 LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (ButtonType() == BS_GROUPBOX) return CWnd::DefWindowProc(message, wParam, lParam);
   switch (message) {
+    case WM_PAINT:
+      if (wParam) PaintFace(*reinterpret_cast<CDC*>(wParam));
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (!IsWindowEnabled()) return 0;

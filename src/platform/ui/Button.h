@@ -1,7 +1,8 @@
 #pragma once
 // CButton: push button, check box, radio button or group box, by style.
 // A press (left button down, or Space) pushes it; the release over it
-// clicks it: check boxes toggle and the parent gets BN_CLICKED.
+// clicks it: check boxes toggle and the parent gets BN_CLICKED. Asked to
+// paint, it lets its class draw its face (DrawItem) as owner-drawn buttons do.
 
 #include "frame/Api.h"
 #include "platform/ui/Wnd.h"
@@ -25,6 +26,7 @@ class OVERLAYS_API CButton : public CWnd {
   void Click();
 
  private:
+  void PaintFace(CDC& dc);
   int check_ = BST_UNCHECKED;
   bool pushed_ = false;
 };

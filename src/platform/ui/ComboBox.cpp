@@ -23,22 +23,29 @@ void CComboBox::SyncText() {
   }
 }
 
-int CComboBox::AddString(std::string_view text) { return items_.Add({std::string(text)}); }
+int CComboBox::AddString(std::string_view text) {
+  const int at = items_.Add({std::string(text)});
+  Invalidate();
+  return at;
+}
 
 int CComboBox::InsertString(int index, std::string_view text) {
   const int at = items_.Insert(index, {std::string(text)});
+  Invalidate();
   return at < 0 ? CB_ERR : at;
 }
 
 int CComboBox::DeleteString(UINT index) {
   if (!items_.Erase(static_cast<int>(index))) return CB_ERR;
   SyncText();
+  Invalidate();
   return items_.Count();
 }
 
 void CComboBox::ResetContent() {
   items_.Clear();
   SyncText();
+  Invalidate();
 }
 
 int CComboBox::SetCurSel(int index) {

@@ -19,6 +19,7 @@ int CComboBoxEx::InsertItem(const COMBOBOXEXITEM* item) {
   if (item->mask & CBEIF_SELECTEDIMAGE) entry.selectedImage = item->iSelectedImage;
   if (item->mask & CBEIF_INDENT) entry.indent = item->iIndent;
   if (item->mask & CBEIF_LPARAM) entry.data = static_cast<UINT_PTR>(item->lParam);
+  Invalidate();
   // The extended combo box keeps its entries where they are put.
   return items_.Insert(item->iItem, std::move(entry));
 }

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Brush.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/TextMetrics.h"
 
 COLORREF CDC::SetTextColor(COLORREF colour) { return std::exchange(textColour_, colour); }
@@ -36,8 +38,13 @@ void CDC::FrameRect(const CRect& rect, COLORREF colour) {
 
 void CDC::DrawEdge(const CRect& rect, int edge) { ops_.push_back({DrawOp::Kind::Edge, rect, 0, edge, {}}); }
 
-void CDC::DrawText(std::string_view text, const CRect& rect) {
-  ops_.push_back({DrawOp::Kind::Text, rect, textColour_, 0, std::string(text)});
+void CDC::FillRect(const CRect& rect, const CBrush* brush) {
+  if (brush) FillSolidRect(rect, brush->Colour());
+}
+
+void CDC::DrawText(std::string_view text, const CRect& rect, UINT format) {
+  ops_.push_back({DrawOp::Kind::Text, rect, textColour_, 0, std::string(text), format, font_, nullptr, bkColour_,
+                  bkMode_ == OPAQUE});
 }
 
 void CDC::DrawLine(CPoint from, CPoint to, int penStyle, COLORREF colour) {
@@ -48,4 +55,11 @@ void CDC::DrawFocusRect(const CRect& rect) { ops_.push_back({DrawOp::Kind::Focus
 
 void CDC::DrawBitmap(std::string_view name, const CRect& rect) {
   ops_.push_back({DrawOp::Kind::Bitmap, rect, 0, 0, std::string(name)});
+}
+
+void CDC::DrawImage(const CImageList& images, int index, CPoint at) {
+  const CSize size = images.GetImageSize();
+  DrawOp op{DrawOp::Kind::Image, CRect(at.x, at.y, at.x + size.cx, at.y + size.cy), 0, index, {}};
+  op.images = &images;
+  ops_.push_back(std::move(op));
 }

@@ -11,15 +11,22 @@
 #include "platform/ui/WinConstants.h"
 
 class CBitmap;
+class CBrush;
 class CFont;
+class CImageList;
 
 // One recorded operation.
 struct DrawOp {
-  enum class Kind { Fill, Frame, Edge, Text, Line, FocusRect, Bitmap } kind = Kind::Fill;
-  CRect rect;
+  enum class Kind { Fill, Frame, Edge, Text, Line, FocusRect, Bitmap, Image } kind = Kind::Fill;
+  CRect rect;                // a line's end points are its corners
   COLORREF colour = 0;       // fill, frame, text or pen colour
-  int style = 0;             // edge: 1 raised, 2 sunken; line: pen style
+  int style = 0;             // edge: 1 raised, 2 sunken; line: pen style; image: its index
   std::string text;          // text; bitmap: resource or slot name
+  UINT format = 0;           // text: DT_* alignment and wrapping
+  const CFont* font = nullptr;          // text: the font selected, null for the dialog's
+  const CImageList* images = nullptr;   // image: the list it comes from
+  COLORREF background = 0;   // text: the background when the mode is OPAQUE
+  bool opaque = false;
 };
 
 class OVERLAYS_API CDC {
@@ -36,13 +43,17 @@ class OVERLAYS_API CDC {
   CSize GetTextExtent(std::string_view text) const;
 
   void FillSolidRect(const CRect& rect, COLORREF colour);
+  void FillRect(const CRect& rect, const CBrush* brush);
   // A 1-pixel frame inside the rectangle.
   void FrameRect(const CRect& rect, COLORREF colour);
   void DrawEdge(const CRect& rect, int edge);
-  void DrawText(std::string_view text, const CRect& rect);
+  // Single line, left and top unless `format` (DT_*) says otherwise.
+  void DrawText(std::string_view text, const CRect& rect, UINT format = DT_SINGLELINE);
   void DrawLine(CPoint from, CPoint to, int penStyle, COLORREF colour);
   void DrawFocusRect(const CRect& rect);
   void DrawBitmap(std::string_view name, const CRect& rect);
+  // An image of an image list with its top-left corner at `at`.
+  void DrawImage(const CImageList& images, int index, CPoint at);
 
   const std::vector<DrawOp>& Operations() const { return ops_; }
 

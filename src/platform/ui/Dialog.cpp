@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "platform/ui/Automation.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ControlFactory.h"
 #include "platform/ui/MessageQueue.h"
@@ -150,7 +151,10 @@ bool CDialog::WaitForWork() {
   using namespace platform::ui;
   // A timer is something to wait for only when time passes by itself.
   const std::optional<Millis> nextTimer = MessageQueue::NextTimerDue();
-  return MessageQueue::WaitForWork(CurrentClock().Runs() ? nextTimer : std::nullopt);
+  const std::optional<Millis> deadline = CurrentClock().Runs() ? nextTimer : std::nullopt;
+  // With pixels, the user can always act: the backend pumps its own events.
+  if (Backend* backend = CurrentBackend()) return backend->WaitForWork(deadline);
+  return MessageQueue::WaitForWork(deadline);
 }
 
 namespace {

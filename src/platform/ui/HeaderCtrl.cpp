@@ -1,5 +1,7 @@
 #include "platform/ui/HeaderCtrl.h"
 
+#include "platform/ui/Backend.h"
+
 #include "platform/ui/TextMetrics.h"
 
 namespace {
@@ -34,7 +36,24 @@ std::vector<std::string> CHeaderCtrl::AccessibleRows() const {
   return captions;
 }
 
+// Owner-drawn captions are drawn by the header's class (DrawItem), each in
+// its column's rectangle.
+void CHeaderCtrl::PaintCaptions(CDC& dc) {
+  CRect client;
+  GetClientRect(&client);
+  int left = 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const CRect rect(left, 0, left + items_[i].cxy, client.bottom);
+    if (items_[i].fmt & HDF_OWNERDRAW) platform::ui::DrawOwnerItem(*this, static_cast<UINT>(i), rect, 0, dc);
+    left = rect.right;
+  }
+}
+
 LRESULT CHeaderCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    if (wParam) PaintCaptions(*reinterpret_cast<CDC*>(wParam));
+    return 0;
+  }
   const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
   if (message == WM_SETFONT) {
     CRect rect;

@@ -36,5 +36,6 @@ class OVERLAYS_API CHeaderCtrl : public CWnd {
 
  private:
   friend class CListCtrl;
+  void PaintCaptions(CDC& dc);
   std::vector<HDITEM> items_;
 };

@@ -12,18 +12,28 @@ void CListBox::TakeStateFrom(CWnd& standIn) {
   if (auto* other = dynamic_cast<CListBox*>(&standIn)) items_ = other->items_;
 }
 
-int CListBox::AddString(std::string_view text) { return items_.Add({std::string(text)}); }
+int CListBox::AddString(std::string_view text) {
+  const int at = items_.Add({std::string(text)});
+  Invalidate();
+  return at;
+}
 
 int CListBox::InsertString(int index, std::string_view text) {
   const int at = items_.Insert(index, {std::string(text)});
+  Invalidate();
   return at < 0 ? LB_ERR : at;
 }
 
 int CListBox::DeleteString(UINT index) {
-  return items_.Erase(static_cast<int>(index)) ? items_.Count() : LB_ERR;
+  if (!items_.Erase(static_cast<int>(index))) return LB_ERR;
+  Invalidate();
+  return items_.Count();
 }
 
-void CListBox::ResetContent() { items_.Clear(); }
+void CListBox::ResetContent() {
+  items_.Clear();
+  Invalidate();
+}
 
 int CListBox::SetCurSel(int index) {
   const bool selected = items_.Select(index);

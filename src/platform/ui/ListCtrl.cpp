@@ -260,7 +260,9 @@ void CListCtrl::ChangeState(int index, UINT state, UINT mask) {
       Notify(LVN_ITEMCHANGED, i);
     }
   }
-  if (row.state != before) Notify(LVN_ITEMCHANGED, index);
+  if (row.state == before) return;
+  Invalidate();
+  Notify(LVN_ITEMCHANGED, index);
 }
 
 BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask) {
@@ -348,6 +350,23 @@ LRESULT CListCtrl::Notify(UINT code, int item, int subItem, CPoint point) {
   info.iSubItem = subItem;
   info.ptAction = point;
   return parent->SendMessage(WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&info));
+}
+
+NMLVCUSTOMDRAW CListCtrl::CustomDrawCell(int index, int subItem) {
+  NMLVCUSTOMDRAW draw;
+  draw.hdr = NMHDR{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), NM_CUSTOMDRAW};
+  draw.dwItemSpec = static_cast<UINT_PTR>(index);
+  draw.iSubItem = subItem;
+  draw.clrText = text_;
+  draw.clrTextBk = textBackground_;
+  const auto lParam = reinterpret_cast<LPARAM>(&draw);
+  // Without a parent the list's own class still has its say.
+  LRESULT ignored = 0;
+  if (CWnd* parent = GetParent(); parent && m_hWnd)
+    parent->SendMessage(WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID()), lParam);
+  else
+    OnChildNotify(WM_NOTIFY, 0, lParam, &ignored);
+  return draw;
 }
 
 void CListCtrl::ClickRow(int index, UINT message, WPARAM keys) {

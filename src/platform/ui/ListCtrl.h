@@ -85,6 +85,17 @@ struct NMLVDISPINFO {
 // for the cell, with no text yet.
 OVERLAYS_API NMLVDISPINFO EndLabelEditInfo(const CWnd& list, int row, int column);
 
+// A request to paint one cell (NM_CUSTOMDRAW at the sub-item stage): the
+// list's class and then its parent may change the colours.
+struct NMLVCUSTOMDRAW {
+  NMHDR hdr;
+  DWORD dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
+  UINT_PTR dwItemSpec = 0;  // the row
+  int iSubItem = 0;
+  COLORREF clrText = 0;
+  COLORREF clrTextBk = 0;
+};
+
 struct LVHITTESTINFO {
   CPoint pt;
   UINT flags = 0;
@@ -156,6 +167,8 @@ class OVERLAYS_API CListCtrl : public CWnd {
   // What a user's click on a row does (select, focus, notify); `keys` are
   // the mouse message's key flags.
   void ClickRow(int index, UINT message, WPARAM keys = 0);
+  // The colours a backend paints a cell in, after custom draw.
+  NMLVCUSTOMDRAW CustomDrawCell(int index, int subItem);
 
   std::vector<std::string> AccessibleRows() const override;
   int AccessibleSelection() const override { return GetNextItem(-1, LVNI_SELECTED); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/Automation.h"
+#include "platform/ui/Backend.h"
 
 BOOL CMenu::CreatePopupMenu() {
   if (created_) return FALSE;
@@ -113,10 +114,19 @@ CSize CMenu::MeasuredSize(UINT id) const {
   return it == measured_.end() ? CSize{} : it->second;
 }
 
-BOOL CMenu::TrackPopupMenu(UINT flags, int, int, CWnd* owner, const CRect*) {
+// The automation chooses when a test or the host works the menu; otherwise
+// a backend shows it to the user.
+UINT CMenu::ChooseItem(int x, int y, CWnd* owner) {
+  using namespace platform::ui;
+  if (Automation::Installed()) return Automation::ChooseFromMenu(*this);
+  if (Backend* backend = CurrentBackend()) return backend->TrackPopupMenu(*this, CPoint(x, y), owner);
+  return 0;
+}
+
+BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const CRect*) {
   if (!created_ || items_.empty()) return FALSE;
   MeasureOwnerDrawn();
-  const UINT chosen = platform::ui::Automation::ChooseFromMenu(*this);
+  const UINT chosen = ChooseItem(x, y, owner);
   // Only an enabled item with an id can be chosen.
   const MenuItem* item = chosen ? Find(chosen, MF_BYCOMMAND) : nullptr;
   const UINT id = item && !(item->flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)) ? chosen : 0;

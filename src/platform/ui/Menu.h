@@ -21,17 +21,6 @@ struct MEASUREITEMSTRUCT {
   UINT_PTR itemData = 0;
 };
 
-struct DRAWITEMSTRUCT {
-  UINT CtlType = ODT_MENU;
-  UINT CtlID = 0;
-  UINT itemID = 0;
-  UINT itemAction = 0;
-  UINT itemState = 0;  // ODS_*
-  CDC* pDC = nullptr;
-  CRect rcItem;
-  UINT_PTR itemData = 0;
-};
-
 struct MenuItem {
   UINT flags = MF_STRING;
   UINT id = 0;
@@ -77,6 +66,7 @@ class OVERLAYS_API CMenu {
   MenuItem* Find(UINT item, UINT flags);
   const MenuItem* Find(UINT item, UINT flags) const;
   void MeasureOwnerDrawn();
+  UINT ChooseItem(int x, int y, CWnd* owner);
 
   bool created_ = false;
   std::vector<MenuItem> items_;

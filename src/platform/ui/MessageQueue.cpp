@@ -1,5 +1,6 @@
 #include "platform/ui/MessageQueue.h"
 
+#include "platform/ui/Backend.h"
 #include "platform/ui/WinConstants.h"
 #include "platform/ui/Wnd.h"
 
@@ -163,6 +164,7 @@ bool MessageQueue::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ++system.activity;
   }
   system.wake.notify_all();
+  WakeBackend();
   return true;
 }
 
@@ -192,6 +194,7 @@ LRESULT MessageQueue::SendAcross(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   system.queues[it->second.owner].sent.push_back(&call);
   ++system.activity;
   system.wake.notify_all();
+  WakeBackend();
   while (!call.settled)
     if (!ServeSentLocked(system, lock)) system.wake.wait(lock);
   return call.result;
@@ -209,10 +212,15 @@ void MessageQueue::SetTimer(HWND hwnd, UINT_PTR id, UINT periodMs) {
   const Millis period = std::max<Millis>(periodMs, 10);
   const Millis now = CurrentClock().Now();
   System& system = TheSystem();
-  std::lock_guard lock(system.mutex);
-  auto& timers = OwnQueue(system).timers;
-  std::erase_if(timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
-  timers.push_back(Timer{hwnd, id, period, now + period});
+  {
+    std::lock_guard lock(system.mutex);
+    auto& timers = OwnQueue(system).timers;
+    std::erase_if(timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    timers.push_back(Timer{hwnd, id, period, now + period});
+  }
+  // A backend's own loop waits for the timers it knows of; it learns of
+  // this one on the wake.
+  WakeBackend();
 }
 
 bool MessageQueue::KillTimer(HWND hwnd, UINT_PTR id) {
@@ -290,6 +298,7 @@ void MessageQueue::WorkerEnded() {
   --system.liveWorkers;
   ++system.activity;
   system.wake.notify_all();
+  WakeBackend();
 }
 
 void MessageQueue::WaitForWorkers() {

@@ -16,6 +16,7 @@ int CTabCtrl::InsertItem(int index, std::string_view caption) {
   captions_.insert(captions_.begin() + index, std::string(caption));
   if (curSel_ < 0) curSel_ = 0;
   else if (curSel_ >= index) ++curSel_;
+  Invalidate();
   return index;
 }
 
@@ -24,12 +25,14 @@ BOOL CTabCtrl::DeleteItem(int index) {
   captions_.erase(captions_.begin() + index);
   if (curSel_ >= GetItemCount() || curSel_ == index) curSel_ = GetItemCount() ? 0 : -1;
   else if (curSel_ > index) --curSel_;
+  Invalidate();
   return TRUE;
 }
 
 BOOL CTabCtrl::DeleteAllItems() {
   captions_.clear();
   curSel_ = -1;
+  Invalidate();
   return TRUE;
 }
 

@@ -278,11 +278,35 @@ inline constexpr UINT TPM_RIGHTBUTTON = 0x0002;
 inline constexpr UINT TPM_RETURNCMD = 0x0100;
 inline constexpr UINT ODT_MENU = 1;
 inline constexpr UINT ODT_BUTTON = 4;
+inline constexpr UINT ODT_HEADER = 100;
+inline constexpr UINT ODA_DRAWENTIRE = 0x0001;
 inline constexpr UINT ODS_SELECTED = 0x0001;
 inline constexpr UINT ODS_GRAYED = 0x0002;
 inline constexpr UINT ODS_DISABLED = 0x0004;
 inline constexpr UINT ODS_CHECKED = 0x0008;
 inline constexpr UINT ODS_FOCUS = 0x0010;
+
+// Text layout (DrawText): horizontal and vertical alignment, wrapping.
+inline constexpr UINT DT_LEFT = 0x0000;
+inline constexpr UINT DT_TOP = 0x0000;
+inline constexpr UINT DT_CENTER = 0x0001;
+inline constexpr UINT DT_RIGHT = 0x0002;
+inline constexpr UINT DT_VCENTER = 0x0004;
+inline constexpr UINT DT_BOTTOM = 0x0008;
+inline constexpr UINT DT_WORDBREAK = 0x0010;
+inline constexpr UINT DT_SINGLELINE = 0x0020;
+inline constexpr UINT DT_NOPREFIX = 0x0800;
+inline constexpr UINT DT_END_ELLIPSIS = 0x8000;
+
+// Custom draw of a list's cells (NM_CUSTOMDRAW).
+inline constexpr DWORD CDDS_PREPAINT = 0x0001;
+inline constexpr DWORD CDDS_ITEM = 0x10000;
+inline constexpr DWORD CDDS_SUBITEM = 0x20000;
+inline constexpr DWORD CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT;
+inline constexpr LRESULT CDRF_DODEFAULT = 0x0000;
+inline constexpr LRESULT CDRF_NEWFONT = 0x0002;
+inline constexpr LRESULT CDRF_NOTIFYITEMDRAW = 0x0020;
+inline constexpr LRESULT CDRF_NOTIFYSUBITEMDRAW = 0x0020;
 
 // Mouse tracking (TrackMouseEvent).
 inline constexpr DWORD TME_LEAVE = 0x0002;

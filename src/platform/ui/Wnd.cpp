@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/Backend.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/MessageQueue.h"
 
@@ -128,6 +129,7 @@ BOOL CWnd::Create(std::string_view text, DWORD style, const CRect& rect, CWnd* p
   AttachHandle();
   SendMessage(WM_CREATE);
   OnWindowCreated();
+  platform::ui::NotifyCreated(*this);
   return TRUE;
 }
 
@@ -160,6 +162,8 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
   standIn->m_hWnd = nullptr;
   standIn->parent_ = nullptr;
   OnWindowCreated();
+  // Same handle, another object: what it shows may differ (owner-drawn).
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::State);
   return TRUE;
 }
 
@@ -169,6 +173,7 @@ BOOL CWnd::DestroyWindow() {
   if (!m_hWnd) return FALSE;
   SendMessage(WM_DESTROY);
   DestroyTree();
+  platform::ui::NotifyDestroyed(*this);
   if (State().focus == this) State().focus = nullptr;
   platform::ui::MessageQueue::Unregister(m_hWnd);
   m_hWnd = nullptr;
@@ -230,13 +235,17 @@ std::string CWnd::GetDlgItemText(int id) const {
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
   const DWORD before = style_;
   style_ = (style_ & ~remove) | add;
-  return style_ != before;
+  if (style_ == before) return FALSE;
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Style);
+  return TRUE;
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
   const DWORD before = exStyle_;
   exStyle_ = (exStyle_ & ~remove) | add;
-  return exStyle_ != before;
+  if (exStyle_ == before) return FALSE;
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Style);
+  return TRUE;
 }
 
 BOOL CWnd::ShowWindow(int command) {
@@ -247,6 +256,7 @@ BOOL CWnd::ShowWindow(int command) {
   // A hidden window cannot keep the focus.
   if (!show && State().focus && (State().focus == this || State().focus->IsChildOf(this))) State().focus = nullptr;
   if (m_hWnd) SendMessage(WM_SHOWWINDOW, show ? TRUE : FALSE);
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Visibility);
   Invalidate();
   return wasVisible;
 }
@@ -263,6 +273,7 @@ BOOL CWnd::EnableWindow(BOOL enable) {
   ModifyStyle(enable ? WS_DISABLED : 0, enable ? 0 : WS_DISABLED);
   if (!enable && State().focus == this) State().focus = nullptr;
   if (m_hWnd) SendMessage(WM_ENABLE, enable ? TRUE : FALSE);
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Enabled);
   Invalidate();
   return wasDisabled;
 }
@@ -273,6 +284,7 @@ CWnd* CWnd::SetFocus() {
   if (old && old->m_hWnd) old->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(this));
   State().focus = this;
   SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(old && old->m_hWnd ? old : nullptr));
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Focus);
   return old;
 }
 
@@ -288,6 +300,7 @@ void CWnd::GetClientRect(CRect* rect) const {
 
 void CWnd::MoveWindow(const CRect& rect, BOOL repaint) {
   rect_ = rect;
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Rect);
   if (m_hWnd) SendMessage(WM_SIZE, 0, MAKELPARAM(static_cast<unsigned>(rect.Width()), static_cast<unsigned>(rect.Height())));
   if (repaint) Invalidate();
 }
@@ -339,7 +352,10 @@ UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs, void*) {
 
 BOOL CWnd::KillTimer(UINT_PTR id) { return m_hWnd && platform::ui::MessageQueue::KillTimer(m_hWnd, id); }
 
-void CWnd::Invalidate(BOOL) { ++paintRequests_; }
+void CWnd::Invalidate(BOOL) {
+  ++paintRequests_;
+  platform::ui::NotifyChanged(*this, platform::ui::WindowChange::State);
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   const MSG saved = current_;
@@ -364,12 +380,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETTEXT:
       text_ = lParam ? reinterpret_cast<const char*>(lParam) : "";
+      platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Text);
       Invalidate();
       return TRUE;
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(text_.size());
     case WM_SETFONT:
       font_ = reinterpret_cast<CFont*>(wParam);
+      platform::ui::NotifyChanged(*this, platform::ui::WindowChange::Font);
       if (lParam) Invalidate();
       return 0;
     case WM_GETFONT:
@@ -381,6 +399,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       if ((style_ & WS_CHILD) && parent_) return parent_->SendMessage(WM_CONTEXTMENU, wParam, lParam);
       return 0;
+    case WM_DRAWITEM:
+      return ReflectDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -392,6 +412,15 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return 0;
   }
+}
+
+// The platform hands an owner-drawn control's drawing to its parent, whose
+// default is to give it back to the control.
+BOOL CWnd::ReflectDrawItem(DRAWITEMSTRUCT* draw) {
+  CWnd* control = draw ? FromHandle(draw->hwndItem) : nullptr;
+  if (!control || control == this) return FALSE;
+  control->DrawItem(draw);
+  return TRUE;
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }

@@ -23,6 +23,7 @@
 #include "platform/ui/MessageMap.h"
 #include "platform/ui/WinConstants.h"
 
+class CDC;
 class CFont;
 class CMenu;
 
@@ -31,6 +32,19 @@ struct NMHDR {
   HWND hwndFrom = nullptr;
   UINT_PTR idFrom = 0;
   UINT code = 0;
+};
+
+// What an owner-drawn control, or menu item, is asked to draw (WM_DRAWITEM).
+struct DRAWITEMSTRUCT {
+  UINT CtlType = ODT_MENU;
+  UINT CtlID = 0;
+  UINT itemID = 0;
+  UINT itemAction = 0;
+  UINT itemState = 0;  // ODS_*
+  HWND hwndItem = nullptr;
+  CDC* pDC = nullptr;
+  CRect rcItem;
+  UINT_PTR itemData = 0;
 };
 
 struct TRACKMOUSEEVENT {
@@ -116,7 +130,7 @@ class OVERLAYS_API CWnd {
   UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, void* unused = nullptr);
   BOOL KillTimer(UINT_PTR id);
 
-  // Redrawing is counted, not drawn: a backend repaints, tests count.
+  // Redrawing is counted, and told to the backend, which repaints.
   void Invalidate(BOOL erase = TRUE);
   void RedrawWindow() { Invalidate(); }
   void UpdateWindow() {}
@@ -143,6 +157,9 @@ class OVERLAYS_API CWnd {
   virtual std::vector<std::string> AccessibleRows() const { return {}; }
   virtual int AccessibleSelection() const { return -1; }
   virtual bool ChooseRowByUser(int, bool) { return false; }
+  // An owner-drawn control draws one of its items (its own face for a
+  // button, a caption for a header): the parent's WM_DRAWITEM reflected.
+  virtual void DrawItem(DRAWITEMSTRUCT*) {}
   // Problems with this control's state, for the invariant checker: each
   // control class states what must always hold of it.
   virtual void CheckInvariants(std::vector<std::string>& problems) const;
@@ -165,6 +182,7 @@ class OVERLAYS_API CWnd {
   void DestroyTree();
   BOOL DispatchCommand(WPARAM wParam, LPARAM lParam);
   BOOL DispatchNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+  BOOL ReflectDrawItem(DRAWITEMSTRUCT* draw);
 
   UINT id_ = 0;
   bool hasKind_ = false;
