@@ -43,14 +43,16 @@ class ApplicationEnvironment : public testing::Environment {
 ApplicationEnvironment* const kEnvironment =
     static_cast<ApplicationEnvironment*>(testing::AddGlobalTestEnvironment(new ApplicationEnvironment));
 
+}  // namespace
+
+void EnsureApplication() { kEnvironment->Application(); }
+
 std::filesystem::path ScreenshotFolder() {
   const char* folder = std::getenv("OVERLAYS_SCREENSHOTS");
   return folder && *folder ? std::filesystem::path(folder) : std::filesystem::path(OVERLAYS_BINARY_DIR);
 }
 
-}  // namespace
-
-DesktopSession::ApplicationReady::ApplicationReady() { kEnvironment->Application(); }
+DesktopSession::ApplicationReady::ApplicationReady() { EnsureApplication(); }
 
 DesktopSession::DesktopSession() = default;
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,12 @@ class Driver;
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace desktop_test {
+
+// The program's one QApplication, made on first use (the chart's tests
+// paint without a session, and widgets need the application kind).
+void EnsureApplication();
+// Where screenshots go: $OVERLAYS_SCREENSHOTS, else the build folder.
+std::filesystem::path ScreenshotFolder();
 
 class DesktopSession {
  public:

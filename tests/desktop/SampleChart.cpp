@@ -1,9 +1,5 @@
 #include "SampleChart.h"
 
-#include <QGuiApplication>
-
-#include <cstdlib>
-
 #include "SampleWrecks.h"
 #include "SeaAreaOutlines.h"
 #include "WindFarmGeoJson.h"
@@ -77,22 +73,9 @@ void FillSeaAreas(chart::HostLists& lists) {
 
 }  // namespace
 
-void EnsureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "test_desktop";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication application(argc, argv);
-}
-
-std::filesystem::path ScreenshotFolder() {
-  const char* folder = std::getenv("OVERLAYS_SCREENSHOTS");
-  return folder && *folder ? stdfs::path(folder) : stdfs::path(OVERLAYS_BINARY_DIR);
-}
-
 SampleChart::SampleChart() : lists_(std::make_unique<chart::HostLists>()) {
-  EnsureGuiApplication();
+  // Qt paints only with an application object.
+  EnsureApplication();
   chart::HostLists& lists = *lists_;
   FillWrecks(lists);
   FillWindFarms(machine_, lists);

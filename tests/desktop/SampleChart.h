@@ -10,18 +10,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "desktop/DesktopSession.h"
 #include "support/TestMachine.h"
 #include "chart/Chart.h"
 #include "chart/HostLayers.h"
 
 namespace desktop_test {
-
-// Qt's painting needs an application object; made once, offscreen unless
-// the caller's environment says otherwise.
-void EnsureGuiApplication();
-
-// Where chart-*.png go: $OVERLAYS_SCREENSHOTS, else the build folder.
-std::filesystem::path ScreenshotFolder();
 
 class SampleChart {
  public:
