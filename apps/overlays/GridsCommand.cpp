@@ -13,6 +13,7 @@
 
 #include "CsvText.h"
 #include "GeoJson.h"
+#include "GridAddress.h"
 #include "Host.h"
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/ellipsoid/EllipsoidTable.h"
@@ -126,10 +127,6 @@ std::string EllipsoidName(const EllipsoidDef& e) {
   return *e.qualifier ? std::string(e.name) + " " + e.qualifier : std::string(e.name);
 }
 
-// UTM is listed in both hemispheres, as kind:row:variant.
-std::vector<std::uint32_t> ListedVariants(std::uint32_t kind) {
-  return kind == 0 ? std::vector<std::uint32_t>{0, 1} : std::vector<std::uint32_t>{0};
-}
 
 std::vector<GridLine> CatalogueLines(std::optional<unsigned> onlyKind) {
   std::vector<GridLine> lines;

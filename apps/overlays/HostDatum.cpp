@@ -7,21 +7,10 @@
 
 #include "Host.h"
 #include "geodesy/angle/AngleUnits.h"
-#include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/shift/NTv2File.h"
 #include "platform/fs/FileSystem.h"
 
 namespace host {
-namespace {
-
-void CopyGridOnto(const CGridSystem& source, CGridSystem& target, CSpheroid* ellipsoid) {
-  target = source;
-  target.spheroid = ellipsoid;
-  target.DeriveGrid();
-}
-
-}  // namespace
-
 void LoadNTv2Argument(CNTv2& ntv2, const std::string& file) {
   namespace stdfs = std::filesystem;
   std::error_code ec;
@@ -54,21 +43,6 @@ DatumChoice ParseDatumChoice(const std::string& text) {
     throw CommandError("'" + text + "' is not a datum: give FAMILY:ROW or FAMILY:ROW:reverse, as 'overlays datums' "
                        "lists them");
   return c;
-}
-
-void SelectHostDatum(DatumHost& host, const DatumChoice& choice, const std::string& datumText,
-                     const GridAddress& a) {
-  if (!SelectGrid(host.grid, &host.far, a.row, a.kind, a.variant))
-    throw CommandError("the catalogue has no grid " + std::to_string(a.kind) + ":" + std::to_string(a.row) + ":" +
-                       std::to_string(a.variant) + " (see 'overlays grids')");
-  if (!host.datum.SetDatum(choice.family, choice.row, choice.direction))
-    throw CommandError("there is no datum " + datumText + " (see 'overlays datums')");
-  // Reversing swapped the chosen grid onto the near side.
-  CDatum& datum = host.datum;
-  if (choice.direction == kReverse)
-    CopyGridOnto(datum.nearGrid, host.grid, &host.far);
-  else
-    CopyGridOnto(host.grid, datum.nearGrid, &datum.nearEllipsoid);
 }
 
 void CheckGridOptions(const GridOptions& options) {

@@ -1,6 +1,5 @@
 #pragma once
-// The datum object as the command line's host holds it: the far ellipsoid
-// and the user grid are the host's, the transformation is chosen as
+// The datum object as the command line names it: the transformation as
 // "FAMILY:ROW[:reverse]" and the grid as "KIND:ROW[:VARIANT]".
 
 #include <cstdint>
@@ -8,42 +7,13 @@
 #include <optional>
 #include <string>
 
-#include "GridAddress.h"
-#include "geodesy/datum/Datum.h"
-#include "geodesy/datum/Helmert.h"
+#include "DatumHost.h"
 #include "geodesy/shift/NTv2.h"
 
 namespace host {
 
-struct DatumChoice {
-  int family = 0;
-  std::uint32_t row = 0;
-  int direction = kForward;
-};
-
 // Throws CommandError for text that is not FAMILY:ROW or FAMILY:ROW:reverse.
 DatumChoice ParseDatumChoice(const std::string& text);
-
-// What a host does: it owns the far ellipsoid and the user grid and points
-// the datum object at them.
-struct DatumHost {
-  DatumHost() {
-    datum.farEllipsoid = &far;
-    datum.userGrid = &grid;
-  }
-  DatumHost(const DatumHost&) = delete;
-  DatumHost& operator=(const DatumHost&) = delete;
-  CSpheroid far;
-  CGridSystem grid;
-  CDatum datum;
-};
-
-// The user grid, then the transformation, as a holder selects them; the
-// near side shows the same projection on its own ellipsoid, so both sides
-// of a position compare. Throws CommandError for a grid the catalogue does
-// not have or a datum SetDatum refuses (`datumText` names it).
-void SelectHostDatum(DatumHost& host, const DatumChoice& choice, const std::string& datumText,
-                     const GridAddress& grid);
 
 // --datum and --grid of the commands that show grid positions.
 struct GridOptions {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "Host.h"
+#include "HostMachine.h"
 
 namespace host {
 namespace {
@@ -31,6 +31,10 @@ GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
   const double lon = std::remainder(lonDegrees, 360);
   const auto zone = static_cast<std::uint32_t>(std::floor((lon + 180) / 6)) % 60 + 1;
   return {0, zone, latDegrees < 0 ? 1u : 0u};
+}
+
+std::vector<std::uint32_t> ListedVariants(std::uint32_t kind) {
+  return kind == 0 ? std::vector<std::uint32_t>{0, 1} : std::vector<std::uint32_t>{0};
 }
 
 }  // namespace host

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -18,5 +19,9 @@ GridAddress ParseGridAddress(const std::string& text);
 // The UTM zone of a point (degrees), north or south, as the catalogue
 // lists it.
 GridAddress UtmZoneGrid(double latDegrees, double lonDegrees);
+
+// The variants a list of grids shows for a catalogue kind: UTM (kind 0) in
+// both hemispheres, every other row with its own variant (0).
+std::vector<std::uint32_t> ListedVariants(std::uint32_t kind);
 
 }  // namespace host
