@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/HostLists.h"
-#include "geodesy/datum/Datum.h"
+#include "DatumHost.h"
 
 namespace desktop {
 
@@ -24,12 +24,16 @@ class DesktopLists {
   void Load();
   const std::vector<std::string>& Problems() const { return problems_; }
 
+  // The installed wind farm package again (after an install, say).
+  void LoadWindFarms();
+
   chart::HostLists lists;
-  // Latitude and longitude only until the host's grid choice is wired in.
-  CDatum datum;
+  // The datum object on the user's datum and grid (PositionChoice);
+  // latitude and longitude only until one is applied.
+  host::DatumHost position;
+  CDatum& datum = position.datum;
 
  private:
-  void LoadWindFarms();
   std::vector<std::string> problems_;
 };
 

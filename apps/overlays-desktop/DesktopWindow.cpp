@@ -43,7 +43,7 @@ DesktopWindow::DesktopWindow(chart::Chart& chart, CDatum* datum)
   if (!LoadChartSettings(chart_)) ShowHome();
   AddFileMenu();
   AddViewMenu();
-  // The module's dialogs are added here once they show on screen.
+  // Filled by ExportMenus, in its place between View and the other menus.
   overlaysMenu_ = menuBar()->addMenu(QStringLiteral("&Overlays"));
   resize(1100, 800);
   chartWidget_->setFocus();

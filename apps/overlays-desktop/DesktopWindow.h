@@ -18,9 +18,7 @@ class DesktopWindow : public QMainWindow {
  public:
   DesktopWindow(chart::Chart& chart, CDatum* datum);
 
-  // The menu of the module's dialogs (wreck search, KML and shape file
-  // selectors, wind farm and sea area settings): empty until the window
-  // system's Qt backend shows them.
+  // The menu of the overlay files' dialogs, which ExportMenus fills.
   QMenu* OverlaysMenu() const { return overlaysMenu_; }
 
  protected:

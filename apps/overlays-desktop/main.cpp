@@ -14,8 +14,10 @@
 
 #include "DesktopLists.h"
 #include "DesktopWindow.h"
+#include "ExportMenus.h"
 #include "HostMachine.h"
 #include "chart/HostLayers.h"
+#include "platform/qt/QtBackend.h"
 
 namespace {
 
@@ -70,12 +72,17 @@ int main(int argc, char** argv) {
     return 1;
   }
   try {
+    // The module's dialogs on screen, with the window system's messages
+    // running in Qt's event loop.
+    platform::qt::QtBackend backend;
+    platform::ui::ScopedBackend installed(backend);
     desktop::DesktopLists lists;
     lists.Load();
     for (const std::string& problem : lists.Problems()) std::fprintf(stderr, "overlays-desktop: %s\n", problem.c_str());
     chart::Chart chart;
     chart::AddHostLayers(chart, lists.lists, CoastlinePath());
     desktop::DesktopWindow window(chart, &lists.datum);
+    new desktop::ExportMenus(window, chart, lists);
     window.show();
     return QApplication::exec();
   } catch (const std::exception& e) {

@@ -73,15 +73,18 @@ void FillSeaAreas(chart::HostLists& lists) {
 
 }  // namespace
 
+void FillSampleLists(testing_support::TestMachine& machine, chart::HostLists& lists) {
+  FillWrecks(lists);
+  FillWindFarms(machine, lists);
+  FillOverlayFiles(machine, lists);
+  FillSeaAreas(lists);
+}
+
 SampleChart::SampleChart() : lists_(std::make_unique<chart::HostLists>()) {
   // Qt paints only with an application object.
   EnsureApplication();
-  chart::HostLists& lists = *lists_;
-  FillWrecks(lists);
-  FillWindFarms(machine_, lists);
-  FillOverlayFiles(machine_, lists);
-  FillSeaAreas(lists);
-  chart::AddHostLayers(chart, lists, OVERLAYS_WORLD_COASTLINE);
+  FillSampleLists(machine_, *lists_);
+  chart::AddHostLayers(chart, *lists_, OVERLAYS_WORLD_COASTLINE);
 }
 
 }  // namespace desktop_test

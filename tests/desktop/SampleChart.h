@@ -17,6 +17,10 @@
 
 namespace desktop_test {
 
+// Fills the host's lists with the sample data above, the files it needs
+// copied onto `machine`.
+void FillSampleLists(testing_support::TestMachine& machine, chart::HostLists& lists);
+
 class SampleChart {
  public:
   SampleChart();
