@@ -25,6 +25,8 @@
 #include "SampleWrecks.h"
 #include "chart/Chart.h"
 #include "chart/CoastlineLayer.h"
+#include "chart/PointIndex.h"
+#include "chart/PolylineIndex.h"
 #include "chart/WreckLayer.h"
 
 namespace {
@@ -150,6 +152,33 @@ void BM_IndexedCoastline(benchmark::State& state) {
   state.SetLabel(kViews[state.range(0)].name);
 }
 
+// What the chart pays once per load, before the first frame: the coastline
+// cut, indexed and decimated, and the wrecks indexed and thinned (both from
+// plane positions already projected).
+void BM_IndexCoastline(benchmark::State& state) {
+  const Scene& scene = TheScene();
+  for (auto _ : state) {
+    chart::PolylineIndex index;
+    for (const QPolygonF& line : scene.plainCoast) index.Add(line);
+    index.Build();
+    benchmark::DoNotOptimize(index.VertexCount());
+  }
+}
+
+void BM_IndexWrecks(benchmark::State& state) {
+  const Scene& scene = TheScene();
+  std::vector<QPointF> places;
+  for (const WreckDef* record : scene.wrecks.records)
+    places.push_back(scene.chart.Projection().Forward(record->data.latitude, record->data.longitude));
+  for (auto _ : state) {
+    chart::PointIndex index;
+    index.Build(places);
+    benchmark::DoNotOptimize(index.Size());
+  }
+}
+
+BENCHMARK(BM_IndexCoastline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexWrecks)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_IndexedCoastline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_PlainCoastline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);

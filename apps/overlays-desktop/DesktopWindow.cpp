@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <string_view>
 
@@ -40,7 +41,8 @@ DesktopWindow::DesktopWindow(chart::Chart& chart, CDatum* datum)
   setCentralWidget(chartWidget_);
   statusBar()->addWidget(readout_, 1);
   connect(chartWidget_, &ChartWidget::CursorMoved, readout_, &QLabel::setText);
-  if (!LoadChartSettings(chart_)) ShowHome();
+  // Home waits for the window's first layout, which sizes the chart.
+  if (!LoadChartSettings(chart_)) QTimer::singleShot(0, this, &DesktopWindow::ShowHome);
   AddFileMenu();
   AddViewMenu();
   // Filled by ExportMenus, in its place between View and the other menus.

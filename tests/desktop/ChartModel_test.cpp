@@ -19,6 +19,7 @@
 #include "chart/PointIndex.h"
 #include "chart/PolylineIndex.h"
 #include "chart/ScaleBar.h"
+#include "chart/ShapeGeometry.h"
 #include "geodesy/angle/AngleSettings.h"
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/datum/Helmert.h"
@@ -244,6 +245,43 @@ TEST(DesktopIndex, CellTableReportsEachItemOnce) {
     table.Query(query.area, boxes, [&](std::uint32_t item) { found.push_back(item); });
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, query.found) << query.area.x() << "," << query.area.y();
+  }
+}
+
+// Parts as the shapefile library hands them, damaged ones included (starts
+// out of order, beyond the vertices, negative), and a line across the
+// antimeridian, which must not streak across the chart.
+TEST(DesktopShapeGeometry, PartsOnThePlane) {
+  const MercatorProjection projection;
+  const struct {
+    const char* what;
+    std::vector<int> starts;
+    std::vector<double> lons;
+    std::vector<qsizetype> sizes;
+  } kCases[] = {
+      {"two parts", {0, 3}, {0, 1, 2, 3, 4}, {3, 2}},
+      {"no parts", {}, {0, 1, 2}, {3}},
+      {"a start beyond the vertices", {0, 9}, {0, 1, 2}, {}},
+      {"starts out of order", {2, 1}, {0, 1, 2, 3}, {3}},
+      {"a negative start", {-1}, {0, 1}, {}},
+      {"across the antimeridian", {0}, {179, 179.5, -179.5, -179}, {2, 2}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    std::vector<int> starts = c.starts;
+    std::vector<double> lons = c.lons, lats(c.lons.size(), 50.0);
+    SHPObject object{};
+    object.nSHPType = SHPT_ARC;
+    object.nParts = static_cast<int>(starts.size());
+    object.panPartStart = starts.empty() ? nullptr : starts.data();
+    object.nVertices = static_cast<int>(lons.size());
+    object.padfX = lons.data();
+    object.padfY = lats.data();
+    const auto parts = chart::PartsOnPlane(
+        object, [&](double x, double y) { return projection.ForwardDegrees(y, x); }, 2 * projection.EastLimit());
+    std::vector<qsizetype> sizes;
+    for (const QPolygonF& part : parts) sizes.push_back(part.size());
+    EXPECT_EQ(sizes, c.sizes);
   }
 }
 

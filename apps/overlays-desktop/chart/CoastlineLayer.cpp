@@ -28,7 +28,7 @@ bool CoastlineLayer::Load(const std::filesystem::path& shapefile, const Mercator
   for (int i = 0; i < count; ++i) {
     const std::unique_ptr<SHPObject, ShapeObjectDestroy> object(SHPReadObject(handle.get(), i));
     if (!object) continue;
-    for (const QPolygonF& part : PartsOnPlane(*object, toPlane)) lines_.Add(part);
+    for (const QPolygonF& part : PartsOnPlane(*object, toPlane, 2 * projection.EastLimit())) lines_.Add(part);
   }
   lines_.Build();
   return true;

@@ -1,5 +1,7 @@
 #include "chart/ShapeGeometry.h"
 
+#include <cmath>
+
 namespace chart {
 
 ShapeKind KindOfShapeType(int shapeType) {
@@ -16,7 +18,7 @@ ShapeKind KindOfShapeType(int shapeType) {
   }
 }
 
-std::vector<QPolygonF> PartsOnPlane(const SHPObject& object, const VertexToPlane& toPlane) {
+std::vector<QPolygonF> PartsOnPlane(const SHPObject& object, const VertexToPlane& toPlane, double worldWidth) {
   std::vector<QPolygonF> parts;
   const int vertices = object.nVertices;
   if (vertices <= 0 || !object.padfX || !object.padfY) return parts;
@@ -28,8 +30,14 @@ std::vector<QPolygonF> PartsOnPlane(const SHPObject& object, const VertexToPlane
     const int end = part + 1 < partCount ? object.panPartStart[part + 1] : vertices;
     if (start < 0 || end > vertices || start >= end) continue;
     QPolygonF polyline;
-    polyline.reserve(end - start);
-    for (int v = start; v < end; ++v) polyline << toPlane(object.padfX[v], object.padfY[v]);
+    for (int v = start; v < end; ++v) {
+      const QPointF at = toPlane(object.padfX[v], object.padfY[v]);
+      if (!polyline.isEmpty() && std::abs(at.x() - polyline.back().x()) > worldWidth / 2) {
+        parts.push_back(std::move(polyline));
+        polyline = QPolygonF();
+      }
+      polyline << at;
+    }
     parts.push_back(std::move(polyline));
   }
   return parts;

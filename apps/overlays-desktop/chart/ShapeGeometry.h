@@ -20,7 +20,9 @@ enum class ShapeKind { Points, Lines, Polygons, Other };
 ShapeKind KindOfShapeType(int shapeType);
 
 // Each part of the entity as a plane polyline; a part whose bounds lie
-// outside the vertex arrays (a damaged record) is left out.
-std::vector<QPolygonF> PartsOnPlane(const SHPObject& object, const VertexToPlane& toPlane);
+// outside the vertex arrays (a damaged record) is left out. A part that
+// crosses the antimeridian (one step longer than half the plane's
+// `worldWidth`) is cut there, so that it does not streak across the chart.
+std::vector<QPolygonF> PartsOnPlane(const SHPObject& object, const VertexToPlane& toPlane, double worldWidth);
 
 }  // namespace chart

@@ -61,7 +61,7 @@ ShapeLayer::Indexed& ShapeLayer::IndexOf(CShape& shape, const MercatorProjection
   const VertexToPlane toPlane = VertexConversion(shape, projection);
   for (const ShapeEntityDef& entity : shape.Entities()) {
     const ShapeKind kind = KindOfShapeType(entity.object->nSHPType);
-    const std::vector<QPolygonF> parts = PartsOnPlane(*entity.object, toPlane);
+    const std::vector<QPolygonF> parts = PartsOnPlane(*entity.object, toPlane, 2 * projection.EastLimit());
     geometry.labelPlaces.push_back(parts.empty() ? QPointF() : PlaceOf(parts, kind));
     for (const QPolygonF& part : parts) {
       if (kind == ShapeKind::Points) geometry.points.insert(geometry.points.end(), part.begin(), part.end());
