@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "SampleWreckList.h"
+#include "controls/MyHeaderCtrl.h"
 #include "desktop/DesktopSession.h"
 #include "frame/Exports.h"
 #include "geodesy/angle/AngleUnits.h"
@@ -87,6 +88,10 @@ TEST_F(DesktopWreckSearch, ARadiusTypedAndFindClickedShowsTheListsRowsInItsColou
       const COLORREF scheme = list.CustomDrawCell(row, 1).clrTextBk;
       EXPECT_EQ(shot.pixelColor(probe), QColor(GetRValue(scheme), GetGValue(scheme), GetBValue(scheme)));
     }
+    // The captions are the header's own faces, in its background colour.
+    const COLORREF face = dynamic_cast<CMyHeaderCtrl&>(*list.GetHeaderCtrl()).GetBackgroundColour();
+    const QPoint caption = table.horizontalHeader()->mapTo(&session.WidgetOf(d.Dialog()), QPoint(3, 3));
+    EXPECT_EQ(shot.pixelColor(caption), QColor(GetRValue(face), GetGValue(face), GetBValue(face)));
     QTest::mouseClick(&session.WidgetOf(d.Item(IDOK)), Qt::LeftButton);
   }));
   EXPECT_DOUBLE_EQ(searchList.searchRadius, 150) << "the radius typed is the one the search keeps";
