@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTest>
 
 #include <functional>
@@ -17,6 +19,7 @@
 
 #include "desktop/DesktopSession.h"
 #include "platform/ui/Automation.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/Toolkit.h"
 #include "ui/TestDialogs.h"
 
@@ -185,6 +188,27 @@ TEST_F(DesktopMirror, ClicksOnRowsAndBoxesChangeTheControls) {
   EXPECT_EQ(dialog.show.GetCheck(), BST_CHECKED);
   EXPECT_EQ(dialog.rows.GetCurSel(), 1);
   EXPECT_GE(dialog.kinds.GetCurSel(), 0) << "Down in a drop-down list selects an entry";
+}
+
+TEST_F(DesktopMirror, ARichEditsLinesAndCaretAreTheQtTextsAndAClickPlacesItsCaret) {
+  CFieldsDlg dialog;
+  CRichEditCtrl notes;
+  RunForm(dialog, [&](Driver& d) {
+    notes.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, CRect(10, 150, 200, 200), &dialog, 300);
+    auto& text = session.WidgetAs<QPlainTextEdit>(notes);
+    QTest::keyClicks(&text, "ab");
+    QTest::keyClick(&text, Qt::Key_Return);
+    QTest::keyClicks(&text, "cd");
+    session.Backend().SyncNow();
+    EXPECT_EQ(notes.GetWindowText(), "ab\ncd");
+    EXPECT_EQ(text.toPlainText(), "ab\ncd");
+    EXPECT_EQ(text.textCursor().position(), 5);
+    // The start of the second line, where Qt draws it.
+    const QPoint lineStart = text.viewport()->mapTo(&text, text.cursorRect(QTextCursor(text.document()->findBlockByNumber(1))).center());
+    QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, text.viewport()->mapFrom(&text, lineStart));
+    EXPECT_EQ(notes.GetCaret(), 3);
+    d.Click(IDCANCEL);
+  });
 }
 
 }  // namespace
