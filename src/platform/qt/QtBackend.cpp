@@ -4,6 +4,9 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/qt/PopupMenu.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Wnd.h"
@@ -25,7 +28,7 @@ int MillisecondsUntil(Millis due) {
 
 }  // namespace
 
-QtBackend::QtBackend() : filter_(mirror_) {
+QtBackend::QtBackend() : mirror_([this](QWidget* part) { WatchInput(part); }), filter_(mirror_) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { PumpWindowSystem(); });
   deadline_.setSingleShot(true);
@@ -43,7 +46,7 @@ void QtBackend::WatchInput(QWidget* part) {
 }
 
 void QtBackend::Created(CWnd& window) {
-  mirror_.Add(window, [this](QWidget* part) { WatchInput(part); });
+  mirror_.Add(window);
   ScheduleSync();
 }
 

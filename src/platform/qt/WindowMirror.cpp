@@ -9,7 +9,7 @@
 
 namespace platform::qt {
 
-WindowMirror::WindowMirror() = default;
+WindowMirror::WindowMirror(Watch watch) : watch_(std::move(watch)) {}
 
 WindowMirror::~WindowMirror() = default;
 
@@ -20,7 +20,7 @@ QWidget* WindowMirror::ParentWidgetOf(const CWnd& window) const {
   return view ? view->Container() : nullptr;
 }
 
-void WindowMirror::Add(CWnd& window, const std::function<void(QWidget*)>& watch) {
+void WindowMirror::Add(CWnd& window) {
   if (!window.m_hWnd || views_.contains(window.m_hWnd)) return;
   if (dynamic_cast<CToolTipCtrl*>(&window)) {
     toolTips_.insert(window.m_hWnd);
@@ -30,11 +30,11 @@ void WindowMirror::Add(CWnd& window, const std::function<void(QWidget*)>& watch)
   if (!view) return;
   for (QWidget* part : view->InputParts()) {
     parts_.insert(part, window.m_hWnd);
-    watch(part);
+    watch_(part);
   }
   views_.insert(window.m_hWnd, std::move(view));
   changed_.insert(window.m_hWnd);
-  for (CWnd* child : window.Children()) Add(*child, watch);
+  for (CWnd* child : window.Children()) Add(*child);
 }
 
 void WindowMirror::Remove(CWnd& window) {
@@ -54,12 +54,24 @@ void WindowMirror::SyncChanged() {
   // A sync may read state through messages whose handlers change windows
   // again; those are marked for the next turn.
   const QSet<HWND> changed = std::exchange(changed_, {});
-  for (HWND handle : changed) {
-    std::shared_ptr<ControlView> view = views_.value(handle);
-    CWnd* window = CWnd::FromHandle(handle);
-    if (view && window) view->Sync(*window);
-  }
+  for (HWND handle : changed) SyncOne(handle);
   if (std::exchange(focusChanged_, false)) SyncFocus();
+}
+
+// A window whose look no longer fits its widget (a button that became
+// owner-drawn) gets a new view.
+void WindowMirror::SyncOne(HWND handle) {
+  std::shared_ptr<ControlView> view = views_.value(handle);
+  CWnd* window = CWnd::FromHandle(handle);
+  if (!view || !window) return;
+  if (!view->Fits(*window)) {
+    Remove(*window);
+    Add(*window);
+    changed_.remove(handle);
+    view = views_.value(handle);
+    if (!view) return;
+  }
+  view->Sync(*window);
 }
 
 void WindowMirror::SyncFocus() {

@@ -23,14 +23,16 @@ class ControlView;
 
 class WindowMirror {
  public:
-  WindowMirror();
+  // `watch` is called with each widget that takes input.
+  using Watch = std::function<void(QWidget*)>;
+  explicit WindowMirror(Watch watch);
   ~WindowMirror();
   WindowMirror(const WindowMirror&) = delete;
   WindowMirror& operator=(const WindowMirror&) = delete;
 
   // Makes the window's view (and, for a window created before the mirror,
-  // its children's); `watch` is called with each widget that takes input.
-  void Add(CWnd& window, const std::function<void(QWidget*)>& watch);
+  // its children's).
+  void Add(CWnd& window);
   void Remove(CWnd& window);
   void MarkChanged(CWnd& window);
   void MarkFocusChanged() { focusChanged_ = true; }
@@ -49,8 +51,10 @@ class WindowMirror {
 
  private:
   QWidget* ParentWidgetOf(const CWnd& window) const;
+  void SyncOne(HWND handle);
   void SyncFocus();
 
+  Watch watch_;
   QHash<HWND, std::shared_ptr<ControlView>> views_;
   QHash<const QObject*, HWND> parts_;
   QSet<HWND> changed_;
