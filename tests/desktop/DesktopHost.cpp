@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@ namespace desktop_test {
 namespace {
 
 constexpr QSize kWindowSize(900, 640);
+// How far a dialog stands from the window's top left corner at least.
+constexpr int kDialogInset = 60;
 
 QString WithoutMnemonics(QString text) { return text.remove(QLatin1Char('&')); }
 
@@ -45,10 +48,16 @@ QAction& DesktopHost::Action(const QString& menu, const QString& title) {
 desktop::ChartWidget& DesktopHost::Chart() { return *qobject_cast<desktop::ChartWidget*>(window_->centralWidget()); }
 
 QImage DesktopHost::Screenshot(const CWnd& dialog, const std::string& name) {
-  QImage shot = window_->grab().toImage();
+  const QImage back = window_->grab().toImage();
   const QImage front = session.WidgetOf(dialog).grab().toImage();
+  // A dialog larger than the window shows whole, overlapping its edges.
+  const QPoint at(std::max(kDialogInset, (back.width() - front.width()) / 2),
+                  std::max(kDialogInset, (back.height() - front.height()) / 2));
+  QImage shot(back.size().expandedTo(QSize(front.width() + at.x(), front.height() + at.y())), QImage::Format_RGB32);
+  shot.fill(Qt::white);
   QPainter painter(&shot);
-  painter.drawImage((shot.width() - front.width()) / 2, (shot.height() - front.height()) / 2, front);
+  painter.drawImage(0, 0, back);
+  painter.drawImage(at, front);
   painter.end();
   shot.save(QString::fromStdString((ScreenshotFolder() / ("chart-menus-" + name + ".png")).string()));
   return shot;
