@@ -19,7 +19,8 @@ struct PositionChoice {
   host::GridAddress grid;  // UTM zone 0 north, as a new grid starts
 };
 
-// What was saved; latitude and longitude only when nothing was.
+// What was saved ("Datum = FAMILY:ROW[:reverse]", "Grid = KIND:ROW:VARIANT");
+// latitude and longitude only when nothing was, or what was does not read.
 PositionChoice LoadPositionChoice();
 // False when the file could not be written.
 bool SavePositionChoice(const PositionChoice& choice);

@@ -1,6 +1,5 @@
 #include "HostDatum.h"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -24,25 +23,6 @@ void LoadNTv2Argument(CNTv2& ntv2, const std::string& file) {
   auto grids = opened && !ec ? ReadNTv2(opened.get(), size) : std::nullopt;
   if (!grids) throw CommandError("'" + file + "' is not a well-formed NTv2 file");
   ntv2.SetSubGrids(std::move(grids->subGrids));
-}
-
-DatumChoice ParseDatumChoice(const std::string& text) {
-  DatumChoice c;
-  const char *p = text.data(), *end = p + text.size();
-  auto [afterFamily, e1] = std::from_chars(p, end, c.family);
-  bool ok = e1 == std::errc() && afterFamily != end && *afterFamily == ':';
-  const char* afterRow = afterFamily;
-  if (ok) {
-    const auto [next, e2] = std::from_chars(afterFamily + 1, end, c.row);
-    ok = e2 == std::errc() && next != afterFamily + 1;
-    afterRow = next;
-  }
-  const std::string rest(afterRow, end);
-  if (ok && rest == ":reverse") c.direction = kReverse;
-  if (!ok || !(rest.empty() || rest == ":reverse"))
-    throw CommandError("'" + text + "' is not a datum: give FAMILY:ROW or FAMILY:ROW:reverse, as 'overlays datums' "
-                       "lists them");
-  return c;
 }
 
 void CheckGridOptions(const GridOptions& options) {

@@ -12,9 +12,6 @@
 
 namespace host {
 
-// Throws CommandError for text that is not FAMILY:ROW or FAMILY:ROW:reverse.
-DatumChoice ParseDatumChoice(const std::string& text);
-
 // --datum and --grid of the commands that show grid positions.
 struct GridOptions {
   std::optional<std::string> datum;  // FAMILY:ROW[:reverse]

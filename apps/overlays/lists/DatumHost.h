@@ -18,6 +18,12 @@ struct DatumChoice {
   int direction = kForward;
 };
 
+// "FAMILY:ROW" or "FAMILY:ROW:reverse", as both hosts write a choice.
+// Throws CommandError for any other text.
+DatumChoice ParseDatumChoice(const std::string& text);
+// The text ParseDatumChoice reads back.
+std::string DatumChoiceText(const DatumChoice& choice);
+
 struct DatumHost {
   DatumHost() {
     datum.farEllipsoid = &far;

@@ -26,6 +26,10 @@ GridAddress ParseGridAddress(const std::string& text) {
   return a;
 }
 
+std::string GridAddressText(const GridAddress& a) {
+  return std::to_string(a.kind) + ":" + std::to_string(a.row) + ":" + std::to_string(a.variant);
+}
+
 // Catalogue kind 0 lists the UTM zones by number, variant 1 south.
 GridAddress UtmZoneGrid(double latDegrees, double lonDegrees) {
   const double lon = std::remainder(lonDegrees, 360);

@@ -15,6 +15,8 @@ struct GridAddress {
 // Throws CommandError for text that is not two or three unsigned numbers
 // separated by colons.
 GridAddress ParseGridAddress(const std::string& text);
+// "KIND:ROW:VARIANT", which ParseGridAddress reads back.
+std::string GridAddressText(const GridAddress& address);
 
 // The UTM zone of a point (degrees), north or south, as the catalogue
 // lists it.
