@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "GuiLoader.h"
 #include "Host.h"
 
 namespace {
@@ -54,29 +55,10 @@ int ReportUsageError(const CLI::App& app, const std::string& message) {
   return kFailure;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  CLI::App app{"overlays: the command-line host of the chart overlays module", "overlays"};
-  app.set_version_flag("--version", "overlays " OVERLAYS_VERSION);
-  // At most one command; none at all is reported after parsing, so that an
-  // unknown word is reported as such rather than as a missing command.
-  app.require_subcommand(0, 1);
-  // The global options may follow the command name too: every command
-  // inherits this and hands an option it does not know up to here.
-  app.fallthrough();
-  host::Options options;
-  app.add_option("--root", options.root, "Sandbox folder: every drive and shell folder lives under it");
-  app.add_option("--drive", options.drives,
-                 "Map a drive letter: L=DIR[,fixed|removable|cdrom|absent] (repeatable)")
-      ->type_name("L=DIR[,TYPE]")
-      ->expected(1)
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  app.parse_complete_callback([&] { host::InstallPlatform(options); });
-  for (const auto& add : kCommands) add(app, options);
-
+// Parses the command line, which runs the command; the exit status.
+int RunCommandLine(CLI::App& app, const std::vector<char*>& args) {
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(args.size()), args.data());
     if (app.get_subcommands().empty()) return ReportUsageError(app, "a command is required");
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
@@ -89,4 +71,35 @@ int main(int argc, char** argv) {
     return kUnexpectedFailure;
   }
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // --gui decides where the whole command runs, so it is taken before
+  // parsing; the flag below only shows it in the help.
+  std::vector<char*> args(argv, argv + argc);
+  const bool gui = host::TakeGuiFlag(args);
+  CLI::App app{"overlays: the command-line host of the chart overlays module", "overlays"};
+  app.set_version_flag("--version", "overlays " OVERLAYS_VERSION);
+  // At most one command; none at all is reported after parsing, so that an
+  // unknown word is reported as such rather than as a missing command.
+  app.require_subcommand(0, 1);
+  // The global options may follow the command name too: every command
+  // inherits this and hands an option it does not know up to here.
+  app.fallthrough();
+  host::Options options;
+  options.gui = gui;
+  app.add_option("--root", options.root, "Sandbox folder: every drive and shell folder lives under it");
+  app.add_option("--drive", options.drives,
+                 "Map a drive letter: L=DIR[,fixed|removable|cdrom|absent] (repeatable)")
+      ->type_name("L=DIR[,TYPE]")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_flag("--gui")->description("Show the dialogs a command opens in real windows (needs a display)");
+  app.parse_complete_callback([&] { host::InstallPlatform(options); });
+  for (const auto& add : kCommands) add(app, options);
+
+  if (!gui) return RunCommandLine(app, args);
+  return host::RunWithGui(args, [&] { return RunCommandLine(app, args); });
 }

@@ -41,7 +41,7 @@ class FakeClock final : public Clock {
 };
 
 // The clock every message loop of the process uses.
-const Clock& CurrentClock();
+OVERLAYS_API const Clock& CurrentClock();
 
 // Installs a clock for its lifetime (tests), restoring the previous one.
 class OVERLAYS_API ScopedClock {

@@ -1,0 +1,67 @@
+#pragma once
+// What every desktop test shares: the program's one QApplication (on the
+// offscreen platform unless the environment names another), the Qt backend
+// installed for the test, the widget that shows a window, and screenshots.
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "platform/qt/QtBackend.h"
+#include "platform/ui/Backend.h"
+
+class CDialog;
+class CWnd;
+
+namespace platform::ui {
+class Driver;
+}
+
+#include <ostream>
+
+// gtest shows Qt's strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace desktop_test {
+
+class DesktopSession {
+ public:
+  DesktopSession();
+
+  platform::qt::QtBackend& Backend() { return backend_; }
+  // Syncs the mirror, then the widget that shows `window`; fails the test
+  // and throws when there is none.
+  QWidget& WidgetOf(const CWnd& window);
+  template <class Widget>
+  Widget& WidgetAs(const CWnd& window) {
+    auto* widget = qobject_cast<Widget*>(&WidgetOf(window));
+    if (!widget) throw std::runtime_error("the window is not shown as the expected widget");
+    return *widget;
+  }
+  // Runs `dialog` modally with `act` called once it shows. A dialog that
+  // nothing ends within kPatienceMs ends with kGaveUp, so that a broken
+  // input path fails the test instead of hanging it.
+  static constexpr int kPatienceMs = 10000;
+  static constexpr int kGaveUp = -2;
+  int RunModal(CDialog& dialog, const std::function<void(platform::ui::Driver&)>& act);
+  // Every visible window under `window` is shown by a visible widget at
+  // its rectangle (within a pixel); a closed combo box is only as high as
+  // one line.
+  void ExpectMirrored(const CWnd& window);
+  // The window's widget as it looks now, also written as <name>.png into
+  // $OVERLAYS_SCREENSHOTS (the build folder when that is unset).
+  QImage Screenshot(const CWnd& window, const std::string& name);
+
+ private:
+  // The application must exist before the backend's first Qt object.
+  struct ApplicationReady {
+    ApplicationReady();
+  } ready_;
+  platform::qt::QtBackend backend_;
+  platform::ui::ScopedBackend installed_{backend_};
+};
+
+}  // namespace desktop_test
