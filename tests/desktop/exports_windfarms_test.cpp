@@ -1,0 +1,139 @@
+// The wind farm dialogs on screen through their exports: the settings, the
+// turbine and corner tables, the farm finder with its error box, and the
+// install splash, each worked with Qt's mouse and keys and its result
+// checked as the headless tests do.
+
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include "desktop/DesktopSession.h"
+#include "desktop/ExportScript.h"
+#include "desktop/UserInput.h"
+#include "frame/ConfigFile.h"
+#include "frame/Exports.h"
+#include "kml/KmzArchive.h"
+#include "platform/ui/Automation.h"
+#include "platform/ui/MessageBox.h"
+#include "support/TestMachine.h"
+#include "windfarm/WindFarmResources.h"
+#include "windfarms/WindFarmFixtures.h"
+
+namespace {
+
+using desktop_test::DesktopSession;
+using desktop_test::ExportScript;
+using desktop_test::UserInput;
+using namespace windfarm_fixtures;
+
+CTurbineList TwoFarms() {
+  return Turbines({{"Dogger Edge", {Turbine("A01", 1, Degrees(2.5, 54.25), "Dogger Edge"),
+                                    Turbine("A02", 2, Degrees(2.6, 54.3), "Dogger Edge")}},
+                   {"Moray Deep", {Turbine("B01", 3, Degrees(-3, 58), "Moray Deep")}}});
+}
+
+class DesktopWindFarms : public testing::Test {
+ protected:
+  std::string Saved(const char* group) const { return machine.Read(CConfigFile().GetFilePath(group)).value_or(""); }
+  testing_support::TestMachine machine;
+  DesktopSession session;
+  CTurbineList turbines = TwoFarms();
+  CWindFarmBoundaryList boundaries = Boundaries({"Dogger Edge", "Moray Deep"});
+};
+
+TEST_F(DesktopWindFarms, TheSettingsSaveBothLayersAsTickedAndChosen) {
+  boundaries.label = 0;
+  {
+    ExportScript script(session, {{IDD_WIND_FARM_SETTINGS,
+                                   "wind_farm_settings",
+                                   {[](UserInput& user) {
+                                      user.Click(IDC_LABEL_WIND_FARM);
+                                      user.Click(IDC_DISPLAY_TURBINES);
+                                      user.Choose(IDC_BOUNDARY_COLOUR, "Dark Blue");
+                                    },
+                                    [](UserInput& user) {
+                                      user.Photograph("wind_farm_settings_chosen");
+                                      user.Click(IDOK);
+                                    }}}});
+    EXPECT_TRUE(WindFarmSettings(&turbines, &boundaries));
+  }
+  EXPECT_EQ(std::tuple(boundaries.label, boundaries.colour, turbines.display), std::tuple(1, 0x800000u, 0));
+  EXPECT_EQ(Saved(kWindFarmBoundariesSettingsGroup),
+            "Display Boundary = 1\nLabel Wind Farm = 1\nColour Boundary = 8388608\nIndex = 0\n");
+  EXPECT_EQ(Saved(kTurbinesSettingsGroup), "Display Turbines = 0\nLabel Turbines = 1\nColour Turbines = 0\nIndex = 0\n");
+}
+
+TEST_F(DesktopWindFarms, TheFarmChosenInATableFillsItAndIsKept) {
+  std::string remarks;
+  {
+    ExportScript script(
+        session, {{IDD_WIND_FARM_TURBINES,
+                   "wind_farm_turbines",
+                   {[](UserInput& user) { user.Choose(IDC_TURBINE_FARM_CHOICE, "Dogger Edge"); },
+                    [](UserInput& user) {
+                      const auto& table = user.Session().WidgetAs<QTableView>(user.Read().Item(IDC_WIND_FARM_LIST));
+                      EXPECT_EQ(table.model()->rowCount(), 2);
+                      user.Photograph("wind_farm_turbines_rows");
+                      user.ClickRow(IDC_WIND_FARM_LIST, 1, true);
+                    },
+                    [&](UserInput& user) {
+                      remarks = user.Read().Text(IDC_TURBINE_REMARKS);
+                      user.Click(IDOK);
+                    }}}});
+    EXPECT_TRUE(TurbineProperties(&turbines, nullptr, true));
+  }
+  EXPECT_EQ(remarks, "Remarks of A02");
+  EXPECT_EQ(turbines.index, 1);
+  {
+    ExportScript script(session, {{IDD_WIND_FARM_BOUNDARY,
+                                   "wind_farm_boundary",
+                                   {[](UserInput& user) { user.Choose(IDC_BOUNDARY_FARM_CHOICE, "Moray Deep"); },
+                                    [](UserInput& user) {
+                                      EXPECT_EQ(user.Read().Rows(IDC_WIND_FARM_LIST).size(), 3u);
+                                      EXPECT_EQ(user.Read().Text(IDC_BOUNDARY_DESCRIPTION), "Moray Deep offshore array");
+                                      user.Photograph("wind_farm_boundary_rows");
+                                      user.Click(IDOK);
+                                    }}}});
+    WindFarmBoundaryCoordinates(&boundaries, nullptr, true);
+  }
+  EXPECT_EQ(boundaries.index, 2);
+  EXPECT_TRUE(Saved(kWindFarmBoundariesSettingsGroup).ends_with("Index = 2\n"));
+}
+
+TEST_F(DesktopWindFarms, TheFinderCentresOnTheClickedFarmAndAnEmptyListGetsItsErrorBox) {
+  tagXY point{7, 7};
+  {
+    ExportScript script(session, {{IDD_FIND_WIND_FARM,
+                                   "find_wind_farm",
+                                   {[](UserInput& user) { user.ClickRow(IDC_WIND_FARM_LIST, 2); },
+                                    [](UserInput& user) { user.Click(IDOK); }}}});
+    EXPECT_TRUE(FindWindFarm(&boundaries, point));
+  }
+  EXPECT_EQ(boundaries.index, 2);
+  EXPECT_NEAR(point.x, Degrees(3.5, 0).x, 1e-12);
+  std::string shown;
+  CTurbineList none;
+  {
+    ExportScript script(session, {{0, "no_turbines_box", {[&](UserInput& user) {
+                                     shown = user.Read().Text(CMessageBox::kTextId);
+                                     user.Click(IDOK);
+                                   }}}});
+    EXPECT_FALSE(FindWindFarm(&none, point));
+  }
+  EXPECT_EQ(shown, "No Turbines Loaded");
+}
+
+TEST_F(DesktopWindFarms, TheInstallSplashUnpacksAnAcceptedPackage) {
+  testing_support::WriteKmz(machine.Host("C:\\Navlore Download\\Farms.WFZ"), {{"turbines.geojson", "{}"}});
+  {
+    ExportScript script(session, {{IDD_WIND_FARM_SPLASH, "wind_farm_install", {[](UserInput& user) {
+                                     EXPECT_EQ(user.Read().Caption(), "Windfarm Install");
+                                     user.Click(IDOK);
+                                   }}}});
+    InstallWindFarms();
+  }
+  EXPECT_TRUE(machine.Exists("C:\\MyData\\WindFarms\\turbines.geojson"));
+  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\Installed\\Farms.WFZ"));
+}
+
+}  // namespace
