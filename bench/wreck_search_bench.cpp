@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "SampleWrecks.h"
+#include "SampleWreckList.h"
 #include "frame/Exports.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/catalogue/GridCatalogue.h"
@@ -21,7 +21,6 @@
 #include "platform/fs/Platform.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/ProgressCtrl.h"
-#include "wrecks/DateText.h"
 #include "wrecks/WreckList.h"
 #include "wrecks/WreckResources.h"
 #include "wrecks/WreckSearch.h"
@@ -39,31 +38,21 @@ constexpr char kName[] = "hms golden dawn";
 
 struct Fixture {
   stdfs::path root = stdfs::temp_directory_path() / "overlays-wreck-search-bench";
-  CWreckList wrecks;
+  tools::SampleWreckList sample{7, kRecords};
+  CWreckList& wrecks = sample.wrecks;
   CWreckList searchList;
 
   Fixture() {
     stdfs::remove_all(root);
     platform::fs::Install(std::make_shared<const platform::fs::Platform>(
         platform::fs::MachineOnFolder(root / "C", "Bench", "bench")));
-    tools::SampleWreckGenerator generator(7);
-    for (std::size_t i = 0; i < kRecords; ++i) {
-      auto* record = new WreckDef(generator.Next());
-      record->sunkYear = static_cast<std::int16_t>(DateYear(record->data.sunk));
-      wrecks.Add(record);
-    }
-    wrecks.earliestYear = 1700;
-    wrecks.latestYear = 2026;
     searchList.centreLatitude = kCentreLatitude;
     searchList.centreLongitude = kCentreLongitude;
     searchList.searchRadius = kRadius;
     searchList.searchName = kName;
     searchList.showWrecks = searchList.showObstructions = true;
   }
-  ~Fixture() {
-    for (WreckDef* r : wrecks.records) delete r;
-    stdfs::remove_all(root);
-  }
+  ~Fixture() { stdfs::remove_all(root); }
 };
 
 Fixture& TheFixture() {

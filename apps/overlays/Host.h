@@ -16,6 +16,9 @@ namespace host {
 struct Options {
   std::string root;                 // --root: a sandbox for every drive and shell folder
   std::vector<std::string> drives;  // --drive L=DIR[,type]
+  // --gui: the dialogs are on screen, and a command leaves to the person
+  // what its options leave open.
+  bool gui = false;
 };
 
 // Raised by a command for a failure the user should read; main prints the

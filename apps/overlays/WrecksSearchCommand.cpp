@@ -229,9 +229,15 @@ SearchShown WorkDialog(Driver& d, const SearchRequest& r, const std::string& csv
   return ReadShown(d);
 }
 
-void CheckRequest(const SearchRequest& r) {
-  const int methods = (r.radius ? 1 : 0) + (r.name.empty() ? 0 : 1) + (r.years.empty() ? 0 : 1);
-  if (methods != 1) throw CommandError("give one search: --radius (with --near or --place), --name or --years");
+int SearchMethods(const SearchRequest& r) {
+  return (r.radius ? 1 : 0) + (r.name.empty() ? 0 : 1) + (r.years.empty() ? 0 : 1);
+}
+
+// On screen a person may do the searching; otherwise the options must.
+void CheckRequest(const SearchRequest& r, bool onScreen) {
+  const int methods = SearchMethods(r);
+  if (methods > 1 || (methods == 0 && !onScreen))
+    throw CommandError("give one search: --radius (with --near or --place), --name or --years");
   if (r.radius && r.near.empty() && r.place.empty()) throw CommandError("--radius needs a centre: --near or --place");
   if (!r.near.empty()) CheckNearPosition(r.near);
   if (r.radius && !(*r.radius >= 0 && *r.radius <= kLargestRadius))
@@ -241,8 +247,11 @@ void CheckRequest(const SearchRequest& r) {
 // The year the year boxes start from: the host's, this year.
 std::int16_t ThisYear() { return static_cast<std::int16_t>(platform::fs::GetLocalTime().year); }
 
-void RunSearch(const SearchRequest& r) {
-  CheckRequest(r);
+// On screen without a search in the options, the dialog is the person's:
+// the rows it shows when they close it are printed.
+void RunSearch(const SearchRequest& r, bool onScreen) {
+  CheckRequest(r, onScreen);
+  const bool personSearches = onScreen && SearchMethods(r) == 0;
   DatumHost datumHost;
   if (r.grid) SelectHostDatum(datumHost, ParseDatumChoice(r.datum), r.datum, ParseGridAddress(*r.grid));
   LoadedWrecks loaded;
@@ -258,12 +267,16 @@ void RunSearch(const SearchRequest& r) {
   bool opened = false;
   std::string saveAnswer;
   platform::ui::ScopedAutomation automation([&](Driver& d) {
+    const bool search = d.TemplateId() == IDD_WRECK_FIND;
+    if (search && d.Turn() == ModalTurn::Idle && personSearches) shown = ReadShown(d);
     if (d.Turn() != ModalTurn::Started) return;
+    opened = opened || search;
+    // The person answers the dialogs their own clicks open.
+    if (personSearches) return;
     if (d.TemplateId() == platform::ui::kConfirmReplaceDialog) return d.Click(IDOK);
     if (d.TemplateId() == platform::ui::kSaveFileDialog) return d.SaveAs(saveAnswer);
     if (dynamic_cast<CMessageBox*>(&d.Dialog())) return d.Click(IDOK);
-    if (d.TemplateId() != IDD_WRECK_FIND) return;
-    opened = true;
+    if (!search) return;
     try {
       shown = WorkDialog(d, r, csvPath, printPath, saveAnswer);
     } catch (const std::exception& e) {
@@ -280,7 +293,7 @@ void RunSearch(const SearchRequest& r) {
 
 }  // namespace
 
-void AddWrecksSearchCommand(CLI::App& wrecks, const Options&) {
+void AddWrecksSearchCommand(CLI::App& wrecks, const Options& options) {
   static SearchRequest request;
   auto* cmd = wrecks.add_subcommand(
       "search",
@@ -305,7 +318,7 @@ void AddWrecksSearchCommand(CLI::App& wrecks, const Options&) {
   cmd->add_option("--print", request.print, "Press Print and save the printout (PDF) to FILE.pdf")
       ->type_name("FILE.pdf");
   cmd->add_option("--format", request.format, "text, csv or geojson")->check(CLI::IsMember({"text", "csv", "geojson"}));
-  cmd->callback([] { RunSearch(request); });
+  cmd->callback([&options] { RunSearch(request, options.gui); });
 }
 
 }  // namespace host

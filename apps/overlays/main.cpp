@@ -89,13 +89,14 @@ int main(int argc, char** argv) {
   // inherits this and hands an option it does not know up to here.
   app.fallthrough();
   host::Options options;
+  options.gui = gui;
   app.add_option("--root", options.root, "Sandbox folder: every drive and shell folder lives under it");
   app.add_option("--drive", options.drives,
                  "Map a drive letter: L=DIR[,fixed|removable|cdrom|absent] (repeatable)")
       ->type_name("L=DIR[,TYPE]")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  app.add_flag("--gui", "Show the dialogs a command opens in real windows (needs a display)");
+  app.add_flag("--gui")->description("Show the dialogs a command opens in real windows (needs a display)");
   app.parse_complete_callback([&] { host::InstallPlatform(options); });
   for (const auto& add : kCommands) add(app, options);
 

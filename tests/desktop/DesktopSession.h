@@ -20,6 +20,11 @@ namespace platform::ui {
 class Driver;
 }
 
+#include <ostream>
+
+// gtest shows Qt's strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace desktop_test {
 
 class DesktopSession {
@@ -42,6 +47,10 @@ class DesktopSession {
   static constexpr int kPatienceMs = 10000;
   static constexpr int kGaveUp = -2;
   int RunModal(CDialog& dialog, const std::function<void(platform::ui::Driver&)>& act);
+  // Every visible window under `window` is shown by a visible widget at
+  // its rectangle (within a pixel); a closed combo box is only as high as
+  // one line.
+  void ExpectMirrored(const CWnd& window);
   // The window's widget as it looks now, also written as <name>.png into
   // $OVERLAYS_SCREENSHOTS (the build folder when that is unset).
   QImage Screenshot(const CWnd& window, const std::string& name);

@@ -84,7 +84,9 @@ TEST_F(DesktopList, TheModelShowsWhatTheListHoldsAfterEachChange) {
       step.change(dialog.list);
       QTableView& table = TableOf(dialog.list);
       EXPECT_EQ(table.model()->rowCount(), step.rows);
-      if (step.probeRow >= 0) EXPECT_EQ(Shown(table, step.probeRow, 2), step.probe);
+      if (step.probeRow >= 0) {
+        EXPECT_EQ(Shown(table, step.probeRow, 2), step.probe);
+      }
     }
     d.Click(IDCANCEL);
   });

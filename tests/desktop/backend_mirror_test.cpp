@@ -83,14 +83,23 @@ TEST_F(DesktopMirror, TemplateControlsAreWidgetsOfTheirKindAtTheirRectangles) {
       EXPECT_NEAR(widget.x(), rect.left, 1);
       EXPECT_NEAR(widget.y(), rect.top, 1);
       EXPECT_NEAR(widget.width(), rect.Width(), 1);
-      EXPECT_NEAR(widget.height(), rect.Height(), 1);
-      if (auto* label = qobject_cast<QLabel*>(&widget)) EXPECT_EQ(label->text(), row.shown);
-      if (auto* button = qobject_cast<QAbstractButton*>(&widget)) EXPECT_EQ(button->text(), row.shown);
+      // A closed combo box is one line high; its window holds the list too.
+      if (row.id == kKindCombo) {
+        EXPECT_LT(widget.height(), rect.Height());
+      } else {
+        EXPECT_NEAR(widget.height(), rect.Height(), 1);
+      }
+      if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        EXPECT_EQ(label->text(), row.shown);
+      }
+      if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        EXPECT_EQ(button->text(), row.shown);
+      }
     }
     QWidget& window = session.WidgetOf(dialog);
     EXPECT_TRUE(window.isWindow());
     EXPECT_EQ(window.windowTitle(), "Form");
-    EXPECT_THAT(session.WidgetAs<QComboBox>(d.Item(kKindCombo)).itemText(2), "Wreck");
+    EXPECT_EQ(session.WidgetAs<QComboBox>(d.Item(kKindCombo)).itemText(2), "Wreck");
     session.Screenshot(dialog, "form");
     d.Click(IDCANCEL);
   });
@@ -178,7 +187,7 @@ TEST_F(DesktopMirror, ClicksOnRowsAndBoxesChangeTheControls) {
     auto& kinds = session.WidgetAs<QComboBox>(d.Item(kKindCombo));
     QTest::keyClick(&kinds, Qt::Key_Down);
     session.Backend().SyncNow();
-    EXPECT_EQ(kinds.currentText(), dialog.kinds.GetLBText(dialog.kinds.GetCurSel()));
+    EXPECT_EQ(kinds.currentText().toStdString(), dialog.kinds.GetLBText(dialog.kinds.GetCurSel()));
     EXPECT_EQ(rows.currentRow(), 1);
     d.Click(IDCANCEL);
   });

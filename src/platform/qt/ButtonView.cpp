@@ -27,8 +27,7 @@ QWidget* OwnerDrawnFace(HWND handle, QWidget* parent) {
   return new PaintedWidget(parent, [handle](CDC& dc, QSize size) {
     CWnd* button = CWnd::FromHandle(handle);
     if (!button) return;
-    platform::ui::PaintWindow(*button, dc);
-    if (dc.Operations().empty())
+    if (!platform::ui::PaintWindow(*button, dc))
       platform::ui::DrawOwnerItem(*button, 0, CRect(0, 0, size.width(), size.height()), OwnerDrawState(*button), dc);
   });
 }

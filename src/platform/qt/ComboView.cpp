@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include "platform/qt/AnsiText.h"
 #include "platform/qt/Pixmaps.h"
 #include "platform/ui/ComboBoxEx.h"
@@ -53,6 +55,8 @@ void ComboView::SyncContent(CWnd& window) {
   if (combo->isEditable()) combo->lineEdit()->setText(FromAnsi(window.GetWindowText()));
   syncing_ = false;
 }
+
+int ComboView::ShownHeight(int windowHeight) const { return std::min(windowHeight, Widget()->sizeHint().height()); }
 
 // The button opens Qt's own list; what is picked there comes back through
 // `activated`.

@@ -15,6 +15,9 @@ class ComboView : public ControlView {
 
  protected:
   void SyncContent(CWnd& window) override;
+  // A combo box's window is as high as its dropped list; closed, it shows
+  // one line.
+  int ShownHeight(int windowHeight) const override;
 
  private:
   bool syncing_ = false;

@@ -60,7 +60,7 @@ void ControlView::SyncGeometry(CWnd& window) {
     widget_->resize(rect.Width(), rect.Height());
     return;
   }
-  widget_->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+  widget_->setGeometry(rect.left, rect.top, rect.Width(), ShownHeight(rect.Height()));
 }
 
 bool ControlView::DeliverMouse(CWnd& window, QObject*, QMouseEvent& event) {

@@ -42,6 +42,8 @@ class ControlView {
 
  protected:
   virtual void SyncContent(CWnd& window) = 0;
+  // The height the widget shows of a window this high.
+  virtual int ShownHeight(int windowHeight) const { return windowHeight; }
   // Delivers the mouse event at a point of the window's client area.
   static void DeliverMouseAt(CWnd& window, const QMouseEvent& event, QPoint clientPoint);
 

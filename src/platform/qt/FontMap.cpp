@@ -1,6 +1,7 @@
 #include "platform/qt/FontMap.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
 
 #include "platform/qt/AnsiText.h"
@@ -25,11 +26,14 @@ constexpr FaceSubstitute kSubstitutes[] = {
     {"Courier", "DejaVu Sans Mono"},
 };
 
-// The 8-point dialog font at 96 dpi: its em is 11 pixels.
-constexpr int kDialogFontPixels = 11;
-// A positive height asks for the cell (em plus internal leading); DejaVu's
-// leading is about a sixth of the cell.
-constexpr int kCellToEmSixths = 5;
+// The window system measures a line of a font as tall as the font's height
+// (13 pixels for the dialog font) and a character as half that; DejaVu's
+// line is 13/11 of its pixel size and its average character 0.54 of it, so
+// this pixel size keeps the lines the module lays out as tall as it
+// measured them and their text within the widths it gave it.
+constexpr int kDialogLineHeight = 13;
+constexpr int kLineToPixelsNumerator = 11;
+constexpr int kLineToPixelsDenominator = 13;
 
 QString InstalledFace(const std::string& requested) {
   for (const FaceSubstitute& substitute : kSubstitutes)
@@ -37,10 +41,11 @@ QString InstalledFace(const std::string& requested) {
   return requested.empty() ? QString("DejaVu Sans") : FromAnsi(requested);
 }
 
+// A negative height asks for the character height, a positive one for the
+// cell; the window system measures both as the line.
 int PixelHeight(int logicalHeight) {
-  if (logicalHeight == 0) return kDialogFontPixels;
-  if (logicalHeight < 0) return -logicalHeight;
-  return std::max(1, logicalHeight * kCellToEmSixths / 6);
+  const int line = logicalHeight == 0 ? kDialogLineHeight : std::abs(logicalHeight);
+  return std::max(1, (line * kLineToPixelsNumerator + kLineToPixelsDenominator / 2) / kLineToPixelsDenominator);
 }
 
 }  // namespace

@@ -34,7 +34,9 @@ bool InputFilter::Deliver(CWnd& window, QObject* watched, QEvent& event) {
     case QEvent::MouseMove: {
       const QPoint point = static_cast<QMouseEvent&>(event).position().toPoint();
       platform::ui::DeliverMouseMove(&window, CPoint{point.x(), point.y()});
-      return false;
+      // Taken, or Qt hands it on to the parent widget, and the window
+      // system would hear that the mouse left this window for its parent.
+      return true;
     }
     case QEvent::Leave:
       platform::ui::DeliverMouseMove(nullptr, CPoint{});

@@ -46,7 +46,7 @@ int ListTableModel::rowCount(const QModelIndex& parent) const { return parent.is
 int ListTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 QVariant ListTableModel::data(const QModelIndex& index, int role) const {
-  const CListCtrl* list = List();
+  CListCtrl* list = List();
   if (!list || !index.isValid() || index.row() >= list->GetItemCount() || index.column() >= list->GetColumnCount())
     return {};
   switch (role) {
@@ -56,7 +56,7 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
       return CellImage(*list, index.row(), index.column());
     case Qt::BackgroundRole:
     case Qt::ForegroundRole:
-      return CellColour(*list, index.row(), role);
+      return CellColour(*list, index.row(), index.column(), role);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(ColumnAlignment(HeaderItem(*list, index.column()).fmt));
     default:
@@ -78,11 +78,13 @@ QVariant ListTableModel::CellImage(const CListCtrl& list, int row, int column) c
   return *cached;
 }
 
-QVariant ListTableModel::CellColour(const CListCtrl& list, int row, int role) const {
-  const bool selected = list.GetItemState(row, LVIS_SELECTED) != 0;
+// The list's class and its parent choose a cell's colours (custom draw);
+// a selected row shows the selection's.
+QVariant ListTableModel::CellColour(CListCtrl& list, int row, int column, int role) const {
   const bool background = role == Qt::BackgroundRole;
-  if (selected) return QtColour(background ? kSelectedBackground : kSelectedText);
-  return QtColour(background ? list.GetTextBkColor() : list.GetTextColor());
+  if (list.GetItemState(row, LVIS_SELECTED)) return QtColour(background ? kSelectedBackground : kSelectedText);
+  const NMLVCUSTOMDRAW draw = list.CustomDrawCell(row, column);
+  return QtColour(background ? draw.clrTextBk : draw.clrText);
 }
 
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

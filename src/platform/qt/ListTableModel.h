@@ -29,7 +29,7 @@ class ListTableModel : public QAbstractTableModel {
  private:
   CListCtrl* List() const;
   QVariant CellImage(const CListCtrl& list, int row, int column) const;
-  QVariant CellColour(const CListCtrl& list, int row, int role) const;
+  QVariant CellColour(CListCtrl& list, int row, int column, int role) const;
 
   HWND list_;
   int rows_ = 0;

@@ -35,7 +35,12 @@ QtBackend::QtBackend() : filter_(mirror_) {
 
 QtBackend::~QtBackend() = default;
 
-void QtBackend::WatchInput(QWidget* part) { part->installEventFilter(&filter_); }
+// Windows hear the mouse move over them with no button down (a colour
+// button lights up), so every part tracks it.
+void QtBackend::WatchInput(QWidget* part) {
+  part->setMouseTracking(true);
+  part->installEventFilter(&filter_);
+}
 
 void QtBackend::Created(CWnd& window) {
   mirror_.Add(window, [this](QWidget* part) { WatchInput(part); });
@@ -54,6 +59,8 @@ void QtBackend::ScheduleSync() {
   if (std::exchange(syncPosted_, true)) return;
   QCoreApplication::postEvent(this, new QEvent(kSyncEvent));
 }
+
+QWidget* QtBackend::WidgetOf(const CWnd& window) const { return mirror_.WidgetOf(window); }
 
 void QtBackend::SyncNow() {
   mirror_.SyncChanged();

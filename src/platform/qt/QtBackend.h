@@ -14,6 +14,7 @@
 
 #include <atomic>
 
+#include "frame/Api.h"
 #include "platform/qt/ClipboardBridge.h"
 #include "platform/qt/InputFilter.h"
 #include "platform/qt/WindowMirror.h"
@@ -21,7 +22,7 @@
 
 namespace platform::qt {
 
-class QtBackend final : public QObject, public platform::ui::Backend {
+class OVERLAYS_API QtBackend final : public QObject, public platform::ui::Backend {
  public:
   QtBackend();
   ~QtBackend() override;
@@ -34,7 +35,7 @@ class QtBackend final : public QObject, public platform::ui::Backend {
   UINT TrackPopupMenu(CMenu& menu, CPoint screenPoint, CWnd* owner) override;
 
   // The widget that shows a window, or null (tests, screenshots).
-  QWidget* WidgetOf(const CWnd& window) const { return mirror_.WidgetOf(window); }
+  QWidget* WidgetOf(const CWnd& window) const;
   // Brings every widget in line with its window now.
   void SyncNow();
 

@@ -212,10 +212,15 @@ void MessageQueue::SetTimer(HWND hwnd, UINT_PTR id, UINT periodMs) {
   const Millis period = std::max<Millis>(periodMs, 10);
   const Millis now = CurrentClock().Now();
   System& system = TheSystem();
-  std::lock_guard lock(system.mutex);
-  auto& timers = OwnQueue(system).timers;
-  std::erase_if(timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
-  timers.push_back(Timer{hwnd, id, period, now + period});
+  {
+    std::lock_guard lock(system.mutex);
+    auto& timers = OwnQueue(system).timers;
+    std::erase_if(timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    timers.push_back(Timer{hwnd, id, period, now + period});
+  }
+  // A backend's own loop waits for the timers it knows of; it learns of
+  // this one on the wake.
+  WakeBackend();
 }
 
 bool MessageQueue::KillTimer(HWND hwnd, UINT_PTR id) {
