@@ -45,14 +45,14 @@ TEST_F(DesktopWindFarms, TheSettingsSaveBothLayersAsTickedAndChosen) {
   boundaries.label = 0;
   {
     ExportScript script(session, {{IDD_WIND_FARM_SETTINGS,
-                                   "wind_farm_settings",
+                                   "wind_farm_layers",
                                    {[](UserInput& user) {
                                       user.Click(IDC_LABEL_WIND_FARM);
                                       user.Click(IDC_DISPLAY_TURBINES);
                                       user.Choose(IDC_BOUNDARY_COLOUR, "Dark Blue");
                                     },
                                     [](UserInput& user) {
-                                      user.Photograph("wind_farm_settings_chosen");
+                                      user.Photograph("wind_farm_layers_chosen");
                                       user.Click(IDOK);
                                     }}}});
     EXPECT_TRUE(WindFarmSettings(&turbines, &boundaries));

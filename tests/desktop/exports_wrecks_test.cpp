@@ -94,7 +94,7 @@ TEST_F(DesktopWrecks, TheSearchFindsByTypedNameAndARowOpensItsRecord) {
     ExportScript script(
         session,
         {{IDD_WRECK_FIND,
-          "wreck_search",
+          "wreck_find",
           {[](UserInput& user) {
              user.TypeOver(IDC_SEARCH_NAME, "mary");
              user.Click(IDC_FIND_NAME);
@@ -103,11 +103,11 @@ TEST_F(DesktopWrecks, TheSearchFindsByTypedNameAndARowOpensItsRecord) {
              rows = user.Read().Rows(IDC_RESULTS);
              const auto& table = user.Session().WidgetAs<QTableView>(user.Read().Item(IDC_RESULTS));
              EXPECT_EQ(table.model()->rowCount(), static_cast<int>(rows.size()));
-             user.Photograph("wreck_search_results");
+             user.Photograph("wreck_find_results");
              user.ClickRow(IDC_RESULTS, 1, true);
            },
            [](UserInput& user) { user.Click(IDOK); }}},
-         {0, "wreck_search_sheet", {[&](UserInput& user) {
+         {0, "wreck_find_sheet", {[&](UserInput& user) {
             sheet = user.Read().Caption();
             user.Session().WidgetOf(user.Read().Dialog()).close();
           }}}});
@@ -139,7 +139,7 @@ TEST_F(DesktopWrecks, ThePropertySheetShowsEachPageAndItsHighlightedFields) {
   for (const auto& page : pages) {
     actions.push_back([page](UserInput& user) { user.ClickTab(page.page); });
     actions.push_back([page](UserInput& user) {
-      const QImage shot = user.Photograph("wreck_properties_" + std::to_string(page.page));
+      const QImage shot = user.Photograph("wreck_sheet_" + std::to_string(page.page));
       if (!page.highlighted) return;
       QWidget& field = user.Session().WidgetOf(user.Read().Item(page.highlighted));
       // Past the end of the short text the field holds.
@@ -149,7 +149,7 @@ TEST_F(DesktopWrecks, ThePropertySheetShowsEachPageAndItsHighlightedFields) {
   }
   actions.push_back([](UserInput& user) { user.Click(IDCANCEL); });
   {
-    ExportScript script(session, {{0, "wreck_properties", actions}});
+    ExportScript script(session, {{0, "wreck_sheet", actions}});
     DisplayWreckProperties(&record, nullptr);
   }
   EXPECT_EQ(record.texts.Get(WreckText::Name), "Mary Rose") << "the sheet only shows the record";
