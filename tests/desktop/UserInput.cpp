@@ -1,8 +1,10 @@
 #include "desktop/UserInput.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
@@ -22,6 +24,17 @@ void UserInput::Settle() { session_.Backend().SyncNow(); }
 
 void UserInput::Click(int id) {
   QTest::mouseClick(&session_.WidgetOf(d_.Item(id)), Qt::LeftButton);
+  Settle();
+}
+
+// Sent as the platform delivers a move to a widget that tracks the mouse.
+// QTest moves the offscreen platform's cursor instead, and that move never
+// reached the buttons of a dialog opened after another at the same place.
+void UserInput::Hover(int id) {
+  QWidget& widget = session_.WidgetOf(d_.Item(id));
+  const QPoint centre = widget.rect().center();
+  QMouseEvent move(QEvent::MouseMove, centre, widget.mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &move);
   Settle();
 }
 

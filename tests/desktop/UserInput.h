@@ -26,6 +26,8 @@ class UserInput {
   platform::ui::Driver& Read() { return d_; }
 
   void Click(int id);
+  // The mouse moved onto the middle of the control.
+  void Hover(int id);
   // Clicks into the field, selects what it holds and types over it.
   void TypeOver(int id, const QString& text);
   void Key(int id, int qtKey);

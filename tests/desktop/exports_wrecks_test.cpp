@@ -10,6 +10,7 @@
 #include "desktop/DesktopSession.h"
 #include "desktop/ExportScript.h"
 #include "desktop/UserInput.h"
+#include "controls/ColourButton.h"
 #include "frame/Exports.h"
 #include "kml/KmzArchive.h"
 #include "support/TestMachine.h"
@@ -43,13 +44,21 @@ class DesktopWrecks : public testing::Test {
   DesktopSession session;
 };
 
+// The button pressed lights up in its hover colours under the mouse first.
 TEST_F(DesktopWrecks, TheInstallSplashFilesAnAcceptedPackageAndKeepsADeclinedOne) {
   for (const int button : {IDC_ACCEPT, IDC_DECLINE}) {
     SCOPED_TRACE(button);
     TestMachine fresh;
     testing_support::WriteKmz(fresh.Host(kPackage), {{"Wrecks Jan 2026.WRK", tools::SampleWreckDatabase(3, 10)}});
     {
-      ExportScript script(session, {{IDD_WRECK_SPLASH, "wreck_install", {[&](UserInput& user) { user.Click(button); }}}});
+      ExportScript script(session, {{IDD_WRECK_SPLASH,
+                                     "wreck_install",
+                                     {[&](UserInput& user) { user.Hover(button); },
+                                      [&](UserInput& user) {
+                                        EXPECT_TRUE(user.Read().ItemAs<CColourButton>(button).IsHot());
+                                        user.Photograph("wreck_install_hover_" + std::to_string(button));
+                                        user.Click(button);
+                                      }}}});
       InstallWrecks();
     }
     EXPECT_EQ(fresh.Exists(kDatabase), button == IDC_ACCEPT);
