@@ -22,7 +22,11 @@ void MakeApplication() {
   static char* argv[] = {name, nullptr};
   // Run by hand the tests need no display either.
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QApplication application(argc, argv);
+  if (QCoreApplication::instance()) return;
+  // Never destroyed: at exit Qt's own globals (the pointing devices QTest
+  // registers among them) are gone before a static application would be,
+  // and its destructor crashed every test program on the way out.
+  new QApplication(argc, argv);
 }
 
 std::filesystem::path ScreenshotFolder() {
