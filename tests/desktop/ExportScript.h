@@ -11,7 +11,6 @@
 // hanging it.
 
 #include <QTimer>
-
 #include <functional>
 #include <string>
 #include <vector>

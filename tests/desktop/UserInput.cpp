@@ -1,5 +1,7 @@
 #include "desktop/UserInput.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -8,8 +10,6 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "desktop/DesktopSession.h"
 #include "desktop/WindowTreeCheck.h"
@@ -87,6 +87,11 @@ void UserInput::ClickTab(int index) {
     return Settle();
   }
   ADD_FAILURE() << "no tab control";
+}
+
+int UserInput::ShownRows(int id) {
+  Settle();
+  return session_.WidgetAs<QTableView>(d_.Item(id)).model()->rowCount();
 }
 
 QImage UserInput::Photograph(const std::string& name) {

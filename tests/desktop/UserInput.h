@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <string>
 
 namespace platform::ui {
@@ -36,6 +35,8 @@ class UserInput {
   // Clicks (or double-clicks) a row of a report list or a list box.
   void ClickRow(int id, int row, bool doubleClick = false);
   void ClickTab(int index);
+  // The rows the view of a report list shows.
+  int ShownRows(int id);
   // The dialog as the moves so far have left it: checked against its window
   // tree, written as <name>.png and probed for its specified colours.
   QImage Photograph(const std::string& name);

@@ -1,5 +1,7 @@
 #include "desktop/WindowTreeCheck.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,11 +11,8 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QWidget>
-
 #include <functional>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "controls/ColourButton.h"
 #include "controls/ColourPickerComboBoxEx.h"
@@ -45,8 +44,7 @@ bool HasOwnWidget(const CWnd& window) {
 QRect QtRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 bool IsComboBox(const CWnd& window) {
-  return window.IsControl() &&
-         (window.Kind() == ControlKind::ComboBox || window.Kind() == ControlKind::ComboBoxEx);
+  return window.IsControl() && (window.Kind() == ControlKind::ComboBox || window.Kind() == ControlKind::ComboBoxEx);
 }
 
 // Within a pixel; a closed combo box is one line high, while its window

@@ -2,7 +2,6 @@
 
 #include <QPalette>
 #include <QWidget>
-
 #include <span>
 
 #include "platform/qt/DrawOpPainter.h"
