@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <exception>
+
 #include "desktop/DesktopSession.h"
 #include "desktop/UserInput.h"
 #include "desktop/WindowTreeCheck.h"
@@ -59,7 +61,14 @@ void ExportScript::RunAction(HWND handle, const DialogStep& step, std::size_t ac
     if (!dialog) return;
     Driver d(*dialog, ModalTurn::Idle);
     UserInput user(session_, d);
-    step.actions[action](user);
+    // Nothing may leave through Qt's loop: a control the user cannot reach
+    // fails the test and ends its dialog.
+    try {
+      step.actions[action](user);
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << e.what();
+      return dialog->EndDialog(DesktopSession::kGaveUp);
+    }
     ++actionsRun_;
     RunAction(handle, step, action + 1);
   };

@@ -64,11 +64,11 @@ void UserInput::Choose(int id, const QString& entry) {
   Settle();
 }
 
-void UserInput::ClickRow(int id, int row, bool doubleClick) {
+void UserInput::ClickCell(int id, int row, int column, bool doubleClick) {
   Settle();
   auto* view = qobject_cast<QAbstractItemView*>(&session_.WidgetOf(d_.Item(id)));
   ASSERT_NE(view, nullptr);
-  const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
+  const QPoint centre = view->visualRect(view->model()->index(row, column)).center();
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
   if (doubleClick) {
     // QTest's double-click is the second press alone; a user's ends in a

@@ -32,8 +32,8 @@ class UserInput {
   void Key(int id, int qtKey);
   // Picks an entry of a combo box from its open list.
   void Choose(int id, const QString& entry);
-  // Clicks (or double-clicks) a row of a report list or a list box.
-  void ClickRow(int id, int row, bool doubleClick = false);
+  // Clicks (or double-clicks) a cell of a report list or a row of a list box.
+  void ClickCell(int id, int row, int column = 0, bool doubleClick = false);
   void ClickTab(int index);
   // The rows the view of a report list shows.
   int ShownRows(int id);

@@ -1,8 +1,10 @@
-// The shapefile loading dialog on screen through its export, left to
-// finish or stopped with Quit.
+// The shapefile dialogs on screen through their exports: the loading
+// dialog left to finish or stopped with Quit, and a display setting chosen
+// in a cell of the selector.
 
 #include <gtest/gtest.h>
 
+#include "controls/CellEditors.h"
 #include "desktop/DesktopSession.h"
 #include "desktop/ExportScript.h"
 #include "desktop/UserInput.h"
@@ -43,6 +45,36 @@ TEST(DesktopShape, TheLoadingDialogAddsTheWholeFileUnlessQuitIsPressed) {
     EXPECT_EQ(list.GetCount(), row.quit ? 0u : 1u);
     EXPECT_EQ(list.modified, row.quit ? 0 : 1);
   }
+}
+
+// Two clicks on the colour cell open its choice in place; what is picked
+// there reaches the row, the shape and its settings file at once.
+TEST(DesktopShape, AColourChosenInACellOfTheSelectorReachesTheShapeAndItsSettings) {
+  testing_support::TestMachine machine;
+  DesktopSession session;
+  const tools::ShapefileEntity square{{}, {0, 1, 1, 0, 0}, {0, 0, 1, 1, 0}};
+  shape_fixtures::WriteShape(machine, "C:\\maps\\areas", SHPT_POLYGON, {square});
+  CShapeFileList shapes;
+  ASSERT_TRUE(AddShapeFile("C:\\maps\\areas.shp", &shapes));
+  constexpr int kColourColumn = 5;
+  std::vector<std::string> rows;
+  {
+    ExportScript script(session, {{IDD_SHAPE_FILE_SELECTOR,
+                                   "shape_file_selector_cell",
+                                   {[](UserInput& user) { user.ClickCell(IDC_SHAPE_FILE_LIST, 0, kColourColumn); },
+                                    [](UserInput& user) { user.ClickCell(IDC_SHAPE_FILE_LIST, 0, kColourColumn); },
+                                    [](UserInput& user) { user.Choose(static_cast<int>(kCellChoiceId), "Crimson"); },
+                                    [&](UserInput& user) {
+                                      rows = user.Read().Rows(IDC_SHAPE_FILE_LIST);
+                                      user.Photograph("shape_file_selector_cell_chosen");
+                                      user.Click(IDOK);
+                                    }}}});
+    EXPECT_TRUE(ShapeLoad(&shapes));
+  }
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_NE(rows[0].find("\tCrimson"), std::string::npos) << rows[0];
+  EXPECT_EQ(shapes.GetAt(0).display.colour, 0x8000FFu);
+  EXPECT_NE(machine.Read("C:\\maps\\areas.INI").value_or("").find("Colour = 8388863\n"), std::string::npos);
 }
 
 }  // namespace

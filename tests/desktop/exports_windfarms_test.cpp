@@ -72,7 +72,7 @@ TEST_F(DesktopWindFarms, TheFarmChosenInATableFillsItAndIsKept) {
                                     [](UserInput& user) {
                                       EXPECT_EQ(user.ShownRows(IDC_WIND_FARM_LIST), 2);
                                       user.Photograph("wind_farm_turbines_rows");
-                                      user.ClickRow(IDC_WIND_FARM_LIST, 1, true);
+                                      user.ClickCell(IDC_WIND_FARM_LIST, 1, 0, true);
                                     },
                                     [&](UserInput& user) {
                                       remarks = user.Read().Text(IDC_TURBINE_REMARKS);
@@ -106,7 +106,7 @@ TEST_F(DesktopWindFarms, TheFinderCentresOnTheClickedFarmAndAnEmptyListGetsItsEr
         session,
         {{IDD_FIND_WIND_FARM,
           "find_wind_farm",
-          {[](UserInput& user) { user.ClickRow(IDC_WIND_FARM_LIST, 2); }, [](UserInput& user) { user.Click(IDOK); }}}});
+          {[](UserInput& user) { user.ClickCell(IDC_WIND_FARM_LIST, 2); }, [](UserInput& user) { user.Click(IDOK); }}}});
     EXPECT_TRUE(FindWindFarm(&boundaries, point));
   }
   EXPECT_EQ(boundaries.index, 2);

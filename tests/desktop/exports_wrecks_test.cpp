@@ -108,7 +108,7 @@ TEST_F(DesktopWrecks, TheSearchFindsByTypedNameAndARowOpensItsRecord) {
                                       rows = user.Read().Rows(IDC_RESULTS);
                                       EXPECT_EQ(user.ShownRows(IDC_RESULTS), static_cast<int>(rows.size()));
                                       user.Photograph("wreck_find_results");
-                                      user.ClickRow(IDC_RESULTS, 1, true);
+                                      user.ClickCell(IDC_RESULTS, 1, 0, true);
                                     },
                                     [](UserInput& user) { user.Click(IDOK); }}},
                                   {0, "wreck_find_sheet", {[&](UserInput& user) {
