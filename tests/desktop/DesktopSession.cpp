@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -16,18 +17,30 @@
 namespace desktop_test {
 namespace {
 
-void MakeApplication() {
-  static int argc = 1;
-  static char name[] = "test_desktop";
-  static char* argv[] = {name, nullptr};
-  // Run by hand the tests need no display either.
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  if (QCoreApplication::instance()) return;
-  // Never destroyed: at exit Qt's own globals (the pointing devices QTest
-  // registers among them) are gone before a static application would be,
-  // and its destructor crashed every test program on the way out.
-  new QApplication(argc, argv);
-}
+// The application goes when the tests end, before the statics of Qt's own
+// libraries that it still uses on its way out.
+class ApplicationEnvironment : public testing::Environment {
+ public:
+  QApplication& Application() {
+    if (!application_) {
+      // Run by hand the tests need no display either.
+      setenv("QT_QPA_PLATFORM", "offscreen", 0);
+      application_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    return *application_;
+  }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[13] = "test_desktop";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> application_;
+};
+
+// Registered before the tests start, so that gtest tears it down.
+ApplicationEnvironment* const kEnvironment =
+    static_cast<ApplicationEnvironment*>(testing::AddGlobalTestEnvironment(new ApplicationEnvironment));
 
 std::filesystem::path ScreenshotFolder() {
   const char* folder = std::getenv("OVERLAYS_SCREENSHOTS");
@@ -36,7 +49,7 @@ std::filesystem::path ScreenshotFolder() {
 
 }  // namespace
 
-DesktopSession::ApplicationReady::ApplicationReady() { MakeApplication(); }
+DesktopSession::ApplicationReady::ApplicationReady() { kEnvironment->Application(); }
 
 DesktopSession::DesktopSession() = default;
 

@@ -98,17 +98,21 @@ TEST_F(DesktopList, ClicksOnCellsSelectRowsAsTheListDefines) {
     Qt::KeyboardModifiers modifiers;
     std::vector<int> selected;
   };
+  // Row 4000 lies beyond the 16 bits of a mouse message's coordinates in
+  // the list's own geometry.
   const Click clicks[] = {
       {2, {}, {2}},
       {4, Qt::ControlModifier, {2, 4}},
       {2, Qt::ControlModifier, {4}},
+      {4000, Qt::ControlModifier, {4, 4000}},
       {0, {}, {0}},
   };
-  CListDlg dialog(6);
+  CListDlg dialog(5000);
   session.RunModal(dialog, [&](Driver& d) {
     QTableView& table = TableOf(dialog.list);
     for (const Click& click : clicks) {
       SCOPED_TRACE(click.row);
+      table.scrollTo(table.model()->index(click.row, 1));
       const QRect cell = table.visualRect(table.model()->index(click.row, 1));
       QTest::mouseClick(table.viewport(), Qt::LeftButton, click.modifiers, cell.center());
       std::vector<int> selected;

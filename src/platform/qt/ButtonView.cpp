@@ -32,26 +32,49 @@ QWidget* OwnerDrawnFace(HWND handle, QWidget* parent) {
   });
 }
 
-QWidget* MakeButtonWidget(CWnd& window, QWidget* parent) {
+bool PaintsItself(CWnd& button) {
+  CDC scratch;
+  return platform::ui::PaintWindow(button, scratch);
+}
+
+}  // namespace
+
+ButtonView::Face ButtonView::FaceOf(CWnd& window) {
   switch (window.GetStyle() & BS_TYPEMASK) {
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
-      return new QCheckBox(parent);
+      return Face::Check;
     case BS_RADIOBUTTON:
     case BS_AUTORADIOBUTTON:
-      return new QRadioButton(parent);
+      return Face::Radio;
     case BS_GROUPBOX:
-      return new QGroupBox(parent);
+      return Face::Group;
     case BS_OWNERDRAW:
-      return OwnerDrawnFace(window.m_hWnd, parent);
+      return Face::Painted;
+    default:
+      return PaintsItself(window) ? Face::Painted : Face::Push;
+  }
+}
+
+QWidget* ButtonView::MakeWidget(Face face, HWND handle, QWidget* parent) {
+  switch (face) {
+    case Face::Check:
+      return new QCheckBox(parent);
+    case Face::Radio:
+      return new QRadioButton(parent);
+    case Face::Group:
+      return new QGroupBox(parent);
+    case Face::Painted:
+      return OwnerDrawnFace(handle, parent);
     default:
       return new QPushButton(parent);
   }
 }
 
-}  // namespace
+ButtonView::ButtonView(CWnd& window, QWidget* parent)
+    : ControlView(window.m_hWnd, MakeWidget(FaceOf(window), window.m_hWnd, parent)), face_(FaceOf(window)) {}
 
-ButtonView::ButtonView(CWnd& window, QWidget* parent) : ControlView(window.m_hWnd, MakeButtonWidget(window, parent)) {}
+bool ButtonView::Fits(CWnd& window) const { return FaceOf(window) == face_; }
 
 void ButtonView::SyncContent(CWnd& window) {
   const QString text = FromAnsi(window.GetWindowText());

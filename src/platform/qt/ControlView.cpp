@@ -9,30 +9,6 @@
 #include "platform/ui/Wnd.h"
 
 namespace platform::qt {
-namespace {
-
-UINT MouseMessage(const QMouseEvent& event) {
-  const bool right = event.button() == Qt::RightButton;
-  switch (event.type()) {
-    case QEvent::MouseButtonPress:
-      return right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
-    case QEvent::MouseButtonDblClick:
-      return right ? WM_RBUTTONDOWN : WM_LBUTTONDBLCLK;
-    default:
-      return right ? WM_RBUTTONUP : WM_LBUTTONUP;
-  }
-}
-
-WPARAM MouseKeys(const QMouseEvent& event) {
-  WPARAM keys = 0;
-  if (event.buttons() & Qt::LeftButton) keys |= MK_LBUTTON;
-  if (event.buttons() & Qt::RightButton) keys |= MK_RBUTTON;
-  if (event.modifiers() & Qt::ShiftModifier) keys |= MK_SHIFT;
-  if (event.modifiers() & Qt::ControlModifier) keys |= MK_CONTROL;
-  return keys;
-}
-
-}  // namespace
 
 ControlView::ControlView(HWND handle, QWidget* widget) : handle_(handle), widget_(widget) {}
 
@@ -68,6 +44,27 @@ void ControlView::SyncGeometry(CWnd& window) {
 bool ControlView::DeliverMouse(CWnd& window, QObject*, QMouseEvent& event) {
   DeliverMouseAt(window, event, event.position().toPoint());
   return true;
+}
+
+UINT ControlView::MouseMessage(const QMouseEvent& event) {
+  const bool right = event.button() == Qt::RightButton;
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+      return right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
+    case QEvent::MouseButtonDblClick:
+      return right ? WM_RBUTTONDOWN : WM_LBUTTONDBLCLK;
+    default:
+      return right ? WM_RBUTTONUP : WM_LBUTTONUP;
+  }
+}
+
+WPARAM ControlView::MouseKeys(const QMouseEvent& event) {
+  WPARAM keys = 0;
+  if (event.buttons() & Qt::LeftButton) keys |= MK_LBUTTON;
+  if (event.buttons() & Qt::RightButton) keys |= MK_RBUTTON;
+  if (event.modifiers() & Qt::ShiftModifier) keys |= MK_SHIFT;
+  if (event.modifiers() & Qt::ControlModifier) keys |= MK_CONTROL;
+  return keys;
 }
 
 void ControlView::DeliverMouseAt(CWnd& window, const QMouseEvent& event, QPoint clientPoint) {

@@ -32,6 +32,9 @@ class ControlView {
   virtual QList<QWidget*> InputParts() const { return {widget_}; }
   bool IsTopLevel() const;
 
+  // False when the window's look now needs another kind of widget.
+  virtual bool Fits(CWnd&) const { return true; }
+
   // Geometry, visibility, enabled state and font, then the control's own
   // content.
   void Sync(CWnd& window);
@@ -46,6 +49,9 @@ class ControlView {
   virtual int ShownHeight(int windowHeight) const { return windowHeight; }
   // Delivers the mouse event at a point of the window's client area.
   static void DeliverMouseAt(CWnd& window, const QMouseEvent& event, QPoint clientPoint);
+  // The window system's message for a mouse event, and its key flags.
+  static UINT MouseMessage(const QMouseEvent& event);
+  static WPARAM MouseKeys(const QMouseEvent& event);
 
  private:
   void SyncGeometry(CWnd& window);

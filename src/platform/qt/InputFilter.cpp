@@ -1,8 +1,11 @@
 #include "platform/qt/InputFilter.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
+#include "platform/qt/AnsiText.h"
 #include "platform/qt/ControlView.h"
 #include "platform/qt/KeyMap.h"
 #include "platform/qt/WindowMirror.h"
@@ -20,6 +23,15 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
   const bool taken = Deliver(*window, watched, *event);
   if (taken) mirror_.SyncChanged();
   return taken;
+}
+
+void InputFilter::ShowToolTip(const CWnd& window, const QHelpEvent& event) {
+  const std::string text = mirror_.ToolTipOf(window);
+  if (text.empty()) {
+    QToolTip::hideText();
+    return;
+  }
+  QToolTip::showText(event.globalPos(), FromAnsi(text), mirror_.WidgetOf(window));
 }
 
 bool InputFilter::Deliver(CWnd& window, QObject* watched, QEvent& event) {
@@ -47,6 +59,9 @@ bool InputFilter::Deliver(CWnd& window, QObject* watched, QEvent& event) {
       ControlView* view = mirror_.ViewOf(window.m_hWnd);
       return view && view->DeliverMouse(window, watched, static_cast<QMouseEvent&>(event));
     }
+    case QEvent::ToolTip:
+      ShowToolTip(window, static_cast<QHelpEvent&>(event));
+      return true;
     case QEvent::Close:
       // The close button asks the window; the window decides whether it goes.
       event.ignore();

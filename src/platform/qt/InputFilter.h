@@ -6,6 +6,7 @@
 #include <QObject>
 
 class CWnd;
+class QHelpEvent;
 
 namespace platform::qt {
 
@@ -20,6 +21,7 @@ class InputFilter : public QObject {
 
  private:
   bool Deliver(CWnd& window, QObject* watched, QEvent& event);
+  void ShowToolTip(const CWnd& window, const QHelpEvent& event);
 
   WindowMirror& mirror_;
 };

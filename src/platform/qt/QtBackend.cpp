@@ -25,7 +25,7 @@ int MillisecondsUntil(Millis due) {
 
 }  // namespace
 
-QtBackend::QtBackend() : filter_(mirror_) {
+QtBackend::QtBackend() : mirror_([this](QWidget* part) { WatchInput(part); }), filter_(mirror_) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { PumpWindowSystem(); });
   deadline_.setSingleShot(true);
@@ -43,7 +43,7 @@ void QtBackend::WatchInput(QWidget* part) {
 }
 
 void QtBackend::Created(CWnd& window) {
-  mirror_.Add(window, [this](QWidget* part) { WatchInput(part); });
+  mirror_.Add(window);
   ScheduleSync();
 }
 

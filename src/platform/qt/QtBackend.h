@@ -14,15 +14,15 @@
 
 #include <atomic>
 
-#include "frame/Api.h"
 #include "platform/qt/ClipboardBridge.h"
 #include "platform/qt/InputFilter.h"
+#include "platform/qt/QtApi.h"
 #include "platform/qt/WindowMirror.h"
 #include "platform/ui/Backend.h"
 
 namespace platform::qt {
 
-class OVERLAYS_API QtBackend final : public QObject, public platform::ui::Backend {
+class OVERLAYS_QT_API QtBackend final : public QObject, public platform::ui::Backend {
  public:
   QtBackend();
   ~QtBackend() override;

@@ -78,11 +78,9 @@ bool ReportView::DeliverMouse(CWnd& window, QObject* part, QMouseEvent& event) {
     return true;
   }
   // A mouse message carries 16 bits a coordinate; the list's own geometry
-  // puts rows past the first few thousand beyond them. Those rows are
-  // chosen as a plain click chooses them.
-  const bool press = event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
-  if (press && event.button() == Qt::LeftButton)
-    list->ChooseRowByUser(cell.row(), event.type() == QEvent::MouseButtonDblClick);
+  // puts rows past the first two thousand or so beyond them. Those rows
+  // take the click as the list takes one on a row.
+  if (event.type() != QEvent::MouseButtonRelease) list->ClickRow(cell.row(), MouseMessage(event), MouseKeys(event));
   return true;
 }
 

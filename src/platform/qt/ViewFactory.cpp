@@ -10,7 +10,6 @@
 #include "platform/qt/TabView.h"
 #include "platform/qt/WindowView.h"
 #include "platform/ui/HeaderCtrl.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 namespace platform::qt {
 namespace {
@@ -38,7 +37,7 @@ constexpr ViewMaker kMakers[] = {
 }  // namespace
 
 std::unique_ptr<ControlView> MakeView(CWnd& window, QWidget* parent) {
-  if (dynamic_cast<CHeaderCtrl*>(&window) || dynamic_cast<CToolTipCtrl*>(&window)) return nullptr;
+  if (dynamic_cast<CHeaderCtrl*>(&window)) return nullptr;
   if (!window.IsControl()) return Make<WindowView>(window, parent);
   for (const ViewMaker& maker : kMakers)
     if (maker.kind == window.Kind()) return maker.make(window, parent);

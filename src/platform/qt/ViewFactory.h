@@ -11,7 +11,7 @@ namespace platform::qt {
 class ControlView;
 
 // Null for a window that is shown as part of another one (a report list's
-// header) or not as a widget at all (a tool tip).
+// header).
 std::unique_ptr<ControlView> MakeView(CWnd& window, QWidget* parent);
 
 }  // namespace platform::qt

@@ -4,11 +4,12 @@
 
 #include "platform/qt/ControlView.h"
 #include "platform/qt/ViewFactory.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
 
 namespace platform::qt {
 
-WindowMirror::WindowMirror() = default;
+WindowMirror::WindowMirror(Watch watch) : watch_(std::move(watch)) {}
 
 WindowMirror::~WindowMirror() = default;
 
@@ -19,20 +20,25 @@ QWidget* WindowMirror::ParentWidgetOf(const CWnd& window) const {
   return view ? view->Container() : nullptr;
 }
 
-void WindowMirror::Add(CWnd& window, const std::function<void(QWidget*)>& watch) {
+void WindowMirror::Add(CWnd& window) {
   if (!window.m_hWnd || views_.contains(window.m_hWnd)) return;
+  if (dynamic_cast<CToolTipCtrl*>(&window)) {
+    toolTips_.insert(window.m_hWnd);
+    return;
+  }
   std::shared_ptr<ControlView> view = MakeView(window, ParentWidgetOf(window));
   if (!view) return;
   for (QWidget* part : view->InputParts()) {
     parts_.insert(part, window.m_hWnd);
-    watch(part);
+    watch_(part);
   }
   views_.insert(window.m_hWnd, std::move(view));
   changed_.insert(window.m_hWnd);
-  for (CWnd* child : window.Children()) Add(*child, watch);
+  for (CWnd* child : window.Children()) Add(*child);
 }
 
 void WindowMirror::Remove(CWnd& window) {
+  toolTips_.remove(window.m_hWnd);
   auto found = views_.find(window.m_hWnd);
   if (found == views_.end()) return;
   for (QWidget* part : (*found)->InputParts()) parts_.remove(part);
@@ -48,12 +54,24 @@ void WindowMirror::SyncChanged() {
   // A sync may read state through messages whose handlers change windows
   // again; those are marked for the next turn.
   const QSet<HWND> changed = std::exchange(changed_, {});
-  for (HWND handle : changed) {
-    std::shared_ptr<ControlView> view = views_.value(handle);
-    CWnd* window = CWnd::FromHandle(handle);
-    if (view && window) view->Sync(*window);
-  }
+  for (HWND handle : changed) SyncOne(handle);
   if (std::exchange(focusChanged_, false)) SyncFocus();
+}
+
+// A window whose look no longer fits its widget (a button that became
+// owner-drawn) gets a new view.
+void WindowMirror::SyncOne(HWND handle) {
+  std::shared_ptr<ControlView> view = views_.value(handle);
+  CWnd* window = CWnd::FromHandle(handle);
+  if (!view || !window) return;
+  if (!view->Fits(*window)) {
+    Remove(*window);
+    Add(*window);
+    changed_.remove(handle);
+    view = views_.value(handle);
+    if (!view) return;
+  }
+  view->Sync(*window);
 }
 
 void WindowMirror::SyncFocus() {
@@ -68,6 +86,13 @@ HWND WindowMirror::HandleOfPart(const QObject* part) const { return parts_.value
 QWidget* WindowMirror::WidgetOf(const CWnd& window) const {
   ControlView* view = ViewOf(window.m_hWnd);
   return view ? view->Widget() : nullptr;
+}
+
+std::string WindowMirror::ToolTipOf(const CWnd& window) const {
+  for (HWND handle : toolTips_)
+    if (const auto* tips = dynamic_cast<const CToolTipCtrl*>(CWnd::FromHandle(handle)))
+      if (std::string text = tips->GetText(&window); !text.empty()) return text;
+  return {};
 }
 
 }  // namespace platform::qt

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/ui/WinConstants.h"
 
@@ -22,14 +23,16 @@ class ControlView;
 
 class WindowMirror {
  public:
-  WindowMirror();
+  // `watch` is called with each widget that takes input.
+  using Watch = std::function<void(QWidget*)>;
+  explicit WindowMirror(Watch watch);
   ~WindowMirror();
   WindowMirror(const WindowMirror&) = delete;
   WindowMirror& operator=(const WindowMirror&) = delete;
 
   // Makes the window's view (and, for a window created before the mirror,
-  // its children's); `watch` is called with each widget that takes input.
-  void Add(CWnd& window, const std::function<void(QWidget*)>& watch);
+  // its children's).
+  void Add(CWnd& window);
   void Remove(CWnd& window);
   void MarkChanged(CWnd& window);
   void MarkFocusChanged() { focusChanged_ = true; }
@@ -41,14 +44,22 @@ class WindowMirror {
   // The window whose view takes input through `part`, or null.
   HWND HandleOfPart(const QObject* part) const;
   QWidget* WidgetOf(const CWnd& window) const;
+  // The tip a tool-tip control holds for the window, empty for none. Tips
+  // are read when Qt is about to show one, so a tip added or changed at
+  // any time shows as it stands.
+  std::string ToolTipOf(const CWnd& window) const;
 
  private:
   QWidget* ParentWidgetOf(const CWnd& window) const;
+  void SyncOne(HWND handle);
   void SyncFocus();
 
+  Watch watch_;
   QHash<HWND, std::shared_ptr<ControlView>> views_;
   QHash<const QObject*, HWND> parts_;
   QSet<HWND> changed_;
+  // Tool-tip controls have no widget; Qt shows their tips.
+  QSet<HWND> toolTips_;
   bool focusChanged_ = false;
 };
 
