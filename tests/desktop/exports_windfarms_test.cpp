@@ -1,7 +1,7 @@
 // The wind farm dialogs on screen through their exports: the settings, the
 // turbine and corner tables, the farm finder with its error box, and the
-// install splash, each worked with Qt's mouse and keys and its result
-// checked as the headless tests do.
+// install splashes in turn, each worked with Qt's mouse and keys and its
+// result checked as the headless tests do.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,7 @@
 #include "support/TestMachine.h"
 #include "windfarm/WindFarmResources.h"
 #include "windfarms/WindFarmFixtures.h"
+#include "wrecks/WreckResources.h"
 
 namespace {
 
@@ -102,11 +103,10 @@ TEST_F(DesktopWindFarms, TheFarmChosenInATableFillsItAndIsKept) {
 TEST_F(DesktopWindFarms, TheFinderCentresOnTheClickedFarmAndAnEmptyListGetsItsErrorBox) {
   tagXY point{7, 7};
   {
-    ExportScript script(
-        session,
-        {{IDD_FIND_WIND_FARM,
-          "find_wind_farm",
-          {[](UserInput& user) { user.ClickCell(IDC_WIND_FARM_LIST, 2); }, [](UserInput& user) { user.Click(IDOK); }}}});
+    ExportScript script(session, {{IDD_FIND_WIND_FARM,
+                                   "find_wind_farm",
+                                   {[](UserInput& user) { user.ClickCell(IDC_WIND_FARM_LIST, 2); },
+                                    [](UserInput& user) { user.Click(IDOK); }}}});
     EXPECT_TRUE(FindWindFarm(&boundaries, point));
   }
   EXPECT_EQ(boundaries.index, 2);
@@ -123,17 +123,24 @@ TEST_F(DesktopWindFarms, TheFinderCentresOnTheClickedFarmAndAnEmptyListGetsItsEr
   EXPECT_EQ(shown, "No Turbines Loaded");
 }
 
-TEST_F(DesktopWindFarms, TheInstallSplashUnpacksAnAcceptedPackage) {
+// InstallOverlays offers the wreck package first, then the farms'; the
+// farms' package accepted is unpacked and filed, the declined wreck
+// package stays to be offered again.
+TEST_F(DesktopWindFarms, TheInstallSplashesComeInTurnAndOnlyTheAcceptedPackageIsInstalled) {
   testing_support::WriteKmz(machine.Host("C:\\Navlore Download\\Farms.WFZ"), {{"turbines.geojson", "{}"}});
+  testing_support::WriteKmz(machine.Host("C:\\Navlore Download\\w.WKZ"), {{"w.WRK", ""}});
   {
-    ExportScript script(session, {{IDD_WIND_FARM_SPLASH, "wind_farm_install", {[](UserInput& user) {
-                                     EXPECT_EQ(user.Read().Caption(), "Windfarm Install");
-                                     user.Click(IDOK);
-                                   }}}});
-    InstallWindFarms();
+    ExportScript script(session,
+                        {{IDD_WRECK_SPLASH, "overlays_install_wrecks", {[](UserInput& user) { user.Click(IDCANCEL); }}},
+                         {IDD_WIND_FARM_SPLASH, "wind_farm_install", {[](UserInput& user) {
+                            EXPECT_EQ(user.Read().Caption(), "Windfarm Install");
+                            user.Click(IDOK);
+                          }}}});
+    InstallOverlays();
   }
   EXPECT_TRUE(machine.Exists("C:\\MyData\\WindFarms\\turbines.geojson"));
   EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\Installed\\Farms.WFZ"));
+  EXPECT_TRUE(machine.Exists("C:\\Navlore Download\\w.WKZ"));
 }
 
 }  // namespace
