@@ -1,8 +1,8 @@
 #include "desktop/ExportScript.h"
 
-#include <gtest/gtest.h>
-
 #include <exception>
+
+#include <gtest/gtest.h>
 
 #include "desktop/DesktopSession.h"
 #include "desktop/UserInput.h"

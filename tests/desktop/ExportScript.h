@@ -11,6 +11,7 @@
 // hanging it.
 
 #include <QTimer>
+
 #include <functional>
 #include <string>
 #include <vector>

@@ -1,7 +1,5 @@
 #include "desktop/UserInput.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +8,8 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include "desktop/DesktopSession.h"
 #include "desktop/WindowTreeCheck.h"

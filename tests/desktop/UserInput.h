@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+
 #include <string>
 
 namespace platform::ui {

@@ -1,18 +1,19 @@
 #include "desktop/WindowTreeCheck.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QWidget>
+
 #include <functional>
 #include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
 
 #include "controls/ColourButton.h"
 #include "controls/ColourPickerComboBoxEx.h"
@@ -26,9 +27,9 @@
 namespace desktop_test {
 namespace {
 
-QString FromAnsi(std::string_view text) { return QString::fromStdString(platform::text::Utf8FromAnsi(text)); }
-
 using platform::ui::ControlKind;
+
+QString FromAnsi(std::string_view text) { return QString::fromStdString(platform::text::Utf8FromAnsi(text)); }
 
 void ForEachWindow(const CWnd& root, const std::function<void(const CWnd&)>& visit) {
   visit(root);

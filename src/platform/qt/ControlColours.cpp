@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <QWidget>
+
 #include <span>
 
 #include "platform/qt/DrawOpPainter.h"
