@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTableView>
 #include <QWidget>
 
@@ -160,11 +161,29 @@ void ExpectSwatch(DesktopSession& session, const CColourPickerComboBoxEx& picker
   EXPECT_EQ(swatch.pixelColor(size / 2, size / 2), Colour(picker.GetColour())) << "picker " << picker.GetDlgCtrlID();
 }
 
+// The other way round: a dialog's or a page's widget holds no visible
+// widget that no window of the tree accounts for (one left behind by a
+// window that is gone, say). Controls' widgets have parts of their own.
+void ExpectNoStrayWidgets(DesktopSession& session, const CWnd& root) {
+  QSet<const QWidget*> shown;
+  ForEachWindow(root, [&](const CWnd& window) { shown.insert(session.Backend().WidgetOf(window)); });
+  ForEachWindow(root, [&](const CWnd& window) {
+    const QWidget* container = window.IsControl() ? nullptr : session.Backend().WidgetOf(window);
+    if (!container) return;
+    for (const QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (child->isVisibleTo(container) && !child->isWindow()) {
+        EXPECT_TRUE(shown.contains(child))
+            << "a " << child->metaObject()->className() << " at " << child->x() << "," << child->y() << " shows no window";
+      }
+  });
+}
+
 }  // namespace
 
 void ExpectWidgetsMirrorWindows(DesktopSession& session, const CWnd& root) {
   session.Backend().SyncNow();
   ForEachWindow(root, [&](const CWnd& window) { ExpectMirrors(session, window); });
+  ExpectNoStrayWidgets(session, root);
 }
 
 void ExpectSpecifiedColours(DesktopSession& session, const CWnd& root, const QImage& shot) {
