@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTableView>
@@ -45,11 +44,6 @@ void UserInput::TypeOver(int id, const QString& text) {
   QTest::keyClick(&field, Qt::Key_Home, Qt::ShiftModifier);
   QTest::keyClick(&field, Qt::Key_Delete);
   QTest::keyClicks(&field, text);
-  Settle();
-}
-
-void UserInput::Key(int id, int qtKey) {
-  QTest::keyClick(&session_.WidgetOf(d_.Item(id)), Qt::Key(qtKey));
   Settle();
 }
 
