@@ -45,21 +45,24 @@ TEST(DesktopGuiCommand, RunsTheCommandWithWindowsOrSaysWhyNot) {
 
   struct Case {
     const char* what;
-    const char* platform;  // QT_QPA_PLATFORM, none for a desktop without a display
+    std::vector<std::string> args;  // after --gui
+    const char* platform;           // QT_QPA_PLATFORM, none for a desktop without a display
     int status;
     std::string out;
-    std::string err;  // a part of standard error's one line
+    std::string err;  // the start of standard error's one line
   };
   const Case cases[] = {
-      {"offscreen: the same rows as without windows", "offscreen", 0, headless.out, ""},
-      {"no display at all", nullptr, 1, "", "overlays: --gui needs a display"},
+      {"offscreen: the same rows as without windows", search, "offscreen", 0, headless.out, ""},
+      {"a mistake: one line, Qt's own notes left out", {"--root", root, "wrecks", "search", "--radius", "5"},
+       "offscreen", 1, "", "overlays: --radius needs a centre"},
+      {"no display at all", search, nullptr, 1, "", "overlays: --gui needs a display"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const ScopedVariable platform("QT_QPA_PLATFORM", c.platform);
     const ScopedVariable x11("DISPLAY", nullptr);
     const ScopedVariable wayland("WAYLAND_DISPLAY", nullptr);
-    std::vector<std::string> args = search;
+    std::vector<std::string> args = c.args;
     args.insert(args.begin(), "--gui");
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.status, c.status) << r.err;

@@ -16,6 +16,7 @@ ControlView::ControlView(HWND handle, QWidget* widget) : handle_(handle), widget
 // otherwise it is deleted later, since the window may be destroyed while
 // one of the widget's own events is being handled.
 ControlView::~ControlView() {
+  if (!widget_) return;
   widget_->hide();
   widget_->deleteLater();
 }

@@ -7,13 +7,14 @@
 // module subclasses it.
 
 #include <QPoint>
+#include <QPointer>
+#include <QWidget>
 
 #include "platform/ui/WinConstants.h"
 
 class CWnd;
 class QMouseEvent;
 class QObject;
-class QWidget;
 
 namespace platform::qt {
 
@@ -57,7 +58,8 @@ class ControlView {
   void SyncGeometry(CWnd& window);
 
   HWND handle_;
-  QWidget* widget_;
+  // Guarded: a widget also goes with its Qt parent.
+  QPointer<QWidget> widget_;
 };
 
 }  // namespace platform::qt

@@ -3,7 +3,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <string>
 
 #include "platform/qt/AnsiText.h"
 #include "platform/ui/Edit.h"
@@ -28,8 +31,24 @@ void ShowSelection(QPlainTextEdit& text, int anchor, int caret) {
   text.setTextCursor(cursor);
 }
 
-// Windows-1252 line ends are "\r\n"; Qt's are "\n", one character for two.
-QString ShownText(const CWnd& window) { return FromAnsi(window.GetWindowText()).replace("\r\n", "\n"); }
+// Windows-1252 line ends are "\r\n"; Qt's are "\n", one character for two,
+// so indices into the two texts differ by the line ends before them.
+QString ShownText(const std::string& text) { return FromAnsi(text).replace("\r\n", "\n"); }
+
+int ShownIndex(const std::string& text, int index) {
+  const auto end = text.begin() + std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(text.size()));
+  int lineEnds = 0;
+  for (auto c = text.begin(); c != end; ++c) lineEnds += *c == '\r' && c + 1 != text.end() && c[1] == '\n';
+  return static_cast<int>(end - text.begin()) - lineEnds;
+}
+
+int WindowIndex(const std::string& text, int shownIndex) {
+  const auto size = static_cast<int>(text.size());
+  int index = 0;
+  for (int seen = 0; seen < shownIndex && index < size; ++seen)
+    index += text[static_cast<size_t>(index)] == '\r' && index + 1 < size && text[static_cast<size_t>(index) + 1] == '\n' ? 2 : 1;
+  return index;
+}
 
 }  // namespace
 
@@ -42,12 +61,14 @@ QList<QWidget*> EditView::InputParts() const {
 
 void EditView::SyncContent(CWnd& window) {
   auto* edit = dynamic_cast<CEdit*>(&window);
-  const QString text = ShownText(window);
+  const std::string held = window.GetWindowText();
+  const QString text = ShownText(held);
   int start = 0;
   int end = 0;
   if (edit) edit->GetSel(start, end);
-  const int caret = edit ? edit->GetCaret() : 0;
-  const int anchor = caret == start ? end : start;
+  const int caretAt = edit ? edit->GetCaret() : 0;
+  const int caret = ShownIndex(held, caretAt);
+  const int anchor = ShownIndex(held, caretAt == start ? end : start);
   const bool readOnly = (window.GetStyle() & ES_READONLY) != 0;
   if (auto* line = qobject_cast<QLineEdit*>(Widget())) {
     if (line->text() != text) line->setText(text);
@@ -60,10 +81,11 @@ void EditView::SyncContent(CWnd& window) {
   }
 }
 
-int EditView::CharacterAt(QPoint point) const {
+int EditView::CharacterAt(const CWnd& window, QPoint point) const {
   if (auto* line = qobject_cast<QLineEdit*>(Widget())) return line->cursorPositionAt(point);
   auto* plain = qobject_cast<QPlainTextEdit*>(Widget());
-  return plain->cursorForPosition(plain->viewport()->mapFrom(plain, point)).position();
+  const int shown = plain->cursorForPosition(plain->viewport()->mapFrom(plain, point)).position();
+  return WindowIndex(window.GetWindowText(), shown);
 }
 
 bool EditView::DeliverMouse(CWnd& window, QObject* part, QMouseEvent& event) {
@@ -74,7 +96,7 @@ bool EditView::DeliverMouse(CWnd& window, QObject* part, QMouseEvent& event) {
     DeliverMouseAt(window, event, point);
     return true;
   }
-  const CPoint where = edit->PosFromChar(static_cast<UINT>(CharacterAt(point)));
+  const CPoint where = edit->PosFromChar(static_cast<UINT>(CharacterAt(window, point)));
   DeliverMouseAt(window, event, QPoint(where.x, where.y));
   return true;
 }

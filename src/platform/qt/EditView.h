@@ -18,7 +18,8 @@ class EditView : public ControlView {
   void SyncContent(CWnd& window) override;
 
  private:
-  int CharacterAt(QPoint point) const;
+  // The index in the window's text of the character Qt shows at `point`.
+  int CharacterAt(const CWnd& window, QPoint point) const;
 };
 
 }  // namespace platform::qt

@@ -1,5 +1,7 @@
 #include "platform/qt/FontMap.h"
 
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
@@ -16,9 +18,9 @@ struct FaceSubstitute {
   const char* installed;
 };
 
-// DejaVu (fonts-dejavu-core) is on every Debian desktop and close to the
-// originals' widths; faces not listed keep their own name and Qt's own
-// fallback.
+// A face that is installed is used as it is. Otherwise DejaVu
+// (fonts-dejavu-core), on every Debian desktop and close to the originals'
+// widths, stands in; faces not listed keep their name and Qt's fallback.
 constexpr FaceSubstitute kSubstitutes[] = {
     {"MS Shell Dlg", "DejaVu Sans"}, {"MS Shell Dlg 2", "DejaVu Sans"}, {"MS Sans Serif", "DejaVu Sans"},
     {"Tahoma", "DejaVu Sans"},       {"Arial", "DejaVu Sans"},          {"Verdana", "DejaVu Sans"},
@@ -36,6 +38,7 @@ constexpr int kLineToPixelsNumerator = 11;
 constexpr int kLineToPixelsDenominator = 13;
 
 QString InstalledFace(const std::string& requested) {
+  if (!requested.empty() && QFontDatabase::hasFamily(FromAnsi(requested))) return FromAnsi(requested);
   for (const FaceSubstitute& substitute : kSubstitutes)
     if (platform::text::EqualsIgnoringCase(substitute.requested, requested)) return substitute.installed;
   return requested.empty() ? QString("DejaVu Sans") : FromAnsi(requested);

@@ -28,12 +28,6 @@ ListHeaderView::ListHeaderView(HWND list, QWidget* parent) : QHeaderView(Qt::Hor
   setHighlightSections(false);
 }
 
-QSize ListHeaderView::sizeHint() const {
-  QSize hint = QHeaderView::sizeHint();
-  if (auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandle(list_))) hint.setHeight(list->HeaderHeight());
-  return hint;
-}
-
 void ListHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
   CHeaderCtrl* header = HeaderOf(list_);
   if (!header || !IsOwnerDrawn(*header, logicalIndex)) {

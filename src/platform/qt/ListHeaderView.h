@@ -1,7 +1,7 @@
 #pragma once
 // A report list's header. Captions the module draws itself (HDF_OWNERDRAW,
 // the multi-line captions) are painted by their owner into a recording CDC
-// and replayed; the others are Qt's. Its height is the header window's.
+// and replayed; the others are Qt's.
 
 #include <QHeaderView>
 
@@ -12,7 +12,6 @@ namespace platform::qt {
 class ListHeaderView : public QHeaderView {
  public:
   ListHeaderView(HWND list, QWidget* parent);
-  QSize sizeHint() const override;
 
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;

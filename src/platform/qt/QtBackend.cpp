@@ -4,6 +4,9 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/qt/PopupMenu.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Wnd.h"

@@ -52,6 +52,7 @@ void ReportView::SyncContent(CWnd& window) {
   QTableView* table = Table();
   table->setShowGrid((list->GetExtendedStyle() & LVS_EX_GRIDLINES) != 0);
   table->verticalHeader()->setDefaultSectionSize(list->RowHeight());
+  // The header window's height: a multi-line header's captions fit it.
   table->horizontalHeader()->setFixedHeight(list->HeaderHeight());
   for (int c = 0; c < list->GetColumnCount(); ++c) table->setColumnWidth(c, list->GetColumnWidth(c));
   QPalette palette = table->palette();
