@@ -47,6 +47,11 @@ void UserInput::TypeOver(int id, const QString& text) {
   Settle();
 }
 
+void UserInput::PressKey(int id, Qt::Key key) {
+  QTest::keyClick(&session_.WidgetOf(d_.Item(id)), key);
+  Settle();
+}
+
 void UserInput::Choose(int id, const QString& entry) {
   auto& combo = session_.WidgetAs<QComboBox>(d_.Item(id));
   const int index = combo.findText(entry);

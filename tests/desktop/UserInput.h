@@ -30,6 +30,7 @@ class UserInput {
   void Hover(int id);
   // Clicks into the field, selects what it holds and types over it.
   void TypeOver(int id, const QString& text);
+  void PressKey(int id, Qt::Key key);
   // Picks an entry of a combo box from its open list.
   void Choose(int id, const QString& entry);
   // Clicks (or double-clicks) a cell of a report list or a row of a list box.

@@ -21,6 +21,7 @@
 namespace {
 
 using desktop_test::DesktopSession;
+using desktop_test::DialogStep;
 using desktop_test::ExportScript;
 using desktop_test::UserInput;
 using namespace windfarm_fixtures;
@@ -41,27 +42,46 @@ class DesktopWindFarms : public testing::Test {
   CWindFarmBoundaryList boundaries = Boundaries({"Dogger Edge", "Moray Deep"});
 };
 
-TEST_F(DesktopWindFarms, TheSettingsSaveBothLayersAsTickedAndChosen) {
-  boundaries.label = 0;
-  {
-    ExportScript script(session, {{IDD_WIND_FARM_SETTINGS,
-                                   "wind_farm_layers",
-                                   {[](UserInput& user) {
-                                      user.Click(IDC_LABEL_WIND_FARM);
-                                      user.Click(IDC_DISPLAY_TURBINES);
-                                      user.Choose(IDC_BOUNDARY_COLOUR, "Dark Blue");
-                                    },
-                                    [](UserInput& user) {
-                                      user.Photograph("wind_farm_layers_chosen");
-                                      user.Click(IDOK);
-                                    }}}});
-    EXPECT_TRUE(WindFarmSettings(&turbines, &boundaries));
+// Escape after the changes keeps the lists as they were and saves nothing;
+// OK after the same changes keeps them and saves both layers.
+TEST_F(DesktopWindFarms, TheSettingsKeepAndSaveTheChangesOnlyAtOk) {
+  const struct {
+    const char* name;
+    DialogStep::Action end;
+    bool ok;
+  } endings[] = {
+      {"wind_farm_layers_escape", [](UserInput& user) { user.PressKey(IDC_DISPLAY_TURBINES, Qt::Key_Escape); }, false},
+      {"wind_farm_layers_ok", [](UserInput& user) { user.Click(IDOK); }, true},
+  };
+  for (const auto& ending : endings) {
+    SCOPED_TRACE(ending.name);
+    CTurbineList layerTurbines = TwoFarms();
+    CWindFarmBoundaryList layerBoundaries = Boundaries({"Dogger Edge"});
+    layerBoundaries.label = 0;
+    {
+      ExportScript script(session,
+                          {{IDD_WIND_FARM_SETTINGS,
+                            ending.name,
+                            {[](UserInput& user) {
+                               user.Click(IDC_LABEL_WIND_FARM);
+                               user.Click(IDC_DISPLAY_TURBINES);
+                               user.Choose(IDC_BOUNDARY_COLOUR, "Dark Blue");
+                             },
+                             [](UserInput& user) { user.Photograph("wind_farm_layers_chosen"); }, ending.end}}});
+      EXPECT_EQ(WindFarmSettings(&layerTurbines, &layerBoundaries), ending.ok);
+    }
+    if (!ending.ok) {
+      EXPECT_EQ(std::tuple(layerBoundaries.label, layerBoundaries.colour, layerTurbines.display), std::tuple(0, 0u, 1));
+      EXPECT_EQ(Saved(kWindFarmBoundariesSettingsGroup) + Saved(kTurbinesSettingsGroup), "");
+      continue;
+    }
+    EXPECT_EQ(std::tuple(layerBoundaries.label, layerBoundaries.colour, layerTurbines.display),
+              std::tuple(1, 0x800000u, 0));
+    EXPECT_EQ(Saved(kWindFarmBoundariesSettingsGroup),
+              "Display Boundary = 1\nLabel Wind Farm = 1\nColour Boundary = 8388608\nIndex = 0\n");
+    EXPECT_EQ(Saved(kTurbinesSettingsGroup),
+              "Display Turbines = 0\nLabel Turbines = 1\nColour Turbines = 0\nIndex = 0\n");
   }
-  EXPECT_EQ(std::tuple(boundaries.label, boundaries.colour, turbines.display), std::tuple(1, 0x800000u, 0));
-  EXPECT_EQ(Saved(kWindFarmBoundariesSettingsGroup),
-            "Display Boundary = 1\nLabel Wind Farm = 1\nColour Boundary = 8388608\nIndex = 0\n");
-  EXPECT_EQ(Saved(kTurbinesSettingsGroup),
-            "Display Turbines = 0\nLabel Turbines = 1\nColour Turbines = 0\nIndex = 0\n");
 }
 
 TEST_F(DesktopWindFarms, TheFarmChosenInATableFillsItAndIsKept) {
