@@ -9,13 +9,12 @@
 #include <vector>
 
 #include "chart/HostLists.h"
-#include "geodesy/datum/Datum.h"
 
 namespace desktop {
 
 class DesktopLists {
  public:
-  DesktopLists();
+  DesktopLists() = default;
   DesktopLists(const DesktopLists&) = delete;
   DesktopLists& operator=(const DesktopLists&) = delete;
 
@@ -25,8 +24,6 @@ class DesktopLists {
   const std::vector<std::string>& Problems() const { return problems_; }
 
   chart::HostLists lists;
-  // Latitude and longitude only until the host's grid choice is wired in.
-  CDatum datum;
 
  private:
   void LoadWindFarms();

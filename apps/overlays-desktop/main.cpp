@@ -1,7 +1,8 @@
 // overlays-desktop: the desktop host. It installs the machine its --root
 // and --drive options describe (as the command-line host does), fills the
 // host's lists from what is installed and what the user last had, and
-// shows them on the chart. Failures are one line on standard error: status
+// shows them on the chart, with the position under the pointer on the grid
+// its --datum and --grid options choose. Failures are one line on standard error: status
 // 1 for what the user can put right, 2 for anything unexpected.
 
 #include <QApplication>
@@ -11,13 +12,17 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <memory>
 
 #include "DesktopLists.h"
 #include "DesktopOptions.h"
 #include "DesktopWindow.h"
+#include "HostDatum.h"
 #include "chart/HostLayers.h"
 
 namespace {
+
+constexpr tagXY kBritishIsles{-3.5 / 57.2957795131, 55.0 / 57.2957795131};
 
 // Qt aborts the process when it finds no display; say so in one line first.
 bool DisplayAvailable() {
@@ -40,14 +45,14 @@ int Fail(int status, const char* message) {
   return status;
 }
 
-int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options) {
+int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options, CDatum* datum) {
   QApplication application(argc, argv);
   desktop::DesktopLists lists;
   lists.Load();
   for (const std::string& problem : lists.Problems()) std::fprintf(stderr, "overlays-desktop: %s\n", problem.c_str());
   chart::Chart chart;
   chart::AddHostLayers(chart, lists.lists, CoastlinePath());
-  desktop::DesktopWindow window(chart, &lists.datum);
+  desktop::DesktopWindow window(chart, datum);
   window.show();
   if (options.screenshot.empty()) return QApplication::exec();
   bool saved = false;
@@ -70,8 +75,11 @@ int main(int argc, char** argv) {
       return 0;
     }
     host::InstallPlatform(options.machine);
+    // The grid of the read-out: the UTM zone of the British Isles unless
+    // --grid names another; none without --datum.
+    const std::unique_ptr<host::DatumHost> datum = host::HostDatumAt(options.grid, kBritishIsles);
     if (!DisplayAvailable()) return Fail(1, "no display (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run unseen)");
-    return RunWindow(argc, argv, options);
+    return RunWindow(argc, argv, options, datum ? &datum->datum : nullptr);
   } catch (const host::CommandError& e) {
     return Fail(1, e.what());
   } catch (const std::exception& e) {
