@@ -34,3 +34,9 @@ if(TARGET shape_load_bench)
   target_link_libraries(shape_load_bench PRIVATE PkgConfig::GEOGRAPHICLIB)
   target_compile_definitions(shape_load_bench PRIVATE OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
 endif()
+# The chart's repaint draws the desktop host's chart; shapelib reads the
+# coastline for the plain drawing beside it.
+if(TARGET chart_render_bench)
+  target_link_libraries(chart_render_bench PRIVATE overlays_chart PkgConfig::SHAPELIB)
+  target_compile_definitions(chart_render_bench PRIVATE OVERLAYS_BINARY_DIR="${PROJECT_BINARY_DIR}")
+endif()

@@ -7,6 +7,7 @@
 // length is from GeographicLib's on the same pairs. Without the file it
 // says how to make it and measures nothing.
 
+#include "Coastline.h"
 #include "Compare.h"
 #include <malloc.h>
 
@@ -28,7 +29,7 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-const stdfs::path kCoastline = stdfs::path(OVERLAYS_BINARY_DIR) / "bench-data" / "coastline" / "coastline.shp";
+using bench_support::kCoastline;
 constexpr char kWindowsPath[] = "D:\\coastline.shp";
 constexpr double kVertices = 4'864'053;
 
@@ -132,11 +133,7 @@ void ReportLengthAgreement() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!stdfs::exists(kCoastline)) {
-    std::printf("skipped: %s is missing; bench/fetch_coastline.sh %s makes it\n", kCoastline.c_str(),
-                OVERLAYS_BINARY_DIR);
-    return 0;
-  }
+  if (bench_support::CoastlineMissing()) return 0;
   const stdfs::path root = stdfs::temp_directory_path() / "overlays-shape-bench";
   stdfs::create_directories(root / "C");
   auto machine = platform::fs::MachineOnFolder(root / "C", "Bench", "bench");

@@ -41,12 +41,13 @@ if(OVERLAYS_TESTS OR (OVERLAYS_BENCH AND NOT OVERLAYS_SANITIZE))
     message(FATAL_ERROR "GDAL's Python binding not found (Debian: python3-gdal)")
   endif()
 endif()
-# The desktop backend of the window system (Qt 6 Widgets) is optional: the
-# module and the command-line host never link it. Sanitizer and fuzzing
-# trees leave it out, since the Debian Qt libraries are not instrumented.
+# Qt 6 gives the window system real windows (liboverlays_qt) and draws the
+# desktop host. Optional: the module and the command-line host never link
+# it, and the sanitizer and fuzzing trees leave it out, since the Debian Qt
+# libraries are not instrumented.
 if(NOT OVERLAYS_SANITIZE AND NOT OVERLAYS_FUZZ)
-  find_package(Qt6 6.2 QUIET COMPONENTS Widgets Test)
+  find_package(Qt6 6.4 QUIET COMPONENTS Widgets Gui Test)
 endif()
 include(CMakeDependentOption)
-cmake_dependent_option(OVERLAYS_QT "Build the Qt 6 backend of the window system" ON
+cmake_dependent_option(OVERLAYS_QT "Build the Qt 6 backend and the desktop host" ON
                        "Qt6Widgets_FOUND;Qt6Test_FOUND" OFF)

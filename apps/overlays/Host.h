@@ -11,30 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "HostMachine.h"
+#include "RememberedLists.h"
+
 namespace host {
 
-struct Options {
-  std::string root;                 // --root: a sandbox for every drive and shell folder
-  std::vector<std::string> drives;  // --drive L=DIR[,type]
-  // --gui: the dialogs are on screen, and a command leaves to the person
-  // what its options leave open.
-  bool gui = false;
-};
-
-// Raised by a command for a failure the user should read; main prints the
-// message and exits with status 1.
-struct CommandError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// Installs the platform the global options describe. Called before any
-// command runs; throws CommandError on a malformed --drive.
-void InstallPlatform(const Options& options);
-
-// Module text (Windows-1252) as UTF-8 for the terminal.
-std::string Out(const std::string& ansi);
-// Terminal text (UTF-8, or Windows-1252 already) as module text.
-std::string In(const std::string& terminal);
 
 // Throws CommandError naming --near unless the two numbers are a latitude
 // and a longitude in degrees.
@@ -53,9 +34,6 @@ void AddKmlCommand(CLI::App& app, const Options& options);
 void AddShapeCommand(CLI::App& app, const Options& options);
 // `shape load` and the shape file selector's commands, under `shape`.
 void AddShapeLoadCommands(CLI::App& shape);
-// The paths a file selector's remembered-names file in the settings folder
-// holds, in order; none when there is no such file.
-std::vector<std::string> RememberedPaths(const char* listName);
 void AddIconsCommand(CLI::App& app, const Options& options);
 void AddWrecksCommand(CLI::App& app, const Options& options);
 // `wrecks show`, added to the `wrecks` command.

@@ -188,15 +188,6 @@ void Normalise(const std::string& in, const std::string& out) {
               << " coordinate tuples were not two or three numbers in range and were left out\n";
 }
 
-// The host's list as it was left: every remembered archive loaded again. One
-// that no longer loads is left out, and so forgotten at the next save.
-void RestoreKmlFiles(CKMLFileList& list) {
-  for (const std::string& path : RememberedPaths(kKMLFileListName))
-    if (!list.Add(path) && list.Find(path) < 0)
-      std::cerr << "warning: the remembered " << Out(path) << " no longer loads ("
-                << WhyNothingLoaded(list.LastOutcome(), path) << "); it is left out\n";
-}
-
 struct SelectRequest {
   std::optional<std::string> add;
   std::optional<std::size_t> remove;  // a row, counted from 1
@@ -224,7 +215,10 @@ std::vector<std::string> WorkSelector(CKMLFileList& list, const SelectRequest& r
 
 void Select(const SelectRequest& request) {
   CKMLFileList list;
-  RestoreKmlFiles(list);
+  RestoreKmlFiles(list, [](const std::string& path, const KMLLoadOutcome& outcome) {
+    std::cerr << "warning: the remembered " << Out(path) << " no longer loads (" << WhyNothingLoaded(outcome, path)
+              << "); it is left out\n";
+  });
   if (request.remove && (*request.remove < 1 || *request.remove > list.GetCount()))
     throw CommandError(FormatText("there is no file %zu: the selector lists %zu", *request.remove, list.GetCount()));
   const std::string addPath = request.add ? ModuleFilePath(*request.add) : std::string();

@@ -150,23 +150,6 @@ struct SelectorRequest {
   std::string setValue;
 };
 
-// The remembered shapefiles loaded as the selector loads them; one that no
-// longer loads is left out, and so forgotten at the next save.
-void RestoreShapeFiles(CShapeFileList& list) {
-  for (const std::string& path : RememberedPaths(kShapeFileListName)) {
-    auto shape = std::make_unique<CShape>();
-    shape->path = path;
-    if (!shape->Load()) {
-      std::cerr << "warning: the remembered " << Out(path) << " no longer loads (" << kShapePairUnreadable
-                << "); it is left out\n";
-      continue;
-    }
-    list.Append(std::move(shape));
-    list.names.FindOrAdd(path);
-  }
-  list.modified = 0;
-}
-
 // The first click selects the row, the second opens the cell's choices.
 void EditCell(Driver& d, int row, int column, const std::string& value) {
   CRect cell;
@@ -217,7 +200,10 @@ void CheckSettingSaved(const CShape& shape) {
 
 void RunSelector(SelectorRequest request) {
   CShapeFileList list;
-  RestoreShapeFiles(list);
+  RestoreShapeFiles(list, [](const std::string& path) {
+    std::cerr << "warning: the remembered " << Out(path) << " no longer loads (" << kShapePairUnreadable
+              << "); it is left out\n";
+  });
   if (request.remove) CheckRow(request.remove, list);
   if (request.setRow) CheckRow(request.setRow, list);
   std::string added;
@@ -256,15 +242,6 @@ void ParseSetting(const std::string& setting, SelectorRequest& request) {
 }
 
 }  // namespace
-
-std::vector<std::string> RememberedPaths(const char* listName) {
-  std::vector<std::string> paths;
-  CConfigFile file;
-  if (!file.OpenRead(listName, kFileListExtension)) return paths;
-  for (std::string line; file.ReadLine(line);)
-    if (!line.empty() && line.front() != '[') paths.push_back(line);
-  return paths;
-}
 
 void AddShapeLoadCommands(CLI::App& shape) {
   auto* load = shape.add_subcommand(

@@ -1,25 +1,17 @@
 #pragma once
-// The host's wind farm lists, as a charting host keeps them: filled from
-// the installed package's GeoJSON files, with the settings the module last
-// saved read back into them.
+// What the command-line host prints of its wind farm lists (filled as
+// LoadedWindFarms.h says).
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "HostDatum.h"
+#include "LoadedWindFarms.h"
 #include "windfarm/TurbineList.h"
 #include "windfarm/WindFarmBoundaryList.h"
 
 namespace host {
-
-struct LoadedWindFarms {
-  // Throws CommandError when no package is installed or a file of it is
-  // not what it should be (one line saying which file and what).
-  LoadedWindFarms();
-  CTurbineList turbines;
-  CWindFarmBoundaryList boundaries;
-};
 
 // The settings file of a group as the module wrote it, after its Windows
 // path, each line indented.

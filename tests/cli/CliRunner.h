@@ -4,13 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "support/ProgramRunner.h"
+
 namespace testing_support {
 
-struct CliResult {
-  int status = -1;
-  std::string out;  // standard output
-  std::string err;  // standard error
-};
+using CliResult = ProgramResult;
 
 // `input` is what the host reads on standard input (nothing when empty).
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});

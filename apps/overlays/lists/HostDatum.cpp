@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "Host.h"
+#include "HostMachine.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/catalogue/GridCatalogue.h"
 #include "geodesy/shift/NTv2File.h"

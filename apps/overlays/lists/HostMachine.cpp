@@ -1,6 +1,7 @@
-#include "Host.h"
+#include "HostMachine.h"
 
 #include <cctype>
+#include <filesystem>
 #include <memory>
 
 #include "platform/fs/FileSystem.h"

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "Host.h"
+#include "HostMachine.h"
 
 namespace host {
 namespace {

@@ -1,0 +1,33 @@
+#pragma once
+// The host's lists as the desktop host holds them for its whole run, filled
+// at start the way a charting host fills them: the installed wreck
+// database through the module's loading, the remembered KML and shape
+// files, the installed wind farm package and the sea areas, each with the
+// settings the module last saved.
+
+#include <string>
+#include <vector>
+
+#include "chart/HostLists.h"
+
+namespace desktop {
+
+class DesktopLists {
+ public:
+  DesktopLists() = default;
+  DesktopLists(const DesktopLists&) = delete;
+  DesktopLists& operator=(const DesktopLists&) = delete;
+
+  // Fills every list; what could not be filled is said in `problems`, one
+  // line each, and its list stays empty.
+  void Load();
+  const std::vector<std::string>& Problems() const { return problems_; }
+
+  chart::HostLists lists;
+
+ private:
+  void LoadWindFarms();
+  std::vector<std::string> problems_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,18 @@
+#pragma once
+// The host's lists on the chart: one layer each, stacked as a charting
+// host stacks them (coast at the bottom, wrecks on top).
+
+#include <filesystem>
+
+#include "chart/Chart.h"
+#include "chart/HostLists.h"
+
+namespace chart {
+
+// Adds the coastline of the shapefile at a host path (none when it cannot
+// be read), then a layer for each list. The layers keep references to the
+// lists (the shapefiles' datum objects convert their grid positions, hence
+// not const).
+void AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& coastline);
+
+}  // namespace chart

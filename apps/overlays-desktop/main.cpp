@@ -1,0 +1,88 @@
+// overlays-desktop: the desktop host. It installs the machine its --root
+// and --drive options describe (as the command-line host does), fills the
+// host's lists from what is installed and what the user last had, and
+// shows them on the chart, with the position under the pointer on the grid
+// its --datum and --grid options choose. Failures are one line on standard error: status
+// 1 for what the user can put right, 2 for anything unexpected.
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <memory>
+
+#include "DesktopLists.h"
+#include "DesktopOptions.h"
+#include "DesktopWindow.h"
+#include "HostDatum.h"
+#include "chart/HostLayers.h"
+
+namespace {
+
+constexpr tagXY kBritishIsles{-3.5 / 57.2957795131, 55.0 / 57.2957795131};
+
+// Qt aborts the process when it finds no display; say so in one line first.
+bool DisplayAvailable() {
+  for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(variable); value && *value) return true;
+  return false;
+}
+
+// The bundled coastline: in the source tree for a build, in share/overlays/
+// beside an installed tree (which may move).
+std::filesystem::path CoastlinePath() {
+  const std::filesystem::path built(OVERLAYS_WORLD_COASTLINE);
+  if (std::filesystem::exists(built)) return built;
+  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" / "overlays" /
+         built.filename();
+}
+
+int Fail(int status, const char* message) {
+  std::fprintf(stderr, "overlays-desktop: %s\n", message);
+  return status;
+}
+
+int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options, CDatum* datum) {
+  QApplication application(argc, argv);
+  desktop::DesktopLists lists;
+  lists.Load();
+  for (const std::string& problem : lists.Problems()) std::fprintf(stderr, "overlays-desktop: %s\n", problem.c_str());
+  chart::Chart chart;
+  chart::AddHostLayers(chart, lists.lists, CoastlinePath());
+  desktop::DesktopWindow window(chart, datum);
+  window.show();
+  if (options.screenshot.empty()) return QApplication::exec();
+  bool saved = false;
+  QTimer::singleShot(0, &window, [&] {
+    saved = window.grab().save(QString::fromStdString(options.screenshot));
+    window.close();
+  });
+  QApplication::exec();
+  return saved ? 0 : Fail(1, ("cannot write the screenshot " + options.screenshot).c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  desktop::DesktopOptions options;
+  try {
+    options = desktop::ParseDesktopOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.help) {
+      std::fputs(desktop::kDesktopUsage, stdout);
+      return 0;
+    }
+    host::InstallPlatform(options.machine);
+    // The grid of the read-out: the UTM zone of the British Isles unless
+    // --grid names another; none without --datum.
+    const std::unique_ptr<host::DatumHost> datum = host::HostDatumAt(options.grid, kBritishIsles);
+    if (!DisplayAvailable()) return Fail(1, "no display (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run unseen)");
+    return RunWindow(argc, argv, options, datum ? &datum->datum : nullptr);
+  } catch (const host::CommandError& e) {
+    return Fail(1, e.what());
+  } catch (const std::exception& e) {
+    return Fail(2, e.what());
+  }
+}
