@@ -5,17 +5,8 @@
 #include "RememberedLists.h"
 #include "SeaAreaOutlines.h"
 #include "frame/Exports.h"
-#include "geodesy/datum/Helmert.h"
 
 namespace desktop {
-namespace {
-
-constexpr int kGeographicalsOnly = -1;
-
-}  // namespace
-
-DesktopLists::DesktopLists() { datum.SetDatum(kGeographicalsOnly, 0, kForward); }
-
 void DesktopLists::Load() {
   LoadingWrecks(&lists.wrecks, &lists.searchList);
   if (lists.wrecks.GetSize() == 0) problems_.push_back("no wreck database is installed");

@@ -15,7 +15,7 @@ namespace desktop {
 
 class DesktopLists {
  public:
-  DesktopLists();
+  DesktopLists() = default;
   DesktopLists(const DesktopLists&) = delete;
   DesktopLists& operator=(const DesktopLists&) = delete;
 

@@ -14,6 +14,8 @@ struct ValueOption {
 const ValueOption kValueOptions[] = {
     {"--root", [](DesktopOptions& o, const std::string& v) { o.machine.root = v; }},
     {"--drive", [](DesktopOptions& o, const std::string& v) { o.machine.drives.push_back(v); }},
+    {"--datum", [](DesktopOptions& o, const std::string& v) { o.grid.datum = v; }},
+    {"--grid", [](DesktopOptions& o, const std::string& v) { o.grid.grid = v; }},
     {"--screenshot", [](DesktopOptions& o, const std::string& v) { o.screenshot = v; }},
 };
 
@@ -44,6 +46,7 @@ DesktopOptions ParseDesktopOptions(const std::vector<std::string>& arguments) {
       throw host::CommandError(argument + " needs a value (see --help)");
     }
   }
+  host::CheckGridOptions(options.grid);
   return options;
 }
 

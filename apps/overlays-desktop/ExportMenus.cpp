@@ -64,13 +64,13 @@ ChartWidget& ChartOf(QMainWindow& window) {
 
 }  // namespace
 
-ExportMenus::ExportMenus(QMainWindow& window, chart::Chart& chart, DesktopLists& lists)
+ExportMenus::ExportMenus(QMainWindow& window, chart::Chart& chart, DesktopLists& lists, const PositionChoice& position)
     : QObject(&window),
       chart_(chart),
       lists_(lists),
       chartWidget_(ChartOf(window)),
       redrawWindow_([this] { RedrawChart(); }),
-      position_(LoadPositionChoice()) {
+      position_(position) {
   ApplyPositionChoice(lists_.position, position_);
   AddMenus(window);
   contextMenu_.addAction(QStringLiteral("Wreck &Search Here..."), this, &ExportMenus::SearchWrecks);

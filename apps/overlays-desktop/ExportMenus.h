@@ -27,8 +27,9 @@ class ExportMenus : public QObject {
   Q_OBJECT
 
  public:
-  // Adds the menus to `window`, whose central widget is the chart.
-  ExportMenus(QMainWindow& window, chart::Chart& chart, DesktopLists& lists);
+  // Adds the menus to `window`, whose central widget is the chart, and
+  // points the host's datum object at `position`.
+  ExportMenus(QMainWindow& window, chart::Chart& chart, DesktopLists& lists, const PositionChoice& position);
 
   // Where the wreck search starts: the point last right-clicked on the
   // chart, else the chart's centre.

@@ -28,6 +28,15 @@ bool SavePositionChoice(const PositionChoice& choice) {
   return file.Close();
 }
 
+PositionChoice StartingPositionChoice(const host::GridOptions& options, const tagXY& place) {
+  const auto chosen = host::ChosenDatumAndGrid(options, place);
+  if (!chosen) return LoadPositionChoice();
+  const PositionChoice choice{chosen->first, chosen->second};
+  host::DatumHost check;
+  host::SelectHostDatum(check, choice.datum, *options.datum, choice.grid);
+  return choice;
+}
+
 bool ApplyPositionChoice(host::DatumHost& holder, const PositionChoice& choice) {
   try {
     host::SelectHostDatum(holder, choice.datum, host::DatumChoiceText(choice.datum), choice.grid);

@@ -7,6 +7,7 @@
 
 #include "DatumHost.h"
 #include "GridAddress.h"
+#include "HostDatum.h"
 
 namespace desktop {
 
@@ -24,6 +25,11 @@ struct PositionChoice {
 PositionChoice LoadPositionChoice();
 // False when the file could not be written.
 bool SavePositionChoice(const PositionChoice& choice);
+// The choice a run starts with: what --datum and --grid choose (the UTM
+// zone of `place`, radians, without --grid), checked against the tables and
+// the catalogue (CommandError saying what is wrong, as the command line
+// says it); else the saved one.
+PositionChoice StartingPositionChoice(const host::GridOptions& options, const tagXY& place);
 // Points the host's datum object at the choice. A choice the tables or
 // the catalogue no longer hold (a user file since deleted, say) leaves it
 // showing latitude and longitude only, and gives false.

@@ -1,7 +1,8 @@
 // overlays-desktop: the desktop host. It installs the machine its --root
 // and --drive options describe (as the command-line host does), fills the
 // host's lists from what is installed and what the user last had, and
-// shows them on the chart. Failures are one line on standard error: status
+// shows them on the chart, with the position under the pointer on the grid
+// its --datum and --grid options choose. Failures are one line on standard error: status
 // 1 for what the user can put right, 2 for anything unexpected.
 
 #include <QApplication>
@@ -11,15 +12,19 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <memory>
 
 #include "DesktopLists.h"
 #include "DesktopOptions.h"
 #include "DesktopWindow.h"
 #include "ExportMenus.h"
+#include "PositionChoice.h"
 #include "chart/HostLayers.h"
 #include "platform/qt/QtBackend.h"
 
 namespace {
+
+constexpr tagXY kBritishIsles{-3.5 / 57.2957795131, 55.0 / 57.2957795131};
 
 // Qt aborts the process when it finds no display; say so in one line first.
 bool DisplayAvailable() {
@@ -42,7 +47,7 @@ int Fail(int status, const char* message) {
   return status;
 }
 
-int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options) {
+int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options, const desktop::PositionChoice& position) {
   QApplication application(argc, argv);
   // The module's dialogs on screen, with the window system's messages
   // running in Qt's event loop.
@@ -54,7 +59,7 @@ int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options) {
   chart::Chart chart;
   chart::AddHostLayers(chart, lists.lists, CoastlinePath());
   desktop::DesktopWindow window(chart, &lists.datum);
-  new desktop::ExportMenus(window, chart, lists);
+  new desktop::ExportMenus(window, chart, lists, position);
   window.show();
   if (options.screenshot.empty()) return QApplication::exec();
   bool saved = false;
@@ -77,8 +82,12 @@ int main(int argc, char** argv) {
       return 0;
     }
     host::InstallPlatform(options.machine);
+    // The grid of the read-out: --datum and --grid for this run (the UTM
+    // zone of the British Isles unless --grid names another), else the
+    // user's saved choice.
+    const desktop::PositionChoice position = desktop::StartingPositionChoice(options.grid, kBritishIsles);
     if (!DisplayAvailable()) return Fail(1, "no display (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run unseen)");
-    return RunWindow(argc, argv, options);
+    return RunWindow(argc, argv, options, position);
   } catch (const host::CommandError& e) {
     return Fail(1, e.what());
   } catch (const std::exception& e) {

@@ -25,7 +25,9 @@ void CMyHeaderCtrl::DrawItem(DRAWITEMSTRUCT* draw) {
   dc.DrawEdge(rect, EDGE_RAISED);
   dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(look.text);
-  dc.SelectObject(GetFont());
+  // The header font is only tall enough for the lines; they are written in
+  // the list's own font.
+  dc.SelectObject(GetParent() ? GetParent()->GetFont() : nullptr);
   const int lineHeight = dc.GetTextExtent("Ag").cy;
   int top = rect.CenterPoint().y - lineHeight * static_cast<int>(look.lines.size()) / 2;
   for (const std::string& line : look.lines) {

@@ -242,7 +242,7 @@ TEST_F(ListTest, HeaderAndColumnsSizeToTheirCaptionsAndCells) {
   const DrawOp& radius = lines[kColumnCount + 1];
   EXPECT_EQ(std::tuple(blade.text, radius.text), std::tuple("Blade", "Radius"));
   EXPECT_EQ(radius.rect.top, blade.rect.bottom) << "one line under the other";
-  EXPECT_EQ(blade.font, list.Header().GetFont()) << "in the header's font";
+  EXPECT_EQ(blade.font, list.GetFont()) << "in the list's font; the header's only gives the height";
   list.SetItemText(0, kColumnCount, "1");
   list.SetItemText(0, kText, "Penzance Harbour");
   list.AutoSizeColumns(true);

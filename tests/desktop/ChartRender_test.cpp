@@ -113,6 +113,12 @@ const Probe kProbes[] = {
        return GeoPosition{r.data.latitude, r.data.longitude};
      },
      20, chart::kSearchHighlightColour, 40},
+    // The last record: its symbol alone, whether the search found it or not.
+    {"wrecks", [](SampleChart& s) {
+       const WreckDef& r = *s.Lists().wrecks.GetAt(s.Lists().wrecks.GetSize() - 1);
+       return GeoPosition{r.data.latitude, r.data.longitude};
+     },
+     20, std::nullopt, 0},
     {"turbines", [](SampleChart& s) {
        return Radians(s.Lists().turbines.farms[1].turbines[0].position);
      },

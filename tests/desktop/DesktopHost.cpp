@@ -27,7 +27,7 @@ DesktopHost::DesktopHost() {
   FillSampleLists(machine, lists.lists);
   chart::AddHostLayers(chart, lists.lists, OVERLAYS_WORLD_COASTLINE);
   window_ = std::make_unique<desktop::DesktopWindow>(chart, &lists.datum);
-  menus_ = new desktop::ExportMenus(*window_, chart, lists);
+  menus_ = new desktop::ExportMenus(*window_, chart, lists, desktop::LoadPositionChoice());
   window_->resize(kWindowSize);
   window_->show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));

@@ -37,6 +37,8 @@ TEST(DesktopHost, CommandLineMistakesAreOneLine) {
       {{"--drive=Q=/no/such/folder"}, 1, "", "is not a folder"},
       {{"--root"}, 1, "", "--root needs a value"},
       {{"--frobnicate"}, 1, "", "unknown argument '--frobnicate'"},
+      {{"--grid", "0:30"}, 1, "", "--grid needs --datum"},
+      {{"--datum", "0:9999"}, 1, "", "there is no datum 0:9999"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.args.front());

@@ -10,10 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "desktop/WindowTreeCheck.h"
 #include "platform/ui/Automation.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/HeaderCtrl.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 namespace desktop_test {
 namespace {
@@ -81,30 +80,7 @@ int DesktopSession::RunModal(CDialog& dialog, const std::function<void(platform:
   return dialog.DoModal();
 }
 
-void DesktopSession::ExpectMirrored(const CWnd& window) {
-  backend_.SyncNow();
-  for (const CWnd* child : window.Children()) {
-    // A list's header is drawn by the list's view, a tool tip by Qt.
-    if (!child->IsWindowVisible() || dynamic_cast<const CHeaderCtrl*>(child) ||
-        dynamic_cast<const CToolTipCtrl*>(child))
-      continue;
-    SCOPED_TRACE("window " + std::to_string(child->GetDlgCtrlID()) + " \"" + child->GetWindowText() + "\"");
-    const QWidget* widget = backend_.WidgetOf(*child);
-    ASSERT_NE(widget, nullptr);
-    EXPECT_TRUE(widget->isVisible());
-    CRect rect;
-    child->GetWindowRect(&rect);
-    EXPECT_NEAR(widget->x(), rect.left, 1);
-    EXPECT_NEAR(widget->y(), rect.top, 1);
-    EXPECT_NEAR(widget->width(), rect.Width(), 1);
-    if (child->Kind() == platform::ui::ControlKind::ComboBox || child->Kind() == platform::ui::ControlKind::ComboBoxEx) {
-      EXPECT_LE(widget->height(), rect.Height());
-    } else {
-      EXPECT_NEAR(widget->height(), rect.Height(), 1);
-    }
-    ExpectMirrored(*child);
-  }
-}
+void DesktopSession::ExpectMirrored(const CWnd& window) { ExpectWidgetsMirrorWindows(*this, window); }
 
 QImage DesktopSession::Screenshot(const CWnd& window, const std::string& name) {
   QWidget& widget = WidgetOf(window);

@@ -54,9 +54,10 @@ class DesktopSession {
   static constexpr int kPatienceMs = 10000;
   static constexpr int kGaveUp = -2;
   int RunModal(CDialog& dialog, const std::function<void(platform::ui::Driver&)>& act);
-  // Every visible window under `window` is shown by a visible widget at
-  // its rectangle (within a pixel); a closed combo box is only as high as
-  // one line.
+  // Every window under `window` is shown by a widget under its parent's,
+  // at its rectangle and its template's (within a pixel; a closed combo box
+  // only one line high), with its caption, visibility and enabled state
+  // (WindowTreeCheck).
   void ExpectMirrored(const CWnd& window);
   // The window's widget as it looks now, also written as <name>.png into
   // $OVERLAYS_SCREENSHOTS (the build folder when that is unset).

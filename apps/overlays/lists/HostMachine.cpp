@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/Platform.h"
 #include "platform/text/CodePage.h"
 
@@ -52,5 +53,10 @@ void InstallPlatform(const Options& options) {
 std::string Out(const std::string& ansi) { return platform::text::Utf8FromAnsi(ansi); }
 
 std::string In(const std::string& terminal) { return platform::text::AnsiFromUtf8(terminal); }
+
+std::string HostPathText(const std::string& windowsPath) {
+  const auto host = platform::fs::ToHost(windowsPath);
+  return host ? host->string() : "(none)";
+}
 
 }  // namespace host

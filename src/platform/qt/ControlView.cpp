@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "platform/qt/ControlColours.h"
 #include "platform/qt/FontMap.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Wnd.h"
@@ -27,6 +28,7 @@ void ControlView::Sync(CWnd& window) {
   widget_->setEnabled(window.IsWindowEnabled());
   widget_->setFont(QtFont(window.GetFont()));
   SyncContent(window);
+  ApplyControlColours(window, *widget_);
   widget_->setVisible((window.GetStyle() & WS_VISIBLE) != 0);
 }
 

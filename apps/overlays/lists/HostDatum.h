@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "DatumHost.h"
 #include "geodesy/shift/NTv2.h"
@@ -19,6 +20,10 @@ struct GridOptions {
 };
 // Throws CommandError for --grid without --datum.
 void CheckGridOptions(const GridOptions& options);
+// The transformation and the grid they choose (the UTM zone of `place`,
+// radians, by default); none without --datum. Throws CommandError for
+// text that names neither.
+std::optional<std::pair<DatumChoice, GridAddress>> ChosenDatumAndGrid(const GridOptions& options, const tagXY& place);
 // The host's datum object on the chosen grid (the UTM zone of `place`,
 // radians, by default); none without --datum.
 std::unique_ptr<DatumHost> HostDatumAt(const GridOptions& options, const tagXY& place);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "Host.h"
+#include "HostMachine.h"
 #include "geodesy/angle/AngleUnits.h"
 #include "geodesy/shift/NTv2File.h"
 #include "platform/fs/FileSystem.h"
@@ -29,13 +29,19 @@ void CheckGridOptions(const GridOptions& options) {
   if (options.grid && !options.datum) throw CommandError("--grid needs --datum: the grid is the datum's user grid");
 }
 
-std::unique_ptr<DatumHost> HostDatumAt(const GridOptions& options, const tagXY& place) {
+std::optional<std::pair<DatumChoice, GridAddress>> ChosenDatumAndGrid(const GridOptions& options, const tagXY& place) {
   CheckGridOptions(options);
-  if (!options.datum) return nullptr;
-  auto holder = std::make_unique<DatumHost>();
+  if (!options.datum) return std::nullopt;
   const GridAddress grid = options.grid ? ParseGridAddress(*options.grid)
                                         : UtmZoneGrid(place.y * kDegreesPerRadian, place.x * kDegreesPerRadian);
-  SelectHostDatum(*holder, ParseDatumChoice(*options.datum), *options.datum, grid);
+  return std::make_pair(ParseDatumChoice(*options.datum), grid);
+}
+
+std::unique_ptr<DatumHost> HostDatumAt(const GridOptions& options, const tagXY& place) {
+  const auto chosen = ChosenDatumAndGrid(options, place);
+  if (!chosen) return nullptr;
+  auto holder = std::make_unique<DatumHost>();
+  SelectHostDatum(*holder, chosen->first, *options.datum, chosen->second);
   return holder;
 }
 
