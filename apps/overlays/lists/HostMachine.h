@@ -12,6 +12,9 @@ namespace host {
 struct Options {
   std::string root;                 // --root: a sandbox for every drive and shell folder
   std::vector<std::string> drives;  // --drive L=DIR[,type]
+  // --gui: the dialogs are on screen, and a command leaves to the person
+  // what its options leave open.
+  bool gui = false;
 };
 
 // A failure the user should read; the host prints the message and exits
@@ -29,8 +32,5 @@ void InstallPlatform(const Options& options);
 std::string Out(const std::string& ansi);
 // Terminal text (UTF-8, or Windows-1252 already) as module text.
 std::string In(const std::string& terminal);
-
-// The host folder behind a Windows path, or "(none)".
-std::string HostPathText(const std::string& windowsPath);
 
 }  // namespace host
