@@ -33,4 +33,7 @@ std::string Out(const std::string& ansi);
 // Terminal text (UTF-8, or Windows-1252 already) as module text.
 std::string In(const std::string& terminal);
 
+// The host folder behind a Windows path, or "(none)".
+std::string HostPathText(const std::string& windowsPath);
+
 }  // namespace host
