@@ -33,13 +33,14 @@ bool DisplayAvailable() {
   return false;
 }
 
-// The bundled coastline: in the source tree for a build, in share/overlays/
-// beside an installed tree (which may move).
+// The bundled coastline: in share/overlays/ beside an installed tree (which
+// may move), else in the source tree the build came from.
 std::filesystem::path CoastlinePath() {
   const std::filesystem::path built(OVERLAYS_WORLD_COASTLINE);
-  if (std::filesystem::exists(built)) return built;
-  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" / "overlays" /
-         built.filename();
+  const std::filesystem::path installed =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" / "overlays" /
+      built.filename();
+  return std::filesystem::exists(installed) ? installed : built;
 }
 
 int Fail(int status, const char* message) {
@@ -57,7 +58,8 @@ int RunWindow(int argc, char** argv, const desktop::DesktopOptions& options, con
   lists.Load();
   for (const std::string& problem : lists.Problems()) std::fprintf(stderr, "overlays-desktop: %s\n", problem.c_str());
   chart::Chart chart;
-  chart::AddHostLayers(chart, lists.lists, CoastlinePath());
+  if (!chart::AddHostLayers(chart, lists.lists, CoastlinePath()))
+    std::fprintf(stderr, "overlays-desktop: the world coastline %s cannot be read\n", CoastlinePath().c_str());
   desktop::DesktopWindow window(chart, &lists.datum);
   new desktop::ExportMenus(window, chart, lists, position);
   window.show();

@@ -21,8 +21,6 @@ namespace host {
 // and a longitude in degrees.
 void CheckNearPosition(const std::vector<double>& position);
 
-// The host folder behind a Windows path, or "(none)".
-std::string HostPathText(const std::string& windowsPath);
 
 // Each command file provides one of these; main.cpp lists them.
 using CommandSetup = std::function<void(CLI::App& app, const Options& options)>;

@@ -28,6 +28,17 @@ if(NOT status EQUAL 0 OR NOT out MATCHES "from ${prefix}/share/overlays/" OR NOT
   message(FATAL_ERROR "the installed overlays demo failed:\n${out}")
 endif()
 
+# The installed desktop host draws the coastline installed with it, over the
+# demo's sandbox.
+if(EXISTS ${prefix}/bin/overlays-desktop)
+  set(ENV{QT_QPA_PLATFORM} offscreen)
+  execute_process(COMMAND ${prefix}/bin/overlays-desktop --root ${WORK}/demo --screenshot ${WORK}/desktop.png
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT status EQUAL 0 OR out MATCHES "overlays-desktop:" OR NOT EXISTS ${WORK}/desktop.png)
+    message(FATAL_ERROR "the installed desktop host failed:\n${out}")
+  endif()
+endif()
+
 run_or_fail(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/consumer -B ${WORK}/consumer -G Ninja
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix} -DHOST_SOURCE=${HOST_SOURCE})
 run_or_fail(${CMAKE_COMMAND} --build ${WORK}/consumer)

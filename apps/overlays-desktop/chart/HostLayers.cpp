@@ -10,9 +10,9 @@
 
 namespace chart {
 
-void AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& coastline) {
+bool AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& coastline) {
   auto coast = std::make_unique<CoastlineLayer>();
-  coast->Load(coastline, chart.Projection());
+  const bool coastRead = coast->Load(coastline, chart.Projection());
   chart.AddLayer(std::move(coast));
   chart.AddLayer(std::make_unique<SeaAreaLayer>(lists.seaAreas));
   chart.AddLayer(std::make_unique<ShapeLayer>(lists.shapes));
@@ -20,6 +20,7 @@ void AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& 
   chart.AddLayer(std::make_unique<BoundaryLayer>(lists.boundaries));
   chart.AddLayer(std::make_unique<TurbineLayer>(lists.turbines));
   chart.AddLayer(std::make_unique<WreckLayer>(lists.wrecks, lists.searchList));
+  return coastRead;
 }
 
 }  // namespace chart

@@ -9,10 +9,11 @@
 
 namespace chart {
 
-// Adds the coastline of the shapefile at a host path (none when it cannot
-// be read), then a layer for each list. The layers keep references to the
+// Adds the coastline of the shapefile at a host path, then a layer for
+// each list. False when the coastline cannot be read (its layer is then
+// empty; the others are there). The layers keep references to the
 // lists (the shapefiles' datum objects convert their grid positions, hence
 // not const).
-void AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& coastline);
+bool AddHostLayers(Chart& chart, HostLists& lists, const std::filesystem::path& coastline);
 
 }  // namespace chart
