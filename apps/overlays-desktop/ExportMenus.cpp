@@ -40,7 +40,7 @@ constexpr MenuItem kMenuItems[] = {
     {"Wind &Farms", "&Turbines...", &ExportMenus::ShowTurbines},
     {"Wind &Farms", "&Boundary Coordinates...", &ExportMenus::ShowBoundaryCoordinates},
     {"Wind &Farms", "&Find Wind Farm by Turbines...", &ExportMenus::FindTurbineFarm},
-    {"Wind &Farms", "Find Wind Farm by &Boundary...", &ExportMenus::FindBoundaryFarm},
+    {"Wind &Farms", "Find Wind Farm by B&oundary...", &ExportMenus::FindBoundaryFarm},
     {"&Sea Areas", "&Setup...", &ExportMenus::SetUpSeaAreas},
     {"&Position", "&Angle Format...", &ExportMenus::ChooseAngleFormat},
     {"&Position", "&Datum...", &ExportMenus::ChooseDatum},
