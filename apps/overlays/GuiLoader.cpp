@@ -42,9 +42,18 @@ void* OpenLibrary() {
   return nullptr;
 }
 
-int RunBody(void* context) { return (*static_cast<const std::function<int()>*>(context))(); }
+bool onScreen = false;
+
+int RunBody(void* context) {
+  onScreen = true;
+  const int status = (*static_cast<const std::function<int()>*>(context))();
+  onScreen = false;
+  return status;
+}
 
 }  // namespace
+
+bool DialogsOnScreen() { return onScreen; }
 
 bool TakeGuiFlag(std::vector<char*>& args) {
   bool found = false;

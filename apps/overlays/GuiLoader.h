@@ -18,4 +18,8 @@ bool TakeGuiFlag(std::vector<char*>& args);
 // standard error and returns 1 without running it.
 int RunWithGui(std::vector<char*>& args, const std::function<int()>& body);
 
+// True while a command runs with its dialogs on screen: a command then
+// leaves to the person what its options leave open.
+bool DialogsOnScreen();
+
 }  // namespace host

@@ -9,6 +9,7 @@
 
 #include "CsvText.h"
 #include "GeoJson.h"
+#include "GuiLoader.h"
 #include "Host.h"
 #include "HostDatum.h"
 #include "WindowsPath.h"
@@ -293,7 +294,7 @@ void RunSearch(const SearchRequest& r, bool onScreen) {
 
 }  // namespace
 
-void AddWrecksSearchCommand(CLI::App& wrecks, const Options& options) {
+void AddWrecksSearchCommand(CLI::App& wrecks, const Options&) {
   static SearchRequest request;
   auto* cmd = wrecks.add_subcommand(
       "search",
@@ -318,7 +319,7 @@ void AddWrecksSearchCommand(CLI::App& wrecks, const Options& options) {
   cmd->add_option("--print", request.print, "Press Print and save the printout (PDF) to FILE.pdf")
       ->type_name("FILE.pdf");
   cmd->add_option("--format", request.format, "text, csv or geojson")->check(CLI::IsMember({"text", "csv", "geojson"}));
-  cmd->callback([&options] { RunSearch(request, options.gui); });
+  cmd->callback([] { RunSearch(request, DialogsOnScreen()); });
 }
 
 }  // namespace host

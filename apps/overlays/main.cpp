@@ -89,7 +89,6 @@ int main(int argc, char** argv) {
   // inherits this and hands an option it does not know up to here.
   app.fallthrough();
   host::Options options;
-  options.gui = gui;
   app.add_option("--root", options.root, "Sandbox folder: every drive and shell folder lives under it");
   app.add_option("--drive", options.drives,
                  "Map a drive letter: L=DIR[,fixed|removable|cdrom|absent] (repeatable)")
