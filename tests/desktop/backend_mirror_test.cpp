@@ -29,36 +29,9 @@ using desktop_test::DesktopSession;
 using platform::ui::Driver;
 using namespace ui_test;
 
-// The form with its fields attached, keeping what they held at OK.
-class CFieldsDlg : public CDialog {
- public:
-  CFieldsDlg() : CDialog(kFormDialog) {}
-  BOOL OnInitDialog() override {
-    CDialog::OnInitDialog();
-    for (const char* kind : {"Wreck", "Obstruction", "Buoy"}) kinds.AddString(kind);
-    for (const char* row : {"first", "second"}) rows.AddString(row);
-    return TRUE;
-  }
-  void DoDataExchange(CDataExchange* dx) override {
-    DDX_Control(dx, kNameEdit, name);
-    DDX_Control(dx, kKindCombo, kinds);
-    DDX_Control(dx, kRowsList, rows);
-    DDX_Control(dx, kShowCheck, show);
-  }
-  void OnOK() override {
-    nameAtEnd = name.GetWindowText();
-    CDialog::OnOK();
-  }
-  CEdit name;
-  CComboBox kinds;
-  CListBox rows;
-  CButton show;
-  std::string nameAtEnd;
-};
-
 class DesktopMirror : public testing::Test {
  protected:
-  int RunForm(CFieldsDlg& dialog, const std::function<void(Driver&)>& act) { return session.RunModal(dialog, act); }
+  int RunForm(CFormFieldsDlg& dialog, const std::function<void(Driver&)>& act) { return session.RunModal(dialog, act); }
   TestResources resources;
   DesktopSession session;
 };
@@ -74,7 +47,7 @@ TEST_F(DesktopMirror, TemplateControlsAreWidgetsOfTheirKindAtTheirRectangles) {
       {kRowsList, "QListWidget", ""},   {kShowCheck, "QCheckBox", "Show"}, {IDOK, "QPushButton", "OK"},
       {IDCANCEL, "QPushButton", "Cancel"},
   };
-  CFieldsDlg dialog;
+  CFormFieldsDlg dialog;
   RunForm(dialog, [&](Driver& d) {
     for (const Expected& row : table) {
       SCOPED_TRACE(row.id);
@@ -132,7 +105,7 @@ TEST_F(DesktopMirror, KeysTypedIntoTheLineEditReachTheEdit) {
   };
   for (const Case& row : table) {
     SCOPED_TRACE(row.what);
-    CFieldsDlg dialog;
+    CFormFieldsDlg dialog;
     const int result = RunForm(dialog, [&](Driver& d) {
       auto& edit = session.WidgetAs<QLineEdit>(d.Item(kNameEdit));
       QTest::mouseClick(&edit, Qt::LeftButton);
@@ -164,13 +137,13 @@ TEST_F(DesktopMirror, EachWayAUserEndsTheDialogEndsItAsTheWindowSystemDoes) {
   };
   for (const Case& row : table) {
     SCOPED_TRACE(row.what);
-    CFieldsDlg dialog;
+    CFormFieldsDlg dialog;
     EXPECT_EQ(RunForm(dialog, [&](Driver& d) { row.end(session, d); }), row.result);
   }
 }
 
 TEST_F(DesktopMirror, ClicksOnRowsAndBoxesChangeTheControls) {
-  CFieldsDlg dialog;
+  CFormFieldsDlg dialog;
   RunForm(dialog, [&](Driver& d) {
     auto& check = session.WidgetAs<QCheckBox>(d.Item(kShowCheck));
     QTest::mouseClick(&check, Qt::LeftButton);
@@ -191,7 +164,7 @@ TEST_F(DesktopMirror, ClicksOnRowsAndBoxesChangeTheControls) {
 }
 
 TEST_F(DesktopMirror, ARichEditsLinesAndCaretAreTheQtTextsAndAClickPlacesItsCaret) {
-  CFieldsDlg dialog;
+  CFormFieldsDlg dialog;
   CRichEditCtrl notes;
   RunForm(dialog, [&](Driver& d) {
     notes.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, CRect(10, 150, 200, 200), &dialog, 300);

@@ -22,31 +22,17 @@ using platform::ui::WindowChange;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-// A form that fills its controls when it opens and keeps what the user
-// left in them when it closes with OK.
-class CFormDlg : public CDialog {
+// The form, counting the changes and double-clicks it is told of, and
+// keeping the kind chosen at OK too.
+class CFormDlg : public CFormFieldsDlg {
  public:
-  CFormDlg() : CDialog(kFormDialog) {}
-  BOOL OnInitDialog() override {
-    CDialog::OnInitDialog();
-    for (const char* kind : {"Wreck", "Obstruction", "Buoy"}) kinds.AddString(kind);
-    for (const char* row : {"first", "second"}) rows.AddString(row);
-    return TRUE;
-  }
-  void DoDataExchange(CDataExchange* dx) override {
-    DDX_Control(dx, kNameEdit, name);
-    DDX_Control(dx, kKindCombo, kinds);
-    DDX_Control(dx, kRowsList, rows);
-    DDX_Control(dx, kShowCheck, show);
-  }
   void OnOK() override {
-    nameAtEnd = name.GetWindowText();
     kindAtEnd = kinds.GetCurSel() >= 0 ? kinds.GetLBText(kinds.GetCurSel()) : "";
-    CDialog::OnOK();
+    CFormFieldsDlg::OnOK();
   }
   const MessageMap& GetMessageMap() const override {
     using H = Handlers<CFormDlg>;
-    static const MessageMap map(&CDialog::GetMessageMap(), {
+    static const MessageMap map(&CFormFieldsDlg::GetMessageMap(), {
         H::Control(CBN_SELCHANGE, kKindCombo, &CFormDlg::OnKindChanged),
         H::Control(EN_CHANGE, kNameEdit, &CFormDlg::OnNameChanged),
         H::Control(LBN_DBLCLK, kRowsList, &CFormDlg::OnRowOpened),
@@ -57,11 +43,7 @@ class CFormDlg : public CDialog {
   void OnNameChanged() { ++nameChanges; }
   void OnRowOpened() { opened = rows.GetText(rows.GetCurSel()); }
 
-  CEdit name;
-  CComboBox kinds;
-  CListBox rows;
-  CButton show;
-  std::string nameAtEnd, kindAtEnd, opened;
+  std::string kindAtEnd, opened;
   int kindChanges = 0, nameChanges = 0;
 };
 

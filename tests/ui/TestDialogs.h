@@ -1,6 +1,9 @@
 #pragma once
 // Dialog templates the window-system tests open, in a resource module of
-// their own that joins the chain for the life of a test.
+// their own that joins the chain for the life of a test, and the form
+// dialog that both the headless and the desktop tests work.
+
+#include <string>
 
 #include "platform/ui/ResourceChain.h"
 #include "platform/ui/Toolkit.h"
@@ -55,6 +58,34 @@ inline constexpr COLORREF kB = RGB(0, 0, 255);
 inline constexpr COLORREF kStripPixels[] = {kR, kM, kB, kB,  //
                                             kR, kR, kB, kB};
 inline constexpr platform::ui::BitmapResource kStrip{kStripBitmap, 4, 2, kStripPixels};
+
+// The form with its fields attached and filled when it opens, keeping the
+// name the user left at OK.
+class CFormFieldsDlg : public CDialog {
+ public:
+  CFormFieldsDlg() : CDialog(kFormDialog) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    for (const char* kind : {"Wreck", "Obstruction", "Buoy"}) kinds.AddString(kind);
+    for (const char* row : {"first", "second"}) rows.AddString(row);
+    return TRUE;
+  }
+  void DoDataExchange(CDataExchange* dx) override {
+    DDX_Control(dx, kNameEdit, name);
+    DDX_Control(dx, kKindCombo, kinds);
+    DDX_Control(dx, kRowsList, rows);
+    DDX_Control(dx, kShowCheck, show);
+  }
+  void OnOK() override {
+    nameAtEnd = name.GetWindowText();
+    CDialog::OnOK();
+  }
+  CEdit name;
+  CComboBox kinds;
+  CListBox rows;
+  CButton show;
+  std::string nameAtEnd;
+};
 
 class TestResources {
  public:

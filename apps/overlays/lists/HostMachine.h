@@ -12,9 +12,6 @@ namespace host {
 struct Options {
   std::string root;                 // --root: a sandbox for every drive and shell folder
   std::vector<std::string> drives;  // --drive L=DIR[,type]
-  // --gui: the dialogs are on screen, and a command leaves to the person
-  // what its options leave open.
-  bool gui = false;
 };
 
 // A failure the user should read; the host prints the message and exits
