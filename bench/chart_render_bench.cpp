@@ -22,7 +22,7 @@
 
 #include <shapefil.h>
 
-#include "SampleWrecks.h"
+#include "SampleWreckList.h"
 #include "chart/Chart.h"
 #include "chart/CoastlineLayer.h"
 #include "chart/PointIndex.h"
@@ -45,28 +45,21 @@ const View kViews[] = {{"all", 0}, {"harbour", 5}};
 
 // The chart as the desktop host would hold it, loaded once for every run.
 struct Scene {
-  CWreckList wrecks;
+  tools::SampleWreckList sample{1, kWrecks};
+  CWreckList& wrecks = sample.wrecks;
   CWreckList searchList;
   chart::Chart chart;
   std::vector<QPolygonF> plainCoast;  // plane metres, for the plain drawing
   chart::GeoPosition southWest{10, 10}, northEast{-10, -10};
 
   Scene() {
-    tools::SampleWreckGenerator generator(1);
-    for (std::size_t i = 0; i < kWrecks; ++i) {
-      auto* record = new WreckDef(generator.Next());
-      wrecks.Add(record);
-      Extend(record->data.latitude, record->data.longitude);
-    }
+    for (const WreckDef* record : wrecks.records) Extend(record->data.latitude, record->data.longitude);
     searchList.showWrecks = searchList.showObstructions = searchList.label = true;
     auto coast = std::make_unique<chart::CoastlineLayer>();
     coast->Load(kCoastline, chart.Projection());
     chart.AddLayer(std::move(coast));
     chart.AddLayer(std::make_unique<chart::WreckLayer>(wrecks, searchList));
     ReadPlainCoast();
-  }
-  ~Scene() {
-    for (WreckDef* record : wrecks.records) delete record;
   }
 
   void Extend(double lat, double lon) {

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "SampleWrecks.h"
+#include "SampleWreckList.h"
 #include "WreckPicking.h"
 #include "chart/ChartView.h"
 #include "chart/MercatorProjection.h"
@@ -19,22 +19,17 @@ constexpr std::size_t kWrecks = 1'000'000;
 constexpr QSize kFrame(1280, 800);
 
 struct Scene {
-  CWreckList wrecks;
+  tools::SampleWreckList sample{1, kWrecks};
+  CWreckList& wrecks = sample.wrecks;
   CWreckList searchList;
   chart::MercatorProjection projection;
   chart::GeoPosition southWest{10, 10}, northEast{-10, -10};
 
   Scene() {
-    tools::SampleWreckGenerator generator(1);
-    for (std::size_t i = 0; i < kWrecks; ++i) {
-      auto* record = new WreckDef(generator.Next());
-      wrecks.Add(record);
+    for (const WreckDef* record : wrecks.records) {
       southWest = {std::min(southWest.lat, record->data.latitude), std::min(southWest.lon, record->data.longitude)};
       northEast = {std::max(northEast.lat, record->data.latitude), std::max(northEast.lon, record->data.longitude)};
     }
-  }
-  ~Scene() {
-    for (WreckDef* record : wrecks.records) delete record;
   }
 };
 
