@@ -8,7 +8,9 @@
 //
 // Headless, a modal loop that nothing can wake any more (no hook acting,
 // no posted or sent message, no live worker thread, no timer that time
-// will reach) ends with IDCANCEL, as if the user had closed it.
+// will reach) ends with IDCANCEL, as if the user had closed it. With a
+// backend (Backend.h) the loop waits on the backend instead, which pumps
+// its own events, since a user can always act.
 
 #include <memory>
 #include <vector>
