@@ -6,6 +6,7 @@
 #include "chart/ChartDrawing.h"
 #include "geodesy/angle/AngleSettings.h"
 #include "geodesy/angle/AngleText.h"
+#include "platform/qt/AnsiText.h"
 
 namespace desktop {
 namespace {
@@ -15,7 +16,7 @@ constexpr int kMostDecimals = 12;
 
 QComboBox* FormatList(int format, QWidget* parent) {
   auto* list = new QComboBox(parent);
-  for (const char* name : kAngleFormatNames) list->addItem(chart::ScreenText(name));
+  for (const char* name : kAngleFormatNames) list->addItem(platform::qt::FromAnsi(name));
   list->setCurrentIndex(IsAngleFormat(format) ? format : 0);
   return list;
 }

@@ -6,6 +6,7 @@
 
 #include "chart/ChartDrawing.h"
 #include "geodesy/datum/DatumFamilies.h"
+#include "platform/qt/AnsiText.h"
 
 namespace desktop {
 namespace {
@@ -15,7 +16,7 @@ QString RowText(int family, std::uint32_t row) {
   DatumTransformation t;
   SelectDatumTransformation(family, row, nearEllipsoid, farEllipsoid, t);
   const std::string text = t.from + " -> " + t.to + (t.area.empty() ? "" : "  (" + t.area + ")");
-  return chart::ScreenText(text);
+  return platform::qt::FromAnsi(text);
 }
 
 }  // namespace

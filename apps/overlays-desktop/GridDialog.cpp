@@ -5,13 +5,14 @@
 
 #include "chart/ChartDrawing.h"
 #include "geodesy/catalogue/GridCatalogue.h"
+#include "platform/qt/AnsiText.h"
 
 namespace desktop {
 namespace {
 
 QString EntryText(const host::GridAddress& a, const CatalogueEntry& entry) {
   const std::string zone = entry.zoneName.empty() ? "" : "  " + entry.zoneName;
-  return QStringLiteral("%1:%2:%3  ").arg(a.kind).arg(a.row).arg(a.variant) + chart::ScreenText(entry.name + zone);
+  return QStringLiteral("%1:%2:%3  ").arg(a.kind).arg(a.row).arg(a.variant) + platform::qt::FromAnsi(entry.name + zone);
 }
 
 }  // namespace

@@ -3,15 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/CodePage.h"
-
 namespace chart {
 
-QColor ColourFromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 QColor ColourFromRgb(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
-QString ScreenText(std::string_view ansi) { return QString::fromStdString(platform::text::Utf8FromAnsi(ansi)); }
 
 void DrawLabel(QPainter& painter, QPointF anchor, const QString& text, const QColor& colour) {
   if (text.isEmpty()) return;

@@ -1,7 +1,8 @@
 #pragma once
-// What every layer draws with: the module's colour values and text as Qt
-// has them, labels that stay readable on any background, and outlines
-// from the module's position arrays onto the screen.
+// What every layer draws with: KML colours as Qt has them (the module's
+// other colours and its text cross through platform/qt's conversions),
+// labels that stay readable on any background, and outlines from the
+// module's position arrays onto the screen.
 
 #include <QColor>
 #include <QPainter>
@@ -9,7 +10,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <string_view>
 
 #include "chart/ChartView.h"
 #include "chart/PolylineIndex.h"
@@ -22,12 +22,8 @@ namespace chart {
 // would bury the symbols.
 inline constexpr double kPointLabelsFinerThan = 800;
 
-// A colour value of the module's lists, 0x00BBGGRR.
-QColor ColourFromBgr(std::uint32_t bgr);
 // A KML colour as the KML reader keeps it, 0x00RRGGBB.
 QColor ColourFromRgb(std::uint32_t rgb);
-// Module text (Windows-1252) for the screen.
-QString ScreenText(std::string_view ansi);
 
 // Text to the right of `anchor`, vertically centred on it, over a pale halo.
 void DrawLabel(QPainter& painter, QPointF anchor, const QString& text, const QColor& colour);

@@ -3,6 +3,7 @@
 #include "chart/ChartDrawing.h"
 #include "geodesy/angle/AngleSettings.h"
 #include "geodesy/angle/AngleText.h"
+#include "platform/qt/AnsiText.h"
 
 namespace chart {
 namespace {
@@ -13,7 +14,7 @@ constexpr int kGeographicalsOnly = -1;
 
 QString AngleText(double radians, int kind) {
   const AngleSettings settings = ReadAngleSettings(kind);
-  return ScreenText(FormatAngle(radians, kind, settings.format, settings.decimals, settings.hemisphere));
+  return platform::qt::FromAnsi(FormatAngle(radians, kind, settings.format, settings.decimals, settings.hemisphere));
 }
 
 }  // namespace

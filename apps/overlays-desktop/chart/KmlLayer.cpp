@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "chart/ChartDrawing.h"
+#include "platform/qt/AnsiText.h"
 
 namespace chart {
 namespace {
@@ -59,7 +60,7 @@ void KmlLayer::DrawOverlay(QPainter& painter, const ChartView& view, const CKML&
     painter.setBrush(ColourFromRgb(style.lineColour));
     painter.drawEllipse(at, kPointRadius, kPointRadius);
     painter.setBrush(Qt::NoBrush);
-    DrawLabel(painter, at, ScreenText(point->name), Qt::black);
+    DrawLabel(painter, at, platform::qt::FromAnsi(point->name), Qt::black);
   }
 }
 

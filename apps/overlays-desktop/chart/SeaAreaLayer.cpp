@@ -1,6 +1,8 @@
 #include "chart/SeaAreaLayer.h"
 
 #include "chart/ChartDrawing.h"
+#include "platform/qt/AnsiText.h"
+#include "platform/qt/QtImages.h"
 
 namespace chart {
 namespace {
@@ -10,8 +12,8 @@ constexpr int kActiveFillAlpha = 80;
 }  // namespace
 
 void SeaAreaLayer::Draw(QPainter& painter, const ChartView& view) {
-  const QColor colour = ColourFromBgr(areas_.colour);
-  const QColor activeColour = ColourFromBgr(areas_.activeColour);
+  const QColor colour = platform::qt::QtColour(areas_.colour);
+  const QColor activeColour = platform::qt::QtColour(areas_.activeColour);
   QColor activeFill = activeColour;
   activeFill.setAlpha(kActiveFillAlpha);
   for (std::size_t i = 0; i < areas_.areas.size(); ++i) {
@@ -22,7 +24,7 @@ void SeaAreaLayer::Draw(QPainter& painter, const ChartView& view) {
     painter.setPen(QPen(active ? activeColour : colour, active ? 3 : 1.5));
     painter.setBrush(active ? QBrush(activeFill) : QBrush(Qt::NoBrush));
     painter.drawPolygon(outline);
-    if (areas_.label == 1) DrawLabel(painter, LabelPoint(outline), ScreenText(area.name), active ? activeColour : colour);
+    if (areas_.label == 1) DrawLabel(painter, LabelPoint(outline), platform::qt::FromAnsi(area.name), active ? activeColour : colour);
   }
   painter.setBrush(Qt::NoBrush);
 }

@@ -8,6 +8,7 @@
 
 #include "chart/ChartDrawing.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/qt/AnsiText.h"
 
 namespace chart {
 namespace {
@@ -39,7 +40,7 @@ std::vector<QString> ReadShapeLabels(const std::string& shapePath, int column, i
   labels.reserve(static_cast<std::size_t>(std::max(records, 0)));
   for (int i = 0; i < records; ++i) {
     const char* value = DBFReadStringAttribute(dbf.get(), i, column);
-    labels.push_back(value ? ScreenText(value).trimmed() : QString());
+    labels.push_back(value ? platform::qt::FromAnsi(value).trimmed() : QString());
   }
   return labels;
 }

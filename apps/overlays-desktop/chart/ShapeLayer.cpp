@@ -6,6 +6,7 @@
 #include "chart/ScreenOccupancy.h"
 #include "chart/ShapeGeometry.h"
 #include "chart/ShapeLabels.h"
+#include "platform/qt/QtImages.h"
 
 namespace chart {
 namespace {
@@ -93,7 +94,7 @@ void ShapeLayer::ForgetRemovedShapes() {
 
 void ShapeLayer::DrawShape(QPainter& painter, const ChartView& view, const CShape& shape,
                            const Indexed& geometry) const {
-  const QColor colour = ColourFromBgr(shape.display.colour);
+  const QColor colour = platform::qt::QtColour(shape.display.colour);
   const DrawingSize& size = SizeOf(shape.display.style);
   const QRectF visible = view.VisiblePlane();
   if (shape.display.iconMode) {

@@ -4,6 +4,8 @@
 #include "chart/ImageListPictures.h"
 #include "chart/ScreenOccupancy.h"
 #include "windfarm/TurbineImageList.h"
+#include "platform/qt/AnsiText.h"
+#include "platform/qt/QtImages.h"
 
 namespace chart {
 namespace {
@@ -18,7 +20,7 @@ TurbineLayer::TurbineLayer(const CTurbineList& turbines)
 
 void TurbineLayer::Draw(QPainter& painter, const ChartView& view) {
   if (turbines_.display != 1) return;
-  const QColor colour = ColourFromBgr(turbines_.colour);
+  const QColor colour = platform::qt::QtColour(turbines_.colour);
   const QRectF screen = QRectF(QPointF(0, 0), QSizeF(view.Viewport())).adjusted(-16, -16, 16, 16);
   ScreenOccupancy labels(view.Viewport(), kLabelCell);
   const bool labelled = turbines_.label == 1 && view.MetresPerPixel() < kPointLabelsFinerThan;
@@ -34,7 +36,7 @@ void TurbineLayer::Draw(QPainter& painter, const ChartView& view) {
         const QImage& picture = pictures_[static_cast<std::size_t>(turbine.image)];
         painter.drawImage(at - QPointF(picture.width() / 2.0, picture.height() / 2.0), picture);
       }
-      if (labelled && labels.Claim(at)) DrawLabel(painter, at + QPointF(6, 0), ScreenText(turbine.feature), colour);
+      if (labelled && labels.Claim(at)) DrawLabel(painter, at + QPointF(6, 0), platform::qt::FromAnsi(turbine.feature), colour);
     }
   }
   painter.setBrush(Qt::NoBrush);

@@ -5,6 +5,7 @@
 #include "chart/ImageListPictures.h"
 #include "chart/ScreenOccupancy.h"
 #include "wrecks/WrecksImageList.h"
+#include "platform/qt/AnsiText.h"
 
 namespace chart {
 namespace {
@@ -18,7 +19,7 @@ constexpr QSize kLabelCell(96, 14);
 constexpr double kHighlightRadius = 13;
 
 QString LabelOf(const WreckDef& record) {
-  if (!record.Name().empty()) return ScreenText(record.Name());
+  if (!record.Name().empty()) return platform::qt::FromAnsi(record.Name());
   return QStringLiteral("WID:%1").arg(record.data.wreckId);
 }
 

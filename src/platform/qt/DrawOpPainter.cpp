@@ -106,8 +106,6 @@ constexpr Replayer kReplayers[] = {Fill, Frame, Edge, Text, Line, FocusRect, Bit
 
 }  // namespace
 
-QColor QtColour(COLORREF colour) { return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
-
 QRect QtRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 void ReplayDrawing(const CDC& dc, QPainter& painter) {

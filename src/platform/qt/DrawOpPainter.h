@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QRect>
 
+#include "platform/qt/QtImages.h"
 #include "platform/ui/WinTypes.h"
 
 class CDC;
@@ -12,7 +13,6 @@ class QPainter;
 
 namespace platform::qt {
 
-QColor QtColour(COLORREF colour);
 QRect QtRect(const CRect& rect);
 
 void ReplayDrawing(const CDC& dc, QPainter& painter);
